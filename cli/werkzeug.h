@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/projekt.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+#include <optional>
+
+// What every command of the command-line tool shares.
+struct TCliKontext {
+    std::FILE* aus;
+    std::FILE* fehler;
+
+    void zeile(const QString& text) const;
+    void meldung(const QString& text) const;
+    // The usage text on stderr; returns the usage exit status 2.
+    int aufruf(const QString& grund) const;
+};
+
+// "%.9g" of the float value.
+QString Zahl(float wert);
+// Numbers separated by single blanks.
+QString Zahlen(const float* werte, int anzahl);
+
+// Reads a number argument; "," is taken as decimal point.
+std::optional<float> ZahlArgument(const QString& text);
+
+// Loads a project; on failure prints the system's message and returns false.
+bool ProjektLaden(const QString& pfad, TProjekt& projekt, const TCliKontext& k);
+
+// The usage text of all commands.
+QString CliAufruf();

@@ -1,0 +1,135 @@
+#include "core/fuzzy.h"
+
+#include "core/fehler.h"
+#include "core/zahlenformat.h"
+
+QString TFuzzy::AbkuerzungBilden(const QString& name)
+{
+    // Only a..z change case; umlauts and the like stay as they are.
+    auto gross = [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= u'a' && u <= u'z') ? QChar(static_cast<char16_t>(u - u'a' + u'A')) : c;
+    };
+    const qsizetype n = name.size();
+    if (n == 0)
+        return {};
+    if (n == 1)
+        return QString(gross(name[0]));
+    const qsizetype blank = name.indexOf(QLatin1Char(' '), 1);
+    const QChar zweites = (blank >= 0 && blank < n - 1) ? name[blank + 1] : name[1];
+    return QString(gross(name[0])) + gross(zweites);
+}
+
+void TFuzzy::setTermname(int i, const QString& name)
+{
+    FTermname[i - 1] = name;
+    FAbkTermname[i - 1] = AbkuerzungBilden(name);
+}
+
+bool TFuzzy::TermindexPruefen(int i) const
+{
+    if (i > FAnzahl || i > MaxTerme) {
+        FatalerFehler(QStringLiteral("Termindex zu hoch! Anwendung wird abgebrochen!"));
+        return false;
+    }
+    return i >= 1;
+}
+
+float TrapezZugehoerigkeit(float x, float a, float b, float c, float d, float h)
+{
+    if (x < a)
+        return 0;
+    if (x < b)
+        return b == a ? h : static_cast<float>(double(h) * (double(x) - a) / (double(b) - a));
+    if (x < c)
+        return h;
+    if (x > d)
+        return 0;
+    if (d == c)
+        return h;
+    return static_cast<float>(double(h) - double(h) * (double(x) - c) / (double(d) - c));
+}
+
+float TFuzzy::Zugehoerigkeit(int i) const
+{
+    if (!TermindexPruefen(i))
+        return 0;
+    const auto& t = FTerm[i - 1];
+    return TrapezZugehoerigkeit(Fx, t[0], t[1], t[2], t[3], t[4]);
+}
+
+float TFuzzy::TermFlaeche(int i) const
+{
+    const auto& t = FTerm[i - 1];
+    return static_cast<float>(((double(t[2]) - t[1]) + (double(t[3]) - t[0])) * t[4] / 2);
+}
+
+float TFuzzy::TermSchwerpunkt(int i) const
+{
+    const double a = FTerm[i - 1][0];
+    const double b = FTerm[i - 1][1];
+    const double c = FTerm[i - 1][2];
+    const double d = FTerm[i - 1][3];
+    const double nenner = 3 * (c + d - a - b);
+    if (nenner == 0)
+        return static_cast<float>(a);
+    const double zaehler = (b - a) * (a + 2 * b) + 3 * (c * c - b * b) + (d - c) * (d + 2 * c);
+    return static_cast<float>(zaehler / nenner);
+}
+
+float TFuzzy::Schwerpunktkoordinate() const
+{
+    float flaeche = 0;
+    float moment = 0;
+    const int n = gueltigeAnzahl();
+    for (int i = 1; i <= n; ++i) {
+        const float f = TermFlaeche(i);
+        flaeche = static_cast<float>(double(flaeche) + f);
+        moment = static_cast<float>(double(moment) + double(TermSchwerpunkt(i)) * f);
+    }
+    if (flaeche == 0)
+        return Fa;
+    return static_cast<float>(double(moment) / flaeche);
+}
+
+QString TFuzzy::ZListeString() const
+{
+    QString text = QStringLiteral("Z = ( ");
+    const int n = gueltigeAnzahl();
+    for (int i = 1; i <= n; ++i) {
+        if (i > 1)
+            text += QStringLiteral(" ; ");
+        text += FestKomma(Zugehoerigkeit(i), 2, 4);
+    }
+    return text + QStringLiteral(" )");
+}
+
+void TFuzzy::FarbeInit()
+{
+    FFarbe = {TFarbe{0, 0, 255}, TFarbe{255, 0, 0}, TFarbe{0, 255, 255}, TFarbe{0, 128, 0},
+              TFarbe{128, 0, 128}};
+    FXORFarbe = {TFarbe{128, 128, 0}, TFarbe{0, 128, 128}, TFarbe{128, 0, 0}, TFarbe{128, 0, 128},
+                 TFarbe{0, 128, 0}};
+}
+
+void TFuzzy::loeschen()
+{
+    FAnzahl = 0;
+    FDefiniert = false;
+    for (int i = 0; i < MaxTerme; ++i) {
+        FTermname[i].clear();
+        FTerm[i] = {0, 0, 0, 0, 1};
+    }
+}
+
+void TFuzzy::assign(const TFuzzy& t)
+{
+    Fa = t.Fa;
+    Fb = t.Fb;
+    FAnzahl = t.FAnzahl;
+    FName = t.FName;
+    FDefiniert = t.FDefiniert;
+    FAbkTermname = t.FAbkTermname;
+    FTermname = t.FTermname;
+    FTerm = t.FTerm;
+}

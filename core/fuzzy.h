@@ -1,0 +1,87 @@
+#pragma once
+
+#include "core/farbe.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// One linguistic variable: a name, a universe from a() to b(), up to five
+// trapezoidal terms (a, b, c, d and height h) and the crisp value x() at which
+// the memberships are read. Term and value indices count from 1.
+class TFuzzy {
+public:
+    static constexpr int MaxTerme = 5;
+
+    int Anzahl() const { return FAnzahl; }
+    void setAnzahl(int anzahl) { FAnzahl = anzahl; }
+
+    const QString& Name() const { return FName; }
+    void setName(const QString& name) { FName = name; }
+
+    float x() const { return Fx; }
+    void setX(float x) { Fx = x; }
+
+    // Bounds of the universe (not a term's values a and b).
+    float a() const { return Fa; }
+    void setA(float a) { Fa = a; }
+    float b() const { return Fb; }
+    void setB(float b) { Fb = b; }
+
+    bool definiert() const { return FDefiniert; }
+    void setDefiniert(bool definiert) { FDefiniert = definiert; }
+
+    const QString& Termname(int i) const { return FTermname[i - 1]; }
+    // Stores the name and rebuilds the short label.
+    void setTermname(int i, const QString& name);
+    const QString& AbkTermname(int i) const { return FAbkTermname[i - 1]; }
+
+    // Value j of term i: 1 = a, 2 = b, 3 = c, 4 = d, 5 = h.
+    float Term(int i, int j) const { return FTerm[i - 1][j - 1]; }
+    void setTerm(int i, int j, float t) { FTerm[i - 1][j - 1] = t; }
+
+    // Membership of x() in term i. An index above Anzahl() is a fatal error.
+    float Zugehoerigkeit(int i) const;
+
+    TFarbe Farbe(int i) const { return FFarbe[i - 1]; }
+    TFarbe XORFarbe(int i) const { return FXORFarbe[i - 1]; }
+
+    // "Z = ( 0.00 ; 0.75 ; 0.25 )"
+    QString ZListeString() const;
+
+    // Area-weighted mean of the terms' centroids; a() when the area is 0.
+    float Schwerpunktkoordinate() const;
+
+    void FarbeInit();
+    void loeschen();
+    // Copies the definition, but neither x() nor the colours.
+    void assign(const TFuzzy& t);
+
+    // The pieces of the centroid, open to tests and to the inference.
+    float TermFlaeche(int i) const;
+    float TermSchwerpunkt(int i) const;
+
+    // Number of terms that may be read safely (Anzahl() within 0..5).
+    int gueltigeAnzahl() const { return FAnzahl < 0 ? 0 : (FAnzahl > MaxTerme ? MaxTerme : FAnzahl); }
+
+    static QString AbkuerzungBilden(const QString& name);
+
+private:
+    bool TermindexPruefen(int i) const;
+
+    std::int32_t FAnzahl = 0;
+    QString FName;
+    std::array<QString, MaxTerme> FTermname;
+    std::array<QString, MaxTerme> FAbkTermname;
+    std::array<std::array<float, 5>, MaxTerme> FTerm{};
+    float Fx = 0;
+    float Fa = 0;
+    float Fb = 0;
+    std::array<TFarbe, MaxTerme> FFarbe{};
+    std::array<TFarbe, MaxTerme> FXORFarbe{};
+    bool FDefiniert = false;
+};
+
+// Membership of x in the trapezoid (a, b, c, d) of height h.
+float TrapezZugehoerigkeit(float x, float a, float b, float c, float d, float h);

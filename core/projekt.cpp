@@ -1,0 +1,177 @@
+#include "core/projekt.h"
+
+#include "core/textdatei.h"
+#include "core/zahlenformat.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <sys/stat.h>
+
+QString ProjektTitel(const QString& dateiname)
+{
+    return QStringLiteral("Tarvik [") + dateiname + QStringLiteral("]");
+}
+
+namespace {
+
+struct Formatfehler {};
+
+std::int32_t ganzzahl(TZeilenleser& leser)
+{
+    const auto wert = LiesGanzzahl(leser.naechste());
+    if (!wert)
+        throw Formatfehler{};
+    return *wert;
+}
+
+// Term counts and rule entries name one of at most five terms.
+std::int32_t nullBisFuenf(TZeilenleser& leser)
+{
+    const std::int32_t wert = ganzzahl(leser);
+    if (wert < 0 || wert > TFuzzy::MaxTerme)
+        throw Formatfehler{};
+    return wert;
+}
+
+float real(TZeilenleser& leser)
+{
+    return LiesReal(leser.naechste()).value_or(0.0f);
+}
+
+void variableLesen(TZeilenleser& leser, TFuzzy& f)
+{
+    const QString name = leser.naechste();
+    if (name.isEmpty())
+        return;
+    f.setDefiniert(true);
+    f.setName(name);
+    const int n = nullBisFuenf(leser);
+    f.setAnzahl(n);
+    f.setA(real(leser));
+    f.setB(real(leser));
+    for (int i = 1; i <= n; ++i)
+        f.setTermname(i, leser.naechste());
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= 5; ++j)
+            f.setTerm(i, j, real(leser));
+    }
+}
+
+void variableSchreiben(TZeilenschreiber& s, const TFuzzy& f)
+{
+    if (!f.definiert()) {
+        s.zeile(QString());
+        return;
+    }
+    const int n = f.gueltigeAnzahl();
+    s.zeile(f.Name());
+    s.zeile(QString::number(n));
+    s.zeile(RealZeile(f.a()));
+    s.zeile(RealZeile(f.b()));
+    for (int i = 1; i <= n; ++i)
+        s.zeile(f.Termname(i));
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= 5; ++j)
+            s.zeile(RealZeile(f.Term(i, j)));
+    }
+}
+
+// Qt reports a write cut short by the system (a full disk, a size limit) as
+// success, so the size of the file on disk is checked before it replaces the
+// old one.
+bool vollstaendigGeschrieben(QSaveFile& datei, qint64 erwartet)
+{
+    if (!datei.flush())
+        return false;
+    struct stat info {};
+    return ::fstat(datei.handle(), &info) == 0 && info.st_size == erwartet;
+}
+
+} // namespace
+
+TDateiErgebnis LoadFile(TProjekt& p)
+{
+    TDateiErgebnis ergebnis;
+    QFile datei(p.Dateiname);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        ergebnis.meldung = TMeldung{MeldungsArt::Warnung, ProjektTexte::nichtGelesen};
+        return ergebnis;
+    }
+    ergebnis.titel = ProjektTitel(p.Dateiname);
+    const QByteArray inhalt = datei.readAll();
+    const bool lesefehler = datei.error() != QFileDevice::NoError;
+    datei.close();
+
+    p.EingangA.loeschen();
+    p.EingangB.loeschen();
+    p.Ausgang.loeschen();
+    try {
+        if (lesefehler)
+            throw Formatfehler{};
+        TZeilenleser leser(inhalt);
+        variableLesen(leser, p.EingangA);
+        variableLesen(leser, p.EingangB);
+        variableLesen(leser, p.Ausgang);
+        TRegeltab tabelle;
+        for (auto& eintrag : tabelle.werte)
+            eintrag = nullBisFuenf(leser);
+        p.Regeltab = tabelle;
+    } catch (const Formatfehler&) {
+        ergebnis.meldung = TMeldung{MeldungsArt::Fehler, ProjektTexte::formatFehler};
+        p.Dateiname = QStringLiteral("Neu");
+        ergebnis.titel = ProjektTitel(p.Dateiname);
+        for (TFuzzy* f : {&p.EingangA, &p.EingangB, &p.Ausgang}) {
+            f->loeschen();
+            f->setName(QString());
+        }
+        p.Regeltab = TRegeltab{};
+    }
+    p.AusgangKopie.assign(p.Ausgang);
+    p.Geaendert = false;
+    return ergebnis;
+}
+
+QByteArray ProjektBytes(const TProjekt& p)
+{
+    TZeilenschreiber s;
+    variableSchreiben(s, p.EingangA);
+    variableSchreiben(s, p.EingangB);
+    variableSchreiben(s, p.Ausgang);
+    for (const auto eintrag : p.Regeltab.werte)
+        s.zeile(QString::number(eintrag));
+    return s.bytes();
+}
+
+TDateiErgebnis FileSave(TProjekt& p)
+{
+    TDateiErgebnis ergebnis;
+    if (p.Dateiname.isEmpty() || p.Dateiname == QLatin1String("Neu")) {
+        ergebnis.meldung = TMeldung{MeldungsArt::Fehler, ProjektTexte::keinName};
+        p.Geaendert = false;
+        return ergebnis;
+    }
+    // An empty name would read back as an undefined variable and shift the rest.
+    for (const TFuzzy* f : {&p.EingangA, &p.EingangB, &p.Ausgang}) {
+        if (f->definiert() && f->Name().isEmpty()) {
+            ergebnis.meldung = TMeldung{MeldungsArt::Fehler, ProjektTexte::variableOhneName};
+            ergebnis.dateifehler = true;
+            return ergebnis;
+        }
+    }
+    QSaveFile datei(p.Dateiname);
+    if (!datei.open(QIODevice::WriteOnly)) {
+        ergebnis.meldung = TMeldung{MeldungsArt::Warnung, ProjektTexte::nichtGespeichert};
+        ergebnis.dateifehler = true;
+        return ergebnis;
+    }
+    const QByteArray bytes = ProjektBytes(p);
+    if (datei.write(bytes) != bytes.size() || !vollstaendigGeschrieben(datei, bytes.size()) || !datei.commit()) {
+        datei.cancelWriting();
+        ergebnis.meldung = TMeldung{MeldungsArt::Fehler, ProjektTexte::schreibFehler};
+        ergebnis.dateifehler = true;
+        return ergebnis;
+    }
+    p.Geaendert = false;
+    return ergebnis;
+}

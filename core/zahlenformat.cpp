@@ -1,0 +1,160 @@
+#include "core/zahlenformat.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Digits of |wert| with every decimal its binary value has: glibc prints the
+// exact expansion, and 1100 places hold the longest one a double can have.
+std::string exakteZiffern(double betrag)
+{
+    constexpr int genug = 1100;
+    std::string s(genug + 320, '\0');
+    int n = std::snprintf(s.data(), s.size(), "%.*f", genug, betrag);
+    s.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return s;
+}
+
+} // namespace
+
+QString FestKomma(double wert, int stellen, int breite)
+{
+    if (stellen < 0)
+        stellen = 0;
+    QString text;
+    if (!std::isfinite(wert)) {
+        text = std::isnan(wert) ? QStringLiteral("NAN") : (wert < 0 ? QStringLiteral("-INF") : QStringLiteral("INF"));
+    } else {
+        std::string ziffern = exakteZiffern(std::fabs(wert));
+        const std::size_t punkt = ziffern.find('.');
+        std::string ganz = ziffern.substr(0, punkt);
+        std::string bruch = ziffern.substr(punkt + 1, stellen);
+        const bool aufrunden = ziffern[punkt + 1 + stellen] >= '5';
+        std::string alles = ganz + bruch;
+        if (aufrunden) {
+            int i = static_cast<int>(alles.size()) - 1;
+            for (; i >= 0; --i) {
+                if (alles[i] == '9') {
+                    alles[i] = '0';
+                } else {
+                    ++alles[i];
+                    break;
+                }
+            }
+            if (i < 0)
+                alles.insert(alles.begin(), '1');
+        }
+        const std::size_t ganzLaenge = alles.size() - stellen;
+        std::string ergebnis = alles.substr(0, ganzLaenge);
+        if (stellen > 0)
+            ergebnis += '.' + alles.substr(ganzLaenge);
+        const bool null = alles.find_first_not_of('0') == std::string::npos;
+        if (wert < 0 && !null)
+            ergebnis.insert(ergebnis.begin(), '-');
+        text = QString::fromLatin1(ergebnis.data(), static_cast<qsizetype>(ergebnis.size()));
+    }
+    if (text.size() < breite)
+        text = QString(breite - text.size(), QLatin1Char(' ')) + text;
+    return text;
+}
+
+QString RealZeile(float wert)
+{
+    return FestKomma(wert, 5, 10);
+}
+
+namespace {
+
+bool istZiffer(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Skips leading blanks and returns the rest as plain ASCII, or nothing when a
+// character outside ASCII occurs.
+std::optional<std::string> ohneFuehrendeBlanks(const QString& text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == QLatin1Char(' '))
+        ++i;
+    std::string rest;
+    rest.reserve(static_cast<std::size_t>(text.size() - i));
+    for (; i < text.size(); ++i) {
+        if (text[i].unicode() > 127)
+            return std::nullopt;
+        rest += static_cast<char>(text[i].unicode());
+    }
+    return rest;
+}
+
+} // namespace
+
+std::optional<float> LiesReal(const QString& text)
+{
+    const auto rest = ohneFuehrendeBlanks(text);
+    if (!rest)
+        return std::nullopt;
+    const std::string& s = *rest;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    const std::size_t zahlAnfang = i;
+    std::size_t ziffern = 0;
+    while (i < s.size() && istZiffer(QLatin1Char(s[i]))) {
+        ++i;
+        ++ziffern;
+    }
+    if (ziffern == 0)
+        return std::nullopt;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && istZiffer(QLatin1Char(s[i])))
+            ++i;
+    }
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            ++i;
+        std::size_t expZiffern = 0;
+        while (i < s.size() && istZiffer(QLatin1Char(s[i]))) {
+            ++i;
+            ++expZiffern;
+        }
+        if (expZiffern == 0)
+            return std::nullopt;
+    }
+    if (i != s.size())
+        return std::nullopt;
+    // from_chars takes no "+"; the grammar is already checked above.
+    float wert = 0;
+    const char* anfang = s.data() + zahlAnfang;
+    const auto [ende, fehler] = std::from_chars(anfang, s.data() + s.size(), wert);
+    if (fehler == std::errc::result_out_of_range) {
+        // Overflow reads as infinity, underflow as zero, like strtof.
+        wert = std::strtof(anfang, nullptr);
+    } else if (fehler != std::errc() || ende != s.data() + s.size()) {
+        return std::nullopt;
+    }
+    return s[0] == '-' ? -wert : wert;
+}
+
+std::optional<std::int32_t> LiesGanzzahl(const QString& text)
+{
+    const auto rest = ohneFuehrendeBlanks(text);
+    if (!rest || rest->empty())
+        return std::nullopt;
+    const char* anfang = rest->data();
+    const char* ende = anfang + rest->size();
+    if (*anfang == '+')
+        ++anfang;
+    if (anfang == ende || *anfang == '+' || (anfang != rest->data() && *anfang == '-'))
+        return std::nullopt;
+    std::int32_t wert = 0;
+    const auto [p, fehler] = std::from_chars(anfang, ende, wert);
+    if (fehler != std::errc() || p != ende)
+        return std::nullopt;
+    return wert;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// Every text form of a number that the program reads or writes lives here.
+
+// Fixed point with `stellen` decimals and "." as decimal point, right-aligned
+// with leading blanks in `breite` characters (wider when the number needs it).
+// Rounds half away from zero on the exact decimal digits of the value, unlike
+// printf, which rounds exact halves to even. A result of zero has no sign.
+QString FestKomma(double wert, int stellen, int breite);
+
+// A real in a project file: 5 decimals in 10 characters ("   2.50000").
+QString RealZeile(float wert);
+
+// Reads a real line of a project file: leading blanks, optional sign, digits,
+// optional "." with fraction digits, optional exponent. Anything else (an
+// empty line included) is no number.
+std::optional<float> LiesReal(const QString& text);
+
+// Reads an integer line: leading blanks, optional sign, decimal digits, within
+// the 32-bit range. Anything else is no number.
+std::optional<std::int32_t> LiesGanzzahl(const QString& text);

@@ -1,0 +1,315 @@
+#include "core/projekt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray lesen(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
+}
+
+void schreiben(const QString& pfad, const QByteArray& bytes)
+{
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray zeilen(const QList<QByteArray>& z)
+{
+    QByteArray b;
+    for (const auto& zeile : z)
+        b += zeile + "\r\n";
+    return b;
+}
+
+void setzeTerm(TFuzzy& f, int i, const QString& name, std::array<float, 5> werte)
+{
+    f.setTermname(i, name);
+    for (int j = 1; j <= 5; ++j)
+        f.setTerm(i, j, werte[j - 1]);
+}
+
+// The project of the file tests/data/winkel.fuz.
+TProjekt winkelProjekt()
+{
+    TProjekt p;
+    p.EingangA.setDefiniert(true);
+    p.EingangA.setName(QStringLiteral("Winkel"));
+    p.EingangA.setAnzahl(2);
+    p.EingangA.setA(-30);
+    p.EingangA.setB(30);
+    setzeTerm(p.EingangA, 1, QStringLiteral("negativ"), {-30, -30, -10, 0, 1});
+    setzeTerm(p.EingangA, 2, QStringLiteral("positiv"), {0, 10, 30, 30, 1});
+    p.Ausgang.setDefiniert(true);
+    p.Ausgang.setName(QStringLiteral("Kraft"));
+    p.Ausgang.setAnzahl(2);
+    p.Ausgang.setA(-10);
+    p.Ausgang.setB(10);
+    setzeTerm(p.Ausgang, 1, QStringLiteral("links"), {-10, -10, -5, 0, 1});
+    setzeTerm(p.Ausgang, 2, QStringLiteral("rechts"), {0, 5, 10, 10, 1});
+    p.Regeltab(1, 1) = 2;
+    p.Regeltab(1, 2) = 1;
+    return p;
+}
+
+const QString beispielDatei = QStringLiteral(TARVIK_TESTDATA "/winkel.fuz");
+
+struct Projektdatei : testing::Test {
+    QTemporaryDir dir;
+    QString pfad(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+};
+
+TEST_F(Projektdatei, WritesTheWorkedExampleByteForByte)
+{
+    TProjekt p = winkelProjekt();
+    p.Dateiname = pfad("winkel.fuz");
+    p.Geaendert = true;
+    const TDateiErgebnis e = FileSave(p);
+    EXPECT_FALSE(e.meldung);
+    EXPECT_FALSE(e.dateifehler);
+    EXPECT_FALSE(p.Geaendert);
+    EXPECT_EQ(lesen(p.Dateiname), lesen(beispielDatei));
+}
+
+TEST_F(Projektdatei, ReadsTheWorkedExample)
+{
+    TProjekt p;
+    p.Geaendert = true;
+    p.EingangB.setName(QStringLiteral("alt"));
+    p.Dateiname = beispielDatei;
+    const TDateiErgebnis e = LoadFile(p);
+    EXPECT_FALSE(e.meldung);
+    EXPECT_EQ(e.titel, QStringLiteral("Tarvik [") + beispielDatei + QStringLiteral("]"));
+    EXPECT_FALSE(p.Geaendert);
+    const TProjekt soll = winkelProjekt();
+    EXPECT_EQ(ProjektBytes(p), ProjektBytes(soll));
+    EXPECT_EQ(p.Regeltab, soll.Regeltab);
+    EXPECT_EQ(p.EingangA.AbkTermname(2), QStringLiteral("PO"));
+    EXPECT_FALSE(p.EingangB.definiert());
+    EXPECT_EQ(p.EingangB.Name(), QStringLiteral("alt")) << "an undefined block keeps the old name";
+    EXPECT_EQ(p.AusgangKopie.Name(), QStringLiteral("Kraft"));
+    EXPECT_EQ(p.AusgangKopie.Term(2, 3), 10);
+    EXPECT_EQ(p.Ausgang.Term(3, 5), 1) << "terms above the count hold the cleared values";
+}
+
+TEST_F(Projektdatei, EmptyProjectAndZeroTermsRoundTrip)
+{
+    TProjekt leer;
+    leer.Dateiname = pfad("leer.fuz");
+    leer.Geaendert = true;
+    ASSERT_FALSE(FileSave(leer).meldung);
+    QList<QByteArray> erwartet{"", "", ""};
+    for (int k = 0; k < 25; ++k)
+        erwartet << "0";
+    EXPECT_EQ(lesen(leer.Dateiname), zeilen(erwartet));
+    TProjekt p = winkelProjekt();
+    p.Dateiname = leer.Dateiname;
+    EXPECT_FALSE(LoadFile(p).meldung);
+    EXPECT_EQ(ProjektBytes(p), ProjektBytes(leer));
+
+    TProjekt ohneTerme;
+    ohneTerme.EingangA.setDefiniert(true);
+    ohneTerme.EingangA.setName(QStringLiteral("Lage"));
+    ohneTerme.EingangA.setA(-1);
+    ohneTerme.EingangA.setB(2);
+    EXPECT_TRUE(ProjektBytes(ohneTerme).startsWith(zeilen({"Lage", "0", "  -1.00000", "   2.00000", ""})));
+    ohneTerme.Dateiname = pfad("null.fuz");
+    ASSERT_FALSE(FileSave(ohneTerme).meldung);
+    TProjekt zurueck;
+    zurueck.Dateiname = ohneTerme.Dateiname;
+    EXPECT_FALSE(LoadFile(zurueck).meldung);
+    EXPECT_TRUE(zurueck.EingangA.definiert());
+    EXPECT_EQ(zurueck.EingangA.Anzahl(), 0);
+    EXPECT_EQ(zurueck.EingangA.b(), 2);
+}
+
+TEST_F(Projektdatei, RealsRoundToFiveDecimalsAndReadTolerantly)
+{
+    TProjekt p = winkelProjekt();
+    p.EingangA.setTerm(1, 3, 0.123456f);
+    const QByteArray bytes = ProjektBytes(p);
+    EXPECT_TRUE(bytes.contains("\r\n   0.12346\r\n"));
+    QByteArray geaendert = bytes;
+    geaendert.replace("\r\n   0.12346\r\n", "\r\n1e3\r\n");
+    geaendert.replace("\r\n  10.00000\r\n", "\r\nzehn\r\n"); // term 2, value b
+    schreiben(pfad("t.fuz"), geaendert);
+    p.Dateiname = pfad("t.fuz");
+    EXPECT_FALSE(LoadFile(p).meldung);
+    EXPECT_EQ(p.EingangA.Term(1, 3), 1000);
+    EXPECT_EQ(p.EingangA.Term(2, 2), 0);
+}
+
+TEST_F(Projektdatei, TextIsWindows1252AndLfAloneEndsALine)
+{
+    TProjekt p = winkelProjekt();
+    p.EingangA.setName(QStringLiteral("Größe €"));
+    p.Ausgang.setTermname(1, QStringLiteral("链"));
+    const QByteArray bytes = ProjektBytes(p);
+    EXPECT_TRUE(bytes.startsWith("Gr\xf6\xdf" "e \x80\r\n"));
+    EXPECT_TRUE(bytes.contains("\r\n?\r\n"));
+    QByteArray nurLf = bytes;
+    nurLf.replace("\r\n", "\n");
+    schreiben(pfad("lf.fuz"), nurLf);
+    TProjekt q;
+    q.Dateiname = pfad("lf.fuz");
+    EXPECT_FALSE(LoadFile(q).meldung);
+    EXPECT_EQ(q.EingangA.Name(), QStringLiteral("Größe €"));
+    EXPECT_EQ(q.Regeltab(1, 2), 1);
+}
+
+struct Kaputt {
+    const char* fall;
+    QByteArray inhalt;
+};
+
+class KaputteDatei : public Projektdatei, public testing::WithParamInterface<Kaputt> {};
+
+TEST_P(KaputteDatei, AbandonsTheLoadAndLeavesAnEmptyProjectNamedNeu)
+{
+    schreiben(pfad("kaputt.fuz"), GetParam().inhalt);
+    TProjekt p = winkelProjekt();
+    p.Dateiname = pfad("kaputt.fuz");
+    p.Geaendert = true;
+    const TDateiErgebnis e = LoadFile(p);
+    ASSERT_TRUE(e.meldung);
+    EXPECT_EQ(e.meldung->art, MeldungsArt::Fehler);
+    EXPECT_EQ(e.meldung->text, QStringLiteral("Beim Öffnen der Datei ist ein Fehler aufgetreten. "
+                                              "Prüfen Sie nach, ob es sich um eine Fuzzy-Datei handelt!"));
+    EXPECT_EQ(p.Dateiname, QStringLiteral("Neu"));
+    EXPECT_EQ(e.titel, QStringLiteral("Tarvik [Neu]"));
+    EXPECT_FALSE(p.Geaendert);
+    for (const TFuzzy* f : {&p.EingangA, &p.EingangB, &p.Ausgang, &p.AusgangKopie}) {
+        EXPECT_FALSE(f->definiert());
+        EXPECT_EQ(f->Name(), QString());
+        EXPECT_EQ(f->Anzahl(), 0);
+    }
+    EXPECT_EQ(p.Regeltab, TRegeltab{});
+}
+
+QByteArray beispielMit(const QByteArray& alt, const QByteArray& neu, int nach = 0)
+{
+    QFile f(beispielDatei);
+    f.open(QIODevice::ReadOnly);
+    QByteArray b = f.readAll();
+    const qsizetype pos = b.indexOf(alt, nach);
+    return b.replace(pos, alt.size(), neu);
+}
+
+QByteArray binaer()
+{
+    QByteArray b;
+    for (int i = 0; i < 600; ++i)
+        b += static_cast<char>((i * 37 + 11) % 256);
+    return b;
+}
+
+INSTANTIATE_TEST_SUITE_P(Faelle, KaputteDatei,
+    testing::Values(
+        Kaputt{"cut short after the variable blocks", beispielMit("2\r\n1\r\n", "")},
+        Kaputt{"cut short inside the rule block", beispielDatei.isEmpty() ? QByteArray() : beispielMit("0\r\n0\r\n0\r\n0\r\n", "").left(330)},
+        Kaputt{"letters in an integer line", beispielMit("Winkel\r\n2\r\n", "Winkel\r\nzwei\r\n")},
+        Kaputt{"term count 9", beispielMit("Winkel\r\n2\r\n", "Winkel\r\n9\r\n")},
+        Kaputt{"term count -1", beispielMit("Winkel\r\n2\r\n", "Winkel\r\n-1\r\n")},
+        Kaputt{"rule entry 7", beispielMit("\r\n2\r\n1\r\n", "\r\n2\r\n7\r\n", 400)},
+        Kaputt{"binary file", binaer()},
+        Kaputt{"empty file", QByteArray()}),
+    [](const auto& info) {
+        std::string name = info.param.fall;
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c)))
+                c = '_';
+        return name;
+    });
+
+TEST_F(Projektdatei, FileThatCannotBeOpenedChangesNothing)
+{
+    TProjekt p = winkelProjekt();
+    p.Geaendert = true;
+    p.Dateiname = pfad("gibtsnicht.fuz");
+    const TDateiErgebnis e = LoadFile(p);
+    EXPECT_EQ(e.meldung, (TMeldung{MeldungsArt::Warnung, QStringLiteral("Daten konnten nicht gelesen werden!")}));
+    EXPECT_FALSE(e.titel) << "the caption still names the previous file";
+    EXPECT_TRUE(p.Geaendert);
+    EXPECT_EQ(ProjektBytes(p), ProjektBytes(winkelProjekt()));
+    // A following save writes to the new name.
+    EXPECT_FALSE(FileSave(p).meldung);
+    EXPECT_EQ(lesen(p.Dateiname), lesen(beispielDatei));
+}
+
+TEST_F(Projektdatei, SaveWithoutANameWritesNothing)
+{
+    for (const QString& name : {QStringLiteral("Neu"), QString()}) {
+        TProjekt p = winkelProjekt();
+        p.Dateiname = name;
+        p.Geaendert = true;
+        const TDateiErgebnis e = FileSave(p);
+        EXPECT_EQ(e.meldung, (TMeldung{MeldungsArt::Fehler, QStringLiteral("Die Datei hat noch keinen Namen.")}));
+        EXPECT_FALSE(e.dateifehler);
+        EXPECT_FALSE(p.Geaendert);
+    }
+    EXPECT_FALSE(QFile::exists(QStringLiteral("Neu")));
+}
+
+TEST_F(Projektdatei, SaveThatCannotCreateTheFileIsAWarning)
+{
+    TProjekt p = winkelProjekt();
+    p.Dateiname = pfad("fehlt/x.fuz");
+    p.Geaendert = true;
+    const TDateiErgebnis e = FileSave(p);
+    EXPECT_EQ(e.meldung, (TMeldung{MeldungsArt::Warnung, QStringLiteral("Daten konnten nicht gespeichert werden!")}));
+    EXPECT_TRUE(e.dateifehler);
+    EXPECT_TRUE(p.Geaendert);
+}
+
+TEST_F(Projektdatei, DefinedVariableWithoutNameIsRefusedAndTheOldFileKept)
+{
+    schreiben(pfad("alt.fuz"), "alter Inhalt");
+    TProjekt p = winkelProjekt();
+    p.Ausgang.setName(QString());
+    p.Dateiname = pfad("alt.fuz");
+    p.Geaendert = true;
+    const TDateiErgebnis e = FileSave(p);
+    ASSERT_TRUE(e.meldung);
+    EXPECT_EQ(e.meldung->art, MeldungsArt::Fehler);
+    EXPECT_EQ(e.meldung->text, ProjektTexte::variableOhneName);
+    EXPECT_TRUE(e.dateifehler);
+    EXPECT_TRUE(p.Geaendert);
+    EXPECT_EQ(lesen(p.Dateiname), QByteArray("alter Inhalt"));
+}
+
+TEST_F(Projektdatei, OutputErrorMidSaveKeepsTheOldFile)
+{
+    // A file size limit makes the write fail part-way, as a full disk would.
+    schreiben(pfad("alt.fuz"), "alter Inhalt");
+    TProjekt p = winkelProjekt();
+    p.Dateiname = pfad("alt.fuz");
+    p.Geaendert = true;
+    rlimit vorher{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &vorher), 0);
+    const auto signalVorher = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit klein = vorher;
+    klein.rlim_cur = 100;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &klein), 0);
+    const TDateiErgebnis e = FileSave(p);
+    setrlimit(RLIMIT_FSIZE, &vorher);
+    std::signal(SIGXFSZ, signalVorher);
+    ASSERT_TRUE(e.meldung);
+    EXPECT_EQ(e.meldung->art, MeldungsArt::Fehler);
+    EXPECT_EQ(e.meldung->text, ProjektTexte::schreibFehler);
+    EXPECT_TRUE(e.dateifehler);
+    EXPECT_TRUE(p.Geaendert);
+    EXPECT_EQ(lesen(p.Dateiname), QByteArray("alter Inhalt"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("alt.fuz")}) << "no temporary file left";
+}
+
+} // namespace
