@@ -158,3 +158,8 @@ std::optional<std::int32_t> LiesGanzzahl(const QString& text)
         return std::nullopt;
     return wert;
 }
+
+QString ProtokollZahl(double wert)
+{
+    return FestKomma(wert, 2, 8);
+}

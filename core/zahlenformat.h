@@ -24,3 +24,7 @@ std::optional<float> LiesReal(const QString& text);
 // Reads an integer line: leading blanks, optional sign, decimal digits, within
 // the 32-bit range. Anything else is no number.
 std::optional<std::int32_t> LiesGanzzahl(const QString& text);
+
+// A grade in the search's log: 2 decimals in 8 characters ("  123.46"), wider
+// when the number needs it.
+QString ProtokollZahl(double wert);
