@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -162,4 +163,106 @@ std::optional<std::int32_t> LiesGanzzahl(const QString& text)
 QString ProtokollZahl(double wert)
 {
     return FestKomma(wert, 2, 8);
+}
+
+namespace {
+
+// Two significant digits and the decimal exponent of |wert| > 0, rounded
+// half away from zero on the exact digits.
+QString ExponentText(double wert)
+{
+    const std::string ziffern = exakteZiffern(std::fabs(wert));
+    const std::size_t punkt = ziffern.find('.');
+    std::string alle = ziffern.substr(0, punkt) + ziffern.substr(punkt + 1);
+    const std::size_t erste = alle.find_first_not_of('0');
+    int exponent = static_cast<int>(punkt) - static_cast<int>(erste) - 1;
+    alle += "000";
+    int mantisse = (alle[erste] - '0') * 10 + (alle[erste + 1] - '0');
+    if (alle[erste + 2] >= '5')
+        ++mantisse;
+    if (mantisse == 100) {
+        mantisse = 10;
+        ++exponent;
+    }
+    char puffer[32];
+    std::snprintf(puffer, sizeof puffer, "%c%d.%dE%c%04d", wert < 0 ? '-' : ' ', mantisse / 10, mantisse % 10,
+                  exponent < 0 ? '-' : '+', exponent < 0 ? -exponent : exponent);
+    return QString::fromLatin1(puffer);
+}
+
+} // namespace
+
+QString SingEditText(float wert)
+{
+    const double v = wert;
+    if (!std::isfinite(v))
+        return FestKomma(v, 4, 10);
+    if (std::fabs(v) < 1000)
+        return FestKomma(v, 4, 8);
+    return ExponentText(v);
+}
+
+float SingEditZahl(const QString& text)
+{
+    QString t = text;
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    qsizetype i = 0;
+    while (i < t.size() && t[i] == QLatin1Char(' '))
+        ++i;
+    std::string s;
+    for (; i < t.size(); ++i) {
+        if (t[i].unicode() > 127)
+            return 0;
+        s += static_cast<char>(t[i].unicode());
+    }
+    std::size_t k = 0;
+    bool negativ = false;
+    if (k < s.size() && (s[k] == '+' || s[k] == '-'))
+        negativ = s[k++] == '-';
+    const std::size_t anfang = k;
+    bool ziffern = false;
+    while (k < s.size() && istZiffer(QLatin1Char(s[k]))) {
+        ++k;
+        ziffern = true;
+    }
+    if (k < s.size() && s[k] == '.') {
+        ++k;
+        while (k < s.size() && istZiffer(QLatin1Char(s[k]))) {
+            ++k;
+            ziffern = true;
+        }
+    }
+    if (k < s.size() && (s[k] == 'e' || s[k] == 'E')) {
+        ++k;
+        if (k < s.size() && (s[k] == '+' || s[k] == '-'))
+            ++k;
+        std::size_t expZiffern = 0;
+        while (k < s.size() && istZiffer(QLatin1Char(s[k]))) {
+            ++k;
+            ++expZiffern;
+        }
+        if (expZiffern == 0)
+            return 0;
+    }
+    if (k != s.size())
+        return 0;
+    // A mantissa without digits ("", ".", "-.e5") is worth 0 whatever follows.
+    if (!ziffern)
+        return 0;
+    // strtof takes "5." and ".5" alike; the grammar is already checked above.
+    const float wert = std::strtof(s.c_str() + anfang, nullptr);
+    // Beyond the float range there is no number a window could check.
+    if (!std::isfinite(wert))
+        return 0;
+    return negativ ? -wert : wert;
+}
+
+QString IntEditText(std::int32_t wert)
+{
+    return QString::number(wert);
+}
+
+std::int32_t IntEditZahl(const QString& text)
+{
+    return LiesGanzzahl(text).value_or(0);
 }

@@ -28,3 +28,20 @@ std::optional<std::int32_t> LiesGanzzahl(const QString& text);
 // A grade in the search's log: 2 decimals in 8 characters ("  123.46"), wider
 // when the number needs it.
 QString ProtokollZahl(double wert);
+
+// Text of a real edit field: below 1000 in magnitude 4 decimals in 8
+// characters ("  2.5000"); from 1000 on two significant digits with a
+// four-digit exponent in 10 characters (" 1.5E+0003"). Half away from zero.
+QString SingEditText(float wert);
+
+// Reads a real edit field: "," counts as ".", leading blanks, optional sign,
+// digits, optional "." and digits (either run may be empty), optional
+// exponent; nothing may follow. Any other text, and a value beyond the float
+// range, reads as 0.
+float SingEditZahl(const QString& text);
+
+// Text of an integer edit field: plain decimal digits ("-3").
+QString IntEditText(std::int32_t wert);
+
+// Reads an integer edit field; text that is no 32-bit integer reads as 0.
+std::int32_t IntEditZahl(const QString& text);
