@@ -35,46 +35,23 @@ bool TFuzzy::TermindexPruefen(int i) const
     return i >= 1;
 }
 
-float TrapezZugehoerigkeit(float x, float a, float b, float c, float d, float h)
-{
-    if (x < a)
-        return 0;
-    if (x < b)
-        return b == a ? h : static_cast<float>(double(h) * (double(x) - a) / (double(b) - a));
-    if (x < c)
-        return h;
-    if (x > d)
-        return 0;
-    if (d == c)
-        return h;
-    return static_cast<float>(double(h) - double(h) * (double(x) - c) / (double(d) - c));
-}
-
 float TFuzzy::Zugehoerigkeit(int i) const
 {
     if (!TermindexPruefen(i))
         return 0;
-    const auto& t = FTerm[i - 1];
-    return TrapezZugehoerigkeit(Fx, t[0], t[1], t[2], t[3], t[4]);
+    return ZugehoerigkeitOhnePruefung(i);
 }
 
-float TFuzzy::TermFlaeche(int i) const
-{
-    const auto& t = FTerm[i - 1];
-    return static_cast<float>(((double(t[2]) - t[1]) + (double(t[3]) - t[0])) * t[4] / 2);
-}
-
-float TFuzzy::TermSchwerpunkt(int i) const
+void TFuzzy::TermformMerken(int i)
 {
     const double a = FTerm[i - 1][0];
     const double b = FTerm[i - 1][1];
     const double c = FTerm[i - 1][2];
     const double d = FTerm[i - 1][3];
+    breite[i - 1] = (c - b) + (d - a);
     const double nenner = 3 * (c + d - a - b);
-    if (nenner == 0)
-        return static_cast<float>(a);
     const double zaehler = (b - a) * (a + 2 * b) + 3 * (c * c - b * b) + (d - c) * (d + 2 * c);
-    return static_cast<float>(zaehler / nenner);
+    schwerpunkt[i - 1] = static_cast<float>(nenner == 0 ? a : zaehler / nenner);
 }
 
 float TFuzzy::Schwerpunktkoordinate() const
@@ -84,7 +61,7 @@ float TFuzzy::Schwerpunktkoordinate() const
     const int n = gueltigeAnzahl();
     for (int i = 1; i <= n; ++i) {
         const float f = TermFlaeche(i);
-        flaeche = static_cast<float>(double(flaeche) + f);
+        flaeche += f; // a float sum rounds the same whether or not it passes through double
         moment = static_cast<float>(double(moment) + double(TermSchwerpunkt(i)) * f);
     }
     if (flaeche == 0)
@@ -119,6 +96,8 @@ void TFuzzy::loeschen()
     for (int i = 0; i < MaxTerme; ++i) {
         FTermname[i].clear();
         FTerm[i] = {0, 0, 0, 0, 1};
+        breite[i] = 0;
+        schwerpunkt[i] = 0;
     }
 }
 
@@ -132,4 +111,6 @@ void TFuzzy::assign(const TFuzzy& t)
     FAbkTermname = t.FAbkTermname;
     FTermname = t.FTermname;
     FTerm = t.FTerm;
+    breite = t.breite;
+    schwerpunkt = t.schwerpunkt;
 }

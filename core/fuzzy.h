@@ -7,6 +7,23 @@
 #include <array>
 #include <cstdint>
 
+// Membership of x in the trapezoid (a, b, c, d) of height h. A vertical edge
+// (a = b or c = d) gives h at its end; with c < d the value at d is 0.
+inline float TrapezZugehoerigkeit(float x, float a, float b, float c, float d, float h)
+{
+    if (x < a)
+        return 0;
+    if (x < b)
+        return b == a ? h : static_cast<float>(double(h) * (double(x) - a) / (double(b) - a));
+    if (x < c)
+        return h;
+    if (x > d)
+        return 0;
+    if (d == c)
+        return h;
+    return static_cast<float>(double(h) - double(h) * (double(x) - c) / (double(d) - c));
+}
+
 // One linguistic variable: a name, a universe from a() to b(), up to five
 // trapezoidal terms (a, b, c, d and height h) and the crisp value x() at which
 // the memberships are read. Term and value indices count from 1.
@@ -39,7 +56,12 @@ public:
 
     // Value j of term i: 1 = a, 2 = b, 3 = c, 4 = d, 5 = h.
     float Term(int i, int j) const { return FTerm[i - 1][j - 1]; }
-    void setTerm(int i, int j, float t) { FTerm[i - 1][j - 1] = t; }
+    void setTerm(int i, int j, float t)
+    {
+        FTerm[i - 1][j - 1] = t;
+        if (j != 5)
+            TermformMerken(i);
+    }
 
     // Membership of x() in term i. An index above Anzahl() is a fatal error.
     float Zugehoerigkeit(int i) const;
@@ -59,8 +81,16 @@ public:
     void assign(const TFuzzy& t);
 
     // The pieces of the centroid, open to tests and to the inference.
-    float TermFlaeche(int i) const;
-    float TermSchwerpunkt(int i) const;
+    float TermFlaeche(int i) const { return static_cast<float>(breite[i - 1] * FTerm[i - 1][4] / 2); }
+    float TermSchwerpunkt(int i) const { return schwerpunkt[i - 1]; }
+
+    // Membership of x() in term i without the index check, for callers that
+    // stay within 1..gueltigeAnzahl().
+    float ZugehoerigkeitOhnePruefung(int i) const
+    {
+        const auto& t = FTerm[i - 1];
+        return TrapezZugehoerigkeit(Fx, t[0], t[1], t[2], t[3], t[4]);
+    }
 
     // Number of terms that may be read safely (Anzahl() within 0..5).
     int gueltigeAnzahl() const { return FAnzahl < 0 ? 0 : (FAnzahl > MaxTerme ? MaxTerme : FAnzahl); }
@@ -78,10 +108,12 @@ private:
     float Fx = 0;
     float Fa = 0;
     float Fb = 0;
+    // Width sum (c - b) + (d - a) and centroid of each term: they do not depend
+    // on the height, which the inference rewrites many times per second.
+    void TermformMerken(int i);
+    std::array<double, MaxTerme> breite{};
+    std::array<float, MaxTerme> schwerpunkt{};
     std::array<TFarbe, MaxTerme> FFarbe{};
     std::array<TFarbe, MaxTerme> FXORFarbe{};
     bool FDefiniert = false;
 };
-
-// Membership of x in the trapezoid (a, b, c, d) of height h.
-float TrapezZugehoerigkeit(float x, float a, float b, float c, float d, float h);

@@ -15,7 +15,7 @@ struct Zugehoerigkeiten {
         : n(f.gueltigeAnzahl())
     {
         for (int i = 1; i <= n; ++i)
-            mu[i - 1] = f.Zugehoerigkeit(i);
+            mu[i - 1] = f.ZugehoerigkeitOhnePruefung(i);
     }
 
     // Reads a term through the variable when it lies outside the terms, so that
@@ -26,26 +26,33 @@ struct Zugehoerigkeiten {
     }
 };
 
+// Heights by output term; slot 0 takes the rules that name no valid term, so
+// that raising needs no branch.
 struct Hoehen {
-    std::array<float, TFuzzy::MaxTerme> h{};
+    std::array<float, TFuzzy::MaxTerme + 1> h{};
+
+    // No slot below 0: then a rule whose activation is 0 or less changes nothing.
+    bool keinSlotNegativ = true;
 
     explicit Hoehen(const TFuzzy& ausgang)
     {
         // Terms above Anzahl keep their stored height until a rule raises it.
-        for (int k = ausgang.gueltigeAnzahl() + 1; k <= TFuzzy::MaxTerme; ++k)
-            h[k - 1] = ausgang.Term(k, 5);
+        for (int k = ausgang.gueltigeAnzahl() + 1; k <= TFuzzy::MaxTerme; ++k) {
+            h[k] = ausgang.Term(k, 5);
+            keinSlotNegativ = keinSlotNegativ && !(h[k] < 0);
+        }
     }
 
-    void heben(int k, float w)
+    void heben(std::int32_t k, float w)
     {
-        if (k >= 1 && k <= TFuzzy::MaxTerme)
-            h[k - 1] = std::max(h[k - 1], w);
+        const std::uint32_t slot = static_cast<std::uint32_t>(k) <= TFuzzy::MaxTerme ? static_cast<std::uint32_t>(k) : 0;
+        h[slot] = std::max(h[slot], w);
     }
 
     void schreiben(TFuzzy& ausgang) const
     {
         for (int k = 1; k <= TFuzzy::MaxTerme; ++k)
-            ausgang.setTerm(k, 5, h[k - 1]);
+            ausgang.setTerm(k, 5, h[k]);
     }
 };
 
@@ -57,13 +64,17 @@ void RegleAusgang(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegelta
     const Zugehoerigkeiten muA(eingangA);
     if (eingangB.definiert()) {
         const Zugehoerigkeiten muB(eingangB);
-        for (int i = 1; i <= muA.n; ++i) {
-            for (int j = 1; j <= muB.n; ++j)
-                hoehen.heben(tabelle(j, i), std::min(muA.mu[i - 1], muB.mu[j - 1]));
+        for (int i = 0; i < muA.n; ++i) {
+            const float a = muA.mu[i];
+            // Most terms of A do not hold x at all; their rules cannot fire.
+            if (a <= 0 && hoehen.keinSlotNegativ)
+                continue;
+            for (int j = 0; j < muB.n; ++j)
+                hoehen.heben(tabelle.werte[j * 5 + i], std::min(a, muB.mu[j]));
         }
     } else {
-        for (int i = 1; i <= muA.n; ++i)
-            hoehen.heben(tabelle(1, i), muA.mu[i - 1]);
+        for (int i = 0; i < muA.n; ++i)
+            hoehen.heben(tabelle.werte[i], muA.mu[i]);
     }
     hoehen.schreiben(ausgang);
 }
@@ -75,8 +86,7 @@ void RegleAusgang(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegelli
     const Zugehoerigkeiten muB(eingangB);
     for (const TRegel& r : regeln) {
         const float w = std::min(muA(eingangA, r.EingangA), muB(eingangB, r.EingangB));
-        if (r.Ausgang > 0)
-            hoehen.heben(r.Ausgang, w);
+        hoehen.heben(r.Ausgang, w);
     }
     hoehen.schreiben(ausgang);
 }

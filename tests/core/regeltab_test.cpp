@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 TFuzzy variable(float fa, float fb, std::initializer_list<std::array<float, 5>> terme)
@@ -132,6 +134,67 @@ TEST_F(Beispiel, ControlSurfaceSamplesTwentyStepsFromTheLowerBound)
             EXPECT_EQ(feld[i][j], kopie.Schwerpunktkoordinate()) << i << "," << j;
     }
     EXPECT_LT(feld[0][0], feld[19][0]);
+}
+
+} // namespace
+
+namespace {
+
+// The inference written out plainly, as a reference for the optimised one.
+void RegleAusgangEinfach(const TFuzzy& a, const TFuzzy& b, const TRegeltab& t, TFuzzy& aus)
+{
+    for (int k = 1; k <= aus.Anzahl(); ++k)
+        aus.setTerm(k, 5, 0);
+    const int nB = b.definiert() ? b.Anzahl() : 1;
+    for (int i = 1; i <= a.Anzahl(); ++i) {
+        for (int j = 1; j <= nB; ++j) {
+            const float w = b.definiert() ? std::min(a.Zugehoerigkeit(i), b.Zugehoerigkeit(j)) : a.Zugehoerigkeit(i);
+            const int k = t(j, i);
+            if (k > 0)
+                aus.setTerm(k, 5, std::max(aus.Term(k, 5), w));
+        }
+    }
+}
+
+TEST(RegleAusgang, EqualsThePlainMaxMinBitForBitOnRandomControllers)
+{
+    std::uint32_t zustand = 12345;
+    auto zufall = [&zustand](int m) {
+        zustand = zustand * 1103515245u + 12345u;
+        return static_cast<int>((zustand >> 16) % static_cast<std::uint32_t>(m));
+    };
+    auto wert = [&zufall] { return static_cast<float>(zufall(41) - 20) / 4; };
+    auto zufallsVariable = [&](int n) {
+        TFuzzy f;
+        f.setDefiniert(true);
+        f.setAnzahl(n);
+        for (int i = 1; i <= 5; ++i) {
+            std::array<float, 4> ecken{wert(), wert(), wert(), wert()};
+            if (zufall(4) != 0)
+                std::sort(ecken.begin(), ecken.end()); // now and then an unsorted term
+            for (int j = 1; j <= 4; ++j)
+                f.setTerm(i, j, ecken[j - 1]);
+            f.setTerm(i, 5, zufall(5) == 0 ? -0.5f : static_cast<float>(zufall(5)) / 2);
+        }
+        return f;
+    };
+    for (int fall = 0; fall < 3000; ++fall) {
+        TFuzzy a = zufallsVariable(1 + zufall(5));
+        TFuzzy b = zufallsVariable(1 + zufall(5));
+        b.setDefiniert(zufall(3) != 0);
+        TFuzzy aus = zufallsVariable(1 + zufall(5));
+        TRegeltab t;
+        for (auto& e : t.werte)
+            e = zufall(6);
+        a.setX(wert());
+        b.setX(wert());
+        TFuzzy soll = aus;
+        RegleAusgangEinfach(a, b, t, soll);
+        RegleAusgang(a, b, t, aus);
+        for (int k = 1; k <= 5; ++k)
+            ASSERT_EQ(aus.Term(k, 5), soll.Term(k, 5)) << "case " << fall << ", term " << k;
+        ASSERT_EQ(aus.Schwerpunktkoordinate(), soll.Schwerpunktkoordinate()) << "case " << fall;
+    }
 }
 
 } // namespace
