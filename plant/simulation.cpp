@@ -1,0 +1,67 @@
+#include "plant/simulation.h"
+
+#include "core/fuzzy.h"
+#include "core/regeltab.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+constexpr double pi = std::numbers::pi;
+}
+
+void PendelStarten(TPendel& pendel, const TStartwerte& start)
+{
+    pendel.Init();
+    pendel.setLaenge(start.laenge);
+    pendel.setWind(start.wind);
+    if (pendel.PendelTyp()) {
+        pendel.setX(1.5f);
+        pendel.setWinkel(start.startwinkel);
+        pendel.setCr(0.3f);
+    } else {
+        pendel.setX(start.katzenstartposition);
+        pendel.setWinkel(0);
+        pendel.setCr(0.8f);
+    }
+}
+
+bool AmpelGruen(const TPendel& pendel)
+{
+    const double l = pendel.laenge();
+    const float position = static_cast<float>(pendel.x() + l * std::sin(pendel.winkel() * pi / 180));
+    const double geschwindigkeit = std::fabs(pendel.winkeldot() * pi * l / 180 + pendel.xdot());
+    // The bounds are compared as floats too, so that a load shown at 2.1 m is
+    // outside and one at 2.0 m inside whatever the binary rounding.
+    return geschwindigkeit < 0.1 && position > 1.9f && position < 2.1f;
+}
+
+bool FuzzyRegelung(TPendel& pendel, TFuzzy& eingangA, TFuzzy& eingangB, const TRegeltab& regeltab,
+                   TFuzzy& ausgangKopie)
+{
+    if (pendel.PendelTyp()) {
+        eingangA.setX(pendel.winkel());
+        eingangB.setX(pendel.winkeldot());
+    } else {
+        eingangA.setX(pendel.x());
+        eingangB.setX(pendel.winkel());
+    }
+    const bool gruen = AmpelGruen(pendel);
+    RegleAusgang(eingangA, eingangB, regeltab, ausgangKopie);
+    pendel.setKraft(ausgangKopie.Schwerpunktkoordinate());
+    return gruen;
+}
+
+bool FuzzyDurchlauf(TPendel& pendel, TFuzzy& eingangA, TFuzzy& eingangB, const TRegeltab& regeltab,
+                    TFuzzy& ausgangKopie, float naechstesDeltaT)
+{
+    pendel.Schritt();
+    const bool gruen = FuzzyRegelung(pendel, eingangA, eingangB, regeltab, ausgangKopie);
+    pendel.setDeltaT(naechstesDeltaT);
+    return gruen;
+}
+
+float GemesseneSchrittweite(long long millisekunden, int zeitfaktor)
+{
+    return static_cast<float>(static_cast<double>(millisekunden) / 1000 / (zeitfaktor < 1 ? 1 : zeitfaktor));
+}
