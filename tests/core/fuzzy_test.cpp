@@ -1,6 +1,8 @@
 #include "core/fehler.h"
 #include "core/fuzzy.h"
 
+#include "tests/qstring_ausgabe.h"
+
 #include <gtest/gtest.h>
 
 namespace {

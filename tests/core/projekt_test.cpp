@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "tests/qstring_ausgabe.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>

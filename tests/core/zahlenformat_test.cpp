@@ -1,5 +1,7 @@
 #include "core/zahlenformat.h"
 
+#include "tests/qstring_ausgabe.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>

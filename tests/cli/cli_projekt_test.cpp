@@ -1,0 +1,129 @@
+#include "cli/befehle.h"
+#include "tests/qstring_ausgabe.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace {
+
+struct Lauf {
+    int status;
+    QString aus;
+    QString fehler;
+};
+
+QString inhalt(std::FILE* f)
+{
+    std::rewind(f);
+    QByteArray b;
+    char puffer[4096];
+    std::size_t n;
+    while ((n = std::fread(puffer, 1, sizeof puffer, f)) > 0)
+        b.append(puffer, static_cast<qsizetype>(n));
+    std::fclose(f);
+    return QString::fromLocal8Bit(b);
+}
+
+Lauf cli(const QStringList& argumente)
+{
+    std::FILE* aus = std::tmpfile();
+    std::FILE* fehler = std::tmpfile();
+    const int status = TarvikCli(argumente, aus, fehler);
+    return {status, inhalt(aus), inhalt(fehler)};
+}
+
+const QString winkel = QStringLiteral(TARVIK_TESTDATA "/winkel.fuz");
+
+TEST(TarvikCli, ShowListsVariablesTermsAndTheRulesThatCount)
+{
+    const Lauf l = cli({QStringLiteral("show"), winkel});
+    EXPECT_EQ(l.status, 0);
+    EXPECT_EQ(l.fehler, QString());
+    EXPECT_EQ(l.aus, QStringLiteral("Eingang A: Winkel  Grundmenge -30 .. 30  Terme: 2\n"
+                                    "  1 negativ (NE): -30 -30 -10 0 1\n"
+                                    "  2 positiv (PO): 0 10 30 30 1\n"
+                                    "Eingang B: nicht definiert\n"
+                                    "Ausgang: Kraft  Grundmenge -10 .. 10  Terme: 2\n"
+                                    "  1 links (LI): -10 -10 -5 0 1\n"
+                                    "  2 rechts (RE): 0 5 10 10 1\n"
+                                    "Regeln:\n"
+                                    "WENN Winkel=negativ, DANN Kraft=rechts\n"
+                                    "WENN Winkel=positiv, DANN Kraft=links\n"));
+}
+
+TEST(TarvikCli, EvalPrintsMembershipsHeightsAndOutput)
+{
+    const Lauf l = cli({QStringLiteral("eval"), winkel, QStringLiteral("-5")});
+    EXPECT_EQ(l.status, 0) << l.fehler.toStdString();
+    // A = -5: negativ 0.5, positiv 0; rule negativ -> rechts.
+    EXPECT_EQ(l.aus, QStringLiteral("a: 0.5 0\nh: 0 0.5\ny: 6.11111116\n"));
+}
+
+TEST(TarvikCli, SurfaceHasTwentyLinesOfTwentyValues)
+{
+    const Lauf l = cli({QStringLiteral("surface"), winkel});
+    ASSERT_EQ(l.status, 0);
+    const QStringList zeilen = l.aus.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(zeilen.size(), 20);
+    for (const QString& z : zeilen)
+        EXPECT_EQ(z.split(QLatin1Char(' ')).size(), 20);
+    // Without input B each line holds one value twenty times; A = -30 pushes right.
+    EXPECT_EQ(zeilen[0], QStringList(20, QStringLiteral("6.11111116")).join(QLatin1Char(' ')));
+}
+
+TEST(TarvikCli, ErrorsGiveGermanMessagesAndExitStatus)
+{
+    QTemporaryDir dir;
+    const QString kaputt = dir.filePath(QStringLiteral("kaputt.fuz"));
+    {
+        QFile f(kaputt);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("Winkel\r\nzwei\r\n");
+    }
+    const QString leer = dir.filePath(QStringLiteral("leer.fuz"));
+    {
+        QFile f(leer);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("\r\n\r\n\r\n") + QByteArray("0\r\n").repeated(25));
+    }
+    struct Fall {
+        QStringList argumente;
+        int status;
+        QString meldung;
+    };
+    const Fall faelle[] = {
+        {{QStringLiteral("show"), dir.filePath(QStringLiteral("fehlt.fuz"))}, 1,
+         QStringLiteral("Daten konnten nicht gelesen werden!")},
+        {{QStringLiteral("eval"), kaputt, QStringLiteral("1")}, 1,
+         QStringLiteral("Beim Öffnen der Datei ist ein Fehler aufgetreten.")},
+        {{QStringLiteral("surface"), leer}, 1, QStringLiteral("Eingang A und/oder Ausgang (noch) nicht definiert!")},
+        {{}, 2, QStringLiteral("Aufruf: tarvik-cli")},
+        {{QStringLiteral("zeige")}, 2, QStringLiteral("Unbekannter Befehl: zeige")},
+        {{QStringLiteral("show")}, 2, QStringLiteral("Es fehlt die Projektdatei.")},
+        {{QStringLiteral("eval"), winkel}, 2, QStringLiteral("Aufruf: tarvik-cli")},
+        {{QStringLiteral("eval"), winkel, QStringLiteral("x1")}, 2, QStringLiteral("Keine gültige Zahl: x1")},
+        {{QStringLiteral("eval"), winkel, QStringLiteral("1"), QStringLiteral("2")}, 2,
+         QStringLiteral("Eingang B ist nicht definiert")},
+    };
+    for (const Fall& f : faelle) {
+        const Lauf l = cli(f.argumente);
+        EXPECT_EQ(l.status, f.status) << f.argumente.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(l.fehler.contains(f.meldung)) << l.fehler.toStdString();
+        EXPECT_EQ(l.aus, QString());
+    }
+    const Lauf hilfe = cli({QStringLiteral("--help")});
+    EXPECT_EQ(hilfe.status, 0);
+    EXPECT_TRUE(hilfe.aus.startsWith(QStringLiteral("Aufruf: tarvik-cli")));
+}
+
+TEST(TarvikCli, DecimalCommaIsAcceptedInNumbers)
+{
+    EXPECT_EQ(cli({QStringLiteral("eval"), winkel, QStringLiteral("-2,5")}).aus,
+              cli({QStringLiteral("eval"), winkel, QStringLiteral("-2.5")}).aus);
+}
+
+} // namespace
