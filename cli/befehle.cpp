@@ -1,6 +1,7 @@
 #include "cli/befehle.h"
 
 #include "cli/projektbefehle.h"
+#include "cli/suchbefehle.h"
 #include "cli/werkzeug.h"
 #include "core/textdatei.h"
 #include "core/zahlenformat.h"
@@ -70,6 +71,12 @@ QString CliAufruf()
         "  eval PROJEKT.fuz XA [XB]      die Regeln für Eingangswerte auswerten\n"
         "                                (XB nur, wenn Eingang B definiert ist)\n"
         "  surface PROJEKT.fuz           das Kennfeld (20 x 20 Werte) ausgeben\n"
+        "  rules PROJEKT.fuz CHROMOSOM   die 16 Regeln eines Chromosoms ausgeben\n"
+        "  grade PROJEKT.fuz CHROMOSOM   die zehn Testläufe eines Chromosoms und seine ChrNote\n"
+        "  search PROJEKT.fuz --generations G --out AUS.gen [--list EIN.gen] [--seed S]\n"
+        "         [--count N] [--crossover R] [--mutation R] [--threads T] [--log DATEI]\n"
+        "                                genetische Regelsuche ohne Fenster (N = 20,\n"
+        "                                Kreuzungsrate 0.2, Mutationsrate 0.01)\n"
         "  --help                        diese Hilfe\n");
 }
 
@@ -90,5 +97,11 @@ int TarvikCli(const QStringList& argumente, std::FILE* aus, std::FILE* fehler)
         return BefehlEval(rest, k);
     if (befehl == QLatin1String("surface"))
         return BefehlSurface(rest, k);
+    if (befehl == QLatin1String("rules"))
+        return BefehlRules(rest, k);
+    if (befehl == QLatin1String("grade"))
+        return BefehlGrade(rest, k);
+    if (befehl == QLatin1String("search"))
+        return BefehlSearch(rest, k);
     return k.aufruf(QStringLiteral("Unbekannter Befehl: ") + befehl);
 }

@@ -1,0 +1,351 @@
+#include "cli/suchbefehle.h"
+
+#include "core/textdatei.h"
+#include "core/zahlenformat.h"
+#include "search/evolution.h"
+#include "search/gendatei.h"
+#include "search/regelsystem.h"
+#include "search/suchtexte.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+#include <map>
+#include <optional>
+#include <thread>
+
+namespace {
+
+constexpr int maxThreads = 256;
+// About 70000 generations of 20 chromosomes; a longer log stops the search as
+// a full log window would.
+constexpr qsizetype maxProtokollZeilen = 2'000'000;
+
+// Loads the project and checks what the search needs of it, as the search
+// window's opening and its Start do. Exit status, or -1 when all is well.
+int suchprojektLaden(const QString& pfad, TProjekt& p, bool termePruefen, const TCliKontext& k)
+{
+    if (!ProjektLaden(pfad, p, k))
+        return 1;
+    if (!p.EingangA.definiert() || !p.EingangB.definiert() || !p.Ausgang.definiert()) {
+        k.meldung(SuchTexte::suchvariablenFehlen);
+        return 1;
+    }
+    if (termePruefen && !TermanzahlPruefen(p.EingangA, p.EingangB, p.Ausgang)) {
+        k.meldung(SuchTexte::termanzahlFalsch);
+        return 1;
+    }
+    return -1;
+}
+
+QString gleitZahl(float wert)
+{
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, "%g", static_cast<double>(wert));
+    return QString::fromLatin1(puffer);
+}
+
+} // namespace
+
+int BefehlRules(const QStringList& argumente, const TCliKontext& k)
+{
+    if (argumente.size() < 2)
+        return k.aufruf(QStringLiteral("Es fehlen die Projektdatei oder das Chromosom."));
+    if (argumente.size() > 2)
+        return k.aufruf(QStringLiteral("Zu viele Argumente."));
+    TProjekt p;
+    if (const int status = suchprojektLaden(argumente[0], p, false, k); status >= 0)
+        return status;
+    const auto rs = ChromosomLesen(argumente[1]);
+    if (!rs) {
+        k.meldung(SuchTexte::listeFalsch);
+        return 1;
+    }
+    // A term beyond a variable's terms would have no name to show.
+    if (!TermanzahlPruefen(p.EingangA, p.EingangB, p.Ausgang)) {
+        k.meldung(SuchTexte::termanzahlFalsch);
+        return 1;
+    }
+    for (const TRegel& r : *rs)
+        k.zeile(RegelText(r, p.EingangA, p.EingangB, p.Ausgang));
+    return 0;
+}
+
+int BefehlGrade(const QStringList& argumente, const TCliKontext& k)
+{
+    if (argumente.size() < 2)
+        return k.aufruf(QStringLiteral("Es fehlen die Projektdatei oder das Chromosom."));
+    if (argumente.size() > 2)
+        return k.aufruf(QStringLiteral("Zu viele Argumente."));
+    TProjekt p;
+    if (const int status = suchprojektLaden(argumente[0], p, false, k); status >= 0)
+        return status;
+    // The checks of Start, in their order: the list, then the terms.
+    const auto rs = ChromosomLesen(argumente[1]);
+    if (!rs) {
+        k.meldung(SuchTexte::listeFalsch);
+        return 1;
+    }
+    if (!TermanzahlPruefen(p.EingangA, p.EingangB, p.Ausgang)) {
+        k.meldung(SuchTexte::termanzahlFalsch);
+        return 1;
+    }
+    TEvolution evolution;
+    evolution.VariablenUebernehmen(p.EingangA, p.EingangB, p.Ausgang);
+    evolution.Liste = QStringList{argumente[1]};
+    evolution.ChromosomenAnzahl = 1;
+    evolution.Dekodieren();
+    evolution.simulationbeenden = false;
+    float chrNote = 0;
+    for (int lauf = 1; lauf <= TEvolution::Testlaeufe; ++lauf) {
+        evolution.StartPosition = TEvolution::StartPosVektor[lauf - 1];
+        evolution.Testlauf(1);
+        chrNote = chrNote + evolution.Bewertungszahl;
+        k.zeile(QStringLiteral("run %1 start %2 steps %3 note %4")
+                    .arg(lauf)
+                    .arg(gleitZahl(evolution.StartPosition))
+                    .arg(evolution.Schritte())
+                    .arg(Zahl(evolution.Bewertungszahl)));
+    }
+    evolution.simulationbeenden = true;
+    k.zeile(QStringLiteral("ChrNote: ") + Zahl(chrNote));
+    return 0;
+}
+
+namespace {
+
+// Messages and the log of a search without a window; one progress line per
+// generation on stderr.
+class TCliBeobachter : public TSuchBeobachter {
+public:
+    TCliBeobachter(const TCliKontext& k, const TEvolution& evolution, bool mitProtokoll)
+        : k_(k), evolution_(evolution), mitProtokoll_(mitProtokoll)
+    {
+    }
+
+    void meldung(const TMeldung& m) override
+    {
+        k_.meldung(m.text);
+        gemeldet_ = true;
+    }
+    void protokollLeeren() override { protokoll_.clear(); }
+    bool protokolliere(const QString& zeile) override
+    {
+        if (!mitProtokoll_)
+            return true;
+        if (protokoll_.size() >= maxProtokollZeilen)
+            return false;
+        protokoll_.append(zeile);
+        return true;
+    }
+    void zeigeGenNote(float note) override { genNote_ = note; }
+    void generationBeendet(int generation) override
+    {
+        float beste = evolution_.Bewertung(1);
+        for (int i = 2; i <= evolution_.ChromosomenAnzahl; ++i)
+            beste = std::min(beste, evolution_.Bewertung(i));
+        k_.meldung(QStringLiteral("Generation: %1  GenNote: %2  beste ChrNote: %3")
+                       .arg(generation)
+                       .arg(Zahl(genNote_), Zahl(beste)));
+        std::fflush(k_.fehler);
+    }
+
+    bool gemeldet() const { return gemeldet_; }
+    const QStringList& protokoll() const { return protokoll_; }
+
+private:
+    const TCliKontext& k_;
+    const TEvolution& evolution_;
+    bool mitProtokoll_;
+    bool gemeldet_ = false;
+    float genNote_ = 0;
+    QStringList protokoll_;
+};
+
+struct TSuchOptionen {
+    QString projekt;
+    int generationen = 0;
+    QString aus;
+    std::optional<QString> liste;
+    std::optional<std::uint64_t> startwert;
+    std::optional<int> anzahl;
+    float kreuzungsrate = 0.2f;
+    float mutationsrate = 0.01f;
+    int threads = 1;
+    std::optional<QString> protokoll;
+};
+
+std::optional<int> ganzzahlIn(const QString& text, int von, int bis)
+{
+    const auto wert = LiesGanzzahl(text);
+    if (!wert || *wert < von || *wert > bis)
+        return std::nullopt;
+    return *wert;
+}
+
+// A rate as the parameter dialog takes it: above 0 and at most 1.
+std::optional<float> rate(const QString& text)
+{
+    const auto wert = ZahlArgument(text);
+    if (!wert || !(*wert > 0 && *wert <= 1))
+        return std::nullopt;
+    return wert;
+}
+
+// Reads the arguments; an exit status when they are wrong.
+std::optional<int> optionenLesen(const QStringList& argumente, TSuchOptionen& o, const TCliKontext& k)
+{
+    const unsigned kerne = std::thread::hardware_concurrency();
+    o.threads = kerne == 0 ? 1 : static_cast<int>(std::min<unsigned>(kerne, maxThreads));
+    std::map<QString, QString> werte;
+    QStringList positionen;
+    for (qsizetype i = 0; i < argumente.size(); ++i) {
+        const QString& a = argumente[i];
+        if (!a.startsWith(QLatin1String("--"))) {
+            positionen << a;
+            continue;
+        }
+        static const QStringList bekannt = {
+            QStringLiteral("--generations"), QStringLiteral("--out"),       QStringLiteral("--list"),
+            QStringLiteral("--seed"),        QStringLiteral("--count"),     QStringLiteral("--crossover"),
+            QStringLiteral("--mutation"),    QStringLiteral("--threads"),   QStringLiteral("--log"),
+        };
+        if (!bekannt.contains(a))
+            return k.aufruf(QStringLiteral("Unbekannte Option: ") + a);
+        if (i + 1 >= argumente.size())
+            return k.aufruf(QStringLiteral("Der Option %1 fehlt ihr Wert.").arg(a));
+        if (werte.count(a))
+            return k.aufruf(QStringLiteral("Die Option %1 ist doppelt angegeben.").arg(a));
+        werte[a] = argumente[++i];
+    }
+    if (positionen.isEmpty())
+        return k.aufruf(QStringLiteral("Es fehlt die Projektdatei."));
+    if (positionen.size() > 1)
+        return k.aufruf(QStringLiteral("Zu viele Argumente."));
+    o.projekt = positionen.first();
+
+    auto wert = [&](const char* name) -> std::optional<QString> {
+        const auto it = werte.find(QString::fromLatin1(name));
+        if (it == werte.end())
+            return std::nullopt;
+        return it->second;
+    };
+    const auto generationen = wert("--generations");
+    if (!generationen)
+        return k.aufruf(QStringLiteral("Es fehlt die Option --generations."));
+    const auto g = ganzzahlIn(*generationen, 1, std::numeric_limits<std::int32_t>::max());
+    if (!g)
+        return k.aufruf(QStringLiteral("Die Anzahl der Generationen muss eine ganze Zahl ab 1 sein: ") + *generationen);
+    o.generationen = *g;
+    const auto aus = wert("--out");
+    if (!aus || aus->isEmpty())
+        return k.aufruf(QStringLiteral("Es fehlt die Option --out."));
+    o.aus = *aus;
+    o.liste = wert("--list");
+    o.protokoll = wert("--log");
+    if (const auto s = wert("--seed")) {
+        bool ok = false;
+        const qulonglong startwert = s->toULongLong(&ok, 10);
+        if (!ok)
+            return k.aufruf(QStringLiteral("Der Startwert muss eine ganze Zahl ab 0 sein: ") + *s);
+        o.startwert = startwert;
+    }
+    if (const auto n = wert("--count")) {
+        o.anzahl = ganzzahlIn(*n, 1, TEvolution::MaxChromosomen);
+        if (!o.anzahl)
+            return k.aufruf(QStringLiteral("Die Anzahl der Chromosomen muss zwischen 1 und 40 liegen: ") + *n);
+    }
+    if (const auto r = wert("--crossover")) {
+        const auto kr = rate(*r);
+        if (!kr)
+            return k.aufruf(QStringLiteral("Die Kreuzungsrate muss größer als 0 und höchstens 1 sein: ") + *r);
+        o.kreuzungsrate = *kr;
+    }
+    if (const auto r = wert("--mutation")) {
+        const auto mr = rate(*r);
+        if (!mr)
+            return k.aufruf(QStringLiteral("Die Mutationsrate muss größer als 0 und höchstens 1 sein: ") + *r);
+        o.mutationsrate = *mr;
+    }
+    if (const auto t = wert("--threads")) {
+        const auto threads = ganzzahlIn(*t, 1, maxThreads);
+        if (!threads)
+            return k.aufruf(QStringLiteral("Die Anzahl der Threads muss zwischen 1 und %1 liegen: ").arg(maxThreads) + *t);
+        o.threads = *threads;
+    }
+    return std::nullopt;
+}
+
+bool dateiSchreiben(const QString& pfad, const QByteArray& bytes)
+{
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(bytes) != bytes.size() || !datei.commit()) {
+        datei.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int BefehlSearch(const QStringList& argumente, const TCliKontext& k)
+{
+    TSuchOptionen o;
+    if (const auto status = optionenLesen(argumente, o, k))
+        return *status;
+    TProjekt p;
+    if (const int status = suchprojektLaden(o.projekt, p, false, k); status >= 0)
+        return status;
+
+    TEvolution evolution;
+    TStandardZufall zufall(o.startwert.value_or(0));
+    if (!o.startwert) {
+        zufall.SaeenAusUhr();
+        k.meldung(QStringLiteral("Startwert: %1").arg(zufall.Startwert()));
+    }
+    evolution.setZufall(&zufall);
+    evolution.VariablenUebernehmen(p.EingangA, p.EingangB, p.Ausgang);
+    evolution.Kreuzungsrate = o.kreuzungsrate;
+    evolution.mutationsrate = o.mutationsrate;
+    evolution.setThreads(o.threads);
+    TCliBeobachter beobachter(k, evolution, o.protokoll.has_value());
+    evolution.setBeobachter(&beobachter);
+
+    TGenKodierung kodierung = TGenKodierung::Windows1252;
+    if (o.liste) {
+        const TGenErgebnis geladen = GenDateiLaden(*o.liste, evolution.Liste, evolution.ChromosomenAnzahl, kodierung);
+        for (const TMeldung& m : geladen.meldungen)
+            k.meldung(m.text);
+        if (geladen.dateifehler)
+            return 1;
+        if (o.anzahl)
+            evolution.ChromosomenAnzahl = *o.anzahl;
+    } else {
+        evolution.ChromosomenAnzahl = o.anzahl.value_or(20);
+        evolution.ErzeugenButtonClick();
+    }
+
+    if (!evolution.StartButtonClick(o.generationen))
+        return 1;
+
+    int status = beobachter.gemeldet() ? 1 : 0;
+    const TGenErgebnis gespeichert = GenDateiSpeichern(o.aus, evolution.Liste, kodierung);
+    for (const TMeldung& m : gespeichert.meldungen)
+        k.meldung(m.text);
+    if (gespeichert.dateifehler)
+        status = 1;
+    if (o.protokoll) {
+        TZeilenschreiber s;
+        for (const QString& zeile : beobachter.protokoll())
+            s.zeile(zeile);
+        if (!dateiSchreiben(*o.protokoll, s.bytes())) {
+            k.meldung(QStringLiteral("Das Protokoll konnte nicht gespeichert werden:\r")
+                      + QDir::toNativeSeparators(*o.protokoll));
+            status = 1;
+        }
+    }
+    return status;
+}

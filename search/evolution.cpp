@@ -1,0 +1,482 @@
+#include "search/evolution.h"
+
+#include "core/regeltab.h"
+#include "core/zahlenformat.h"
+#include "search/suchtexte.h"
+
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <numbers>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+constexpr float ziel = 2;
+
+} // namespace
+
+TLast LastZustand(const TPendel& p)
+{
+    const double l = p.laenge();
+    return {static_cast<float>(double(p.x()) + l * std::sin(double(p.winkel()) * pi / 180)),
+            static_cast<float>(double(p.xdot()) + double(p.winkeldot()) * pi * l / 180)};
+}
+
+bool ZielErreicht(const TPendel& p, const TLast& last)
+{
+    return std::fabs(last.vL) < 0.1 && p.Zeit() > 1 && std::fabs(double(last.xL) - ziel) < 0.1
+        && std::fabs(double(p.x()) - ziel) < 0.2;
+}
+
+bool TestlaufEnde(const TPendel& p)
+{
+    return std::fabs(p.winkel()) > 90 || p.x() < -10 || p.x() > 10 || p.Zeit() > 30;
+}
+
+TTestlaufErgebnis Kranlauf(const TRegelsystem& rs, float start, TFuzzy& eingangA, TFuzzy& eingangB,
+                           TFuzzy& ausgang, TPendel& pendel, const std::atomic<bool>& stop,
+                           TSuchBeobachter* beobachter, bool echtzeit)
+{
+    // The crane type first, so that Init takes the crane's sign of gravity.
+    pendel.setPendelTyp(false);
+    pendel.Init();
+    pendel.setLaenge(2);
+    pendel.setWind(0);
+    pendel.setX(start);
+    pendel.setWinkel(0);
+    pendel.setCr(0.8f);
+    pendel.setDeltaT(0.05f);
+    if (beobachter) {
+        beobachter->zielmarke();
+        beobachter->zeigePendel(pendel);
+    }
+
+    TTestlaufErgebnis ergebnis;
+    TLast last;
+    for (;;) {
+        if (beobachter)
+            beobachter->zeigePendel(pendel);
+        pendel.Schritt();
+        ++ergebnis.Schritte;
+        if (beobachter) {
+            beobachter->zeigePendel(pendel);
+            if (echtzeit)
+                beobachter->pause(50);
+            beobachter->ereignisse();
+        }
+        eingangA.setX(pendel.x());
+        eingangB.setX(pendel.winkel());
+        last = LastZustand(pendel);
+        if (ZielErreicht(pendel, last))
+            ergebnis.GutGenug = true;
+        RegleAusgang(eingangA, eingangB, rs, ausgang);
+        pendel.setKraft(ausgang.Schwerpunktkoordinate());
+        if (beobachter)
+            beobachter->zeigeZeit(pendel.Zeit());
+        if (stop.load(std::memory_order_relaxed) || TestlaufEnde(pendel) || ergebnis.GutGenug)
+            break;
+    }
+
+    // Summed in extended precision, stored as a 32-bit float.
+    long double note = 10.0L * std::fabs(static_cast<long double>(pendel.xdot()));
+    note += 30.0L * std::fabs(static_cast<long double>(last.xL) - ziel);
+    note += pendel.Zeit();
+    note += std::fabs(static_cast<long double>(pendel.winkeldot()));
+    note += std::fabs(static_cast<long double>(pendel.winkel()));
+    ergebnis.Bewertungszahl = static_cast<float>(note);
+    ergebnis.Zeit = pendel.Zeit();
+    return ergebnis;
+}
+
+TEvolution::TEvolution()
+    : eigenerZufall_(std::make_unique<TStandardZufall>())
+    , zufall_(eigenerZufall_.get())
+{
+    Pendel.setPendelTyp(false);
+}
+
+TEvolution::~TEvolution() = default;
+
+void TEvolution::setZufall(TZufall* zufall)
+{
+    zufall_ = zufall ? zufall : eigenerZufall_.get();
+}
+
+void TEvolution::VariablenUebernehmen(const TFuzzy& eingangA, const TFuzzy& eingangB, const TFuzzy& ausgang)
+{
+    FEingangA.assign(eingangA);
+    FEingangB.assign(eingangB);
+    FAusgang.assign(ausgang);
+}
+
+void TEvolution::melde(MeldungsArt art, const QString& text)
+{
+    if (beobachter_)
+        beobachter_->meldung(TMeldung{art, text});
+}
+
+bool TEvolution::alleDefiniert() const
+{
+    return FEingangA.definiert() && FEingangB.definiert() && FAusgang.definiert();
+}
+
+void TEvolution::Protokolliere(const QString& s)
+{
+    if (simulationbeenden)
+        return;
+    if (beobachter_ && !beobachter_->protokolliere(s)) {
+        melde(MeldungsArt::Warnung, SuchTexte::protokollVoll);
+        simulationbeenden = true;
+    }
+}
+
+void TEvolution::ErzeugenButtonClick()
+{
+    Liste.clear();
+    for (int i = 0; i < ChromosomenAnzahl; ++i) {
+        QString chromosom(ChromosomLaenge, QLatin1Char('0'));
+        for (int k = 0; k < ChromosomLaenge; ++k) {
+            if (!(static_cast<float>(zufall_->Real()) < 0.5f))
+                chromosom[k] = QLatin1Char('1');
+        }
+        Liste.append(chromosom);
+    }
+    if (beobachter_)
+        beobachter_->listeGeaendert(Liste);
+}
+
+bool TEvolution::StartButtonClick(int generationenGrenze)
+{
+    if (laeuft_)
+        return false;
+    if (!ChromosomenlistePruefen(Liste)) {
+        melde(MeldungsArt::Fehler, SuchTexte::listeFalsch);
+        return false;
+    }
+    if (!TermanzahlPruefen(FEingangA, FEingangB, FAusgang)) {
+        melde(MeldungsArt::Fehler, SuchTexte::termanzahlFalsch);
+        return false;
+    }
+    if (ChromosomenAnzahl < 2) {
+        melde(MeldungsArt::Warnung, SuchTexte::minimal2);
+        return false;
+    }
+    if (ChromosomenAnzahl > MaxChromosomen) {
+        melde(MeldungsArt::Warnung, SuchTexte::maximal40);
+        ChromosomenAnzahl = MaxChromosomen;
+    }
+    if (ChromosomenAnzahl % 2 != 0) {
+        melde(MeldungsArt::Warnung, SuchTexte::anzahlUngerade);
+        return false;
+    }
+    if (Liste.size() < ChromosomenAnzahl) {
+        melde(MeldungsArt::Warnung, SuchTexte::zuWenigZeilen);
+        return false;
+    }
+
+    laeuft_ = true;
+    generation_ = 0;
+    if (beobachter_)
+        beobachter_->protokollLeeren();
+    simulationbeenden = false;
+    for (;;) {
+        ++generation_;
+        Protokolliere(QStringLiteral("Generation: ") + QString::number(generation_));
+        Protokolliere(QString(37, QLatin1Char('-')));
+        Protokolliere(QStringLiteral(" "));
+        if (beobachter_)
+            beobachter_->zeigeGeneration(generation_);
+        Dekodieren();
+        GenerationBewerten();
+        if (!simulationbeenden && Selektion()) {
+            Kreuzung();
+            Mutation();
+            if (beobachter_) {
+                beobachter_->listeGeaendert(Liste);
+                beobachter_->generationBeendet(generation_);
+            }
+        }
+        if (beobachter_)
+            beobachter_->ereignisse();
+        if (generationenGrenze > 0 && generation_ >= generationenGrenze)
+            simulationbeenden = true;
+        if (simulationbeenden)
+            break;
+    }
+    laeuft_ = false;
+    return true;
+}
+
+void TEvolution::Dekodieren()
+{
+    const int n = std::min<qsizetype>(ChromosomenAnzahl, std::min<qsizetype>(Liste.size(), MaxChromosomen));
+    for (int i = 0; i < n; ++i)
+        StringToRegelsystem(Liste[i], regelsystemliste_[i]);
+}
+
+void TEvolution::Testlauf(int i)
+{
+    if (!alleDefiniert()) {
+        melde(MeldungsArt::Warnung, SuchTexte::variablenFehlen);
+        simulationbeenden = true;
+        return;
+    }
+    GutGenug = false;
+    const TTestlaufErgebnis ergebnis = Kranlauf(regelsystemliste_[i - 1], StartPosition, FEingangA, FEingangB,
+                                                FAusgang, Pendel, simulationbeenden, beobachter_, echtzeit_);
+    GutGenug = ergebnis.GutGenug;
+    Bewertungszahl = ergebnis.Bewertungszahl;
+    schritte_ = ergebnis.Schritte;
+}
+
+void TEvolution::GenerationBewerten()
+{
+    simulationbeenden = false;
+    if (threads_ > 1 && !echtzeit_ && alleDefiniert())
+        parallelBewerten();
+    else
+        sequentiellBewerten();
+    Protokolliere(QString(40, QLatin1Char('-')));
+}
+
+namespace {
+
+QString chromosomZeile(int i, float note)
+{
+    return QString::number(i) + QStringLiteral(". Chromosom: ") + ProtokollZahl(note);
+}
+
+} // namespace
+
+void TEvolution::sequentiellBewerten()
+{
+    const int n = ChromosomenAnzahl;
+    for (int i = 1; i <= n; ++i) {
+        if (beobachter_)
+            beobachter_->zeigeChromosomNr(i);
+        float& note = bewertung_[i - 1];
+        note = 0;
+        for (int j = 1; j < i; ++j) {
+            if (Liste[j - 1] == Liste[i - 1])
+                note = bewertung_[j - 1];
+        }
+        if (note == 0) {
+            for (int k = 1; k <= Testlaeufe; ++k) {
+                StartPosition = StartPosVektor[k - 1];
+                if (beobachter_)
+                    beobachter_->zeigeTestlaufNr(k);
+                if (simulationbeenden)
+                    continue;
+                if (beobachter_)
+                    beobachter_->plotLoeschen();
+                Testlauf(i);
+                if (beobachter_)
+                    beobachter_->zeigeEinzelnote(Bewertungszahl);
+                note = note + Bewertungszahl;
+            }
+        }
+        if (beobachter_)
+            beobachter_->zeigeChrNote(note);
+        Protokolliere(chromosomZeile(i, note));
+    }
+}
+
+namespace {
+
+// The grade of one chromosome as a worker found it.
+struct TArbeit {
+    float note = 0;
+    int letzterLauf = 0;
+    float letzteNote = 0;
+    float letzteZeit = 0;
+    bool fertig = false;
+};
+
+} // namespace
+
+// Each distinct chromosome is graded on one of the workers with its own copies
+// of the variables and its own plant; this thread hands the results out in
+// chromosome order, so displays and log read as if graded one by one. No
+// random number is drawn here, so the thread count cannot change a result.
+void TEvolution::parallelBewerten()
+{
+    const int n = ChromosomenAnzahl;
+    std::vector<int> quelle(n);
+    std::vector<int> auftraege;
+    for (int i = 0; i < n; ++i) {
+        quelle[i] = i;
+        for (int j = 0; j < i; ++j) {
+            if (Liste[j] == Liste[i]) {
+                quelle[i] = j;
+                break;
+            }
+        }
+        if (quelle[i] == i)
+            auftraege.push_back(i);
+    }
+
+    std::vector<TArbeit> arbeit(n);
+    std::mutex m;
+    std::condition_variable fertigMeldung;
+    std::atomic<std::size_t> naechster{0};
+
+    // Every worker sets the inputs' values and the output's heights of its own
+    // copies; they are made here, before any worker runs.
+    struct TKopien {
+        TFuzzy a;
+        TFuzzy b;
+        TFuzzy aus;
+        TPendel pendel;
+    };
+    const int anzahlArbeiter = std::min<int>(threads_, static_cast<int>(auftraege.size()));
+    std::vector<TKopien> kopien(anzahlArbeiter, TKopien{FEingangA, FEingangB, FAusgang, TPendel{}});
+
+    auto arbeiter = [&](TKopien& eigene) {
+        TFuzzy& a = eigene.a;
+        TFuzzy& b = eigene.b;
+        TFuzzy& aus = eigene.aus;
+        TPendel& pendel = eigene.pendel;
+        for (;;) {
+            const std::size_t nr = naechster.fetch_add(1);
+            if (nr >= auftraege.size())
+                return;
+            const int i = auftraege[nr];
+            TArbeit ergebnis;
+            for (int k = 1; k <= Testlaeufe; ++k) {
+                if (simulationbeenden.load(std::memory_order_relaxed))
+                    continue;
+                const TTestlaufErgebnis lauf =
+                    Kranlauf(regelsystemliste_[i], StartPosVektor[k - 1], a, b, aus, pendel, simulationbeenden);
+                ergebnis.note = ergebnis.note + lauf.Bewertungszahl;
+                ergebnis.letzterLauf = k;
+                ergebnis.letzteNote = lauf.Bewertungszahl;
+                ergebnis.letzteZeit = lauf.Zeit;
+            }
+            ergebnis.fertig = true;
+            {
+                const std::lock_guard<std::mutex> sperre(m);
+                arbeit[i] = ergebnis;
+            }
+            fertigMeldung.notify_all();
+        }
+    };
+
+    std::vector<std::thread> arbeiterThreads;
+    arbeiterThreads.reserve(anzahlArbeiter);
+    for (int t = 0; t < anzahlArbeiter; ++t)
+        arbeiterThreads.emplace_back(arbeiter, std::ref(kopien[t]));
+
+    for (int i = 0; i < n; ++i) {
+        if (beobachter_)
+            beobachter_->zeigeChromosomNr(i + 1);
+        TArbeit ergebnis;
+        {
+            std::unique_lock<std::mutex> sperre(m);
+            while (!arbeit[quelle[i]].fertig) {
+                if (!beobachter_) {
+                    fertigMeldung.wait(sperre);
+                    continue;
+                }
+                // The window stays alive while the workers run.
+                fertigMeldung.wait_for(sperre, std::chrono::milliseconds(5));
+                sperre.unlock();
+                beobachter_->ereignisse();
+                sperre.lock();
+            }
+            ergebnis = arbeit[quelle[i]];
+        }
+        if (beobachter_ && quelle[i] == i && ergebnis.letzterLauf > 0) {
+            beobachter_->zeigeTestlaufNr(ergebnis.letzterLauf);
+            beobachter_->zeigeZeit(ergebnis.letzteZeit);
+            beobachter_->zeigeEinzelnote(ergebnis.letzteNote);
+        }
+        bewertung_[i] = ergebnis.note;
+        if (beobachter_)
+            beobachter_->zeigeChrNote(ergebnis.note);
+        Protokolliere(chromosomZeile(i + 1, ergebnis.note));
+    }
+    for (std::thread& t : arbeiterThreads)
+        t.join();
+}
+
+bool TEvolution::Selektion()
+{
+    const int n = ChromosomenAnzahl;
+    float summe = 0;
+    for (int i = 0; i < n; ++i)
+        summe = summe + bewertung_[i];
+    const float genNote = static_cast<float>(double(summe) / n);
+    if (beobachter_)
+        beobachter_->zeigeGenNote(genNote);
+    Protokolliere(QStringLiteral("Durchschnittsnote: ") + ProtokollZahl(genNote));
+    Protokolliere(QStringLiteral(" "));
+    Protokolliere(QStringLiteral(" "));
+
+    // Grades that overflowed (or none at all) would make the draws below go on
+    // for ever.
+    if (!(std::isfinite(genNote) && genNote > 0)) {
+        melde(MeldungsArt::Warnung, SuchTexte::noteUnendlich);
+        simulationbeenden = true;
+        return false;
+    }
+
+    const double schwelle = double(genNote) / 1000;
+    neueListe_.clear();
+    while (neueListe_.size() < n) {
+        const int k = zufall_->Ganzzahl(n);
+        const double u = zufall_->Real();
+        if (static_cast<float>(u * bewertung_[k]) < schwelle)
+            neueListe_.append(Liste[k]);
+    }
+    Liste = neueListe_;
+    return true;
+}
+
+void TEvolution::Kreuzung()
+{
+    neueListe_.clear();
+    while (!Liste.isEmpty()) {
+        const int k = zufall_->Ganzzahl(static_cast<int>(Liste.size()));
+        neueListe_.append(Liste.takeAt(k));
+    }
+    const int paare = std::min<qsizetype>(ChromosomenAnzahl, neueListe_.size()) / 2;
+    for (int p = 1; p <= paare; ++p) {
+        QString kind1;
+        QString kind2;
+        KreuzePaar(neueListe_[2 * p - 2], neueListe_[2 * p - 1], kind1, kind2);
+        Liste.append(kind1);
+        Liste.append(kind2);
+    }
+}
+
+void TEvolution::KreuzePaar(const QString& a, const QString& b, QString& kind1, QString& kind2)
+{
+    const double u = zufall_->Real();
+    if (static_cast<float>(u) < Kreuzungsrate) {
+        const int k = zufall_->Ganzzahl(static_cast<int>(a.size())) + 1;
+        kind1 = a.left(k) + b.mid(k);
+        kind2 = b.left(k) + a.mid(k);
+    } else {
+        kind1 = a;
+        kind2 = b;
+    }
+}
+
+void TEvolution::Mutation()
+{
+    const int n = std::min<qsizetype>(ChromosomenAnzahl, Liste.size());
+    for (int i = 0; i < n; ++i) {
+        const double u = zufall_->Real();
+        if (!(static_cast<float>(u) < mutationsrate))
+            continue;
+        QString& zeile = Liste[i];
+        const int k = zufall_->Ganzzahl(static_cast<int>(zeile.size()));
+        if (k < zeile.size())
+            zeile[k] = zeile[k] == QLatin1Char('1') ? QLatin1Char('0') : QLatin1Char('1');
+    }
+}

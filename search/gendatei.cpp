@@ -1,0 +1,164 @@
+#include "search/gendatei.h"
+
+#include "core/textdatei.h"
+#include "search/suchtexte.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <algorithm>
+#include <climits>
+
+#include <sys/stat.h>
+
+namespace {
+
+constexpr int maxAnzahl = 40;
+constexpr int minAnzahl = 2;
+
+QByteArray bom(TGenKodierung kodierung)
+{
+    switch (kodierung) {
+    case TGenKodierung::Utf8:
+        return QByteArray("\xEF\xBB\xBF", 3);
+    case TGenKodierung::Utf16LE:
+        return QByteArray("\xFF\xFE", 2);
+    case TGenKodierung::Utf16BE:
+        return QByteArray("\xFE\xFF", 2);
+    case TGenKodierung::Windows1252:
+        break;
+    }
+    return {};
+}
+
+QStringConverter::Encoding qtKodierung(TGenKodierung kodierung)
+{
+    switch (kodierung) {
+    case TGenKodierung::Utf16LE:
+        return QStringConverter::Utf16LE;
+    case TGenKodierung::Utf16BE:
+        return QStringConverter::Utf16BE;
+    default:
+        return QStringConverter::Utf8;
+    }
+}
+
+// Qt reports a write cut short by the system as success; the size on disk
+// tells.
+bool vollstaendigGeschrieben(QSaveFile& datei, qint64 erwartet)
+{
+    if (!datei.flush())
+        return false;
+    struct stat info {};
+    return ::fstat(datei.handle(), &info) == 0 && info.st_size == erwartet;
+}
+
+} // namespace
+
+QString GenTitel(const QString& pfad)
+{
+    return SuchTexte::titel + QStringLiteral(" [") + QFileInfo(pfad).absoluteFilePath() + QLatin1Char(']');
+}
+
+QStringList GenZeilen(const QByteArray& bytes, TGenKodierung* kodierung)
+{
+    TGenKodierung k = TGenKodierung::Windows1252;
+    for (const TGenKodierung kandidat : {TGenKodierung::Utf8, TGenKodierung::Utf16LE, TGenKodierung::Utf16BE}) {
+        if (bytes.startsWith(bom(kandidat))) {
+            k = kandidat;
+            break;
+        }
+    }
+    if (kodierung)
+        *kodierung = k;
+    QString text;
+    if (k == TGenKodierung::Windows1252) {
+        text = Cp1252Dekodieren(bytes);
+    } else {
+        QStringDecoder decoder(qtKodierung(k), QStringConverter::Flag::Stateless);
+        text = decoder.decode(bytes.mid(bom(k).size()));
+    }
+
+    QStringList zeilen;
+    qsizetype anfang = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        zeilen.append(text.mid(anfang, i - anfang));
+        if (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n'))
+            ++i;
+        anfang = i + 1;
+    }
+    if (anfang < n)
+        zeilen.append(text.mid(anfang));
+    return zeilen;
+}
+
+QByteArray GenBytes(const QStringList& zeilen, TGenKodierung kodierung)
+{
+    if (kodierung == TGenKodierung::Windows1252) {
+        TZeilenschreiber s;
+        for (const QString& zeile : zeilen)
+            s.zeile(zeile);
+        return s.bytes();
+    }
+    QString text;
+    for (const QString& zeile : zeilen)
+        text += zeile + QStringLiteral("\r\n");
+    QStringEncoder encoder(qtKodierung(kodierung), QStringConverter::Flag::Stateless);
+    return bom(kodierung) + QByteArray(encoder.encode(text));
+}
+
+TGenErgebnis GenDateiLaden(const QString& pfad, QStringList& liste, std::int32_t& anzahl, TGenKodierung& kodierung)
+{
+    TGenErgebnis ergebnis;
+    liste.clear();
+    QFile datei(pfad);
+    QByteArray bytes;
+    bool gelesen = datei.open(QIODevice::ReadOnly);
+    if (gelesen) {
+        bytes = datei.readAll();
+        gelesen = datei.error() == QFileDevice::NoError;
+    }
+    if (!gelesen) {
+        ergebnis.meldungen.append(
+            TMeldung{MeldungsArt::Fehler, SuchTexte::genNichtGelesen + QDir::toNativeSeparators(pfad)});
+        ergebnis.dateifehler = true;
+        return ergebnis;
+    }
+    liste = GenZeilen(bytes, &kodierung);
+    anzahl = static_cast<std::int32_t>(std::min<qsizetype>(liste.size(), INT32_MAX));
+    if (anzahl > maxAnzahl) {
+        ergebnis.meldungen.append(TMeldung{MeldungsArt::Warnung, SuchTexte::maximal40});
+        anzahl = maxAnzahl;
+    }
+    if (anzahl < minAnzahl) {
+        ergebnis.meldungen.append(TMeldung{MeldungsArt::Warnung, SuchTexte::minimal2});
+        anzahl = 0;
+    }
+    ergebnis.titel = GenTitel(pfad);
+    return ergebnis;
+}
+
+TGenErgebnis GenDateiSpeichern(const QString& pfad, const QStringList& liste, TGenKodierung kodierung)
+{
+    TGenErgebnis ergebnis;
+    const QByteArray bytes = GenBytes(liste, kodierung);
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(bytes) != bytes.size()
+        || !vollstaendigGeschrieben(datei, bytes.size()) || !datei.commit()) {
+        datei.cancelWriting();
+        ergebnis.meldungen.append(
+            TMeldung{MeldungsArt::Fehler, SuchTexte::genNichtGespeichert + QDir::toNativeSeparators(pfad)});
+        ergebnis.dateifehler = true;
+        return ergebnis;
+    }
+    ergebnis.titel = GenTitel(pfad);
+    return ergebnis;
+}

@@ -1,0 +1,63 @@
+#include "search/zufall.h"
+
+#include <chrono>
+
+TStandardZufall::TStandardZufall()
+{
+    SaeenAusUhr();
+}
+
+void TStandardZufall::Saeen(std::uint64_t startwert)
+{
+    startwert_ = startwert;
+    generator_.seed(startwert);
+}
+
+void TStandardZufall::SaeenAusUhr()
+{
+    const auto jetzt = std::chrono::system_clock::now().time_since_epoch();
+    Saeen(static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(jetzt).count()));
+}
+
+double TStandardZufall::Real()
+{
+    // The top 53 bits as a fraction: exactly uniform on a grid of 2^-53, below 1.
+    return static_cast<double>(generator_() >> 11) * 0x1.0p-53;
+}
+
+int TStandardZufall::Ganzzahl(int m)
+{
+    if (m <= 1)
+        return 0;
+    // Rejection keeps every value equally likely.
+    const std::uint64_t grenze = static_cast<std::uint64_t>(m);
+    const std::uint64_t schwelle = (0 - grenze) % grenze;
+    for (;;) {
+        const std::uint64_t z = generator_();
+        if (z >= schwelle)
+            return static_cast<int>(z % grenze);
+    }
+}
+
+double TZufallsfolge::Real()
+{
+    if (reals_.empty()) {
+        ueberzogen_ = true;
+        return 0;
+    }
+    const double u = reals_.front();
+    reals_.pop_front();
+    return u;
+}
+
+int TZufallsfolge::Ganzzahl(int m)
+{
+    grenzen_.push_back(m);
+    if (ganze_.empty()) {
+        ueberzogen_ = true;
+        return 0;
+    }
+    const int k = ganze_.front();
+    ganze_.pop_front();
+    return k;
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <random>
+
+// The search's random source: a real uniformly in [0, 1) and an integer
+// uniformly in 0..m - 1.
+class TZufall {
+public:
+    virtual ~TZufall() = default;
+    virtual double Real() = 0;
+    virtual int Ganzzahl(int m) = 0;
+};
+
+// A 64-bit Mersenne twister with conversions of our own, so that a seed gives
+// the same numbers with every standard library.
+class TStandardZufall : public TZufall {
+public:
+    // Seeded from the clock.
+    TStandardZufall();
+    explicit TStandardZufall(std::uint64_t startwert) { Saeen(startwert); }
+
+    void Saeen(std::uint64_t startwert);
+    void SaeenAusUhr();
+    std::uint64_t Startwert() const { return startwert_; }
+
+    double Real() override;
+    int Ganzzahl(int m) override;
+
+private:
+    std::mt19937_64 generator_;
+    std::uint64_t startwert_ = 0;
+};
+
+// Hands out a scripted sequence, for tests. When a queue runs dry, reals read
+// 0 and integers 0, and leer() reports it.
+class TZufallsfolge : public TZufall {
+public:
+    TZufallsfolge() = default;
+    TZufallsfolge(std::deque<double> reals, std::deque<int> ganze)
+        : reals_(std::move(reals)), ganze_(std::move(ganze))
+    {
+    }
+
+    void real(double u) { reals_.push_back(u); }
+    void ganzzahl(int k) { ganze_.push_back(k); }
+    bool leer() const { return reals_.empty() && ganze_.empty(); }
+    bool ueberzogen() const { return ueberzogen_; }
+    // Integer draws with their m, in the order they were made.
+    const std::deque<int>& grenzen() const { return grenzen_; }
+
+    double Real() override;
+    int Ganzzahl(int m) override;
+
+private:
+    std::deque<double> reals_;
+    std::deque<int> ganze_;
+    std::deque<int> grenzen_;
+    bool ueberzogen_ = false;
+};

@@ -1,0 +1,453 @@
+#include "search/evolution.h"
+
+#include "core/zahlenformat.h"
+#include "search/suchtexte.h"
+#include "suchhilfe.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using namespace suchtest;
+
+const QString nullen(96, QLatin1Char('0'));
+const QString einsen(96, QLatin1Char('1'));
+
+TEST(Zahlenformat, ProtokollZahlTwoDecimalsInEight)
+{
+    struct Fall {
+        double wert;
+        const char* text;
+    };
+    const Fall faelle[] = {
+        {841.4483642578125, "  841.45"}, {0.125, "    0.13"},   {2.5, "    2.50"},
+        {-0.005, "   -0.01"},              {-0.004, "    0.00"}, {99999.994, "99999.99"},
+        {123456.789, "123456.79"},         {1e7, "10000000.00"},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(ProtokollZahl(f.wert), QString::fromLatin1(f.text)) << f.wert;
+}
+
+// The runs that stop early and those that never meet an end condition.
+TEST(Testlauf, SuccessAtFirstChanceAndRunWithoutEnd)
+{
+    TEvolution e;
+    kranVariablen(e);
+    e.Liste = {stillstand()};
+    e.ChromosomenAnzahl = 1;
+    e.Dekodieren();
+    e.simulationbeenden = false;
+
+    e.StartPosition = 2;
+    e.Testlauf(1);
+    EXPECT_TRUE(e.GutGenug);
+    EXPECT_EQ(e.Schritte(), 20);
+    EXPECT_GT(e.Pendel.Zeit(), 1.0f);
+    EXPECT_EQ(e.Bewertungszahl, e.Pendel.Zeit()); // at rest on the target
+
+    e.StartPosition = 0;
+    e.Testlauf(1);
+    EXPECT_FALSE(e.GutGenug);
+    EXPECT_EQ(e.Schritte(), 601);
+    EXPECT_EQ(e.Pendel.x(), 0.0f);
+    // 30 |0 - 2| plus the time, as a 32-bit float.
+    EXPECT_EQ(e.Bewertungszahl, static_cast<float>(60.0L + e.Pendel.Zeit()));
+    EXPECT_EQ(e.FEingangA.x(), 0.0f);
+    EXPECT_EQ(e.FEingangB.x(), 0.0f);
+}
+
+TEST(Testlauf, EndTestsUseCartAndAngleWithStrictBounds)
+{
+    struct Fall {
+        float x, winkel, zeit;
+        bool ende;
+    };
+    const Fall faelle[] = {
+        {10, 0, 0, false},   {-10, 0, 0, false},   {10.001f, 0, 0, true}, {-10.001f, 0, 0, true},
+        {0, 90, 0, false},   {0, -90, 0, false},   {0, 90.01f, 0, true},  {0, -90.01f, 0, true},
+        {0, 0, 30, false},   {0, 0, 30.001f, true},
+    };
+    for (const Fall& f : faelle) {
+        TPendel p;
+        p.Init();
+        p.setX(f.x);
+        p.setWinkel(f.winkel);
+        p.setZeit(f.zeit);
+        EXPECT_EQ(TestlaufEnde(p), f.ende) << f.x << " " << f.winkel << " " << f.zeit;
+    }
+}
+
+TEST(Testlauf, SuccessTestUsesTheLoad)
+{
+    TPendel p;
+    p.setPendelTyp(false);
+    p.Init();
+    p.setLaenge(2);
+    p.setZeit(1.05f);
+    p.setX(1.85f);  // cart within 0.2 of the target
+    p.setWinkel(5); // load at 1.85 + 2 sin 5° = 2.024
+    EXPECT_TRUE(ZielErreicht(p, LastZustand(p)));
+    p.setWinkel(-5); // load at 1.68: the cart alone is not enough
+    EXPECT_FALSE(ZielErreicht(p, LastZustand(p)));
+    p.setWinkel(5);
+    p.setWinkeldot(5); // vL = 2 * 5 * pi / 180 = 0.17
+    EXPECT_FALSE(ZielErreicht(p, LastZustand(p)));
+}
+
+TEST(Testlauf, RealTimePaceDrawsAndWaitsEveryStep)
+{
+    TEvolution e;
+    TAufzeichnung a;
+    e.setBeobachter(&a);
+    kranVariablen(e);
+    e.Liste = {stillstand()};
+    e.ChromosomenAnzahl = 1;
+    e.Dekodieren();
+    e.simulationbeenden = false;
+    e.StartPosition = 2;
+    e.setEchtzeit(true);
+    e.Testlauf(1);
+    EXPECT_EQ(a.zielmarken, 1);
+    EXPECT_EQ(a.pendelBilder, 1 + 2 * 20);
+    EXPECT_EQ(a.pausen, 20);
+    e.setEchtzeit(false);
+    e.Testlauf(1);
+    EXPECT_EQ(a.pausen, 20);
+}
+
+// n = 2 chromosomes that leave the cart where it starts: ChrNote 841.45 each.
+TEST(Evolution, LogLinesOfOneGeneration)
+{
+    TEvolution e;
+    TAufzeichnung a;
+    TZufallsfolge z({0.0005, 0.5, 0.0001, 0.9, 0.9, 0.9}, {1, 0, 0, 1, 0});
+    e.setBeobachter(&a);
+    e.setZufall(&z);
+    kranVariablen(e);
+    const QString eins = stillstand(0);
+    const QString zwei = stillstand(1);
+    e.Liste = {eins, zwei};
+    e.ChromosomenAnzahl = 2;
+    EXPECT_TRUE(e.StartButtonClick(1));
+    EXPECT_EQ(a.protokoll, (QStringList{
+                               QStringLiteral("Generation: 1"),
+                               QString(37, QLatin1Char('-')),
+                               QStringLiteral(" "),
+                               QStringLiteral("1. Chromosom:   841.45"),
+                               QStringLiteral("2. Chromosom:   841.45"),
+                               QString(40, QLatin1Char('-')),
+                               QStringLiteral("Durchschnittsnote:   841.45"),
+                               QStringLiteral(" "),
+                               QStringLiteral(" "),
+                           }));
+    EXPECT_EQ(e.Bewertung(1), 841.4483642578125f);
+    // Selection drew (k 1, u .0005) accept, (0, .5) reject, (0, .0001) accept;
+    // the mating order took line 1 of 2, then line 1 of 1.
+    EXPECT_EQ(e.Liste, (QStringList{eins, zwei}));
+    EXPECT_EQ(e.NeueChromosomenliste(), (QStringList{eins, zwei}));
+    EXPECT_TRUE(z.leer());
+    EXPECT_FALSE(z.ueberzogen());
+    EXPECT_EQ(z.grenzen(), (std::deque<int>{2, 2, 2, 2, 1}));
+    EXPECT_EQ(a.generation, std::vector<int>{1});
+    EXPECT_TRUE(a.meldungen.empty());
+    EXPECT_EQ(e.Generation(), 1);
+    EXPECT_TRUE(e.simulationbeenden);
+    EXPECT_FALSE(e.laeuft());
+}
+
+TEST(Evolution, RepeatedChromosomeTakesTheEarlierGradeWithoutRuns)
+{
+    TEvolution e;
+    TAufzeichnung a;
+    e.setBeobachter(&a);
+    kranVariablen(e);
+    e.Liste = {nullen, stillstand(), nullen};
+    e.ChromosomenAnzahl = 3;
+    e.Dekodieren();
+    e.simulationbeenden = false;
+    e.GenerationBewerten();
+    EXPECT_EQ(a.zielmarken, 20);
+    EXPECT_EQ(a.plotLeerungen, 20);
+    EXPECT_EQ(e.Bewertung(3), e.Bewertung(1));
+    EXPECT_NE(e.Bewertung(1), e.Bewertung(2));
+    EXPECT_EQ(a.protokoll[2], QStringLiteral("3. Chromosom: ") + ProtokollZahl(e.Bewertung(1)));
+    // "TestlaufNr." keeps the last run of chromosome 2.
+    EXPECT_EQ(a.testlaufNr.size(), 20u);
+    EXPECT_EQ(a.chromosomNr, (std::vector<int>{1, 2, 3}));
+}
+
+TEST(Evolution, SelectionWithEqualGradesAcceptsOnePerThousandAndRepeats)
+{
+    TEvolution e;
+    TAufzeichnung a;
+    e.setBeobachter(&a);
+    e.simulationbeenden = false;
+    e.Liste = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")};
+    e.ChromosomenAnzahl = 4;
+    for (int i = 1; i <= 4; ++i)
+        e.setBewertung(i, 100);
+    // Threshold 100 / 1000: u * 100 must stay below 0.1.
+    TZufallsfolge z({0.5, 0.00099, 0.001, 0.0005, 0.0009, 0.00001}, {2, 2, 0, 3, 2, 1});
+    e.setZufall(&z);
+    EXPECT_TRUE(e.Selektion());
+    EXPECT_EQ(e.Liste, (QStringList{QStringLiteral("C"), QStringLiteral("D"), QStringLiteral("C"),
+                                    QStringLiteral("B")}));
+    EXPECT_TRUE(z.leer());
+    EXPECT_EQ(a.protokoll, (QStringList{QStringLiteral("Durchschnittsnote:   100.00"), QStringLiteral(" "),
+                                        QStringLiteral(" ")}));
+}
+
+TEST(Evolution, SelectionRefusesGradesThatGiveNoProbabilities)
+{
+    for (const float schlecht : {std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN(), 0.0f}) {
+        TEvolution e;
+        TAufzeichnung a;
+        e.setBeobachter(&a);
+        e.simulationbeenden = false;
+        e.Liste = {QStringLiteral("A"), QStringLiteral("B")};
+        e.ChromosomenAnzahl = 2;
+        e.setBewertung(1, schlecht);
+        e.setBewertung(2, schlecht == 0 ? 0 : 5);
+        EXPECT_FALSE(e.Selektion());
+        EXPECT_EQ(e.Liste, (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+        ASSERT_EQ(a.meldungen.size(), 1u);
+        EXPECT_EQ(a.meldungen[0].text, SuchTexte::noteUnendlich);
+        EXPECT_TRUE(e.simulationbeenden);
+    }
+}
+
+TEST(Evolution, CrossoverCuts)
+{
+    const QString a = QStringLiteral("00000000") + QString(88, QLatin1Char('0'));
+    const QString b = einsen;
+    struct Fall {
+        double u;
+        int k; // integer draw, cut = k + 1
+        QString kind1, kind2;
+        bool schnitt;
+    };
+    const Fall faelle[] = {
+        {0.1, 95, a, b, true},                                       // cut 96: copies
+        {0.1, 0, QLatin1Char('0') + b.mid(1), QLatin1Char('1') + a.mid(1), true},
+        {0.1, 47, a.left(48) + b.mid(48), b.left(48) + a.mid(48), true},
+        {0.2, 0, a, b, false},                                       // u not below the rate
+    };
+    for (const Fall& f : faelle) {
+        TEvolution e;
+        TZufallsfolge z({f.u}, {f.k});
+        e.setZufall(&z);
+        QString k1, k2;
+        e.KreuzePaar(a, b, k1, k2);
+        EXPECT_EQ(k1, f.kind1) << f.k;
+        EXPECT_EQ(k2, f.kind2) << f.k;
+        EXPECT_EQ(z.grenzen().size(), f.schnitt ? 1u : 0u);
+        if (f.schnitt) {
+            EXPECT_EQ(z.grenzen().front(), 96);
+        }
+    }
+}
+
+TEST(Evolution, MatingOrderAndMutation)
+{
+    TEvolution e;
+    e.Liste = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")};
+    e.ChromosomenAnzahl = 4;
+    TZufallsfolge z({0.9, 0.9}, {2, 0, 1, 0});
+    e.setZufall(&z);
+    e.Kreuzung();
+    EXPECT_EQ(e.Liste, (QStringList{QStringLiteral("C"), QStringLiteral("A"), QStringLiteral("D"),
+                                    QStringLiteral("B")}));
+    EXPECT_EQ(z.grenzen(), (std::deque<int>{4, 3, 2, 1}));
+
+    e.Liste = {nullen, nullen};
+    e.ChromosomenAnzahl = 2;
+    e.mutationsrate = 1;
+    TZufallsfolge m({0.999, 0.5}, {95, 0});
+    e.setZufall(&m);
+    e.Mutation();
+    EXPECT_EQ(e.Liste[0], nullen.left(95) + QLatin1Char('1'));
+    EXPECT_EQ(e.Liste[1], QLatin1Char('1') + nullen.mid(1));
+}
+
+TEST(Evolution, CreationComparesTheDrawAsFloat)
+{
+    TEvolution e;
+    e.ChromosomenAnzahl = 2;
+    TZufallsfolge z;
+    for (int i = 0; i < 2 * 96; ++i)
+        z.real(i == 0 ? 0.49999999 : (i == 1 ? 0.4999 : 0.7));
+    e.setZufall(&z);
+    e.ErzeugenButtonClick();
+    ASSERT_EQ(e.Liste.size(), 2);
+    // 0.49999999 becomes 0.5f and gives "1".
+    EXPECT_EQ(e.Liste[0], QStringLiteral("10") + QString(94, QLatin1Char('1')));
+    EXPECT_EQ(e.Liste[1], einsen);
+    EXPECT_TRUE(z.leer());
+}
+
+TEST(Evolution, StartChecksRefuseInTheirOrder)
+{
+    struct Fall {
+        const char* name;
+        QStringList liste;
+        int n;
+        int terme;
+        TMeldung meldung;
+    };
+    const QString gut = stillstand();
+    const Fall faelle[] = {
+        {"Liste", {gut, gut.left(95)}, 2, 3, {MeldungsArt::Fehler, SuchTexte::listeFalsch}},
+        {"Terme", {gut, gut}, 2, 3, {MeldungsArt::Fehler, SuchTexte::termanzahlFalsch}},
+        {"n = 0", {gut, gut}, 0, 4, {MeldungsArt::Warnung, SuchTexte::minimal2}},
+        {"ungerade", {gut, gut, gut}, 3, 4, {MeldungsArt::Warnung, SuchTexte::anzahlUngerade}},
+        {"zu wenig Zeilen", {gut, gut}, 4, 4, {MeldungsArt::Warnung, SuchTexte::zuWenigZeilen}},
+    };
+    for (const Fall& f : faelle) {
+        TEvolution e;
+        TAufzeichnung a;
+        e.setBeobachter(&a);
+        kranVariablen(e);
+        e.FAusgang.setAnzahl(f.terme);
+        e.Liste = f.liste;
+        e.ChromosomenAnzahl = f.n;
+        EXPECT_FALSE(e.StartButtonClick(1)) << f.name;
+        ASSERT_EQ(a.meldungen.size(), 1u) << f.name;
+        EXPECT_EQ(a.meldungen[0], f.meldung) << f.name;
+        EXPECT_EQ(a.leerungen, 0) << f.name;
+        EXPECT_EQ(e.Liste, f.liste) << f.name;
+        EXPECT_TRUE(e.simulationbeenden);
+    }
+}
+
+TEST(Evolution, StopDuringARunKeepsListAndLogsNothingFurther)
+{
+    TEvolution e;
+    TAufzeichnung a;
+    a.evolution = &e;
+    e.setBeobachter(&a);
+    kranVariablen(e);
+    e.Liste = {stillstand(0), stillstand(1), nullen, einsen};
+    e.ChromosomenAnzahl = 4;
+    const QStringList vorher = e.Liste;
+    // Chromosome 1 takes 9 x 601 + 20 steps; stop in the 3rd run of chromosome 2.
+    a.schritteBisStop = 9 * 601 + 20 + 2 * 601 + 5;
+    EXPECT_TRUE(e.StartButtonClick());
+    EXPECT_EQ(e.Liste, vorher);
+    EXPECT_EQ(a.protokoll, (QStringList{QStringLiteral("Generation: 1"), QString(37, QLatin1Char('-')),
+                                        QStringLiteral(" "), QStringLiteral("1. Chromosom:   841.45")}));
+    EXPECT_EQ(a.chromosomNr, (std::vector<int>{1, 2, 3, 4}));
+    // The runs after the stop are skipped; the stopped run's grade still counts.
+    EXPECT_EQ(a.zielmarken, 10 + 3);
+    EXPECT_GT(e.Bewertung(2), 180.04983f + 150.04983f);
+    EXPECT_LT(e.Bewertung(2), 841.0f);
+    EXPECT_EQ(e.Generation(), 1);
+    EXPECT_FALSE(e.laeuft());
+}
+
+TEST(Evolution, FullLogStopsTheSearch)
+{
+    TEvolution e;
+    TAufzeichnung a;
+    a.protokollPlatz = 3;
+    e.setBeobachter(&a);
+    kranVariablen(e);
+    e.Liste = {stillstand(0), stillstand(1)};
+    e.ChromosomenAnzahl = 2;
+    EXPECT_TRUE(e.StartButtonClick());
+    ASSERT_EQ(a.meldungen.size(), 1u);
+    EXPECT_EQ(a.meldungen[0], (TMeldung{MeldungsArt::Warnung, SuchTexte::protokollVoll}));
+    EXPECT_EQ(a.protokoll.size(), 3);
+    EXPECT_EQ(e.Liste, (QStringList{stillstand(0), stillstand(1)}));
+    EXPECT_EQ(a.zielmarken, 10); // chromosome 2 is not run
+}
+
+TEST(Evolution, UndefinedVariableStopsAtTheFirstRun)
+{
+    TEvolution e;
+    TAufzeichnung a;
+    e.setBeobachter(&a);
+    kranVariablen(e);
+    e.FEingangB.setDefiniert(false);
+    e.Liste = {stillstand(0), stillstand(1)};
+    e.ChromosomenAnzahl = 2;
+    EXPECT_TRUE(e.StartButtonClick());
+    ASSERT_EQ(a.meldungen.size(), 1u);
+    EXPECT_EQ(a.meldungen[0], (TMeldung{MeldungsArt::Warnung, SuchTexte::variablenFehlen}));
+    EXPECT_EQ(a.zielmarken, 0);
+    EXPECT_EQ(a.protokoll.size(), 3);
+}
+
+TEST(Evolution, EveryStartCountsFromOneWithAnEmptyLog)
+{
+    TEvolution e;
+    TAufzeichnung a;
+    TStandardZufall z(7);
+    e.setZufall(&z);
+    e.setBeobachter(&a);
+    kranVariablen(e);
+    e.ChromosomenAnzahl = 4;
+    e.ErzeugenButtonClick();
+    EXPECT_TRUE(e.StartButtonClick(2));
+    EXPECT_EQ(a.generation, (std::vector<int>{1, 2}));
+    EXPECT_EQ(a.protokoll.size(), 2 * (4 + 7));
+    EXPECT_TRUE(e.StartButtonClick(1));
+    EXPECT_EQ(a.generation, (std::vector<int>{1, 2, 1}));
+    EXPECT_EQ(a.leerungen, 2);
+    EXPECT_EQ(a.protokoll.size(), 4 + 7);
+    EXPECT_EQ(a.protokoll.first(), QStringLiteral("Generation: 1"));
+}
+
+TEST(Evolution, FortyOneLinesGradeFortyAndLeaveForty)
+{
+    TEvolution e;
+    TAufzeichnung a;
+    TStandardZufall z(3);
+    e.setZufall(&z);
+    e.setBeobachter(&a);
+    kranVariablen(e);
+    e.ChromosomenAnzahl = 41;
+    e.ErzeugenButtonClick();
+    e.ChromosomenAnzahl = 40;
+    EXPECT_TRUE(e.StartButtonClick(1));
+    EXPECT_EQ(a.chromosomNr.back(), 40);
+    EXPECT_EQ(a.chromosomNr.size(), 40u);
+    EXPECT_EQ(e.Liste.size(), 40);
+    EXPECT_TRUE(ChromosomenlistePruefen(e.Liste));
+}
+
+// The draws stay on the calling thread, so the thread count changes nothing.
+TEST(Evolution, ThreadCountDoesNotChangeTheResult)
+{
+    QStringList listen[3];
+    QStringList protokolle[3];
+    std::array<float, 20> noten[3];
+    const int threads[3] = {1, 2, 5};
+    for (int t = 0; t < 3; ++t) {
+        TEvolution e;
+        TAufzeichnung a;
+        TStandardZufall z(11);
+        e.setZufall(&z);
+        e.setBeobachter(&a);
+        e.setThreads(threads[t]);
+        kranVariablen(e);
+        e.ErzeugenButtonClick();
+        e.Liste[5] = e.Liste[2]; // a repeated line on the workers too
+        EXPECT_TRUE(e.StartButtonClick(3));
+        listen[t] = e.Liste;
+        protokolle[t] = a.protokoll;
+        for (int i = 1; i <= 20; ++i)
+            noten[t][i - 1] = e.Bewertung(i);
+        EXPECT_EQ(a.chromosomNr.size(), 60u);
+    }
+    for (int t = 1; t < 3; ++t) {
+        EXPECT_EQ(listen[t], listen[0]) << threads[t];
+        EXPECT_EQ(protokolle[t], protokolle[0]) << threads[t];
+        EXPECT_EQ(noten[t], noten[0]) << threads[t];
+    }
+    EXPECT_EQ(protokolle[0].size(), 3 * 27);
+}
+
+} // namespace

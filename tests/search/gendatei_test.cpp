@@ -1,0 +1,162 @@
+#include "search/gendatei.h"
+
+#include "search/regelsystem.h"
+#include "search/suchtexte.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray lesen(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
+}
+
+void schreiben(const QString& pfad, const QByteArray& bytes)
+{
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray chromosomenDatei(int zeilen)
+{
+    QByteArray b;
+    for (int i = 0; i < zeilen; ++i)
+        b += QByteArray(96, i % 2 ? '1' : '0') + "\r\n";
+    return b;
+}
+
+TEST(GenDatei, LineEndsOfEveryKind)
+{
+    struct Fall {
+        QByteArray bytes;
+        QStringList zeilen;
+    };
+    const Fall faelle[] = {
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\rb\nc", {"a", "b", "c"}},
+        {"a\n\n", {"a", ""}},
+        {"a\r\n\r\n", {"a", ""}},
+        {"\r\n", {""}},
+        {"a\n\rb", {"a", "", "b"}},
+        {"", {}},
+        {"x\xE4", {QStringLiteral("xä")}},
+    };
+    for (const Fall& f : faelle) {
+        TGenKodierung k = TGenKodierung::Utf8;
+        EXPECT_EQ(GenZeilen(f.bytes, &k), f.zeilen) << f.bytes.toHex().constData();
+        EXPECT_EQ(k, TGenKodierung::Windows1252);
+    }
+}
+
+TEST(GenDatei, ByteOrderMarksSelectTheEncodingAndSavingKeepsIt)
+{
+    struct Fall {
+        QByteArray bytes;
+        TGenKodierung kodierung;
+    };
+    const Fall faelle[] = {
+        {QByteArray("\xEF\xBB\xBF" "01\r\n\xC3\xA4\r\n"), TGenKodierung::Utf8},
+        {QByteArray("\xFF\xFE" "0\0" "1\0\r\0\n\0\xE4\0\r\0\n\0", 16), TGenKodierung::Utf16LE},
+        {QByteArray("\xFE\xFF" "\0" "0\0" "1\0\r\0\n\0\xE4\0\r\0\n", 16), TGenKodierung::Utf16BE},
+    };
+    for (const Fall& f : faelle) {
+        TGenKodierung k = TGenKodierung::Windows1252;
+        const QStringList zeilen = GenZeilen(f.bytes, &k);
+        EXPECT_EQ(zeilen, (QStringList{QStringLiteral("01"), QStringLiteral("ä")}));
+        EXPECT_EQ(k, f.kodierung);
+        EXPECT_EQ(GenBytes(zeilen, k), f.bytes);
+    }
+}
+
+TEST(GenDatei, FortyOneLinesKeepAllLinesButCountForty)
+{
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("lang.gen"));
+    schreiben(pfad, chromosomenDatei(41));
+    QStringList liste{QStringLiteral("alt")};
+    std::int32_t anzahl = 20;
+    TGenKodierung k = TGenKodierung::Utf8;
+    const TGenErgebnis e = GenDateiLaden(pfad, liste, anzahl, k);
+    ASSERT_EQ(e.meldungen.size(), 1);
+    EXPECT_EQ(e.meldungen[0], (TMeldung{MeldungsArt::Warnung, SuchTexte::maximal40}));
+    EXPECT_EQ(anzahl, 40);
+    EXPECT_EQ(liste.size(), 41);
+    EXPECT_EQ(k, TGenKodierung::Windows1252);
+    EXPECT_TRUE(ChromosomenlistePruefen(liste));
+    EXPECT_EQ(e.titel, QStringLiteral("Genetische Regelsuche [") + QFileInfo(pfad).absoluteFilePath() + ']');
+}
+
+TEST(GenDatei, OneLineCountsZeroAndFailsTheListCheck)
+{
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("kurz.gen"));
+    schreiben(pfad, chromosomenDatei(1));
+    QStringList liste;
+    std::int32_t anzahl = 20;
+    TGenKodierung k{};
+    const TGenErgebnis e = GenDateiLaden(pfad, liste, anzahl, k);
+    ASSERT_EQ(e.meldungen.size(), 1);
+    EXPECT_EQ(e.meldungen[0], (TMeldung{MeldungsArt::Warnung, SuchTexte::minimal2}));
+    EXPECT_EQ(anzahl, 0);
+    EXPECT_EQ(liste.size(), 1);
+    EXPECT_FALSE(ChromosomenlistePruefen(liste));
+}
+
+TEST(GenDatei, HandBrokenListIsSavedAsItStandsAndLoadsBack)
+{
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("kaputt.gen"));
+    const QStringList liste{QString(96, QLatin1Char('0')), QStringLiteral("01 10"), QString(),
+                            QStringLiteral("Grüße"), QString(97, QLatin1Char('1'))};
+    const TGenErgebnis e = GenDateiSpeichern(pfad, liste);
+    EXPECT_TRUE(e.meldungen.isEmpty());
+    EXPECT_FALSE(e.dateifehler);
+    EXPECT_EQ(e.titel, GenTitel(pfad));
+    EXPECT_EQ(lesen(pfad), QByteArray(96, '0') + "\r\n01 10\r\n\r\nGr\xFC\xDF" "e\r\n" + QByteArray(97, '1') + "\r\n");
+
+    QStringList geladen;
+    std::int32_t anzahl = 0;
+    TGenKodierung k{};
+    GenDateiLaden(pfad, geladen, anzahl, k);
+    EXPECT_EQ(geladen, liste);
+    EXPECT_EQ(anzahl, 5);
+    EXPECT_EQ(lesen(pfad).size(), 98 + 7 + 2 + 7 + 99);
+}
+
+TEST(GenDatei, UnreadableFileEmptiesTheListAndKeepsCountAndCaption)
+{
+    QTemporaryDir dir;
+    for (const QString& pfad : {dir.filePath(QStringLiteral("fehlt.gen")), dir.path()}) {
+        QStringList liste{QStringLiteral("alt")};
+        std::int32_t anzahl = 12;
+        TGenKodierung k = TGenKodierung::Utf16BE;
+        const TGenErgebnis e = GenDateiLaden(pfad, liste, anzahl, k);
+        ASSERT_EQ(e.meldungen.size(), 1);
+        EXPECT_EQ(e.meldungen[0].art, MeldungsArt::Fehler);
+        EXPECT_EQ(e.meldungen[0].text, SuchTexte::genNichtGelesen + QDir::toNativeSeparators(pfad));
+        EXPECT_TRUE(e.dateifehler);
+        EXPECT_FALSE(e.titel);
+        EXPECT_TRUE(liste.isEmpty());
+        EXPECT_EQ(anzahl, 12);
+    }
+}
+
+TEST(GenDatei, FailedSaveIsReported)
+{
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("fehlt/x.gen"));
+    const TGenErgebnis e = GenDateiSpeichern(pfad, {QStringLiteral("01")});
+    ASSERT_EQ(e.meldungen.size(), 1);
+    EXPECT_EQ(e.meldungen[0].text, SuchTexte::genNichtGespeichert + QDir::toNativeSeparators(pfad));
+    EXPECT_TRUE(e.dateifehler);
+    EXPECT_FALSE(e.titel);
+}
+
+} // namespace
