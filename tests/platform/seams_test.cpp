@@ -1,0 +1,186 @@
+#include "platform/druckdialog.h"
+#include "platform/hilfe.h"
+#include "platform/modal.h"
+#include "platform/programmstart.h"
+#include "platform/uhr.h"
+#include "platform/zufall.h"
+
+#include <QDeadlineTimer>
+#include <QDialog>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ZeigeModal, TheHandlerGetsTheDialogAndDecidesItsResult)
+{
+    QDialog dialog;
+    {
+        ScopedModal modal([](QDialog& d) {
+            d.setWindowTitle(QStringLiteral("ausgefüllt"));
+            return int(QDialog::Accepted);
+        });
+        EXPECT_EQ(ZeigeModal(dialog), QDialog::Accepted);
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ausgefüllt"));
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(modal.dialoge(), QStringList{QStringLiteral("QDialog")});
+    }
+    ScopedModal ohneHandler;
+    EXPECT_EQ(ZeigeModal(dialog), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(DruckDialog, TheHandlerSetsThePrinterUpOrCancels)
+{
+    QPrinter drucker;
+    {
+        ScopedDruckDialog abbrechen;
+        EXPECT_FALSE(DruckDialog(drucker));
+        EXPECT_EQ(abbrechen.aufrufe(), 1);
+    }
+    ScopedDruckDialog pdf([](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(QStringLiteral("x.pdf"));
+        return true;
+    });
+    EXPECT_TRUE(DruckDialog(drucker));
+    EXPECT_EQ(drucker.outputFormat(), QPrinter::PdfFormat);
+}
+
+TEST(TickCount, FakeClockMovesOnByItsStepAndByHand)
+{
+    {
+        ScopedUhr uhr(1000, 5);
+        EXPECT_EQ(TickCount(), 1000u);
+        EXPECT_EQ(TickCount(), 1005u);
+        uhr.weiter(50);
+        EXPECT_EQ(TickCount(), 1060u);
+        EXPECT_EQ(uhr.ablesungen(), 3);
+    }
+    // Near the wrap-around, differences stay right in unsigned arithmetic.
+    ScopedUhr uhr(0xFFFFFFF0u, 0x20u);
+    const std::uint32_t vorher = TickCount();
+    EXPECT_EQ(TickCount() - vorher, 0x20u);
+}
+
+TEST(TickCount, RealClockNeverGoesBack)
+{
+    const std::uint32_t a = TickCount();
+    const std::uint32_t b = TickCount();
+    EXPECT_LT(b - a, 1000u);
+}
+
+TEST(Zufall, ScriptedValuesRepeatAndIntegersAreTakenFromThem)
+{
+    ScopedZufall z({0.0, 0.5, 0.999, 1.0});
+    const int m = 10;
+    EXPECT_EQ(Zufall(m), 0);
+    EXPECT_EQ(Zufall(m), 5);
+    EXPECT_EQ(Zufall(m), 9);
+    EXPECT_EQ(Zufall(m), 9);  // a value of 1.0 must not yield m
+    EXPECT_DOUBLE_EQ(Zufall(), 0.0);
+    EXPECT_EQ(Zufall(0), 0);
+    EXPECT_EQ(Zufall(-3), 0);
+}
+
+TEST(Zufall, SameSeedSameSequenceAndValuesStayBelowOne)
+{
+    QList<double> erste;
+    {
+        ScopedZufall z(42u);
+        for (int i = 0; i < 1000; ++i)
+            erste.append(Zufall());
+    }
+    ScopedZufall z(42u);
+    for (int i = 0; i < 1000; ++i) {
+        const double x = Zufall();
+        ASSERT_EQ(x, erste.at(i));
+        ASSERT_GE(x, 0.0);
+        ASSERT_LT(x, 1.0);
+    }
+}
+
+TEST(Zufall, ProgramSourceCoversTheWholeRange)
+{
+    QList<int> gesehen(6, 0);
+    for (int i = 0; i < 2000; ++i) {
+        const int k = Zufall(6);
+        ASSERT_GE(k, 0);
+        ASSERT_LT(k, 6);
+        ++gesehen[k];
+    }
+    for (int k = 0; k < 6; ++k)
+        EXPECT_GT(gesehen[k], 0) << k;
+}
+
+TEST(StarteProgramm, ReportsAMissingFileOrDirectoryWithItsCode)
+{
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    QFile text(ordner.filePath(QStringLiteral("daten.txt")));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.close();
+
+    const auto fehlt = StarteProgramm(ordner.filePath(QStringLiteral("sim.exe")));
+    EXPECT_FALSE(fehlt.gestartet);
+    EXPECT_EQ(fehlt.code, 2);
+    const auto ohnePfad = StarteProgramm(ordner.filePath(QStringLiteral("gibtsnicht/sim.exe")));
+    EXPECT_FALSE(ohnePfad.gestartet);
+    EXPECT_EQ(ohnePfad.code, 3);
+    const auto keinProgramm = StarteProgramm(text.fileName());
+    EXPECT_FALSE(keinProgramm.gestartet);
+    EXPECT_NE(keinProgramm.code, 2);
+    EXPECT_NE(keinProgramm.code, 3);
+}
+
+TEST(StarteProgramm, AFileNameWithBlanksAndSemicolonStaysOneArgument)
+{
+    const QString touch = QStandardPaths::findExecutable(QStringLiteral("touch"));
+    if (touch.isEmpty())
+        GTEST_SKIP() << "touch fehlt";
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    const QString datei = ordner.filePath(QStringLiteral("mein projekt; touch boese.fuz"));
+    const auto ergebnis = StarteProgramm(touch, {datei});
+    ASSERT_TRUE(ergebnis.gestartet);
+    // The started program runs on its own; give it a moment to finish.
+    QDeadlineTimer frist(10000);
+    while (!QFileInfo::exists(datei) && !frist.hasExpired())
+        QThread::msleep(10);
+    EXPECT_TRUE(QFileInfo::exists(datei));
+    EXPECT_FALSE(QFileInfo::exists(ordner.filePath(QStringLiteral("boese.fuz"))));
+    EXPECT_FALSE(QFileInfo::exists(ordner.filePath(QStringLiteral("mein"))));
+}
+
+TEST(StarteProgramm, ScopedHandlerRecordsStartsAndAddresses)
+{
+    ScopedProgrammstart start({false, 8});
+    const auto ergebnis = StarteProgramm(QStringLiteral("/opt/tarvik/sim.exe"), {QStringLiteral("/a b/c.fuz")});
+    EXPECT_FALSE(ergebnis.gestartet);
+    EXPECT_EQ(ergebnis.code, 8);
+    EXPECT_TRUE(OeffneAdresse(QUrl(QStringLiteral("https://example.org/"))));
+    const QList<ScopedProgrammstart::Aufruf> erwartet{
+        {QStringLiteral("/opt/tarvik/sim.exe"), {QStringLiteral("/a b/c.fuz")}}};
+    EXPECT_EQ(start.aufrufe(), erwartet);
+    EXPECT_EQ(start.adressen(), QList<QUrl>{QUrl(QStringLiteral("https://example.org/"))});
+}
+
+TEST(ZeigeHilfe, RequestsReachTheInstalledViewerAndAreHarmlessWithoutOne)
+{
+    ZeigeHilfe(3);
+    SchliesseHilfe();
+    ScopedHilfe hilfe;
+    ZeigeHilfe(3);
+    ZeigeHilfe(4);
+    SchliesseHilfe();
+    EXPECT_EQ(hilfe.kontexte(), (QList<int>{3, 4}));
+    EXPECT_EQ(hilfe.geschlossen(), 1);
+}
+
+} // namespace
