@@ -3,6 +3,7 @@
 #include "core/zahlenformat.h"
 #include "search/suchtexte.h"
 #include "suchhilfe.h"
+#include "tests/qstring_ausgabe.h"
 
 #include <gtest/gtest.h>
 

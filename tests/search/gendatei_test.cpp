@@ -2,6 +2,7 @@
 
 #include "search/regelsystem.h"
 #include "search/suchtexte.h"
+#include "tests/qstring_ausgabe.h"
 
 #include <QDir>
 #include <QFile>

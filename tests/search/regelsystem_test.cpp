@@ -1,6 +1,7 @@
 #include "search/regelsystem.h"
 
 #include "suchhilfe.h"
+#include "tests/qstring_ausgabe.h"
 
 #include <gtest/gtest.h>
 

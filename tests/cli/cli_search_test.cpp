@@ -1,0 +1,230 @@
+#include "cli/befehle.h"
+#include "search/regelsystem.h"
+#include "search/suchtexte.h"
+#include "tests/qstring_ausgabe.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace {
+
+struct Lauf {
+    int status;
+    QString aus;
+    QString fehler;
+};
+
+QString inhalt(std::FILE* f)
+{
+    std::rewind(f);
+    QByteArray b;
+    char puffer[4096];
+    std::size_t n;
+    while ((n = std::fread(puffer, 1, sizeof puffer, f)) > 0)
+        b.append(puffer, static_cast<qsizetype>(n));
+    std::fclose(f);
+    return QString::fromLocal8Bit(b);
+}
+
+Lauf cli(const QStringList& argumente)
+{
+    std::FILE* aus = std::tmpfile();
+    std::FILE* fehler = std::tmpfile();
+    const int status = TarvikCli(argumente, aus, fehler);
+    return {status, inhalt(aus), inhalt(fehler)};
+}
+
+QByteArray lesen(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
+}
+
+// Message texts as the tool prints them: "\r" becomes a line break.
+QString gedruckt(const QString& text)
+{
+    QString t = text;
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t + QLatin1Char('\n');
+}
+
+const QString kran = QStringLiteral(TARVIK_TESTDATA "/../../examples/kran.fuz");
+const QString kranGen = QStringLiteral(TARVIK_TESTDATA "/../../examples/kran.gen");
+const QString kran3 = QStringLiteral(TARVIK_TESTDATA "/kran3.fuz");
+const QString winkel = QStringLiteral(TARVIK_TESTDATA "/winkel.fuz");
+
+// Every rule concludes "null" and every place has a rule: the cart stays put.
+QString stillstand()
+{
+    TRegelsystem rs{};
+    for (int k = 0; k < 16; ++k)
+        rs[k] = TRegel{k % 4 + 1, k / 4 % 2 + 2, 2};
+    return ChromosomText(rs);
+}
+
+TEST(TarvikCliSuche, RulesPrintsTheSixteenRulesInOrder)
+{
+    const QString chromosom = QStringLiteral("000111") + QString(84, QLatin1Char('0')) + QStringLiteral("111111");
+    const Lauf l = cli({QStringLiteral("rules"), kran, chromosom});
+    EXPECT_EQ(l.status, 0);
+    EXPECT_EQ(l.fehler, QString());
+    const QStringList zeilen = l.aus.split(QLatin1Char('\n'));
+    ASSERT_EQ(zeilen.size(), 17);
+    EXPECT_EQ(zeilen[0], QStringLiteral("WENN Position=weit links UND Winkel=links, DANN Kraft=stark rechts"));
+    EXPECT_EQ(zeilen[1], QStringLiteral("WENN Position=weit links UND Winkel=stark links, DANN Kraft=links"));
+    EXPECT_EQ(zeilen[15], QStringLiteral("WENN Position=rechts UND Winkel=stark rechts, DANN Kraft=stark rechts"));
+    EXPECT_EQ(zeilen[16], QString());
+}
+
+TEST(TarvikCliSuche, GradePrintsTheTenRunsAndTheChrNote)
+{
+    const Lauf l = cli({QStringLiteral("grade"), kran, stillstand()});
+    EXPECT_EQ(l.status, 0);
+    EXPECT_EQ(l.fehler, QString());
+    // 30 |start - 2| plus the time of 601 steps; start 2 reaches the target at once.
+    EXPECT_EQ(l.aus, QStringLiteral("run 1 start -3 steps 601 note 180.049835\n"
+                                    "run 2 start -2 steps 601 note 150.049835\n"
+                                    "run 3 start -1 steps 601 note 120.049828\n"
+                                    "run 4 start 0 steps 601 note 90.0498276\n"
+                                    "run 5 start 1 steps 601 note 60.0498276\n"
+                                    "run 6 start 1.5 steps 601 note 45.0498276\n"
+                                    "run 7 start 2 steps 20 note 1.00000012\n"
+                                    "run 8 start 2.5 steps 601 note 45.0498276\n"
+                                    "run 9 start 3 steps 601 note 60.0498276\n"
+                                    "run 10 start 4 steps 601 note 90.0498276\n"
+                                    "ChrNote: 841.448364\n"));
+}
+
+TEST(TarvikCliSuche, RulesAndGradeRefuseWhatTheSearchCannotUse)
+{
+    const QString gut = stillstand();
+    struct Fall {
+        QStringList argumente;
+        int status;
+        QString fehler; // the start of stderr
+    };
+    const Fall faelle[] = {
+        {{kran, gut.left(95)}, 1, gedruckt(SuchTexte::listeFalsch)},
+        {{kran, gut.left(95) + QLatin1Char('2')}, 1, gedruckt(SuchTexte::listeFalsch)},
+        {{kran3, gut}, 1, gedruckt(SuchTexte::termanzahlFalsch)},
+        {{winkel, gut}, 1, gedruckt(SuchTexte::suchvariablenFehlen)},
+        {{kran3, gut.left(10)}, 1, gedruckt(SuchTexte::listeFalsch)},
+        {{QStringLiteral("fehlt.fuz"), gut}, 1, QStringLiteral("Daten konnten nicht gelesen werden!\n")},
+        {{kran}, 2, QStringLiteral("Es fehlen die Projektdatei oder das Chromosom.\n")},
+        {{kran, gut, gut}, 2, QStringLiteral("Zu viele Argumente.\n")},
+    };
+    for (const QString& befehl : {QStringLiteral("rules"), QStringLiteral("grade")}) {
+        for (const Fall& f : faelle) {
+            const Lauf l = cli(QStringList{befehl} + f.argumente);
+            EXPECT_EQ(l.status, f.status) << befehl.toStdString() << " " << f.argumente.join(' ').toStdString();
+            EXPECT_TRUE(l.fehler.startsWith(f.fehler)) << l.fehler.toStdString();
+            EXPECT_EQ(l.aus, QString());
+        }
+    }
+}
+
+TEST(TarvikCliSuche, SearchIsTheSameOnOneAndOnSeveralThreads)
+{
+    QTemporaryDir dir;
+    QByteArray listen[2];
+    QByteArray protokolle[2];
+    const char* threads[2] = {"1", "3"};
+    for (int t = 0; t < 2; ++t) {
+        const QString aus = dir.filePath(QStringLiteral("aus%1.gen").arg(t));
+        const QString log = dir.filePath(QStringLiteral("log%1.txt").arg(t));
+        const Lauf l = cli({QStringLiteral("search"), kran, QStringLiteral("--generations"), QStringLiteral("3"),
+                            QStringLiteral("--out"), aus, QStringLiteral("--seed"), QStringLiteral("42"),
+                            QStringLiteral("--threads"), QString::fromLatin1(threads[t]), QStringLiteral("--log"),
+                            log});
+        EXPECT_EQ(l.status, 0) << l.fehler.toStdString();
+        EXPECT_EQ(l.aus, QString());
+        const QStringList fortschritt = l.fehler.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        ASSERT_EQ(fortschritt.size(), 3);
+        EXPECT_TRUE(fortschritt[2].startsWith(QStringLiteral("Generation: 3  GenNote: "))) << fortschritt[2].toStdString();
+        listen[t] = lesen(aus);
+        protokolle[t] = lesen(log);
+    }
+    EXPECT_EQ(listen[1], listen[0]);
+    EXPECT_EQ(protokolle[1], protokolle[0]);
+    EXPECT_EQ(listen[0].size(), 20 * 98);
+    EXPECT_EQ(listen[0].count("\r\n"), 20);
+    EXPECT_TRUE(protokolle[0].startsWith("Generation: 1\r\n-------------------------------------\r\n \r\n"
+                                         "1. Chromosom: "));
+    EXPECT_EQ(protokolle[0].count("\r\n"), 3 * 27);
+    EXPECT_TRUE(protokolle[0].endsWith("\r\n \r\n \r\n"));
+}
+
+TEST(TarvikCliSuche, SearchGoesOnFromAListFile)
+{
+    QTemporaryDir dir;
+    const QString aus = dir.filePath(QStringLiteral("aus.gen"));
+    const QString log = dir.filePath(QStringLiteral("log.txt"));
+    const Lauf l = cli({QStringLiteral("search"), kran, QStringLiteral("--generations"), QStringLiteral("2"),
+                        QStringLiteral("--out"), aus, QStringLiteral("--list"), kranGen, QStringLiteral("--count"),
+                        QStringLiteral("4"), QStringLiteral("--seed"), QStringLiteral("1"), QStringLiteral("--log"),
+                        log, QStringLiteral("--crossover"), QStringLiteral("1"), QStringLiteral("--mutation"),
+                        QStringLiteral("0,5")});
+    EXPECT_EQ(l.status, 0) << l.fehler.toStdString();
+    EXPECT_EQ(lesen(aus).size(), 4 * 98);
+    EXPECT_EQ(lesen(log).count("\r\n"), 2 * (4 + 7));
+    EXPECT_EQ(lesen(kranGen).size(), 20 * 98);
+}
+
+TEST(TarvikCliSuche, SearchArgumentsAndFilesThatAreRefused)
+{
+    QTemporaryDir dir;
+    const QString aus = dir.filePath(QStringLiteral("aus.gen"));
+    const QString einzeilig = dir.filePath(QStringLiteral("eins.gen"));
+    {
+        QFile f(einzeilig);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(stillstand().toLatin1() + "\r\n");
+    }
+    const QStringList basis = {QStringLiteral("search"), kran, QStringLiteral("--out"), aus};
+    const QStringList g1 = {QStringLiteral("--generations"), QStringLiteral("1")};
+    struct Fall {
+        QStringList argumente;
+        int status;
+        QString fehler;
+    };
+    const Fall faelle[] = {
+        {basis, 2, QStringLiteral("Es fehlt die Option --generations.")},
+        {{QStringLiteral("search"), kran, g1[0], g1[1]}, 2, QStringLiteral("Es fehlt die Option --out.")},
+        {basis + QStringList{g1[0], QStringLiteral("0")}, 2, QStringLiteral("Die Anzahl der Generationen")},
+        {basis + g1 + QStringList{QStringLiteral("--count"), QStringLiteral("41")}, 2,
+         QStringLiteral("Die Anzahl der Chromosomen muss zwischen 1 und 40 liegen: 41")},
+        {basis + g1 + QStringList{QStringLiteral("--crossover"), QStringLiteral("1.5")}, 2,
+         QStringLiteral("Die Kreuzungsrate")},
+        {basis + g1 + QStringList{QStringLiteral("--mutation"), QStringLiteral("0")}, 2,
+         QStringLiteral("Die Mutationsrate")},
+        {basis + g1 + QStringList{QStringLiteral("--threads"), QStringLiteral("0")}, 2,
+         QStringLiteral("Die Anzahl der Threads")},
+        {basis + g1 + QStringList{QStringLiteral("--seed"), QStringLiteral("-1")}, 2,
+         QStringLiteral("Der Startwert")},
+        {basis + g1 + QStringList{QStringLiteral("--tempo")}, 2, QStringLiteral("Unbekannte Option: --tempo")},
+        {basis + g1 + QStringList{QStringLiteral("--seed")}, 2, QStringLiteral("Der Option --seed fehlt ihr Wert.")},
+        {basis + g1 + g1, 2, QStringLiteral("Die Option --generations ist doppelt angegeben.")},
+        {basis + g1 + QStringList{QStringLiteral("--count"), QStringLiteral("3")}, 1,
+         gedruckt(SuchTexte::anzahlUngerade)},
+        {basis + g1 + QStringList{QStringLiteral("--list"), dir.filePath(QStringLiteral("fehlt.gen"))}, 1,
+         SuchTexte::genNichtGelesen.left(20)},
+        {basis + g1 + QStringList{QStringLiteral("--list"), einzeilig}, 1,
+         gedruckt(SuchTexte::minimal2) + gedruckt(SuchTexte::listeFalsch)},
+        {{QStringLiteral("search"), kran3, QStringLiteral("--out"), aus, g1[0], g1[1]}, 1,
+         gedruckt(SuchTexte::termanzahlFalsch)},
+    };
+    for (const Fall& f : faelle) {
+        const Lauf l = cli(f.argumente);
+        const std::string fall = f.argumente.mid(4).join(' ').toStdString();
+        EXPECT_EQ(l.status, f.status) << fall;
+        EXPECT_TRUE(l.fehler.startsWith(f.fehler) || l.fehler.contains(QLatin1Char('\n') + f.fehler))
+            << fall << "\n" << l.fehler.toStdString();
+        EXPECT_FALSE(QFile::exists(aus)) << fall;
+    }
+}
+
+} // namespace
