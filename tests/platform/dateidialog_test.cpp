@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QShortcut>
 
+#include "tests/qstring_ausgabe.h"
+
 #include <gtest/gtest.h>
 
 namespace {

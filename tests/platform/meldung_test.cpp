@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "tests/platform/meldung_ausgabe.h"
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "tests/qstring_ausgabe.h"
+
 #include <gtest/gtest.h>
 
 namespace {

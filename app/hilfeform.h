@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/hilfe.h"
+
+#include <QWidget>
+
+class QTextBrowser;
+
+// The help viewer: one window that shows the German help page of a context
+// number. The pages are compiled into the program.
+class THilfeForm : public QWidget {
+    Q_OBJECT
+public:
+    static inline const QString KeineHilfe = QStringLiteral("Zu diesem Thema gibt es noch keine Hilfe.");
+
+    explicit THilfeForm(QWidget* parent = nullptr);
+
+    // Loads the page and shows the window in front.
+    void ZeigeKontext(int kontext);
+    int Kontext() const { return kontext; }
+    QTextBrowser* Browser() const { return browser; }
+
+    // Resource path of a context's page; empty when there is none.
+    static QString Seite(int kontext);
+
+    // Lets ZeigeHilfe()/SchliesseHilfe() reach this window.
+    THilfeAnzeige Anzeige();
+
+private:
+    QTextBrowser* browser;
+    int kontext = 0;
+};

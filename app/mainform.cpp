@@ -1,0 +1,456 @@
+#include "app/mainform.h"
+
+#include "app/bilder.h"
+#include "app/stil.h"
+#include "app/titelform.h"
+#include "platform/dateidialog.h"
+#include "platform/druckdialog.h"
+#include "platform/hilfe.h"
+#include "platform/meldung.h"
+#include "platform/modal.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Help page of the file and print dialogs.
+constexpr int DialogHilfe = 4;
+
+const QString FrageLoeschen = QStringLiteral("Sollen die bestehenden Daten\rtatsächlich gelöscht werden?");
+const QString FrageSichern =
+    QStringLiteral("Wollen Sie Ihr Fuzzy-Projekt vor dem\rSchließen der Anwendung sichern?");
+const QString FalscheEndung = QStringLiteral("Die Datei kann mit dieser Extension nicht abgespeichert werden.");
+const QString NichtDefiniert = QStringLiteral("Diese Fuzzyvariable ist (noch) nicht definiert!");
+const QString RegelnOhneVariablen = QStringLiteral("Eingang A und/oder Ausgang (noch) nicht definiert!");
+const QString KeinBild = QStringLiteral("Zwischenablage nicht vorhanden oder im falschen Format");
+const QString DruckFehler = QStringLiteral("Fehler beim Ausdruck");
+
+// The tool bar in its own flat grey, whatever the style would paint.
+class TKnopfleiste : public QToolBar {
+public:
+    using QToolBar::QToolBar;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter maler(this);
+        maler.fillRect(rect(), QColor(214, 214, 214));
+        maler.setPen(QColor(160, 160, 160));
+        maler.drawLine(0, height() - 1, width(), height() - 1);
+    }
+};
+
+// The extension from the last "." of the file name on, in upper case.
+QString Endung(const QString& pfad)
+{
+    const QString name = QFileInfo(pfad).fileName();
+    const int punkt = name.lastIndexOf(QLatin1Char('.'));
+    return punkt < 0 ? QString() : name.mid(punkt).toUpper();
+}
+
+} // namespace
+
+TMainForm::TMainForm(const QString& pfad, QWidget* parent)
+    : QMainWindow(parent)
+{
+    TarvikStilSetzen();
+    projekt.Geaendert = false;
+    projekt.Dateiname = QStringLiteral("Neu");
+    programmpfad = QDir(pfad.isEmpty() ? QCoreApplication::applicationDirPath() : pfad).absolutePath();
+    if (!programmpfad.endsWith(QLatin1Char('/')))
+        programmpfad += QLatin1Char('/');
+
+    setWindowTitle(Starttitel);
+    setWindowIcon(Programmsymbol());
+    // The tool bar is switched by its menu entry only, so that the check mark
+    // always tells the truth.
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    menueAnlegen();
+    knopfleisteAnlegen();
+    statuszeileAnlegen();
+
+    auto* flaeche = new QWidget(this);
+    auto* layout = new QVBoxLayout(flaeche);
+    layout->setContentsMargins(0, 0, 0, 0);
+    simulationsbereich = new QWidget(flaeche);
+    simulationsbereich->setObjectName(QStringLiteral("Simulationsbereich"));
+    simulationsbereich->hide();
+    layout->addWidget(simulationsbereich);
+    setCentralWidget(flaeche);
+    resize(800, 600);
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::menueAnlegen()
+{
+    auto eintrag = [this](QMenu* m, const QString& text, const QString& hinweis, auto befehl) {
+        QAction* a = m->addAction(text);
+        a->setStatusTip(hinweis);
+        if constexpr (std::is_same_v<decltype(befehl), std::nullptr_t>)
+            a->setEnabled(false);  // its window joins the program later
+        else
+            connect(a, &QAction::triggered, this, befehl);
+        return a;
+    };
+    auto untermenue = [](QMenu* m, const QString& text, const QString& hinweis) {
+        QMenu* u = m->addMenu(text);
+        u->menuAction()->setStatusTip(hinweis);
+        return u;
+    };
+
+    QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
+    menue.Neu = eintrag(datei, QStringLiteral("&Neu"), QStringLiteral("Eine neue Datei erzeugen"), &TMainForm::FileNew);
+    menue.Oeffnen = eintrag(datei, QStringLiteral("&Öffnen..."), QStringLiteral("Eine bestehende Datei öffnen"),
+                            &TMainForm::FileOpen);
+    menue.Speichern = eintrag(datei, QStringLiteral("&Speichern"), QStringLiteral("Aktuelle Datei speichern"),
+                              &TMainForm::FileSave);
+    menue.SpeichernUnter = eintrag(datei, QStringLiteral("Speichern &Unter..."),
+                                   QStringLiteral("Aktuelle Datei unter neuem Namen speichern"),
+                                   [this] { FileSaveAs(); });
+    datei->addSeparator();
+    menue.Beenden = eintrag(datei, QStringLiteral("&Beenden"), QStringLiteral("Diese Anwendung beenden"),
+                            &TMainForm::FileExit);
+
+    QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    menue.ZwischenablageDrucken = eintrag(bearbeiten, QStringLiteral("&Zwischenablage drucken"),
+                                          QStringLiteral("Grafik aus der Zwischenablage drucken"),
+                                          &TMainForm::ZwischenablageDrucken);
+
+    QMenu* variable = menuBar()->addMenu(QStringLiteral("&Fuzzyvariable"));
+    QMenu* editieren = untermenue(variable, QStringLiteral("&Editieren"), QStringLiteral("Fuzzyvariable editieren"));
+    menue.EditierenA = eintrag(editieren, QStringLiteral("Eingang &A"), QString(), nullptr);
+    menue.EditierenB = eintrag(editieren, QStringLiteral("Eingang &B"), QString(), nullptr);
+    menue.EditierenAusgang = eintrag(editieren, QStringLiteral("Aus&gang"), QString(), nullptr);
+    QMenu* testen = untermenue(variable, QStringLiteral("&Testen"), QStringLiteral("Fuzzyvariable testen"));
+    menue.TestenA = eintrag(testen, QStringLiteral("Eingang &A"), QString(),
+                            [this] { VariableTesten(projekt.EingangA); });
+    menue.TestenB = eintrag(testen, QStringLiteral("Eingang &B"), QString(),
+                            [this] { VariableTesten(projekt.EingangB); });
+    menue.TestenAusgang = eintrag(testen, QStringLiteral("Aus&gang"), QString(),
+                                  [this] { VariableTesten(projekt.Ausgang); });
+
+    QMenu* regeln = menuBar()->addMenu(QStringLiteral("&Regeln"));
+    menue.RegelnEditieren = eintrag(regeln, QStringLiteral("&Editieren"), QStringLiteral("Regeln editieren"),
+                                    &TMainForm::RegelnEditieren);
+    menue.RegelnTesten = eintrag(regeln, QStringLiteral("&Testen"), QStringLiteral("Regeln testen"),
+                                 &TMainForm::RegelnTesten);
+    menue.RegelnSuchen = eintrag(regeln, QStringLiteral("&Suchen (Laufkatze)"),
+                                 QStringLiteral("Regeln mit genetischem Algorithmus suchen (nur für Laufkatze)"),
+                                 nullptr);
+
+    simulationsmenue = menuBar()->addMenu(QStringLiteral("&Simulation"));
+    QMenu* pendelMenue = untermenue(simulationsmenue, QStringLiteral("invertiertes &Pendel"),
+                                    QStringLiteral("Simulation des invertierten Pendels"));
+    menue.PendelHand = eintrag(pendelMenue, QStringLiteral("&Handregelung"), QString(), nullptr);
+    menue.PendelFuzzy = eintrag(pendelMenue, QStringLiteral("&Fuzzy-Regelung"), QString(), nullptr);
+    QMenu* katzeMenue = untermenue(simulationsmenue, QStringLiteral("&Laufkatze"),
+                                   QStringLiteral("Simulation der Laufkatze"));
+    menue.KatzeHand = eintrag(katzeMenue, QStringLiteral("&Handregelung"), QString(), nullptr);
+    menue.KatzeFuzzy = eintrag(katzeMenue, QStringLiteral("&Fuzzy-Regelung"), QString(), nullptr);
+
+    QMenu* experiment = menuBar()->addMenu(QStringLiteral("&Experiment"));
+    menue.RealExperiment = eintrag(experiment, QStringLiteral("RealExperiment"),
+                                   QStringLiteral("Realexperimente zur Fuzzyregelung"), nullptr);
+
+    QMenu* optionen = menuBar()->addMenu(QStringLiteral("&Optionen"));
+    menue.Parameter = eintrag(optionen, QStringLiteral("&Parameter"), QStringLiteral("Parameter verändern"), nullptr);
+    menue.Knopfleiste = eintrag(optionen, QStringLiteral("&Knopfleiste"),
+                                QStringLiteral("Knopfleiste ein- oder ausschalten"), nullptr);
+    menue.Knopfleiste->setEnabled(true);
+    menue.Knopfleiste->setCheckable(true);
+    menue.Knopfleiste->setChecked(true);
+    connect(menue.Knopfleiste, &QAction::toggled, this, [this](bool an) { knopfleiste->setVisible(an); });
+    menue.Initialisierung = eintrag(optionen, QStringLiteral("&Initialisierung"),
+                                    QStringLiteral("Neue Initialisierung des Tarvik-Programms"), nullptr);
+
+    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    menue.FuzzyImInternet = eintrag(hilfe, QStringLiteral("&Fuzzy im Internet"),
+                                    QStringLiteral("Aktuelles zu Fuzzy aus dem Internet"), nullptr);
+    menue.Info = eintrag(hilfe, QStringLiteral("Inf&o..."), QStringLiteral("Programminformationen anzeigen"), nullptr);
+    hilfe->addSeparator();
+    menue.Assistent = eintrag(hilfe, QStringLiteral("&Assistent"),
+                              QStringLiteral("Assistent für das Erstellen eines Fuzzyprojekts"), nullptr);
+}
+
+void TMainForm::knopfleisteAnlegen()
+{
+    knopfleiste = new TKnopfleiste(QStringLiteral("Knopfleiste"), this);
+    knopfleiste->setObjectName(QStringLiteral("Knopfleiste"));
+    knopfleiste->setMovable(false);
+    knopfleiste->setFloatable(false);
+    knopfleiste->setFixedHeight(33);
+    knopfleiste->setIconSize(QSize(16, 16));
+    QPalette farben = knopfleiste->palette();
+    farben.setColor(QPalette::Window, QColor(214, 214, 214));
+    farben.setColor(QPalette::Button, QColor(214, 214, 214));
+    knopfleiste->setPalette(farben);
+    addToolBar(Qt::TopToolBarArea, knopfleiste);
+
+    auto knopf = [this](TKnopfbild bild, const QString& hinweis, auto befehl) {
+        auto* a = new QAction(Knopfsymbol(bild), hinweis, this);
+        a->setToolTip(hinweis);
+        a->setStatusTip(hinweis);
+        knopfleiste->addAction(a);
+        if (auto* k = qobject_cast<QToolButton*>(knopfleiste->widgetForAction(a))) {
+            k->setFixedSize(25, 25);
+            k->setAutoRaise(true);
+        }
+        if constexpr (std::is_same_v<decltype(befehl), std::nullptr_t>)
+            a->setEnabled(false);  // its window joins the program later
+        else
+            connect(a, &QAction::triggered, this, befehl);
+        return a;
+    };
+
+    knoepfe.Neu = knopf(TKnopfbild::Neu, QStringLiteral("Fuzzyvariable und Regeln neu erstellen"), &TMainForm::FileNew);
+    knoepfe.Oeffnen = knopf(TKnopfbild::Oeffnen, QStringLiteral("Datei öffnen"), &TMainForm::FileOpen);
+    knoepfe.Speichern = knopf(TKnopfbild::Speichern, QStringLiteral("Datei speichern"), &TMainForm::FileSave);
+    knoepfe.SpeichernUnter =
+        knopf(TKnopfbild::SpeichernUnter, QStringLiteral("Speichern unter..."), [this] { FileSaveAs(); });
+    knopfleiste->addSeparator();
+    knoepfe.Drucken =
+        knopf(TKnopfbild::Drucken, QStringLiteral("Zwischenablage drucken"), &TMainForm::ZwischenablageDrucken);
+    knoepfe.Beenden = knopf(TKnopfbild::Beenden, QStringLiteral("Programm beenden"), &TMainForm::FileExit);
+    knopfleiste->addSeparator();
+    knoepfe.RegelnEditieren =
+        knopf(TKnopfbild::RegelnEditieren, QStringLiteral("Regeln editieren"), &TMainForm::RegelnEditieren);
+    knoepfe.RegelnTesten = knopf(TKnopfbild::RegelnTesten, QStringLiteral("Regeln testen"), &TMainForm::RegelnTesten);
+    knoepfe.RegelnSuchen = knopf(TKnopfbild::RegelnSuchen, QStringLiteral("Regeln für die Laufkatze suchen"), nullptr);
+    knopfleiste->addSeparator();
+    knoepfe.Pendel = knopf(TKnopfbild::Pendel, QStringLiteral("Simulation des invertierten Pendels"), nullptr);
+    knoepfe.Laufkatze = knopf(TKnopfbild::Laufkatze, QStringLiteral("Simulation der Laufkatze"), nullptr);
+    knoepfe.Experiment = knopf(TKnopfbild::Experiment, QStringLiteral("Realexperimente mit Fuzzyregelung"), nullptr);
+    knopfleiste->addSeparator();
+    knoepfe.Info = knopf(TKnopfbild::Information, QStringLiteral("Information über das Programm"), nullptr);
+    knoepfe.Internet = knopf(TKnopfbild::Internet, QStringLiteral("Aktuelles zu Fuzzy aus dem Internet"), nullptr);
+}
+
+void TMainForm::statuszeileAnlegen()
+{
+    statuszeile = new QLabel(this);
+    statuszeile->setObjectName(QStringLiteral("Statuszeile"));
+    statuszeile->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    statuszeile->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    statuszeile->setIndent(3);
+    statuszeile->setTextFormat(Qt::PlainText);
+    statusBar()->setFixedHeight(23);
+    statusBar()->addWidget(statuszeile, 1);
+}
+
+bool TMainForm::event(QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::StatusTip:
+        // Every hint of a menu entry or control lands here; the status line
+        // shows it at once.
+        statuszeile->setText(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    case QEvent::WindowActivate:
+        if (!aktiviert) {
+            aktiviert = true;
+            ersteAktivierung();
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::event(e);
+}
+
+void TMainForm::ersteAktivierung()
+{
+    // The menu entries of the programs registered in tarvik.ini are appended
+    // to the simulation menu here, once per run.
+}
+
+void TMainForm::InitformZeigen()
+{
+    // The set-up dialog (TInitform) is shown here, modally, when tarvik.ini is
+    // missing and by the menu entry "Initialisierung".
+}
+
+void TMainForm::Programmstart(const QStringList& argumente)
+{
+    if (!QFileInfo::exists(programmpfad + QStringLiteral("tarvik.ini")))
+        InitformZeigen();
+    {
+        TTitelform titel;
+        ZeigeModal(titel);
+    }
+    if (argumente.size() == 1) {
+        projekt.Dateiname = QFileInfo(argumente.constFirst()).absoluteFilePath();
+        dateiErgebnis(LoadFile(projekt));
+    }
+}
+
+bool TMainForm::dateiErgebnis(const TDateiErgebnis& ergebnis)
+{
+    if (ergebnis.titel)
+        setWindowTitle(*ergebnis.titel);
+    if (ergebnis.meldung)
+        Meldung(*ergebnis.meldung);
+    return !ergebnis.dateifehler;
+}
+
+bool TMainForm::datenLoeschenErlaubt()
+{
+    return !projekt.Geaendert || Meldung(MeldungsArt::Bestaetigung, FrageLoeschen, true) == Antwort::Ja;
+}
+
+void TMainForm::FileNew()
+{
+    if (!datenLoeschenErlaubt())
+        return;
+    projekt.Dateiname = QStringLiteral("Neu");
+    setWindowTitle(ProjektTitel(projekt.Dateiname));
+    for (TFuzzy* f : {&projekt.EingangA, &projekt.EingangB, &projekt.Ausgang}) {
+        f->loeschen();
+        f->setName(QString());
+    }
+    projekt.Regeltab = TRegeltab{};
+}
+
+void TMainForm::FileOpen()
+{
+    if (!datenLoeschenErlaubt())
+        return;
+    TDateiDialog dialog;
+    dialog.art = TDateiDialog::Art::Oeffnen;
+    dialog.titel = QStringLiteral("Fuzzy-Datei öffnen");
+    dialog.filter = QStringLiteral("Fuzzy-Datei (*.Fuz)");
+    dialog.standardEndung = QStringLiteral("fuz");
+    dialog.vorschlag = projekt.Dateiname;
+    dialog.hilfeKontext = DialogHilfe;
+    const auto name = DateiDialog(dialog);
+    if (!name)
+        return;
+    projekt.Dateiname = *name;
+    dateiErgebnis(LoadFile(projekt));
+}
+
+void TMainForm::FileSave()
+{
+    dateiErgebnis(::FileSave(projekt));
+}
+
+bool TMainForm::FileSaveAs()
+{
+    TDateiDialog dialog;
+    dialog.art = TDateiDialog::Art::Speichern;
+    dialog.titel = QStringLiteral("Fuzzy-Datei speichern unter");
+    dialog.filter = QStringLiteral("Fuzzy-Datei (*.FUZ)");
+    dialog.standardEndung = QStringLiteral("FUZ");
+    dialog.vorschlag = speichername;
+    dialog.hilfeKontext = DialogHilfe;
+    const auto name = DateiDialog(dialog);
+    if (!name)
+        return true;
+    speichername = *name;
+    if (Endung(*name) != QLatin1String(".FUZ")) {
+        Meldung(MeldungsArt::Warnung, FalscheEndung);
+        return true;
+    }
+    projekt.Dateiname = *name;
+    setWindowTitle(ProjektTitel(projekt.Dateiname));
+    return dateiErgebnis(::FileSave(projekt));
+}
+
+void TMainForm::FileExit()
+{
+    close();
+}
+
+bool TMainForm::FormCloseQuery()
+{
+    if (!projekt.Geaendert)
+        return true;
+    if (Meldung(MeldungsArt::Bestaetigung, FrageSichern, true) == Antwort::Nein)
+        return true;
+    return FileSaveAs();
+}
+
+void TMainForm::closeEvent(QCloseEvent* e)
+{
+    if (!FormCloseQuery()) {
+        e->ignore();
+        return;
+    }
+    SchliesseHilfe();
+    e->accept();
+}
+
+void TMainForm::ZwischenablageDrucken()
+{
+    QImage bild;
+    if (const QMimeData* daten = QGuiApplication::clipboard()->mimeData(); daten && daten->hasImage())
+        bild = qvariant_cast<QImage>(daten->imageData());
+    if (bild.isNull()) {
+        Meldung(MeldungsArt::Fehler, KeinBild);
+        return;
+    }
+    QPrinter drucker(QPrinter::HighResolution);
+    if (!DruckDialog(drucker))
+        return;
+    drucker.setPageOrientation(QPageLayout::Landscape);
+    // The whole landscape page, whatever orientation was chosen in the dialog.
+    const QRect ziel(0, 0, drucker.width(), drucker.height());
+    QPainter maler;
+    bool ok = maler.begin(&drucker);
+    if (ok) {
+        maler.drawText(ziel, Qt::AlignLeft | Qt::AlignTop, projekt.Dateiname);
+        maler.drawImage(ziel, bild);
+        ok = maler.end() && drucker.printerState() != QPrinter::Error;
+    }
+    if (!ok)
+        Meldung(MeldungsArt::Fehler, DruckFehler);
+}
+
+void TMainForm::VariableTesten(const TFuzzy& variable)
+{
+    if (!variable.definiert()) {
+        Meldung(MeldungsArt::Warnung, NichtDefiniert);
+        return;
+    }
+    // The variable tester (TVarTestForm) opens here with a copy of the variable.
+}
+
+bool TMainForm::eingaengeFuerRegeln()
+{
+    if (projekt.EingangA.definiert() && projekt.Ausgang.definiert())
+        return true;
+    Meldung(MeldungsArt::Warnung, RegelnOhneVariablen);
+    return false;
+}
+
+void TMainForm::RegelnEditieren()
+{
+    if (!eingaengeFuerRegeln())
+        return;
+    // The rule editor (TRegEditForm) opens here with copies of the project.
+}
+
+void TMainForm::RegelnTesten()
+{
+    if (!eingaengeFuerRegeln())
+        return;
+    // The rule tester (TRegTestForm) opens here with copies of the project.
+}

@@ -1,0 +1,140 @@
+#pragma once
+
+#include "app/einstellungen.h"
+#include "core/projekt.h"
+#include "plant/pendel.h"
+
+#include <QMainWindow>
+
+#include <cstdint>
+
+class QLabel;
+class QMenu;
+class QToolBar;
+
+// The main window: it owns the project for the whole run, starts the program
+// and turns the menu and tool-bar commands into calls of the parts that do the
+// work. Every window it opens is modal and gets copies of the data.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // The menu entries that commands, tests and later windows refer to.
+    struct TMenue {
+        QAction* Neu;
+        QAction* Oeffnen;
+        QAction* Speichern;
+        QAction* SpeichernUnter;
+        QAction* Beenden;
+        QAction* ZwischenablageDrucken;
+        QAction* EditierenA;
+        QAction* EditierenB;
+        QAction* EditierenAusgang;
+        QAction* TestenA;
+        QAction* TestenB;
+        QAction* TestenAusgang;
+        QAction* RegelnEditieren;
+        QAction* RegelnTesten;
+        QAction* RegelnSuchen;
+        QAction* PendelHand;
+        QAction* PendelFuzzy;
+        QAction* KatzeHand;
+        QAction* KatzeFuzzy;
+        QAction* RealExperiment;
+        QAction* Parameter;
+        QAction* Knopfleiste;
+        QAction* Initialisierung;
+        QAction* FuzzyImInternet;
+        QAction* Info;
+        QAction* Assistent;
+    };
+    // The tool-bar buttons, left to right.
+    struct TKnoepfe {
+        QAction* Neu;
+        QAction* Oeffnen;
+        QAction* Speichern;
+        QAction* SpeichernUnter;
+        QAction* Drucken;
+        QAction* Beenden;
+        QAction* RegelnEditieren;
+        QAction* RegelnTesten;
+        QAction* RegelnSuchen;
+        QAction* Pendel;
+        QAction* Laufkatze;
+        QAction* Experiment;
+        QAction* Info;
+        QAction* Internet;
+    };
+
+    static inline const QString Starttitel = QStringLiteral("Tarvik 3.0");
+
+    // Creates the project state, the settings and the window. An empty
+    // programmpfad means the directory of the executable.
+    explicit TMainForm(const QString& programmpfad = QString(), QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The rest of start-up: the set-up dialog when tarvik.ini is missing, the
+    // title window, and the project named by exactly one argument.
+    void Programmstart(const QStringList& argumente);
+
+    TProjekt& Projekt() { return projekt; }
+    TPendel& Pendel() { return pendel; }
+    bool Abbruch() const { return abbruch; }
+    void setAbbruch(bool wert) { abbruch = wert; }
+    std::int32_t Zeitfaktor() const { return zeitfaktor; }
+    void setZeitfaktor(std::int32_t wert) { zeitfaktor = wert; }
+    TEinstellungen& Einstellungen() { return einstellungen; }
+    // Directory of the executable, ending in "/".
+    const QString& Programmpfad() const { return programmpfad; }
+
+    // Commands.
+    void FileNew();
+    void FileOpen();
+    void FileSave();
+    // false only when the save failed with a file error.
+    bool FileSaveAs();
+    void FileExit();
+    void ZwischenablageDrucken();
+    void VariableTesten(const TFuzzy& variable);
+    void RegelnEditieren();
+    void RegelnTesten();
+
+    const TMenue& Menue() const { return menue; }
+    const TKnoepfe& Knoepfe() const { return knoepfe; }
+    QMenu* Simulationsmenue() const { return simulationsmenue; }
+    QToolBar* Knopfleiste() const { return knopfleiste; }
+    QLabel* Statuszeile() const { return statuszeile; }
+    // Where the simulation panel goes; hidden until a simulation opens it.
+    QWidget* Simulationsbereich() const { return simulationsbereich; }
+
+protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void menueAnlegen();
+    void knopfleisteAnlegen();
+    void statuszeileAnlegen();
+    bool FormCloseQuery();
+    bool datenLoeschenErlaubt();
+    // Shows a load's or save's message and caption; false on a file error.
+    bool dateiErgebnis(const TDateiErgebnis& ergebnis);
+    bool eingaengeFuerRegeln();
+    void InitformZeigen();
+    void ersteAktivierung();
+
+    TProjekt projekt;
+    TPendel pendel;
+    bool abbruch = false;
+    std::int32_t zeitfaktor = 1;
+    TEinstellungen einstellungen;
+    QString programmpfad;
+    QString speichername;  // the save dialog keeps the name chosen last
+    bool aktiviert = false;
+
+    TMenue menue{};
+    TKnoepfe knoepfe{};
+    QMenu* simulationsmenue = nullptr;
+    QToolBar* knopfleiste = nullptr;
+    QLabel* statuszeile = nullptr;
+    QWidget* simulationsbereich = nullptr;
+};
