@@ -1,6 +1,7 @@
 #include "cli/befehle.h"
 
 #include "cli/projektbefehle.h"
+#include "cli/simulationsbefehl.h"
 #include "cli/suchbefehle.h"
 #include "cli/werkzeug.h"
 #include "core/textdatei.h"
@@ -77,6 +78,11 @@ QString CliAufruf()
         "         [--count N] [--crossover R] [--mutation R] [--threads T] [--log DATEI]\n"
         "                                genetische Regelsuche ohne Fenster (N = 20,\n"
         "                                Kreuzungsrate 0.2, Mutationsrate 0.01)\n"
+        "  simulate PROJEKT.fuz --plant crane|pendulum [--steps N] [--dt S] [--wind]\n"
+        "         [--length L] [--start X] [--angle GRAD]\n"
+        "                                Fuzzy-Regelung von Laufkatze oder Pendel ohne\n"
+        "                                Fenster, als CSV (N = 600, S = 0.05 s, L = 2.5 m,\n"
+        "                                X = -3 m, GRAD = 10)\n"
         "  --help                        diese Hilfe\n");
 }
 
@@ -103,5 +109,7 @@ int TarvikCli(const QStringList& argumente, std::FILE* aus, std::FILE* fehler)
         return BefehlGrade(rest, k);
     if (befehl == QLatin1String("search"))
         return BefehlSearch(rest, k);
+    if (befehl == QLatin1String("simulate"))
+        return BefehlSimulate(rest, k);
     return k.aufruf(QStringLiteral("Unbekannter Befehl: ") + befehl);
 }

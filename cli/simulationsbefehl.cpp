@@ -1,0 +1,154 @@
+#include "cli/simulationsbefehl.h"
+
+#include "core/zahlenformat.h"
+#include "plant/simulation.h"
+
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <optional>
+
+namespace {
+
+struct TSimulationsOptionen {
+    QString projekt;
+    bool pendel = false;
+    std::int32_t schritte = 600;
+    float dt = 0.05f;
+    TStartwerte start;
+};
+
+std::optional<float> endlicheZahl(const QString& text)
+{
+    const auto z = ZahlArgument(text);
+    if (!z || !std::isfinite(*z))
+        return std::nullopt;
+    return z;
+}
+
+// Reads the arguments; the usage exit status on a wrong call, else nothing.
+std::optional<int> optionenLesen(const QStringList& argumente, TSimulationsOptionen& o, const TCliKontext& k)
+{
+    static const QStringList mitWert = {
+        QStringLiteral("--plant"),  QStringLiteral("--steps"), QStringLiteral("--dt"),
+        QStringLiteral("--length"), QStringLiteral("--start"), QStringLiteral("--angle"),
+    };
+    std::map<QString, QString> werte;
+    QStringList positionen;
+    for (qsizetype i = 0; i < argumente.size(); ++i) {
+        const QString& a = argumente[i];
+        if (!a.startsWith(QLatin1String("--"))) {
+            positionen << a;
+            continue;
+        }
+        if (a == QLatin1String("--wind")) {
+            o.start.wind = Windkraft;
+            continue;
+        }
+        if (!mitWert.contains(a))
+            return k.aufruf(QStringLiteral("Unbekannte Option: ") + a);
+        if (i + 1 >= argumente.size())
+            return k.aufruf(QStringLiteral("Der Option %1 fehlt ihr Wert.").arg(a));
+        if (werte.count(a))
+            return k.aufruf(QStringLiteral("Die Option %1 ist doppelt angegeben.").arg(a));
+        werte[a] = argumente[++i];
+    }
+    if (positionen.isEmpty())
+        return k.aufruf(QStringLiteral("Es fehlt die Projektdatei."));
+    if (positionen.size() > 1)
+        return k.aufruf(QStringLiteral("Zu viele Argumente."));
+    o.projekt = positionen.first();
+
+    auto wert = [&](const char* name) -> std::optional<QString> {
+        const auto it = werte.find(QString::fromLatin1(name));
+        if (it == werte.end())
+            return std::nullopt;
+        return it->second;
+    };
+    const auto anlage = wert("--plant");
+    if (!anlage)
+        return k.aufruf(QStringLiteral("Es fehlt die Option --plant (crane oder pendulum)."));
+    if (*anlage == QLatin1String("pendulum"))
+        o.pendel = true;
+    else if (*anlage != QLatin1String("crane"))
+        return k.aufruf(QStringLiteral("Die Anlage muss crane oder pendulum sein: ") + *anlage);
+    if (const auto n = wert("--steps")) {
+        const auto schritte = LiesGanzzahl(*n);
+        if (!schritte || *schritte < 0)
+            return k.aufruf(QStringLiteral("Die Anzahl der Schritte muss eine ganze Zahl ab 0 sein: ") + *n);
+        o.schritte = *schritte;
+    }
+    if (const auto s = wert("--dt")) {
+        const auto dt = endlicheZahl(*s);
+        if (!dt || !(*dt > 0))
+            return k.aufruf(QStringLiteral("Die Schrittweite muss eine Zahl größer als 0 sein: ") + *s);
+        o.dt = *dt;
+    }
+    if (const auto l = wert("--length")) {
+        const auto laenge = endlicheZahl(*l);
+        if (!laenge || !(*laenge > 0))
+            return k.aufruf(QStringLiteral("Die Länge muss eine Zahl größer als 0 sein: ") + *l);
+        o.start.laenge = *laenge;
+    }
+    if (const auto x = wert("--start")) {
+        if (o.pendel)
+            return k.aufruf(QStringLiteral("Die Startposition (--start) gilt nur für die Laufkatze."));
+        const auto position = endlicheZahl(*x);
+        if (!position)
+            return k.aufruf(QStringLiteral("Keine gültige Zahl: ") + *x);
+        o.start.katzenstartposition = *position;
+    }
+    if (const auto w = wert("--angle")) {
+        if (!o.pendel)
+            return k.aufruf(QStringLiteral("Der Startwinkel (--angle) gilt nur für das invertierte Pendel."));
+        const auto winkel = endlicheZahl(*w);
+        if (!winkel)
+            return k.aufruf(QStringLiteral("Keine gültige Zahl: ") + *w);
+        o.start.startwinkel = *winkel;
+    }
+    return std::nullopt;
+}
+
+void zeileSchreiben(const TPendel& p, bool gruen, const TCliKontext& k)
+{
+    const float werte[] = {p.Zeit(), p.x(), p.xdot(), p.winkel(), p.winkeldot(), p.Kraft()};
+    QString zeile;
+    for (const float w : werte)
+        zeile += Zahl(w) + QLatin1Char(',');
+    zeile += gruen ? QLatin1Char('1') : QLatin1Char('0');
+    k.zeile(zeile);
+}
+
+} // namespace
+
+int BefehlSimulate(const QStringList& argumente, const TCliKontext& k)
+{
+    TSimulationsOptionen o;
+    if (const auto status = optionenLesen(argumente, o, k))
+        return *status;
+    TProjekt p;
+    if (!ProjektLaden(o.projekt, p, k))
+        return 1;
+    if (!p.EingangA.definiert() || !p.EingangB.definiert() || !p.Ausgang.definiert()) {
+        k.meldung(SimulationsTexte::nichtDefiniert);
+        return 1;
+    }
+    TFuzzy ausgangKopie;
+    ausgangKopie.assign(p.Ausgang);
+
+    TPendel pendel;
+    pendel.setPendelTyp(o.pendel);
+    PendelStarten(pendel, o.start);
+    pendel.setDeltaT(o.dt);
+    k.zeile(QStringLiteral("zeit,x,xdot,winkel,winkeldot,kraft,lampe"));
+    zeileSchreiben(pendel, AmpelGruen(pendel), k);
+    for (std::int32_t i = 0; i < o.schritte; ++i) {
+        const bool gruen = FuzzyDurchlauf(pendel, p.EingangA, p.EingangB, p.Regeltab, ausgangKopie, o.dt);
+        zeileSchreiben(pendel, gruen, k);
+    }
+    if (std::fflush(k.aus) != 0 || std::ferror(k.aus)) {
+        k.meldung(QStringLiteral("Die Ausgabe konnte nicht vollständig geschrieben werden."));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,206 @@
+#include "cli/befehle.h"
+#include "tests/qstring_ausgabe.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+
+namespace {
+
+struct Lauf {
+    int status;
+    QString aus;
+    QString fehler;
+};
+
+QString inhalt(std::FILE* f)
+{
+    std::rewind(f);
+    QByteArray b;
+    char puffer[4096];
+    std::size_t n;
+    while ((n = std::fread(puffer, 1, sizeof puffer, f)) > 0)
+        b.append(puffer, static_cast<qsizetype>(n));
+    std::fclose(f);
+    return QString::fromLocal8Bit(b);
+}
+
+const QString projekt = QStringLiteral(TARVIK_TESTDATA "/simulation.fuz");
+constexpr double rechts = 275.0 / 45.0; // centroid of the output term "rechts"
+constexpr double grad = 180 / std::numbers::pi;
+
+Lauf simulate(QStringList argumente)
+{
+    argumente.prepend(QStringLiteral("simulate"));
+    std::FILE* aus = std::tmpfile();
+    std::FILE* fehler = std::tmpfile();
+    const int status = TarvikCli(argumente, aus, fehler);
+    return {status, inhalt(aus), inhalt(fehler)};
+}
+
+struct Zeile {
+    double zeit, x, xdot, winkel, winkeldot, kraft;
+    int lampe;
+};
+
+// The rows after the header; fails the test on a malformed row.
+QList<Zeile> zeilen(const Lauf& l)
+{
+    QStringList text = l.aus.split(QLatin1Char('\n'));
+    EXPECT_EQ(text.takeFirst(), QStringLiteral("zeit,x,xdot,winkel,winkeldot,kraft,lampe"));
+    EXPECT_EQ(text.takeLast(), QString());
+    QList<Zeile> ergebnis;
+    for (const QString& z : text) {
+        const QStringList f = z.split(QLatin1Char(','));
+        EXPECT_EQ(f.size(), 7) << z.toStdString();
+        if (f.size() != 7)
+            return ergebnis;
+        ergebnis << Zeile{f[0].toDouble(), f[1].toDouble(), f[2].toDouble(), f[3].toDouble(),
+                          f[4].toDouble(), f[5].toDouble(), f[6].toInt()};
+    }
+    return ergebnis;
+}
+
+TEST(Simulate, PendulumStartsAtTheSetUpAndTheForceActsFromTheNextStep)
+{
+    const Lauf l = simulate({projekt, QStringLiteral("--plant"), QStringLiteral("pendulum"), QStringLiteral("--steps"),
+                             QStringLiteral("2")});
+    ASSERT_EQ(l.status, 0) << l.fehler.toStdString();
+    EXPECT_EQ(l.fehler, QString());
+    EXPECT_TRUE(l.aus.section(QLatin1Char('\n'), 1, 1).startsWith(QStringLiteral("0,1.5,0,")));
+    // The lamp rule holds for the pendulum too: its tip starts at 1.93 m, at rest.
+    EXPECT_TRUE(l.aus.section(QLatin1Char('\n'), 1, 1).endsWith(QStringLiteral(",0,0,1")));
+    const QList<Zeile> z = zeilen(l);
+    ASSERT_EQ(z.size(), 3);
+    EXPECT_NEAR(z[0].winkel, 10, 1e-5);
+    // First step: the angle keeps its value, the angular velocity grows.
+    EXPECT_NEAR(z[1].zeit, 0.05, 1e-7);
+    EXPECT_EQ(z[1].x, 1.5);
+    EXPECT_EQ(z[1].xdot, 0);
+    EXPECT_NEAR(z[1].winkel, 10, 1e-5);
+    EXPECT_NEAR(z[1].winkeldot, 0.05 * 0.6 * 9.81 * 10, 1e-4);
+    EXPECT_NEAR(z[1].kraft, rechts, 1e-5); // angle positive: push to the right
+    EXPECT_EQ(z[1].lampe, 0);
+    // The force of pass 1 moves the cart in pass 2 (friction 0.3 on a resting cart).
+    EXPECT_NEAR(z[2].xdot, rechts * 0.05, 1e-5);
+    EXPECT_NEAR(z[2].zeit, 0.1, 1e-7);
+}
+
+TEST(Simulate, CraneFeedsPositionAndAngle)
+{
+    struct Fall {
+        QStringList zusatz;
+        double startX, kraft;
+        int lampe;
+    };
+    const Fall faelle[] = {
+        {{}, -3, -rechts, 0}, // A = position -3: term "negativ" only
+        {{QStringLiteral("--start"), QStringLiteral("5")}, 5, rechts, 0},
+        {{QStringLiteral("--start"), QStringLiteral("2")}, 2, rechts, 1},
+        {{QStringLiteral("--start"), QStringLiteral("0")}, 0, -10, 0}, // no rule fires: the output's lower bound
+    };
+    for (const Fall& f : faelle) {
+        const Lauf l = simulate(QStringList{projekt, QStringLiteral("--plant"), QStringLiteral("crane"),
+                                            QStringLiteral("--steps"), QStringLiteral("1")} +
+                                f.zusatz);
+        ASSERT_EQ(l.status, 0) << l.fehler.toStdString();
+        const QList<Zeile> z = zeilen(l);
+        ASSERT_EQ(z.size(), 2);
+        EXPECT_EQ(z[0].x, f.startX);
+        EXPECT_EQ(z[0].winkel, 0);
+        EXPECT_EQ(z[0].kraft, 0);
+        EXPECT_EQ(z[0].lampe, f.lampe) << "load at rest at " << f.startX;
+        EXPECT_NEAR(z[1].kraft, f.kraft, 1e-5) << f.startX;
+    }
+}
+
+TEST(Simulate, WindLengthAndStartAngleChangeTheFirstStep)
+{
+    struct Fall {
+        QStringList zusatz;
+        double winkeldot, kraft;
+    };
+    const double ohneWind = 0.05 * 0.6 * 9.81 * 10;
+    const Fall faelle[] = {
+        {{QStringLiteral("--wind")}, ohneWind - 0.05 * 0.6 * 3.0 * grad, rechts},
+        {{QStringLiteral("--length"), QStringLiteral("2")}, 0.05 * 0.75 * 9.81 * 10, rechts},
+        {{QStringLiteral("--angle"), QStringLiteral("-20")}, -2 * ohneWind, -rechts},
+    };
+    for (const Fall& f : faelle) {
+        const Lauf l = simulate(QStringList{projekt, QStringLiteral("--plant"), QStringLiteral("pendulum"),
+                                            QStringLiteral("--steps"), QStringLiteral("1")} +
+                                f.zusatz);
+        ASSERT_EQ(l.status, 0) << l.fehler.toStdString();
+        const QList<Zeile> z = zeilen(l);
+        ASSERT_EQ(z.size(), 2);
+        EXPECT_NEAR(z[1].winkeldot, f.winkeldot, 1e-4) << f.zusatz.join(' ').toStdString();
+        EXPECT_NEAR(z[1].kraft, f.kraft, 1e-5) << f.zusatz.join(' ').toStdString();
+    }
+}
+
+TEST(Simulate, StepCountAndStepLength)
+{
+    Lauf l = simulate({projekt, QStringLiteral("--plant"), QStringLiteral("crane")});
+    ASSERT_EQ(l.status, 0);
+    QList<Zeile> z = zeilen(l);
+    ASSERT_EQ(z.size(), 601);
+    EXPECT_NEAR(z.last().zeit, 30, 1e-3);
+
+    l = simulate({projekt, QStringLiteral("--plant"), QStringLiteral("crane"), QStringLiteral("--steps"),
+                  QStringLiteral("0")});
+    EXPECT_EQ(zeilen(l).size(), 1);
+
+    l = simulate({QStringLiteral("--dt"), QStringLiteral("0,1"), QStringLiteral("--steps"), QStringLiteral("3"), projekt,
+                  QStringLiteral("--plant"), QStringLiteral("crane")});
+    ASSERT_EQ(l.status, 0);
+    z = zeilen(l);
+    ASSERT_EQ(z.size(), 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_NEAR(z[i].zeit, 0.1 * i, 1e-6);
+}
+
+TEST(Simulate, WrongCallsAndUnusableProjectsAreRefused)
+{
+    const QString pendel = QStringLiteral("pendulum");
+    const QString kran = QStringLiteral("crane");
+    const QString p = QStringLiteral("--plant");
+    struct Fall {
+        QStringList argumente;
+        int status;
+        QString meldung;
+    };
+    const Fall faelle[] = {
+        {{projekt}, 2, QStringLiteral("--plant")},
+        {{projekt, p, QStringLiteral("boat")}, 2, QStringLiteral("crane oder pendulum")},
+        {{projekt, p}, 2, QStringLiteral("fehlt ihr Wert")},
+        {{p, kran}, 2, QStringLiteral("Es fehlt die Projektdatei.")},
+        {{projekt, p, kran, QStringLiteral("--steps"), QStringLiteral("-1")}, 2, QStringLiteral("Schritte")},
+        {{projekt, p, kran, QStringLiteral("--steps"), QStringLiteral("1.5")}, 2, QStringLiteral("Schritte")},
+        {{projekt, p, kran, QStringLiteral("--dt"), QStringLiteral("0")}, 2, QStringLiteral("Schrittweite")},
+        {{projekt, p, kran, QStringLiteral("--dt"), QStringLiteral("1e99")}, 2, QStringLiteral("Schrittweite")},
+        {{projekt, p, kran, QStringLiteral("--length"), QStringLiteral("-2")}, 2, QStringLiteral("Länge")},
+        {{projekt, p, kran, QStringLiteral("--start"), QStringLiteral("x")}, 2, QStringLiteral("Keine gültige Zahl")},
+        {{projekt, p, pendel, QStringLiteral("--start"), QStringLiteral("1")}, 2, QStringLiteral("Laufkatze")},
+        {{projekt, p, kran, QStringLiteral("--angle"), QStringLiteral("5")}, 2, QStringLiteral("Pendel")},
+        {{projekt, p, kran, QStringLiteral("--speed"), QStringLiteral("5")}, 2, QStringLiteral("Unbekannte Option")},
+        {{projekt, p, kran, p, pendel}, 2, QStringLiteral("doppelt")},
+        {{projekt, projekt, p, kran}, 2, QStringLiteral("Zu viele Argumente.")},
+        {{QStringLiteral(TARVIK_TESTDATA "/winkel.fuz"), p, kran}, 1,
+         QStringLiteral("Sie müssen zuerst die entsprechenden Fuzzyvarariablen\nund zugehörige Regeln definieren!\n")},
+        {{QStringLiteral(TARVIK_TESTDATA "/gibt_es_nicht.fuz"), p, kran}, 1,
+         QStringLiteral("Daten konnten nicht gelesen werden!\n")},
+    };
+    for (const Fall& f : faelle) {
+        const Lauf l = simulate(f.argumente);
+        EXPECT_EQ(l.status, f.status) << f.argumente.join(' ').toStdString();
+        EXPECT_TRUE(l.fehler.contains(f.meldung)) << l.fehler.toStdString();
+        EXPECT_EQ(l.aus, QString()) << f.argumente.join(' ').toStdString();
+        if (f.status == 1) {
+            EXPECT_EQ(l.fehler, f.meldung);
+        }
+    }
+}
+
+} // namespace
