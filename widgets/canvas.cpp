@@ -6,15 +6,6 @@
 #include <algorithm>
 #include <utility>
 
-namespace {
-
-QPainter::CompositionMode modus(TStiftart art)
-{
-    return art == TStiftart::Xor ? QPainter::RasterOp_SourceXorDestination : QPainter::CompositionMode_Source;
-}
-
-} // namespace
-
 TCanvas::TCanvas(QImage& bild, std::function<void(const QRect&)> geaendert)
     : bild(bild), geaendert(std::move(geaendert))
 {
@@ -32,27 +23,17 @@ void TCanvas::LineTo(int x, int y)
     stiftPosition = bis;
     if (von == bis || bild.isNull())
         return;
-    if (Stift.Breite <= 1) {
-        duenneLinie(von, bis);
-        return;
-    }
-    QPainter maler(&bild);
-    maler.setCompositionMode(modus(Stift.Modus));
-    // A flat cap ends the line at its end point; no antialiasing, which would
-    // break the XOR mode.
-    QPen stift(Stift.Farbe, Stift.Breite, Stift.Stil, Qt::FlatCap, Qt::MiterJoin);
-    maler.setPen(stift);
-    maler.drawLine(von, bis);
-    const int rand = Stift.Breite + 1;
-    geaendert(QRect(von, bis).normalized().adjusted(-rand, -rand, rand, rand));
+    linie(von, bis);
 }
 
-// One-pixel lines are set pixel by pixel: the raster engine leaves out the
-// right or lower end of a line whichever way it runs, but a polyline needs
-// every segment to leave out the pixel where it ends, so that each vertex is
-// drawn exactly once. Pixel i of n = max(|dx|, |dy|) lies on the ideal line,
-// the minor coordinate rounded; only the part inside the picture is visited.
-void TCanvas::duenneLinie(QPoint a, QPoint b)
+// Lines are set pixel by pixel rather than by the raster engine, which leaves
+// out the right or lower end of a line whichever way it runs: a polyline
+// needs every segment to leave out the pixel where it ends, so that each
+// vertex is drawn exactly once. Pixel i of n = max(|dx|, |dy|) lies on the
+// ideal line with the minor coordinate rounded; a wider pen adds pixels
+// across the line (for width 2 the one above or to the left). Only the part
+// inside the picture is visited, so far-away end points cost nothing.
+void TCanvas::linie(QPoint a, QPoint b)
 {
     const long long dx = static_cast<long long>(b.x()) - a.x();
     const long long dy = static_cast<long long>(b.y()) - a.y();
@@ -65,6 +46,9 @@ void TCanvas::duenneLinie(QPoint a, QPoint b)
     const long long nebenWeg = xHaupt ? ady : adx;
     const int breite = bild.width();
     const int hoehe = bild.height();
+    const int w = std::max(1, Stift.Breite);
+    const int quer0 = -(w / 2);
+    const int quer1 = (w - 1) / 2;
 
     long long iVon = 0;
     long long iBis = n - 1;
@@ -84,21 +68,44 @@ void TCanvas::duenneLinie(QPoint a, QPoint b)
     const bool gepunktet = Stift.Stil != Qt::SolidLine;
     uchar* bits = bild.bits();
     const qsizetype zeilenLaenge = bild.bytesPerLine();
-    for (long long i = iVon; i <= iBis; ++i) {
-        if (gepunktet && i % 2 != 0)
-            continue;
-        const long long neben = (2 * i * nebenWeg + n) / (2 * n);
-        const long long px = xHaupt ? a.x() + sx * i : a.x() + sx * neben;
-        const long long py = xHaupt ? a.y() + sy * neben : a.y() + sy * i;
+    auto setzen = [&](long long px, long long py) {
         if (px < 0 || px >= breite || py < 0 || py >= hoehe)
-            continue;
+            return;
         auto* zeile = reinterpret_cast<QRgb*>(bits + py * zeilenLaenge);
         if (mitXor)
             zeile[px] ^= farbe;
         else
             zeile[px] = 0xff000000u | farbe;
+    };
+    if (iVon > iBis)
+        return;
+    // neben = (2 i m + n) div 2n, kept up to date step by step.
+    long long zaehler = 2 * iVon * nebenWeg + n;
+    long long neben = zaehler / (2 * n);
+    long long rest = zaehler % (2 * n);
+    for (long long i = iVon; i <= iBis; ++i) {
+        if (i > iVon) {
+            rest += 2 * nebenWeg;
+            if (rest >= 2 * n) {
+                rest -= 2 * n;
+                ++neben;
+            }
+        }
+        if (gepunktet && i % 2 != 0)
+            continue;
+        if (xHaupt) {
+            const long long px = a.x() + sx * i;
+            const long long py = a.y() + sy * neben;
+            for (int q = quer0; q <= quer1; ++q)
+                setzen(px, py + q);
+        } else {
+            const long long px = a.x() + sx * neben;
+            const long long py = a.y() + sy * i;
+            for (int q = quer0; q <= quer1; ++q)
+                setzen(px + q, py);
+        }
     }
-    geaendert(QRect(a, b).normalized().adjusted(-1, -1, 1, 1));
+    geaendert(QRect(a, b).normalized().adjusted(-w, -w, w, w));
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
@@ -116,29 +123,45 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
     if (aussen.isEmpty())
         return;
     const QRect innen = aussen.adjusted(w, w, -w, -w);
-    QPainter maler(&bild);
-    maler.setCompositionMode(modus(Stift.Modus));
+    const QRgb stift = Stift.Farbe.rgb() & 0xffffff;
+    const bool mitXor = Stift.Modus == TStiftart::Xor;
     if (innen.isEmpty()) {
-        maler.fillRect(aussen, Stift.Farbe);
+        flaeche(aussen, stift, mitXor);
     } else {
-        maler.fillRect(QRect(aussen.left(), aussen.top(), aussen.width(), w), Stift.Farbe);
-        maler.fillRect(QRect(aussen.left(), innen.bottom() + 1, aussen.width(), w), Stift.Farbe);
-        maler.fillRect(QRect(aussen.left(), innen.top(), w, innen.height()), Stift.Farbe);
-        maler.fillRect(QRect(innen.right() + 1, innen.top(), w, innen.height()), Stift.Farbe);
+        flaeche(QRect(aussen.left(), aussen.top(), aussen.width(), w), stift, mitXor);
+        flaeche(QRect(aussen.left(), innen.bottom() + 1, aussen.width(), w), stift, mitXor);
+        flaeche(QRect(aussen.left(), innen.top(), w, innen.height()), stift, mitXor);
+        flaeche(QRect(innen.right() + 1, innen.top(), w, innen.height()), stift, mitXor);
         if (!Pinsel.hohl)
-            maler.fillRect(innen, Pinsel.Farbe);
+            flaeche(innen, Pinsel.Farbe.rgb() & 0xffffff, mitXor);
     }
     stiftPosition = QPoint(x1, y1);
     geaendert(aussen);
+}
+
+void TCanvas::flaeche(const QRect& rechteck, QRgb farbe, bool mitXor)
+{
+    const QRect r = rechteck.intersected(bild.rect());
+    if (r.isEmpty())
+        return;
+    uchar* bits = bild.bits();
+    const qsizetype zeilenLaenge = bild.bytesPerLine();
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        auto* zeile = reinterpret_cast<QRgb*>(bits + y * zeilenLaenge);
+        for (int x = r.left(); x <= r.right(); ++x) {
+            if (mitXor)
+                zeile[x] ^= farbe;
+            else
+                zeile[x] = 0xff000000u | farbe;
+        }
+    }
 }
 
 void TCanvas::FillRect(const QRect& rechteck)
 {
     if (bild.isNull())
         return;
-    QPainter maler(&bild);
-    maler.setCompositionMode(QPainter::CompositionMode_Source);
-    maler.fillRect(rechteck, Pinsel.Farbe);
+    flaeche(rechteck.normalized(), Pinsel.Farbe.rgb() & 0xffffff, false);
     geaendert(rechteck);
 }
 

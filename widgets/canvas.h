@@ -57,7 +57,9 @@ public:
     void StretchDraw(const QRect& rechteck, const QImage& bild);
 
 private:
-    void duenneLinie(QPoint von, QPoint bis);
+    void linie(QPoint von, QPoint bis);
+    // Sets or XORs the pixels of the rectangle (clipped to the picture).
+    void flaeche(const QRect& rechteck, QRgb farbe, bool mitXor);
 
     QImage& bild;
     std::function<void(const QRect&)> geaendert;
