@@ -33,9 +33,18 @@ bool ZielErreicht(const TPendel& p, const TLast& last)
         && std::fabs(double(p.x()) - ziel) < 0.2;
 }
 
+namespace {
+
+bool ende(float x, float winkel, float zeit)
+{
+    return std::fabs(winkel) > 90 || x < -10 || x > 10 || zeit > 30;
+}
+
+} // namespace
+
 bool TestlaufEnde(const TPendel& p)
 {
-    return std::fabs(p.winkel()) > 90 || p.x() < -10 || p.x() > 10 || p.Zeit() > 30;
+    return ende(p.x(), p.winkel(), p.Zeit());
 }
 
 TTestlaufErgebnis Kranlauf(const TRegelsystem& rs, float start, TFuzzy& eingangA, TFuzzy& eingangB,
@@ -57,7 +66,6 @@ TTestlaufErgebnis Kranlauf(const TRegelsystem& rs, float start, TFuzzy& eingangA
     }
 
     TTestlaufErgebnis ergebnis;
-    TLast last;
     for (;;) {
         if (beobachter)
             beobachter->zeigePendel(pendel);
@@ -69,18 +77,22 @@ TTestlaufErgebnis Kranlauf(const TRegelsystem& rs, float start, TFuzzy& eingangA
                 beobachter->pause(50);
             beobachter->ereignisse();
         }
+        const float winkel = pendel.winkel();
         eingangA.setX(pendel.x());
-        eingangB.setX(pendel.winkel());
-        last = LastZustand(pendel);
-        if (ZielErreicht(pendel, last))
+        eingangB.setX(winkel);
+        // The load is looked at only where the cheap parts of the test hold.
+        if (pendel.Zeit() > 1 && std::fabs(double(pendel.x()) - ziel) < 0.2
+            && ZielErreicht(pendel, LastZustand(pendel)))
             ergebnis.GutGenug = true;
         RegleAusgang(eingangA, eingangB, rs, ausgang);
         pendel.setKraft(ausgang.Schwerpunktkoordinate());
         if (beobachter)
             beobachter->zeigeZeit(pendel.Zeit());
-        if (stop.load(std::memory_order_relaxed) || TestlaufEnde(pendel) || ergebnis.GutGenug)
+        if (stop.load(std::memory_order_relaxed) || ende(pendel.x(), winkel, pendel.Zeit()) || ergebnis.GutGenug)
             break;
     }
+    // Nothing but the force has changed since the last pass looked at the load.
+    const TLast last = LastZustand(pendel);
 
     // Summed in extended precision, stored as a 32-bit float.
     long double note = 10.0L * std::fabs(static_cast<long double>(pendel.xdot()));
@@ -372,8 +384,10 @@ void TEvolution::parallelBewerten()
         arbeiterThreads.emplace_back(arbeiter, std::ref(kopien[t]));
 
     for (int i = 0; i < n; ++i) {
-        if (beobachter_)
+        if (beobachter_) {
             beobachter_->zeigeChromosomNr(i + 1);
+            beobachter_->ereignisse();
+        }
         TArbeit ergebnis;
         {
             std::unique_lock<std::mutex> sperre(m);

@@ -29,14 +29,20 @@ int TStandardZufall::Ganzzahl(int m)
 {
     if (m <= 1)
         return 0;
-    // Rejection keeps every value equally likely.
+    // Multiply and shift, with rejection of the few values that would make
+    // some results likelier (Lemire): exactly uniform, and without a division
+    // in all but rare draws, which matters for the selection's many draws.
     const std::uint64_t grenze = static_cast<std::uint64_t>(m);
-    const std::uint64_t schwelle = (0 - grenze) % grenze;
-    for (;;) {
-        const std::uint64_t z = generator_();
-        if (z >= schwelle)
-            return static_cast<int>(z % grenze);
+    unsigned __int128 produkt = static_cast<unsigned __int128>(generator_()) * grenze;
+    std::uint64_t rest = static_cast<std::uint64_t>(produkt);
+    if (rest < grenze) {
+        const std::uint64_t schwelle = (0 - grenze) % grenze;
+        while (rest < schwelle) {
+            produkt = static_cast<unsigned __int128>(generator_()) * grenze;
+            rest = static_cast<std::uint64_t>(produkt);
+        }
     }
+    return static_cast<int>(produkt >> 64);
 }
 
 double TZufallsfolge::Real()

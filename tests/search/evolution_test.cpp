@@ -348,6 +348,27 @@ TEST(Evolution, StopDuringARunKeepsListAndLogsNothingFurther)
     EXPECT_FALSE(e.laeuft());
 }
 
+TEST(Evolution, StopWhileWorkersGradeKeepsListAndLogsNothingFurther)
+{
+    TEvolution e;
+    TAufzeichnung a;
+    a.evolution = &e;
+    a.schritteBisStop = 0; // as the wait for chromosome 1 begins
+    e.setBeobachter(&a);
+    e.setThreads(2);
+    kranVariablen(e);
+    TStandardZufall z(5);
+    e.setZufall(&z);
+    e.ChromosomenAnzahl = 6;
+    e.ErzeugenButtonClick();
+    const QStringList vorher = e.Liste;
+    EXPECT_TRUE(e.StartButtonClick());
+    EXPECT_EQ(e.Liste, vorher);
+    EXPECT_EQ(a.protokoll.size(), 3);
+    EXPECT_EQ(a.chromosomNr, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_FALSE(e.laeuft());
+}
+
 TEST(Evolution, FullLogStopsTheSearch)
 {
     TEvolution e;
