@@ -363,11 +363,11 @@ bool TMainForm::FileSaveAs()
     dialog.hilfeKontext = DialogHilfe;
     const auto name = DateiDialog(dialog);
     if (!name)
-        return true;
+        return false;
     speichername = *name;
     if (Endung(*name) != QLatin1String(".FUZ")) {
         Meldung(MeldungsArt::Warnung, FalscheEndung);
-        return true;
+        return false;
     }
     projekt.Dateiname = *name;
     setWindowTitle(ProjektTitel(projekt.Dateiname));
@@ -385,6 +385,9 @@ bool TMainForm::FormCloseQuery()
         return true;
     if (Meldung(MeldungsArt::Bestaetigung, FrageSichern, true) == Antwort::Nein)
         return true;
+    // The user asked to save: unless the project was written, the changes
+    // would be lost, so the window stays open (cancelling the save dialog is
+    // also the only way back from an accidental close).
     return FileSaveAs();
 }
 

@@ -90,7 +90,7 @@ public:
     void FileNew();
     void FileOpen();
     void FileSave();
-    // false only when the save failed with a file error.
+    // true when the project was written.
     bool FileSaveAs();
     void FileExit();
     void ZwischenablageDrucken();

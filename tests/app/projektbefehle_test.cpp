@@ -189,7 +189,7 @@ TEST_F(Projektbefehle, SaveAsAcceptsOnlyTheFuzExtension)
         const QString eingabe = pfad(QString::fromUtf8(fall.eingabe));
         ScopedMeldungen m;
         ScopedDateiDialoge d({eingabe});
-        EXPECT_TRUE(form.FileSaveAs());
+        EXPECT_EQ(form.FileSaveAs(), fall.datei != nullptr);
         ASSERT_EQ(d.dialoge().size(), 1);
         EXPECT_EQ(d.dialoge().constFirst().titel, QStringLiteral("Fuzzy-Datei speichern unter"));
         EXPECT_EQ(d.dialoge().constFirst().filter, QStringLiteral("Fuzzy-Datei (*.FUZ)"));
@@ -218,7 +218,7 @@ TEST_F(Projektbefehle, SaveAsCancelledChangesNothing)
     ScopedMeldungen m;
     ScopedDateiDialoge d({std::nullopt});
     f.Projekt().Geaendert = true;
-    EXPECT_TRUE(f.FileSaveAs());
+    EXPECT_FALSE(f.FileSaveAs());
     EXPECT_TRUE(m.meldungen().isEmpty());
     EXPECT_EQ(f.Projekt().Dateiname, QStringLiteral("Neu"));
     EXPECT_TRUE(f.Projekt().Geaendert);
@@ -238,8 +238,10 @@ TEST_F(Projektbefehle, CloseQueryPaths)
     } faelle[] = {
         {"unveraendert", false, {}, std::nullopt, true, {}},
         {"Nein", true, {Antwort::Nein}, std::nullopt, true, {frageSichern}},
-        {"Ja, abgebrochen", true, {Antwort::Ja}, std::nullopt, true, {frageSichern}},
-        {"Ja, falsche Endung", true, {Antwort::Ja}, pfad(QStringLiteral("x.txt")), true, {frageSichern, falscheEndung}},
+        // Yes asks to save: a save that did not happen keeps the window open
+        // instead of throwing the changes away.
+        {"Ja, abgebrochen", true, {Antwort::Ja}, std::nullopt, false, {frageSichern}},
+        {"Ja, falsche Endung", true, {Antwort::Ja}, pfad(QStringLiteral("x.txt")), false, {frageSichern, falscheEndung}},
         {"Ja, gesichert", true, {Antwort::Ja}, gut, true, {frageSichern}},
         {"Ja, Dateifehler", true, {Antwort::Ja}, unmoeglich, false, {frageSichern, ProjektTexte::nichtGespeichert}},
     };
