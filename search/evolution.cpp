@@ -20,17 +20,21 @@ constexpr float ziel = 2;
 
 } // namespace
 
-TLast LastZustand(const TPendel& p)
+float LastPosition(const TPendel& p)
 {
-    const double l = p.laenge();
-    return {static_cast<float>(double(p.x()) + l * std::sin(double(p.winkel()) * pi / 180)),
-            static_cast<float>(double(p.xdot()) + double(p.winkeldot()) * pi * l / 180)};
+    return static_cast<float>(double(p.x()) + double(p.laenge()) * std::sin(double(p.winkel()) * pi / 180));
 }
 
-bool ZielErreicht(const TPendel& p, const TLast& last)
+float LastGeschwindigkeit(const TPendel& p)
 {
-    return std::fabs(last.vL) < 0.1 && p.Zeit() > 1 && std::fabs(double(last.xL) - ziel) < 0.1
-        && std::fabs(double(p.x()) - ziel) < 0.2;
+    return static_cast<float>(double(p.xdot()) + double(p.winkeldot()) * pi * double(p.laenge()) / 180);
+}
+
+bool ZielErreicht(const TPendel& p)
+{
+    // The cheap parts first: the load is looked at only where they hold.
+    return p.Zeit() > 1 && std::fabs(double(p.x()) - ziel) < 0.2 && std::fabs(LastGeschwindigkeit(p)) < 0.1
+        && std::fabs(double(LastPosition(p)) - ziel) < 0.1;
 }
 
 namespace {
@@ -80,9 +84,7 @@ TTestlaufErgebnis Kranlauf(const TRegelsystem& rs, float start, TFuzzy& eingangA
         const float winkel = pendel.winkel();
         eingangA.setX(pendel.x());
         eingangB.setX(winkel);
-        // The load is looked at only where the cheap parts of the test hold.
-        if (pendel.Zeit() > 1 && std::fabs(double(pendel.x()) - ziel) < 0.2
-            && ZielErreicht(pendel, LastZustand(pendel)))
+        if (ZielErreicht(pendel))
             ergebnis.GutGenug = true;
         RegleAusgang(eingangA, eingangB, rs, ausgang);
         pendel.setKraft(ausgang.Schwerpunktkoordinate());
@@ -91,12 +93,12 @@ TTestlaufErgebnis Kranlauf(const TRegelsystem& rs, float start, TFuzzy& eingangA
         if (stop.load(std::memory_order_relaxed) || ende(pendel.x(), winkel, pendel.Zeit()) || ergebnis.GutGenug)
             break;
     }
-    // Nothing but the force has changed since the last pass looked at the load.
-    const TLast last = LastZustand(pendel);
+    // Nothing but the force has changed since the last pass's state.
+    const float xL = LastPosition(pendel);
 
     // Summed in extended precision, stored as a 32-bit float.
     long double note = 10.0L * std::fabs(static_cast<long double>(pendel.xdot()));
-    note += 30.0L * std::fabs(static_cast<long double>(last.xL) - ziel);
+    note += 30.0L * std::fabs(static_cast<long double>(xL) - ziel);
     note += pendel.Zeit();
     note += std::fabs(static_cast<long double>(pendel.winkeldot()));
     note += std::fabs(static_cast<long double>(pendel.winkel()));
@@ -294,32 +296,34 @@ void TEvolution::sequentiellBewerten()
         }
         if (beobachter_)
             beobachter_->zeigeChrNote(note);
-        Protokolliere(chromosomZeile(i, note));
+        if (protokollOffen())
+            Protokolliere(chromosomZeile(i, note));
     }
 }
 
 namespace {
 
-// The grade of one chromosome as a worker found it.
-struct TArbeit {
-    float note = 0;
-    int letzterLauf = 0;
-    float letzteNote = 0;
-    float letzteZeit = 0;
-    bool fertig = false;
+// The runs of one chromosome as the workers found them.
+struct TChromosomLaeufe {
+    std::array<float, TEvolution::Testlaeufe> note{};
+    std::array<float, TEvolution::Testlaeufe> zeit{};
+    std::array<bool, TEvolution::Testlaeufe> gelaufen{};
+    int offen = TEvolution::Testlaeufe;
 };
 
 } // namespace
 
-// Each distinct chromosome is graded on one of the workers with its own copies
-// of the variables and its own plant; this thread hands the results out in
-// chromosome order, so displays and log read as if graded one by one. No
-// random number is drawn here, so the thread count cannot change a result.
+// The test runs of the distinct chromosomes are shared out among the workers,
+// run by run, each worker with its own copies of the variables and its own
+// plant. This thread hands the grades out in chromosome order, adding each
+// chromosome's runs in start-position order, so that grades, displays and log
+// read as if graded one by one. No random number is drawn here, so the thread
+// count cannot change a result.
 void TEvolution::parallelBewerten()
 {
     const int n = ChromosomenAnzahl;
     std::vector<int> quelle(n);
-    std::vector<int> auftraege;
+    std::vector<std::pair<int, int>> auftraege;
     for (int i = 0; i < n; ++i) {
         quelle[i] = i;
         for (int j = 0; j < i; ++j) {
@@ -328,18 +332,21 @@ void TEvolution::parallelBewerten()
                 break;
             }
         }
-        if (quelle[i] == i)
-            auftraege.push_back(i);
+        if (quelle[i] == i) {
+            for (int k = 0; k < Testlaeufe; ++k)
+                auftraege.emplace_back(i, k);
+        }
     }
 
-    std::vector<TArbeit> arbeit(n);
+    std::vector<TChromosomLaeufe> laeufe(n);
     std::mutex m;
     std::condition_variable fertigMeldung;
     std::atomic<std::size_t> naechster{0};
 
     // Every worker sets the inputs' values and the output's heights of its own
-    // copies; they are made here, before any worker runs.
-    struct TKopien {
+    // copies; they are made here, before any worker runs, each on cache lines
+    // of its own.
+    struct alignas(128) TKopien {
         TFuzzy a;
         TFuzzy b;
         TFuzzy aus;
@@ -349,49 +356,53 @@ void TEvolution::parallelBewerten()
     std::vector<TKopien> kopien(anzahlArbeiter, TKopien{FEingangA, FEingangB, FAusgang, TPendel{}});
 
     auto arbeiter = [&](TKopien& eigene) {
-        TFuzzy& a = eigene.a;
-        TFuzzy& b = eigene.b;
-        TFuzzy& aus = eigene.aus;
-        TPendel& pendel = eigene.pendel;
         for (;;) {
             const std::size_t nr = naechster.fetch_add(1);
             if (nr >= auftraege.size())
                 return;
-            const int i = auftraege[nr];
-            TArbeit ergebnis;
-            for (int k = 1; k <= Testlaeufe; ++k) {
-                if (simulationbeenden.load(std::memory_order_relaxed))
-                    continue;
-                const TTestlaufErgebnis lauf =
-                    Kranlauf(regelsystemliste_[i], StartPosVektor[k - 1], a, b, aus, pendel, simulationbeenden);
-                ergebnis.note = ergebnis.note + lauf.Bewertungszahl;
-                ergebnis.letzterLauf = k;
-                ergebnis.letzteNote = lauf.Bewertungszahl;
-                ergebnis.letzteZeit = lauf.Zeit;
-            }
-            ergebnis.fertig = true;
+            const auto [i, k] = auftraege[nr];
+            TTestlaufErgebnis lauf;
+            const bool laufen = !simulationbeenden.load(std::memory_order_relaxed);
+            if (laufen)
+                lauf = Kranlauf(regelsystemliste_[i], StartPosVektor[k], eigene.a, eigene.b, eigene.aus,
+                                eigene.pendel, simulationbeenden);
+            bool fertig = false;
             {
                 const std::lock_guard<std::mutex> sperre(m);
-                arbeit[i] = ergebnis;
+                TChromosomLaeufe& l = laeufe[i];
+                l.gelaufen[k] = laufen;
+                l.note[k] = lauf.Bewertungszahl;
+                l.zeit[k] = lauf.Zeit;
+                fertig = --l.offen == 0;
             }
-            fertigMeldung.notify_all();
+            if (fertig)
+                fertigMeldung.notify_all();
         }
     };
 
+    // Without a window to keep alive this thread is one of the workers and
+    // collects the grades once all runs are done.
+    const int eigeneArbeit = beobachter_ || anzahlArbeiter == 0 ? 0 : 1;
     std::vector<std::thread> arbeiterThreads;
     arbeiterThreads.reserve(anzahlArbeiter);
-    for (int t = 0; t < anzahlArbeiter; ++t)
+    for (int t = eigeneArbeit; t < anzahlArbeiter; ++t)
         arbeiterThreads.emplace_back(arbeiter, std::ref(kopien[t]));
+    if (eigeneArbeit) {
+        arbeiter(kopien[0]);
+        for (std::thread& t : arbeiterThreads)
+            t.join();
+        arbeiterThreads.clear();
+    }
 
     for (int i = 0; i < n; ++i) {
         if (beobachter_) {
             beobachter_->zeigeChromosomNr(i + 1);
             beobachter_->ereignisse();
         }
-        TArbeit ergebnis;
+        TChromosomLaeufe l;
         {
             std::unique_lock<std::mutex> sperre(m);
-            while (!arbeit[quelle[i]].fertig) {
+            while (laeufe[quelle[i]].offen > 0) {
                 if (!beobachter_) {
                     fertigMeldung.wait(sperre);
                     continue;
@@ -402,17 +413,26 @@ void TEvolution::parallelBewerten()
                 beobachter_->ereignisse();
                 sperre.lock();
             }
-            ergebnis = arbeit[quelle[i]];
+            l = laeufe[quelle[i]];
         }
-        if (beobachter_ && quelle[i] == i && ergebnis.letzterLauf > 0) {
-            beobachter_->zeigeTestlaufNr(ergebnis.letzterLauf);
-            beobachter_->zeigeZeit(ergebnis.letzteZeit);
-            beobachter_->zeigeEinzelnote(ergebnis.letzteNote);
+        float note = 0;
+        int letzter = -1;
+        for (int k = 0; k < Testlaeufe; ++k) {
+            if (!l.gelaufen[k])
+                continue;
+            note = note + l.note[k];
+            letzter = k;
         }
-        bewertung_[i] = ergebnis.note;
+        if (beobachter_ && quelle[i] == i && letzter >= 0) {
+            beobachter_->zeigeTestlaufNr(letzter + 1);
+            beobachter_->zeigeZeit(l.zeit[letzter]);
+            beobachter_->zeigeEinzelnote(l.note[letzter]);
+        }
+        bewertung_[i] = note;
         if (beobachter_)
-            beobachter_->zeigeChrNote(ergebnis.note);
-        Protokolliere(chromosomZeile(i + 1, ergebnis.note));
+            beobachter_->zeigeChrNote(note);
+        if (protokollOffen())
+            Protokolliere(chromosomZeile(i + 1, note));
     }
     for (std::thread& t : arbeiterThreads)
         t.join();
@@ -427,7 +447,8 @@ bool TEvolution::Selektion()
     const float genNote = static_cast<float>(double(summe) / n);
     if (beobachter_)
         beobachter_->zeigeGenNote(genNote);
-    Protokolliere(QStringLiteral("Durchschnittsnote: ") + ProtokollZahl(genNote));
+    if (protokollOffen())
+        Protokolliere(QStringLiteral("Durchschnittsnote: ") + ProtokollZahl(genNote));
     Protokolliere(QStringLiteral(" "));
     Protokolliere(QStringLiteral(" "));
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
-#include <random>
 
 // The search's random source: a real uniformly in [0, 1) and an integer
 // uniformly in 0..m - 1.
@@ -13,8 +13,9 @@ public:
     virtual int Ganzzahl(int m) = 0;
 };
 
-// A 64-bit Mersenne twister with conversions of our own, so that a seed gives
-// the same numbers with every standard library.
+// xoshiro256** (Blackman and Vigna), seeded through splitmix64, with
+// conversions of our own: a seed gives the same numbers everywhere, and a draw
+// costs about a nanosecond, which the selection's many draws need.
 class TStandardZufall : public TZufall {
 public:
     // Seeded from the clock.
@@ -29,7 +30,9 @@ public:
     int Ganzzahl(int m) override;
 
 private:
-    std::mt19937_64 generator_;
+    std::uint64_t naechste();
+
+    std::array<std::uint64_t, 4> zustand_{};
     std::uint64_t startwert_ = 0;
 };
 
