@@ -151,6 +151,9 @@ void TEvolution::Protokolliere(const QString& s)
 
 void TEvolution::ErzeugenButtonClick()
 {
+    // The running loop reads the list; a new one must wait for its end.
+    if (laeuft_)
+        return;
     Liste.clear();
     for (int i = 0; i < ChromosomenAnzahl; ++i) {
         QString chromosom(ChromosomLaenge, QLatin1Char('0'));

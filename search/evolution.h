@@ -107,7 +107,8 @@ public:
     // Copies the project's variables into the search (assign: no x, no colours).
     void VariablenUebernehmen(const TFuzzy& eingangA, const TFuzzy& eingangB, const TFuzzy& ausgang);
 
-    // The chromosome list: the lines of the search window's text area.
+    // The chromosome list: the lines of the search window's text area. While
+    // a search runs (laeuft()) only the engine changes it.
     QStringList Liste;
     std::int32_t ChromosomenAnzahl = 20;
     float Kreuzungsrate = 0.2f;
@@ -131,7 +132,8 @@ public:
     // Steps of the last test run.
     int Schritte() const { return schritte_; }
 
-    // n random chromosomes; the caption becomes "Genetische Regelsuche [Neu]".
+    // n random chromosomes (nothing while a search runs); the window's caption
+    // becomes SuchTexte::titelNeu.
     void ErzeugenButtonClick();
     // The start checks, then generation after generation until the stop flag
     // is set; with a limit above 0 also until that many whole generations are
