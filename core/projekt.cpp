@@ -4,9 +4,6 @@
 #include "core/zahlenformat.h"
 
 #include <QFile>
-#include <QSaveFile>
-
-#include <sys/stat.h>
 
 QString ProjektTitel(const QString& dateiname)
 {
@@ -75,17 +72,6 @@ void variableSchreiben(TZeilenschreiber& s, const TFuzzy& f)
         for (int j = 1; j <= 5; ++j)
             s.zeile(RealZeile(f.Term(i, j)));
     }
-}
-
-// Qt reports a write cut short by the system (a full disk, a size limit) as
-// success, so the size of the file on disk is checked before it replaces the
-// old one.
-bool vollstaendigGeschrieben(QSaveFile& datei, qint64 erwartet)
-{
-    if (!datei.flush())
-        return false;
-    struct stat info {};
-    return ::fstat(datei.handle(), &info) == 0 && info.st_size == erwartet;
 }
 
 } // namespace
@@ -159,16 +145,11 @@ TDateiErgebnis FileSave(TProjekt& p)
             return ergebnis;
         }
     }
-    QSaveFile datei(p.Dateiname);
-    if (!datei.open(QIODevice::WriteOnly)) {
-        ergebnis.meldung = TMeldung{MeldungsArt::Warnung, ProjektTexte::nichtGespeichert};
-        ergebnis.dateifehler = true;
-        return ergebnis;
-    }
-    const QByteArray bytes = ProjektBytes(p);
-    if (datei.write(bytes) != bytes.size() || !vollstaendigGeschrieben(datei, bytes.size()) || !datei.commit()) {
-        datei.cancelWriting();
-        ergebnis.meldung = TMeldung{MeldungsArt::Fehler, ProjektTexte::schreibFehler};
+    const SchreibErgebnis geschrieben = DateiErsetzen(p.Dateiname, ProjektBytes(p));
+    if (geschrieben != SchreibErgebnis::Ok) {
+        ergebnis.meldung = geschrieben == SchreibErgebnis::NichtAngelegt
+                               ? TMeldung{MeldungsArt::Warnung, ProjektTexte::nichtGespeichert}
+                               : TMeldung{MeldungsArt::Fehler, ProjektTexte::schreibFehler};
         ergebnis.dateifehler = true;
         return ergebnis;
     }

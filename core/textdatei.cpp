@@ -1,6 +1,10 @@
 #include "core/textdatei.h"
 
+#include <QSaveFile>
+
 #include <array>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -29,6 +33,17 @@ char byteFuer(char16_t c)
             return static_cast<char>(0x80 + i);
     }
     return '?';
+}
+
+// Qt reports a write cut short by the system (a full disk, a size limit) as
+// success, so the size of the file on disk is checked before it replaces the
+// old one.
+bool vollstaendigGeschrieben(QSaveFile& datei, qint64 erwartet)
+{
+    if (!datei.flush())
+        return false;
+    struct stat info {};
+    return ::fstat(datei.handle(), &info) == 0 && info.st_size == erwartet;
 }
 
 } // namespace
@@ -74,4 +89,16 @@ void TZeilenschreiber::zeile(const QString& text)
 {
     bytes_.append(Cp1252Kodieren(text));
     bytes_.append("\r\n", 2);
+}
+
+SchreibErgebnis DateiErsetzen(const QString& pfad, const QByteArray& bytes)
+{
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly))
+        return SchreibErgebnis::NichtAngelegt;
+    if (datei.write(bytes) != bytes.size() || !vollstaendigGeschrieben(datei, bytes.size()) || !datei.commit()) {
+        datei.cancelWriting();
+        return SchreibErgebnis::Abgebrochen;
+    }
+    return SchreibErgebnis::Ok;
 }

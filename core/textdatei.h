@@ -32,3 +32,10 @@ public:
 private:
     QByteArray bytes_;
 };
+
+enum class SchreibErgebnis { Ok, NichtAngelegt, Abgebrochen };
+
+// Replaces the file at pfad with bytes through a temporary file: unless the
+// result is Ok, the old file stays as it was. NichtAngelegt: the file could
+// not be opened for writing; Abgebrochen: writing or replacing failed.
+SchreibErgebnis DateiErsetzen(const QString& pfad, const QByteArray& bytes);

@@ -6,14 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
 #include <climits>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -45,16 +42,6 @@ QStringConverter::Encoding qtKodierung(TGenKodierung kodierung)
     default:
         return QStringConverter::Utf8;
     }
-}
-
-// Qt reports a write cut short by the system as success; the size on disk
-// tells.
-bool vollstaendigGeschrieben(QSaveFile& datei, qint64 erwartet)
-{
-    if (!datei.flush())
-        return false;
-    struct stat info {};
-    return ::fstat(datei.handle(), &info) == 0 && info.st_size == erwartet;
 }
 
 } // namespace
@@ -150,10 +137,7 @@ TGenErgebnis GenDateiSpeichern(const QString& pfad, const QStringList& liste, TG
 {
     TGenErgebnis ergebnis;
     const QByteArray bytes = GenBytes(liste, kodierung);
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(bytes) != bytes.size()
-        || !vollstaendigGeschrieben(datei, bytes.size()) || !datei.commit()) {
-        datei.cancelWriting();
+    if (DateiErsetzen(pfad, bytes) != SchreibErgebnis::Ok) {
         ergebnis.meldungen.append(
             TMeldung{MeldungsArt::Fehler, SuchTexte::genNichtGespeichert + QDir::toNativeSeparators(pfad)});
         ergebnis.dateifehler = true;
