@@ -4,64 +4,8 @@
 #include "cli/simulationsbefehl.h"
 #include "cli/suchbefehle.h"
 #include "cli/werkzeug.h"
-#include "core/textdatei.h"
-#include "core/zahlenformat.h"
 
 #include <cstdio>
-
-void TCliKontext::zeile(const QString& text) const
-{
-    std::fprintf(aus, "%s\n", text.toLocal8Bit().constData());
-}
-
-void TCliKontext::meldung(const QString& text) const
-{
-    // A "\r" in the program's message texts is a line break.
-    QString t = text;
-    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    std::fprintf(fehler, "%s\n", t.toLocal8Bit().constData());
-}
-
-int TCliKontext::aufruf(const QString& grund) const
-{
-    if (!grund.isEmpty())
-        meldung(grund);
-    std::fputs(CliAufruf().toLocal8Bit().constData(), fehler);
-    return 2;
-}
-
-QString Zahl(float wert)
-{
-    char puffer[64];
-    std::snprintf(puffer, sizeof puffer, "%.9g", static_cast<double>(wert));
-    return QString::fromLatin1(puffer);
-}
-
-QString Zahlen(const float* werte, int anzahl)
-{
-    QStringList teile;
-    for (int i = 0; i < anzahl; ++i)
-        teile << Zahl(werte[i]);
-    return teile.join(QLatin1Char(' '));
-}
-
-std::optional<float> ZahlArgument(const QString& text)
-{
-    QString t = text;
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    return LiesReal(t);
-}
-
-bool ProjektLaden(const QString& pfad, TProjekt& projekt, const TCliKontext& k)
-{
-    projekt.Dateiname = pfad;
-    const TDateiErgebnis ergebnis = LoadFile(projekt);
-    if (ergebnis.meldung) {
-        k.meldung(ergebnis.meldung->text);
-        return false;
-    }
-    return true;
-}
 
 QString CliAufruf()
 {

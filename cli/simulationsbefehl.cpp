@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <optional>
 
 namespace {
@@ -33,64 +32,39 @@ std::optional<int> optionenLesen(const QStringList& argumente, TSimulationsOptio
         QStringLiteral("--plant"),  QStringLiteral("--steps"), QStringLiteral("--dt"),
         QStringLiteral("--length"), QStringLiteral("--start"), QStringLiteral("--angle"),
     };
-    std::map<QString, QString> werte;
-    QStringList positionen;
-    for (qsizetype i = 0; i < argumente.size(); ++i) {
-        const QString& a = argumente[i];
-        if (!a.startsWith(QLatin1String("--"))) {
-            positionen << a;
-            continue;
-        }
-        if (a == QLatin1String("--wind")) {
-            o.start.wind = Windkraft;
-            continue;
-        }
-        if (!mitWert.contains(a))
-            return k.aufruf(QStringLiteral("Unbekannte Option: ") + a);
-        if (i + 1 >= argumente.size())
-            return k.aufruf(QStringLiteral("Der Option %1 fehlt ihr Wert.").arg(a));
-        if (werte.count(a))
-            return k.aufruf(QStringLiteral("Die Option %1 ist doppelt angegeben.").arg(a));
-        werte[a] = argumente[++i];
-    }
-    if (positionen.isEmpty())
-        return k.aufruf(QStringLiteral("Es fehlt die Projektdatei."));
-    if (positionen.size() > 1)
-        return k.aufruf(QStringLiteral("Zu viele Argumente."));
-    o.projekt = positionen.first();
-
-    auto wert = [&](const char* name) -> std::optional<QString> {
-        const auto it = werte.find(QString::fromLatin1(name));
-        if (it == werte.end())
-            return std::nullopt;
-        return it->second;
-    };
-    const auto anlage = wert("--plant");
+    static const QStringList schalter = {QStringLiteral("--wind")};
+    TCliArgumente gelesen;
+    if (const auto status = ArgumenteLesen(argumente, mitWert, schalter, gelesen, k))
+        return status;
+    o.projekt = gelesen.projekt;
+    if (gelesen.gesetzt("--wind"))
+        o.start.wind = Windkraft;
+    const auto anlage = gelesen.wert("--plant");
     if (!anlage)
         return k.aufruf(QStringLiteral("Es fehlt die Option --plant (crane oder pendulum)."));
     if (*anlage == QLatin1String("pendulum"))
         o.pendel = true;
     else if (*anlage != QLatin1String("crane"))
         return k.aufruf(QStringLiteral("Die Anlage muss crane oder pendulum sein: ") + *anlage);
-    if (const auto n = wert("--steps")) {
+    if (const auto n = gelesen.wert("--steps")) {
         const auto schritte = LiesGanzzahl(*n);
         if (!schritte || *schritte < 0)
             return k.aufruf(QStringLiteral("Die Anzahl der Schritte muss eine ganze Zahl ab 0 sein: ") + *n);
         o.schritte = *schritte;
     }
-    if (const auto s = wert("--dt")) {
+    if (const auto s = gelesen.wert("--dt")) {
         const auto dt = endlicheZahl(*s);
         if (!dt || !(*dt > 0))
             return k.aufruf(QStringLiteral("Die Schrittweite muss eine Zahl größer als 0 sein: ") + *s);
         o.dt = *dt;
     }
-    if (const auto l = wert("--length")) {
+    if (const auto l = gelesen.wert("--length")) {
         const auto laenge = endlicheZahl(*l);
         if (!laenge || !(*laenge > 0))
             return k.aufruf(QStringLiteral("Die Länge muss eine Zahl größer als 0 sein: ") + *l);
         o.start.laenge = *laenge;
     }
-    if (const auto x = wert("--start")) {
+    if (const auto x = gelesen.wert("--start")) {
         if (o.pendel)
             return k.aufruf(QStringLiteral("Die Startposition (--start) gilt nur für die Laufkatze."));
         const auto position = endlicheZahl(*x);
@@ -98,7 +72,7 @@ std::optional<int> optionenLesen(const QStringList& argumente, TSimulationsOptio
             return k.aufruf(QStringLiteral("Keine gültige Zahl: ") + *x);
         o.start.katzenstartposition = *position;
     }
-    if (const auto w = wert("--angle")) {
+    if (const auto w = gelesen.wert("--angle")) {
         if (!o.pendel)
             return k.aufruf(QStringLiteral("Der Startwinkel (--angle) gilt nur für das invertierte Pendel."));
         const auto winkel = endlicheZahl(*w);

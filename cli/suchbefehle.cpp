@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <limits>
-#include <map>
 #include <optional>
 #include <thread>
 
@@ -200,77 +199,53 @@ std::optional<int> optionenLesen(const QStringList& argumente, TSuchOptionen& o,
 {
     const unsigned kerne = std::thread::hardware_concurrency();
     o.threads = kerne == 0 ? 1 : static_cast<int>(std::min<unsigned>(kerne, maxThreads));
-    std::map<QString, QString> werte;
-    QStringList positionen;
-    for (qsizetype i = 0; i < argumente.size(); ++i) {
-        const QString& a = argumente[i];
-        if (!a.startsWith(QLatin1String("--"))) {
-            positionen << a;
-            continue;
-        }
-        static const QStringList bekannt = {
-            QStringLiteral("--generations"), QStringLiteral("--out"),       QStringLiteral("--list"),
-            QStringLiteral("--seed"),        QStringLiteral("--count"),     QStringLiteral("--crossover"),
-            QStringLiteral("--mutation"),    QStringLiteral("--threads"),   QStringLiteral("--log"),
-        };
-        if (!bekannt.contains(a))
-            return k.aufruf(QStringLiteral("Unbekannte Option: ") + a);
-        if (i + 1 >= argumente.size())
-            return k.aufruf(QStringLiteral("Der Option %1 fehlt ihr Wert.").arg(a));
-        if (werte.count(a))
-            return k.aufruf(QStringLiteral("Die Option %1 ist doppelt angegeben.").arg(a));
-        werte[a] = argumente[++i];
-    }
-    if (positionen.isEmpty())
-        return k.aufruf(QStringLiteral("Es fehlt die Projektdatei."));
-    if (positionen.size() > 1)
-        return k.aufruf(QStringLiteral("Zu viele Argumente."));
-    o.projekt = positionen.first();
-
-    auto wert = [&](const char* name) -> std::optional<QString> {
-        const auto it = werte.find(QString::fromLatin1(name));
-        if (it == werte.end())
-            return std::nullopt;
-        return it->second;
+    static const QStringList mitWert = {
+        QStringLiteral("--generations"), QStringLiteral("--out"),     QStringLiteral("--list"),
+        QStringLiteral("--seed"),        QStringLiteral("--count"),   QStringLiteral("--crossover"),
+        QStringLiteral("--mutation"),    QStringLiteral("--threads"), QStringLiteral("--log"),
     };
-    const auto generationen = wert("--generations");
+    TCliArgumente gelesen;
+    if (const auto status = ArgumenteLesen(argumente, mitWert, {}, gelesen, k))
+        return status;
+    o.projekt = gelesen.projekt;
+    const auto generationen = gelesen.wert("--generations");
     if (!generationen)
         return k.aufruf(QStringLiteral("Es fehlt die Option --generations."));
     const auto g = ganzzahlIn(*generationen, 1, std::numeric_limits<std::int32_t>::max());
     if (!g)
         return k.aufruf(QStringLiteral("Die Anzahl der Generationen muss eine ganze Zahl ab 1 sein: ") + *generationen);
     o.generationen = *g;
-    const auto aus = wert("--out");
+    const auto aus = gelesen.wert("--out");
     if (!aus || aus->isEmpty())
         return k.aufruf(QStringLiteral("Es fehlt die Option --out."));
     o.aus = *aus;
-    o.liste = wert("--list");
-    o.protokoll = wert("--log");
-    if (const auto s = wert("--seed")) {
+    o.liste = gelesen.wert("--list");
+    o.protokoll = gelesen.wert("--log");
+    if (const auto s = gelesen.wert("--seed")) {
         bool ok = false;
         const qulonglong startwert = s->toULongLong(&ok, 10);
         if (!ok)
             return k.aufruf(QStringLiteral("Der Startwert muss eine ganze Zahl ab 0 sein: ") + *s);
         o.startwert = startwert;
     }
-    if (const auto n = wert("--count")) {
+    if (const auto n = gelesen.wert("--count")) {
         o.anzahl = ganzzahlIn(*n, 1, TEvolution::MaxChromosomen);
         if (!o.anzahl)
             return k.aufruf(QStringLiteral("Die Anzahl der Chromosomen muss zwischen 1 und 40 liegen: ") + *n);
     }
-    if (const auto r = wert("--crossover")) {
+    if (const auto r = gelesen.wert("--crossover")) {
         const auto kr = rate(*r);
         if (!kr)
             return k.aufruf(QStringLiteral("Die Kreuzungsrate muss größer als 0 und höchstens 1 sein: ") + *r);
         o.kreuzungsrate = *kr;
     }
-    if (const auto r = wert("--mutation")) {
+    if (const auto r = gelesen.wert("--mutation")) {
         const auto mr = rate(*r);
         if (!mr)
             return k.aufruf(QStringLiteral("Die Mutationsrate muss größer als 0 und höchstens 1 sein: ") + *r);
         o.mutationsrate = *mr;
     }
-    if (const auto t = wert("--threads")) {
+    if (const auto t = gelesen.wert("--threads")) {
         const auto threads = ganzzahlIn(*t, 1, maxThreads);
         if (!threads)
             return k.aufruf(QStringLiteral("Die Anzahl der Threads muss zwischen 1 und %1 liegen: ").arg(maxThreads) + *t);

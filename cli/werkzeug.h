@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <map>
 #include <optional>
 
 // What every command of the command-line tool shares.
@@ -29,6 +30,23 @@ std::optional<float> ZahlArgument(const QString& text);
 
 // Loads a project; on failure prints the system's message and returns false.
 bool ProjektLaden(const QString& pfad, TProjekt& projekt, const TCliKontext& k);
+
+// The arguments of a command that takes one project file, options
+// "--name value" and switches "--name".
+struct TCliArgumente {
+    QString projekt;
+    std::map<QString, QString> werte;
+    QStringList schalter;
+
+    std::optional<QString> wert(const char* name) const;
+    bool gesetzt(const char* name) const;
+};
+
+// Reads the arguments, knowing the options in mitWert and the switches; on a
+// wrong call it prints the reason and the usage text and returns the usage
+// exit status.
+std::optional<int> ArgumenteLesen(const QStringList& argumente, const QStringList& mitWert,
+                                  const QStringList& schalter, TCliArgumente& ergebnis, const TCliKontext& k);
 
 // The usage text of all commands.
 QString CliAufruf();
