@@ -33,6 +33,19 @@ int laden(const QStringList& argumente, TProjekt& p, const TCliKontext& k)
     return ProjektLaden(argumente.first(), p, k) ? -1 : 1;
 }
 
+// Loads the project and checks that its rules can be evaluated; exit status,
+// or -1 when all is well.
+int auswertbarLaden(const QStringList& argumente, TProjekt& p, const TCliKontext& k)
+{
+    if (const int status = laden(argumente, p, k); status >= 0)
+        return status;
+    if (!p.EingangA.definiert() || !p.Ausgang.definiert()) {
+        k.meldung(nichtDefiniert);
+        return 1;
+    }
+    return -1;
+}
+
 } // namespace
 
 int BefehlShow(const QStringList& argumente, const TCliKontext& k)
@@ -74,12 +87,8 @@ int BefehlEval(const QStringList& argumente, const TCliKontext& k)
     if (argumente.size() > 3)
         return k.aufruf(QStringLiteral("Zu viele Argumente."));
     TProjekt p;
-    if (const int status = laden(argumente, p, k); status >= 0)
+    if (const int status = auswertbarLaden(argumente, p, k); status >= 0)
         return status;
-    if (!p.EingangA.definiert() || !p.Ausgang.definiert()) {
-        k.meldung(nichtDefiniert);
-        return 1;
-    }
     const bool mitB = p.EingangB.definiert();
     if (mitB && argumente.size() != 3)
         return k.aufruf(QStringLiteral("Eingang B ist definiert: der Wert XB fehlt."));
@@ -121,12 +130,8 @@ int BefehlSurface(const QStringList& argumente, const TCliKontext& k)
     if (argumente.size() > 1)
         return k.aufruf(QStringLiteral("Zu viele Argumente."));
     TProjekt p;
-    if (const int status = laden(argumente, p, k); status >= 0)
+    if (const int status = auswertbarLaden(argumente, p, k); status >= 0)
         return status;
-    if (!p.EingangA.definiert() || !p.Ausgang.definiert()) {
-        k.meldung(nichtDefiniert);
-        return 1;
-    }
     TFuzzy kopie;
     kopie.assign(p.Ausgang);
     const TKennfeld feld = Kennfeld(p.EingangA, p.EingangB, p.Regeltab, kopie);

@@ -8,7 +8,6 @@
 #include "search/suchtexte.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstdio>
@@ -23,9 +22,10 @@ constexpr int maxThreads = 256;
 // a full log window would.
 constexpr qsizetype maxProtokollZeilen = 2'000'000;
 
-// Loads the project and checks what the search needs of it, as the search
-// window's opening and its Start do. Exit status, or -1 when all is well.
-int suchprojektLaden(const QString& pfad, TProjekt& p, bool termePruefen, const TCliKontext& k)
+// Loads the project and checks that it has the three variables the search
+// needs, as the search window's opening does. Exit status, or -1 when all is
+// well.
+int suchprojektLaden(const QString& pfad, TProjekt& p, const TCliKontext& k)
 {
     if (!ProjektLaden(pfad, p, k))
         return 1;
@@ -33,10 +33,30 @@ int suchprojektLaden(const QString& pfad, TProjekt& p, bool termePruefen, const 
         k.meldung(SuchTexte::suchvariablenFehlen);
         return 1;
     }
-    if (termePruefen && !TermanzahlPruefen(p.EingangA, p.EingangB, p.Ausgang)) {
+    return -1;
+}
+
+// The project and the chromosome that rules and grade take, checked in the
+// order of Start: the list, then the terms (a term beyond a variable's terms
+// would have no name to show). Exit status, or -1 when all is well.
+int chromosomLaden(const QStringList& argumente, TProjekt& p, TRegelsystem& rs, const TCliKontext& k)
+{
+    if (argumente.size() < 2)
+        return k.aufruf(QStringLiteral("Es fehlen die Projektdatei oder das Chromosom."));
+    if (argumente.size() > 2)
+        return k.aufruf(QStringLiteral("Zu viele Argumente."));
+    if (const int status = suchprojektLaden(argumente[0], p, k); status >= 0)
+        return status;
+    const auto gelesen = ChromosomLesen(argumente[1]);
+    if (!gelesen) {
+        k.meldung(SuchTexte::listeFalsch);
+        return 1;
+    }
+    if (!TermanzahlPruefen(p.EingangA, p.EingangB, p.Ausgang)) {
         k.meldung(SuchTexte::termanzahlFalsch);
         return 1;
     }
+    rs = *gelesen;
     return -1;
 }
 
@@ -51,47 +71,21 @@ QString gleitZahl(float wert)
 
 int BefehlRules(const QStringList& argumente, const TCliKontext& k)
 {
-    if (argumente.size() < 2)
-        return k.aufruf(QStringLiteral("Es fehlen die Projektdatei oder das Chromosom."));
-    if (argumente.size() > 2)
-        return k.aufruf(QStringLiteral("Zu viele Argumente."));
     TProjekt p;
-    if (const int status = suchprojektLaden(argumente[0], p, false, k); status >= 0)
+    TRegelsystem rs;
+    if (const int status = chromosomLaden(argumente, p, rs, k); status >= 0)
         return status;
-    const auto rs = ChromosomLesen(argumente[1]);
-    if (!rs) {
-        k.meldung(SuchTexte::listeFalsch);
-        return 1;
-    }
-    // A term beyond a variable's terms would have no name to show.
-    if (!TermanzahlPruefen(p.EingangA, p.EingangB, p.Ausgang)) {
-        k.meldung(SuchTexte::termanzahlFalsch);
-        return 1;
-    }
-    for (const TRegel& r : *rs)
+    for (const TRegel& r : rs)
         k.zeile(RegelText(r, p.EingangA, p.EingangB, p.Ausgang));
     return 0;
 }
 
 int BefehlGrade(const QStringList& argumente, const TCliKontext& k)
 {
-    if (argumente.size() < 2)
-        return k.aufruf(QStringLiteral("Es fehlen die Projektdatei oder das Chromosom."));
-    if (argumente.size() > 2)
-        return k.aufruf(QStringLiteral("Zu viele Argumente."));
     TProjekt p;
-    if (const int status = suchprojektLaden(argumente[0], p, false, k); status >= 0)
+    TRegelsystem rs;
+    if (const int status = chromosomLaden(argumente, p, rs, k); status >= 0)
         return status;
-    // The checks of Start, in their order: the list, then the terms.
-    const auto rs = ChromosomLesen(argumente[1]);
-    if (!rs) {
-        k.meldung(SuchTexte::listeFalsch);
-        return 1;
-    }
-    if (!TermanzahlPruefen(p.EingangA, p.EingangB, p.Ausgang)) {
-        k.meldung(SuchTexte::termanzahlFalsch);
-        return 1;
-    }
     TEvolution evolution;
     evolution.VariablenUebernehmen(p.EingangA, p.EingangB, p.Ausgang);
     evolution.Liste = QStringList{argumente[1]};
@@ -254,16 +248,6 @@ std::optional<int> optionenLesen(const QStringList& argumente, TSuchOptionen& o,
     return std::nullopt;
 }
 
-bool dateiSchreiben(const QString& pfad, const QByteArray& bytes)
-{
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(bytes) != bytes.size() || !datei.commit()) {
-        datei.cancelWriting();
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int BefehlSearch(const QStringList& argumente, const TCliKontext& k)
@@ -272,7 +256,7 @@ int BefehlSearch(const QStringList& argumente, const TCliKontext& k)
     if (const auto status = optionenLesen(argumente, o, k))
         return *status;
     TProjekt p;
-    if (const int status = suchprojektLaden(o.projekt, p, false, k); status >= 0)
+    if (const int status = suchprojektLaden(o.projekt, p, k); status >= 0)
         return status;
 
     TEvolution evolution;
@@ -316,7 +300,7 @@ int BefehlSearch(const QStringList& argumente, const TCliKontext& k)
         TZeilenschreiber s;
         for (const QString& zeile : beobachter.protokoll())
             s.zeile(zeile);
-        if (!dateiSchreiben(*o.protokoll, s.bytes())) {
+        if (DateiErsetzen(*o.protokoll, s.bytes()) != SchreibErgebnis::Ok) {
             k.meldung(QStringLiteral("Das Protokoll konnte nicht gespeichert werden:\r")
                       + QDir::toNativeSeparators(*o.protokoll));
             status = 1;
