@@ -1,27 +1,14 @@
 #include "core/fehler.h"
 #include "core/fuzzy.h"
 
+#include "tests/fuzzy_hilfe.h"
 #include "tests/qstring_ausgabe.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TFuzzy mitTermen(std::initializer_list<std::array<float, 5>> terme, float fa = 0, float fb = 10)
-{
-    TFuzzy f;
-    f.setDefiniert(true);
-    f.setA(fa);
-    f.setB(fb);
-    f.setAnzahl(static_cast<int>(terme.size()));
-    int i = 1;
-    for (const auto& t : terme) {
-        for (int j = 1; j <= 5; ++j)
-            f.setTerm(i, j, t[j - 1]);
-        ++i;
-    }
-    return f;
-}
+using fuzzytest::variable;
 
 struct Fall {
     std::array<float, 5> term;
@@ -34,7 +21,7 @@ class Zugehoerigkeit : public testing::TestWithParam<Fall> {};
 TEST_P(Zugehoerigkeit, CornersAndEdgesOfTheTrapezoid)
 {
     const Fall& fall = GetParam();
-    TFuzzy f = mitTermen({fall.term});
+    TFuzzy f = variable(0, 10, {fall.term});
     f.setX(fall.x);
     EXPECT_FLOAT_EQ(f.Zugehoerigkeit(1), fall.erwartet) << "x = " << fall.x;
 }
@@ -54,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(Terme, Zugehoerigkeit,
 TEST(TFuzzy, IndexAboveTermCountIsFatalAndReadsZero)
 {
     ScopedFatalerFehler fehler;
-    TFuzzy f = mitTermen({{0, 0, 1, 1, 1}, {0, 0, 1, 1, 1}});
+    TFuzzy f = variable(0, 10, {{0, 0, 1, 1, 1}, {0, 0, 1, 1, 1}});
     f.setX(0.5f);
     EXPECT_FLOAT_EQ(f.Zugehoerigkeit(2), 1);
     EXPECT_TRUE(fehler.texte().isEmpty());
@@ -65,7 +52,7 @@ TEST(TFuzzy, IndexAboveTermCountIsFatalAndReadsZero)
 
 TEST(TFuzzy, AreaAndCentroidOfSingleTerms)
 {
-    const TFuzzy f = mitTermen({{1, 1, 1, 1, 1}, {0, 2, 4, 6, 0.5f}, {0, 0, 0, 3, 1}});
+    const TFuzzy f = variable(0, 10, {{1, 1, 1, 1, 1}, {0, 2, 4, 6, 0.5f}, {0, 0, 0, 3, 1}});
     EXPECT_EQ(f.TermFlaeche(1), 0);
     EXPECT_EQ(f.TermSchwerpunkt(1), 1);
     EXPECT_FLOAT_EQ(f.TermFlaeche(2), 2);
@@ -75,10 +62,10 @@ TEST(TFuzzy, AreaAndCentroidOfSingleTerms)
 
 TEST(TFuzzy, CentroidIsTheAreaWeightedMeanOfTheTerms)
 {
-    EXPECT_FLOAT_EQ(mitTermen({{0, 0, 2, 2, 1}, {1, 1, 3, 3, 1}}).Schwerpunktkoordinate(), 1.5f);
+    EXPECT_FLOAT_EQ(variable(0, 10, {{0, 0, 2, 2, 1}, {1, 1, 3, 3, 1}}).Schwerpunktkoordinate(), 1.5f);
     // without terms, and with all heights 0, the lower universe bound
-    EXPECT_EQ(mitTermen({}, -4, 4).Schwerpunktkoordinate(), -4);
-    EXPECT_EQ(mitTermen({{0, 0, 2, 2, 0}, {1, 1, 3, 3, 0}}, -7, 4).Schwerpunktkoordinate(), -7);
+    EXPECT_EQ(variable(-4, 4, {}).Schwerpunktkoordinate(), -4);
+    EXPECT_EQ(variable(-7, 4, {{0, 0, 2, 2, 0}, {1, 1, 3, 3, 0}}).Schwerpunktkoordinate(), -7);
 }
 
 TEST(TFuzzy, ShortLabels)
@@ -96,7 +83,7 @@ TEST(TFuzzy, ShortLabels)
 
 TEST(TFuzzy, ZListeStringHasTwoDecimals)
 {
-    TFuzzy f = mitTermen({{0, 4, 8, 8, 1}, {0, 0, 1, 1, 1}, {0, 1, 1, 2, 1}, {10, 10, 10, 10, 1}});
+    TFuzzy f = variable(0, 10, {{0, 4, 8, 8, 1}, {0, 0, 1, 1, 1}, {0, 1, 1, 2, 1}, {10, 10, 10, 10, 1}});
     f.setX(1.0f);
     EXPECT_EQ(f.ZListeString(), QStringLiteral("Z = ( 0.25 ; 1.00 ; 1.00 ; 0.00 )"));
     f.setAnzahl(1);
@@ -106,7 +93,7 @@ TEST(TFuzzy, ZListeStringHasTwoDecimals)
 
 TEST(TFuzzy, LoeschenAssignAndColours)
 {
-    TFuzzy f = mitTermen({{1, 2, 3, 4, 0.5f}}, -3, 3);
+    TFuzzy f = variable(-3, 3, {{1, 2, 3, 4, 0.5f}});
     f.setName(QStringLiteral("Winkel"));
     f.setTermname(1, QStringLiteral("null"));
     f.setX(2.5f);

@@ -1,6 +1,7 @@
 #include "core/fehler.h"
 #include "core/fuzzy.h"
 #include "core/regeltab.h"
+#include "tests/fuzzy_hilfe.h"
 
 #include <gtest/gtest.h>
 
@@ -8,21 +9,7 @@
 
 namespace {
 
-TFuzzy variable(float fa, float fb, std::initializer_list<std::array<float, 5>> terme)
-{
-    TFuzzy f;
-    f.setDefiniert(true);
-    f.setA(fa);
-    f.setB(fb);
-    f.setAnzahl(static_cast<int>(terme.size()));
-    int i = 1;
-    for (const auto& t : terme) {
-        for (int j = 1; j <= 5; ++j)
-            f.setTerm(i, j, t[j - 1]);
-        ++i;
-    }
-    return f;
-}
+using fuzzytest::variable;
 
 // Two inputs with the terms (0,0,1,2) and (1,2,3,3); the output with
 // (-1,-1,-1,0) and (0,1,1,1).

@@ -2,6 +2,7 @@
 
 #include "core/fuzzy.h"
 #include "core/regeltab.h"
+#include "tests/fuzzy_hilfe.h"
 
 #include <gtest/gtest.h>
 
@@ -11,31 +12,14 @@
 
 namespace {
 
-TFuzzy variable(float fa, float fb, std::initializer_list<std::array<float, 4>> terme)
-{
-    TFuzzy f;
-    f.setName(QStringLiteral("v"));
-    f.setDefiniert(true);
-    f.setA(fa);
-    f.setB(fb);
-    f.setAnzahl(static_cast<int>(terme.size()));
-    int i = 1;
-    for (const auto& t : terme) {
-        f.setTermname(i, QStringLiteral("t%1").arg(i));
-        for (int j = 1; j <= 4; ++j)
-            f.setTerm(i, j, t[j - 1]);
-        f.setTerm(i, 5, 1);
-        ++i;
-    }
-    return f;
-}
+using fuzzytest::trapezVariable;
 
 // A: negative / positive over -30..30; B: one term that is 1 everywhere;
 // output: left (centroid -55/9) and right (centroid 55/9).
 struct Regler {
-    TFuzzy a = variable(-30, 30, {{-30, -30, -10, 0}, {0, 10, 30, 30}});
-    TFuzzy b = variable(-100, 100, {{-100, -100, 100, 100}});
-    TFuzzy y = variable(-10, 10, {{-10, -10, -5, 0}, {0, 5, 10, 10}});
+    TFuzzy a = trapezVariable(-30, 30, {{-30, -30, -10, 0}, {0, 10, 30, 30}});
+    TFuzzy b = trapezVariable(-100, 100, {{-100, -100, 100, 100}});
+    TFuzzy y = trapezVariable(-10, 10, {{-10, -10, -5, 0}, {0, 5, 10, 10}});
     TRegeltab tab;
     Regler()
     {

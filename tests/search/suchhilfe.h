@@ -3,6 +3,7 @@
 #include "core/fuzzy.h"
 #include "search/evolution.h"
 #include "search/regelsystem.h"
+#include "tests/fuzzy_hilfe.h"
 
 #include <QStringList>
 
@@ -16,18 +17,10 @@ using Terme = std::array<std::array<float, 4>, 4>;
 inline TFuzzy variable(const char* name, float fa, float fb, const std::array<const char*, 4>& namen,
                        const Terme& t)
 {
-    TFuzzy f;
-    f.setDefiniert(true);
+    TFuzzy f = fuzzytest::trapezVariable(fa, fb, {t[0], t[1], t[2], t[3]});
     f.setName(QString::fromUtf8(name));
-    f.setA(fa);
-    f.setB(fb);
-    f.setAnzahl(4);
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = 1; i <= 4; ++i)
         f.setTermname(i, QString::fromUtf8(namen[i - 1]));
-        for (int j = 1; j <= 4; ++j)
-            f.setTerm(i, j, t[i - 1][j - 1]);
-        f.setTerm(i, 5, 1);
-    }
     return f;
 }
 

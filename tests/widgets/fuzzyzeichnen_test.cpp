@@ -1,6 +1,7 @@
 #include "hilfen.h"
 
 #include "core/fuzzy.h"
+#include "tests/fuzzy_hilfe.h"
 #include "widgets/fuzzyzeichnen.h"
 
 #include <QFontMetrics>
@@ -12,21 +13,13 @@ namespace {
 constexpr QRgb weiss = 0xffffff;
 constexpr QRgb blau = 0x0000ff;
 
+// Named as the labels in these pictures are.
 TFuzzy variable(float fa, float fb, std::initializer_list<std::array<float, 5>> terme)
 {
-    TFuzzy f;
+    TFuzzy f = fuzzytest::variable(fa, fb, terme);
     f.setName(QStringLiteral("Winkel"));
-    f.setDefiniert(true);
-    f.setA(fa);
-    f.setB(fb);
-    f.setAnzahl(static_cast<int>(terme.size()));
-    int i = 1;
-    for (const auto& t : terme) {
+    for (int i = 1; i <= f.Anzahl(); ++i)
         f.setTermname(i, QStringLiteral("null klein"));
-        for (int j = 1; j <= 5; ++j)
-            f.setTerm(i, j, t[j - 1]);
-        ++i;
-    }
     f.FarbeInit();
     return f;
 }
