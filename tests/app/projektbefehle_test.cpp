@@ -20,6 +20,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "tests/datei_hilfe.h"
 #include "tests/platform/meldung_ausgabe.h"
 
 #include <gtest/gtest.h>
@@ -37,12 +38,7 @@ protected:
 
     QString pfad(const QString& name) const { return ordner.filePath(name); }
 
-    void schreibe(const QString& name, const QByteArray& bytes) const
-    {
-        QFile datei(pfad(name));
-        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-        datei.write(bytes);
-    }
+    void schreibe(const QString& name, const QByteArray& bytes) const { dateitest::schreiben(pfad(name), bytes); }
 
     // Opens the example without questions.
     void beispielLaden()

@@ -1,40 +1,15 @@
-#include "cli/befehle.h"
+#include "tests/cli/cli_lauf.h"
+#include "tests/datei_hilfe.h"
 #include "tests/qstring_ausgabe.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 namespace {
 
-struct Lauf {
-    int status;
-    QString aus;
-    QString fehler;
-};
-
-QString inhalt(std::FILE* f)
-{
-    std::rewind(f);
-    QByteArray b;
-    char puffer[4096];
-    std::size_t n;
-    while ((n = std::fread(puffer, 1, sizeof puffer, f)) > 0)
-        b.append(puffer, static_cast<qsizetype>(n));
-    std::fclose(f);
-    return QString::fromLocal8Bit(b);
-}
-
-Lauf cli(const QStringList& argumente)
-{
-    std::FILE* aus = std::tmpfile();
-    std::FILE* fehler = std::tmpfile();
-    const int status = TarvikCli(argumente, aus, fehler);
-    return {status, inhalt(aus), inhalt(fehler)};
-}
+using clitest::cli;
+using clitest::Lauf;
 
 const QString winkel = QStringLiteral(TARVIK_TESTDATA "/winkel.fuz");
 
@@ -79,17 +54,9 @@ TEST(TarvikCli, ErrorsGiveGermanMessagesAndExitStatus)
 {
     QTemporaryDir dir;
     const QString kaputt = dir.filePath(QStringLiteral("kaputt.fuz"));
-    {
-        QFile f(kaputt);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("Winkel\r\nzwei\r\n");
-    }
+    dateitest::schreiben(kaputt, "Winkel\r\nzwei\r\n");
     const QString leer = dir.filePath(QStringLiteral("leer.fuz"));
-    {
-        QFile f(leer);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray("\r\n\r\n\r\n") + QByteArray("0\r\n").repeated(25));
-    }
+    dateitest::schreiben(leer, QByteArray("\r\n\r\n\r\n") + QByteArray("0\r\n").repeated(25));
     struct Fall {
         QStringList argumente;
         int status;

@@ -1,6 +1,7 @@
-#include "cli/befehle.h"
 #include "search/regelsystem.h"
 #include "search/suchtexte.h"
+#include "tests/cli/cli_lauf.h"
+#include "tests/datei_hilfe.h"
 #include "tests/qstring_ausgabe.h"
 
 #include <QFile>
@@ -8,41 +9,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 namespace {
 
-struct Lauf {
-    int status;
-    QString aus;
-    QString fehler;
-};
+using clitest::cli;
+using clitest::Lauf;
 
-QString inhalt(std::FILE* f)
-{
-    std::rewind(f);
-    QByteArray b;
-    char puffer[4096];
-    std::size_t n;
-    while ((n = std::fread(puffer, 1, sizeof puffer, f)) > 0)
-        b.append(puffer, static_cast<qsizetype>(n));
-    std::fclose(f);
-    return QString::fromLocal8Bit(b);
-}
-
-Lauf cli(const QStringList& argumente)
-{
-    std::FILE* aus = std::tmpfile();
-    std::FILE* fehler = std::tmpfile();
-    const int status = TarvikCli(argumente, aus, fehler);
-    return {status, inhalt(aus), inhalt(fehler)};
-}
-
-QByteArray lesen(const QString& pfad)
-{
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-}
+using dateitest::lesen;
+using dateitest::schreiben;
 
 // Message texts as the tool prints them: "\r" becomes a line break.
 QString gedruckt(const QString& text)
@@ -179,11 +152,7 @@ TEST(TarvikCliSuche, SearchArgumentsAndFilesThatAreRefused)
     QTemporaryDir dir;
     const QString aus = dir.filePath(QStringLiteral("aus.gen"));
     const QString einzeilig = dir.filePath(QStringLiteral("eins.gen"));
-    {
-        QFile f(einzeilig);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(stillstand().toLatin1() + "\r\n");
-    }
+    schreiben(einzeilig, stillstand().toLatin1() + "\r\n");
     const QStringList basis = {QStringLiteral("search"), kran, QStringLiteral("--out"), aus};
     const QStringList g1 = {QStringLiteral("--generations"), QStringLiteral("1")};
     struct Fall {

@@ -1,31 +1,14 @@
-#include "cli/befehle.h"
+#include "tests/cli/cli_lauf.h"
 #include "tests/qstring_ausgabe.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 
 namespace {
 
-struct Lauf {
-    int status;
-    QString aus;
-    QString fehler;
-};
-
-QString inhalt(std::FILE* f)
-{
-    std::rewind(f);
-    QByteArray b;
-    char puffer[4096];
-    std::size_t n;
-    while ((n = std::fread(puffer, 1, sizeof puffer, f)) > 0)
-        b.append(puffer, static_cast<qsizetype>(n));
-    std::fclose(f);
-    return QString::fromLocal8Bit(b);
-}
+using clitest::Lauf;
 
 const QString projekt = QStringLiteral(TARVIK_TESTDATA "/simulation.fuz");
 constexpr double rechts = 275.0 / 45.0; // centroid of the output term "rechts"
@@ -34,10 +17,7 @@ constexpr double grad = 180 / std::numbers::pi;
 Lauf simulate(QStringList argumente)
 {
     argumente.prepend(QStringLiteral("simulate"));
-    std::FILE* aus = std::tmpfile();
-    std::FILE* fehler = std::tmpfile();
-    const int status = TarvikCli(argumente, aus, fehler);
-    return {status, inhalt(aus), inhalt(fehler)};
+    return clitest::cli(argumente);
 }
 
 struct Zeile {

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "tests/datei_hilfe.h"
+#include "tests/fuzzy_hilfe.h"
 #include "tests/qstring_ausgabe.h"
 
 #include <gtest/gtest.h>
@@ -13,18 +15,9 @@
 
 namespace {
 
-QByteArray lesen(const QString& pfad)
-{
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-}
-
-void schreiben(const QString& pfad, const QByteArray& bytes)
-{
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+using dateitest::lesen;
+using dateitest::schreiben;
+using fuzzytest::setzeTerm;
 
 QByteArray zeilen(const QList<QByteArray>& z)
 {
@@ -34,12 +27,6 @@ QByteArray zeilen(const QList<QByteArray>& z)
     return b;
 }
 
-void setzeTerm(TFuzzy& f, int i, const QString& name, std::array<float, 5> werte)
-{
-    f.setTermname(i, name);
-    for (int j = 1; j <= 5; ++j)
-        f.setTerm(i, j, werte[j - 1]);
-}
 
 // The project of the file tests/data/winkel.fuz.
 TProjekt winkelProjekt()
@@ -200,9 +187,7 @@ TEST_P(KaputteDatei, AbandonsTheLoadAndLeavesAnEmptyProjectNamedNeu)
 
 QByteArray beispielMit(const QByteArray& alt, const QByteArray& neu, int nach = 0)
 {
-    QFile f(beispielDatei);
-    f.open(QIODevice::ReadOnly);
-    QByteArray b = f.readAll();
+    QByteArray b = lesen(beispielDatei);
     const qsizetype pos = b.indexOf(alt, nach);
     return b.replace(pos, alt.size(), neu);
 }

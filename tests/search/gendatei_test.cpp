@@ -2,6 +2,7 @@
 
 #include "search/regelsystem.h"
 #include "search/suchtexte.h"
+#include "tests/datei_hilfe.h"
 #include "tests/qstring_ausgabe.h"
 
 #include <QDir>
@@ -12,18 +13,8 @@
 
 namespace {
 
-QByteArray lesen(const QString& pfad)
-{
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-}
-
-void schreiben(const QString& pfad, const QByteArray& bytes)
-{
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+using dateitest::lesen;
+using dateitest::schreiben;
 
 QByteArray chromosomenDatei(int zeilen)
 {
