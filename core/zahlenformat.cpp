@@ -91,6 +91,23 @@ std::optional<std::string> ohneFuehrendeBlanks(const QString& text)
     return rest;
 }
 
+// Reads an exponent ("e", a sign, digits) at i when there is one; false when
+// its digits are missing.
+bool exponentLesen(const std::string& s, std::size_t& i)
+{
+    if (i >= s.size() || (s[i] != 'e' && s[i] != 'E'))
+        return true;
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    std::size_t ziffern = 0;
+    while (i < s.size() && istZiffer(QLatin1Char(s[i]))) {
+        ++i;
+        ++ziffern;
+    }
+    return ziffern > 0;
+}
+
 } // namespace
 
 std::optional<float> LiesReal(const QString& text)
@@ -115,19 +132,7 @@ std::optional<float> LiesReal(const QString& text)
         while (i < s.size() && istZiffer(QLatin1Char(s[i])))
             ++i;
     }
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-            ++i;
-        std::size_t expZiffern = 0;
-        while (i < s.size() && istZiffer(QLatin1Char(s[i]))) {
-            ++i;
-            ++expZiffern;
-        }
-        if (expZiffern == 0)
-            return std::nullopt;
-    }
-    if (i != s.size())
+    if (!exponentLesen(s, i) || i != s.size())
         return std::nullopt;
     // from_chars takes no "+"; the grammar is already checked above.
     float wert = 0;
@@ -206,15 +211,10 @@ float SingEditZahl(const QString& text)
 {
     QString t = text;
     t.replace(QLatin1Char(','), QLatin1Char('.'));
-    qsizetype i = 0;
-    while (i < t.size() && t[i] == QLatin1Char(' '))
-        ++i;
-    std::string s;
-    for (; i < t.size(); ++i) {
-        if (t[i].unicode() > 127)
-            return 0;
-        s += static_cast<char>(t[i].unicode());
-    }
+    const auto rest = ohneFuehrendeBlanks(t);
+    if (!rest)
+        return 0;
+    const std::string& s = *rest;
     std::size_t k = 0;
     bool negativ = false;
     if (k < s.size() && (s[k] == '+' || s[k] == '-'))
@@ -232,19 +232,7 @@ float SingEditZahl(const QString& text)
             ziffern = true;
         }
     }
-    if (k < s.size() && (s[k] == 'e' || s[k] == 'E')) {
-        ++k;
-        if (k < s.size() && (s[k] == '+' || s[k] == '-'))
-            ++k;
-        std::size_t expZiffern = 0;
-        while (k < s.size() && istZiffer(QLatin1Char(s[k]))) {
-            ++k;
-            ++expZiffern;
-        }
-        if (expZiffern == 0)
-            return 0;
-    }
-    if (k != s.size())
+    if (!exponentLesen(s, k) || k != s.size())
         return 0;
     // A mantissa without digits ("", ".", "-.e5") is worth 0 whatever follows.
     if (!ziffern)
