@@ -28,6 +28,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <cstddef>
+#include <type_traits>
+
 namespace {
 
 // Help page of the file and print dialogs.
@@ -63,6 +66,17 @@ QString Endung(const QString& pfad)
     const QString name = QFileInfo(pfad).fileName();
     const int punkt = name.lastIndexOf(QLatin1Char('.'));
     return punkt < 0 ? QString() : name.mid(punkt).toUpper();
+}
+
+// Wires a menu entry or a button to its command; one without a command stays
+// disabled until its window joins the program.
+template <class Befehl>
+void anschliessen(QAction* a, TMainForm* form, Befehl befehl)
+{
+    if constexpr (std::is_same_v<Befehl, std::nullptr_t>)
+        a->setEnabled(false);
+    else
+        QObject::connect(a, &QAction::triggered, form, befehl);
 }
 
 } // namespace
@@ -105,10 +119,7 @@ void TMainForm::menueAnlegen()
     auto eintrag = [this](QMenu* m, const QString& text, const QString& hinweis, auto befehl) {
         QAction* a = m->addAction(text);
         a->setStatusTip(hinweis);
-        if constexpr (std::is_same_v<decltype(befehl), std::nullptr_t>)
-            a->setEnabled(false);  // its window joins the program later
-        else
-            connect(a, &QAction::triggered, this, befehl);
+        anschliessen(a, this, befehl);
         return a;
     };
     auto untermenue = [](QMenu* m, const QString& text, const QString& hinweis) {
@@ -214,10 +225,7 @@ void TMainForm::knopfleisteAnlegen()
             k->setFixedSize(25, 25);
             k->setAutoRaise(true);
         }
-        if constexpr (std::is_same_v<decltype(befehl), std::nullptr_t>)
-            a->setEnabled(false);  // its window joins the program later
-        else
-            connect(a, &QAction::triggered, this, befehl);
+        anschliessen(a, this, befehl);
         return a;
     };
 
