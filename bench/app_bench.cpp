@@ -12,8 +12,7 @@
 
 namespace {
 
-// The first window of a run also pays for loading fonts and the style.
-void BM_Hauptfenster_Erstes(benchmark::State& state)
+void BM_Hauptfenster(benchmark::State& state)
 {
     for (auto _ : state) {
         TMainForm f;
@@ -22,7 +21,8 @@ void BM_Hauptfenster_Erstes(benchmark::State& state)
         benchmark::DoNotOptimize(f.isVisible());
     }
 }
-BENCHMARK(BM_Hauptfenster_Erstes)->Iterations(1)->Unit(benchmark::kMillisecond);
+// The first window of a run also pays for loading fonts and the style.
+BENCHMARK(BM_Hauptfenster)->Name("BM_Hauptfenster_Erstes")->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void BM_Grundlinie_LeeresHauptfenster(benchmark::State& state)
 {
@@ -40,15 +40,6 @@ void BM_Grundlinie_LeeresHauptfenster(benchmark::State& state)
 }
 BENCHMARK(BM_Grundlinie_LeeresHauptfenster)->Unit(benchmark::kMillisecond);
 
-void BM_Hauptfenster(benchmark::State& state)
-{
-    for (auto _ : state) {
-        TMainForm f;
-        f.show();
-        QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(f.isVisible());
-    }
-}
 BENCHMARK(BM_Hauptfenster)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -109,7 +109,9 @@ std::vector<std::pair<float, float>> eingaben()
 
 const std::vector<std::pair<float, float>> proben = eingaben();
 
-void BM_Tabellenform(benchmark::State& state)
+// One inference a turn over the sample inputs, with the rules in the given form.
+template <class Regeln>
+void inferenzMessen(benchmark::State& state, Regeln Regler::*regeln)
 {
     Regler r;
     std::size_t k = 0;
@@ -117,25 +119,21 @@ void BM_Tabellenform(benchmark::State& state)
         const auto& [xa, xb] = proben[k++ & 1023];
         r.a.setX(xa);
         r.b.setX(xb);
-        RegleAusgang(r.a, r.b, r.tab, r.y);
+        RegleAusgang(r.a, r.b, r.*regeln, r.y);
         benchmark::DoNotOptimize(r.y.Schwerpunktkoordinate());
     }
     state.SetItemsProcessed(state.iterations());
+}
+
+void BM_Tabellenform(benchmark::State& state)
+{
+    inferenzMessen(state, &Regler::tab);
 }
 BENCHMARK(BM_Tabellenform);
 
 void BM_Regellistenform(benchmark::State& state)
 {
-    Regler r;
-    std::size_t k = 0;
-    for (auto _ : state) {
-        const auto& [xa, xb] = proben[k++ & 1023];
-        r.a.setX(xa);
-        r.b.setX(xb);
-        RegleAusgang(r.a, r.b, r.liste, r.y);
-        benchmark::DoNotOptimize(r.y.Schwerpunktkoordinate());
-    }
-    state.SetItemsProcessed(state.iterations());
+    inferenzMessen(state, &Regler::liste);
 }
 BENCHMARK(BM_Regellistenform);
 
