@@ -208,6 +208,10 @@ bool TEvolution::StartButtonClick(int generationenGrenze)
         Protokolliere(QStringLiteral(" "));
         if (beobachter_)
             beobachter_->zeigeGeneration(generation_);
+        // A log that could not take the header has stopped the search; the
+        // grading would clear that stop and warn a second time.
+        if (simulationbeenden)
+            break;
         Dekodieren();
         GenerationBewerten();
         if (!simulationbeenden && Selektion()) {

@@ -348,6 +348,31 @@ TEST(Evolution, StopDuringARunKeepsListAndLogsNothingFurther)
     EXPECT_FALSE(e.laeuft());
 }
 
+TEST(Evolution, StopAtTheHandOverAfterAGenerationKeepsTheNewList)
+{
+    TEvolution e;
+    TAufzeichnung a;
+    a.evolution = &e;
+    e.setBeobachter(&a);
+    kranVariablen(e);
+    const QString eins = stillstand(0);
+    const QString zwei = stillstand(1);
+    e.Liste = {eins, zwei};
+    e.ChromosomenAnzahl = 2;
+    // Selection takes line 2 twice; no crossover, no mutation.
+    TZufallsfolge z({0.0005, 0.0001, 0.9, 0.9, 0.9}, {1, 1, 0, 0});
+    e.setZufall(&z);
+    // Both chromosomes take 9 x 601 + 20 steps; the next hand-over ends the generation.
+    a.schritteBisStop = 2 * (9 * 601 + 20);
+    EXPECT_TRUE(e.StartButtonClick());
+    EXPECT_EQ(e.Liste, (QStringList{zwei, zwei}));
+    EXPECT_EQ(a.protokoll.size(), 2 + 7);
+    EXPECT_EQ(a.protokoll.last(), QStringLiteral(" "));
+    EXPECT_EQ(a.generation, std::vector<int>{1});
+    EXPECT_TRUE(z.leer());
+    EXPECT_FALSE(e.laeuft());
+}
+
 TEST(Evolution, StopWhileWorkersGradeKeepsListAndLogsNothingFurther)
 {
     TEvolution e;
@@ -371,19 +396,30 @@ TEST(Evolution, StopWhileWorkersGradeKeepsListAndLogsNothingFurther)
 
 TEST(Evolution, FullLogStopsTheSearch)
 {
-    TEvolution e;
-    TAufzeichnung a;
-    a.protokollPlatz = 3;
-    e.setBeobachter(&a);
-    kranVariablen(e);
-    e.Liste = {stillstand(0), stillstand(1)};
-    e.ChromosomenAnzahl = 2;
-    EXPECT_TRUE(e.StartButtonClick());
-    ASSERT_EQ(a.meldungen.size(), 1u);
-    EXPECT_EQ(a.meldungen[0], (TMeldung{MeldungsArt::Warnung, SuchTexte::protokollVoll}));
-    EXPECT_EQ(a.protokoll.size(), 3);
-    EXPECT_EQ(e.Liste, (QStringList{stillstand(0), stillstand(1)}));
-    EXPECT_EQ(a.zielmarken, 10); // chromosome 2 is not run
+    struct Fall {
+        int platz;      // lines the log takes
+        int zielmarken; // runs made
+    };
+    // A refused chromosome line ends the grading after that chromosome's runs;
+    // a refused header line ends the search before any run, with one warning.
+    const Fall faelle[] = {{3, 10}, {2, 0}, {0, 0}};
+    for (const Fall& f : faelle) {
+        TEvolution e;
+        TAufzeichnung a;
+        a.protokollPlatz = f.platz;
+        e.setBeobachter(&a);
+        kranVariablen(e);
+        e.Liste = {stillstand(0), stillstand(1)};
+        e.ChromosomenAnzahl = 2;
+        EXPECT_TRUE(e.StartButtonClick()) << f.platz;
+        ASSERT_EQ(a.meldungen.size(), 1u) << f.platz;
+        EXPECT_EQ(a.meldungen[0], (TMeldung{MeldungsArt::Warnung, SuchTexte::protokollVoll}));
+        EXPECT_EQ(a.protokoll.size(), f.platz);
+        EXPECT_EQ(e.Liste, (QStringList{stillstand(0), stillstand(1)})) << f.platz;
+        EXPECT_EQ(a.zielmarken, f.zielmarken) << f.platz;
+        EXPECT_TRUE(e.simulationbeenden);
+        EXPECT_FALSE(e.laeuft());
+    }
 }
 
 TEST(Evolution, UndefinedVariableStopsAtTheFirstRun)
