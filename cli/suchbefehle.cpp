@@ -8,6 +8,7 @@
 #include "search/suchtexte.h"
 
 #include <QDir>
+#include <QSaveFile>
 
 #include <algorithm>
 #include <cstdio>
@@ -248,6 +249,22 @@ std::optional<int> optionenLesen(const QStringList& argumente, TSuchOptionen& o,
     return std::nullopt;
 }
 
+// A long search must not end in a file it cannot write: the files are tried
+// before the search begins, and nothing is left behind.
+bool beschreibbar(const QString& pfad)
+{
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly))
+        return false;
+    datei.cancelWriting();
+    return true;
+}
+
+QString protokollNichtGespeichert(const QString& pfad)
+{
+    return QStringLiteral("Das Protokoll konnte nicht gespeichert werden:\r") + QDir::toNativeSeparators(pfad);
+}
+
 } // namespace
 
 int BefehlSearch(const QStringList& argumente, const TCliKontext& k)
@@ -258,6 +275,14 @@ int BefehlSearch(const QStringList& argumente, const TCliKontext& k)
     TProjekt p;
     if (const int status = suchprojektLaden(o.projekt, p, k); status >= 0)
         return status;
+    if (!beschreibbar(o.aus)) {
+        k.meldung(SuchTexte::genNichtGespeichert + QDir::toNativeSeparators(o.aus));
+        return 1;
+    }
+    if (o.protokoll && !beschreibbar(*o.protokoll)) {
+        k.meldung(protokollNichtGespeichert(*o.protokoll));
+        return 1;
+    }
 
     TEvolution evolution;
     TStandardZufall zufall(o.startwert.value_or(0));
@@ -301,8 +326,7 @@ int BefehlSearch(const QStringList& argumente, const TCliKontext& k)
         for (const QString& zeile : beobachter.protokoll())
             s.zeile(zeile);
         if (DateiErsetzen(*o.protokoll, s.bytes()) != SchreibErgebnis::Ok) {
-            k.meldung(QStringLiteral("Das Protokoll konnte nicht gespeichert werden:\r")
-                      + QDir::toNativeSeparators(*o.protokoll));
+            k.meldung(protokollNichtGespeichert(*o.protokoll));
             status = 1;
         }
     }

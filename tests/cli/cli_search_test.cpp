@@ -4,6 +4,7 @@
 #include "tests/datei_hilfe.h"
 #include "tests/qstring_ausgabe.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -155,6 +156,7 @@ TEST(TarvikCliSuche, SearchArgumentsAndFilesThatAreRefused)
     schreiben(einzeilig, stillstand().toLatin1() + "\r\n");
     const QStringList basis = {QStringLiteral("search"), kran, QStringLiteral("--out"), aus};
     const QStringList g1 = {QStringLiteral("--generations"), QStringLiteral("1")};
+    const QString ohneOrdner = dir.filePath(QStringLiteral("fehlt/aus.gen"));
     struct Fall {
         QStringList argumente;
         int status;
@@ -185,6 +187,13 @@ TEST(TarvikCliSuche, SearchArgumentsAndFilesThatAreRefused)
          gedruckt(SuchTexte::minimal2) + gedruckt(SuchTexte::listeFalsch)},
         {{QStringLiteral("search"), kran3, QStringLiteral("--out"), aus, g1[0], g1[1]}, 1,
          gedruckt(SuchTexte::termanzahlFalsch)},
+        // Files that cannot be written are found before the search, not after it.
+        {{QStringLiteral("search"), kran, QStringLiteral("--out"), ohneOrdner, g1[0], g1[1]}, 1,
+         gedruckt(SuchTexte::genNichtGespeichert + QDir::toNativeSeparators(ohneOrdner))},
+        {{QStringLiteral("search"), kran, QStringLiteral("--out"), dir.path(), g1[0], g1[1]}, 1,
+         gedruckt(SuchTexte::genNichtGespeichert + QDir::toNativeSeparators(dir.path()))},
+        {basis + g1 + QStringList{QStringLiteral("--log"), dir.filePath(QStringLiteral("fehlt/log.txt"))}, 1,
+         QStringLiteral("Das Protokoll konnte nicht gespeichert werden:\n")},
     };
     for (const Fall& f : faelle) {
         const Lauf l = cli(f.argumente);
@@ -193,7 +202,9 @@ TEST(TarvikCliSuche, SearchArgumentsAndFilesThatAreRefused)
         EXPECT_TRUE(l.fehler.startsWith(f.fehler) || l.fehler.contains(QLatin1Char('\n') + f.fehler))
             << fall << "\n" << l.fehler.toStdString();
         EXPECT_FALSE(QFile::exists(aus)) << fall;
+        EXPECT_FALSE(l.fehler.contains(QStringLiteral("Generation: "))) << fall;
     }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("eins.gen")});
 }
 
 } // namespace
