@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -74,6 +75,8 @@ void TKoordinatensystem::setYBereich(float y1, float y2)
 
 void TKoordinatensystem::setX(float wert)
 {
+    if (groesseGeaendert())
+        Neu();
     Fx = wert;
     if (const auto s = spalte(wert))
         Fxint = *s;
@@ -81,6 +84,8 @@ void TKoordinatensystem::setX(float wert)
 
 void TKoordinatensystem::setY(float wert)
 {
+    if (groesseGeaendert())
+        Neu();
     Fy = wert;
     if (const auto z = zeile(wert))
         Fyint = *z;
@@ -88,6 +93,8 @@ void TKoordinatensystem::setY(float wert)
 
 void TKoordinatensystem::setXint(int px)
 {
+    if (groesseGeaendert())
+        Neu();
     if (dx_int == 0) {
         setX(Fx1);
         return;
@@ -98,6 +105,8 @@ void TKoordinatensystem::setXint(int px)
 
 void TKoordinatensystem::setYint(int py)
 {
+    if (groesseGeaendert())
+        Neu();
     if (dy_int == 0) {
         setY(Fy1);
         return;
@@ -249,33 +258,40 @@ void TKoordinatensystem::Ks()
         Neu();
     if (BereichLeer())
         return;
-    const int r = std::max(1, FRasteranzahl);
+    // More intervals than pixels put a line on every pixel of the axis; one
+    // line per pixel gives the same picture, so that a huge grid count from a
+    // field costs no more than that.
+    const auto intervalle = [r = std::max(1, FRasteranzahl)](int pixel) {
+        return std::min(r, std::max(1, std::abs(pixel)));
+    };
     canvas.Stift.Farbe = FKSFarbe;
     canvas.Stift.Stil = Qt::DotLine;
     canvas.Stift.Modus = TStiftart::Kopieren;
     canvas.Schriftfarbe = FKSFarbe;
-    const auto beschriftet = [&](int i) {
+    const auto beschriftet = [&](int i, int r) {
         return FSkala != TSkala::keine && (FSkala == TSkala::ganz || i == 0 || i == r);
     };
     const int unten = *zeileNorm(0);
     const int oben = *zeileNorm(1);
-    for (int i = 0; i <= r; ++i) {
-        const int px = *spalteNorm(static_cast<float>(static_cast<double>(i) / r));
+    const int rx = intervalle(dx_int);
+    for (int i = 0; i <= rx; ++i) {
+        const int px = *spalteNorm(static_cast<float>(static_cast<double>(i) / rx));
         canvas.MoveTo(px, unten);
         canvas.LineTo(px, oben);
-        if (beschriftet(i)) {
-            const QString text = FestKomma(static_cast<float>(static_cast<double>(i) * dx / r + Fx1), 2, 7);
+        if (beschriftet(i, rx)) {
+            const QString text = FestKomma(static_cast<float>(static_cast<double>(i) * dx / rx + Fx1), 2, 7);
             canvas.TextOut(px - canvas.TextWidth(text) / 2, unten + randy_int / 3, text);
         }
     }
     const int links = *spalteNorm(0);
     const int rechts = *spalteNorm(1);
-    for (int i = 0; i <= r; ++i) {
-        const int py = *zeileNorm(static_cast<float>(static_cast<double>(i) / r));
+    const int ry = intervalle(dy_int);
+    for (int i = 0; i <= ry; ++i) {
+        const int py = *zeileNorm(static_cast<float>(static_cast<double>(i) / ry));
         canvas.MoveTo(links, py);
         canvas.LineTo(rechts, py);
-        if (beschriftet(i)) {
-            const QString text = FestKomma(static_cast<float>(static_cast<double>(i) * dy / r + Fy1), 2, 7);
+        if (beschriftet(i, ry)) {
+            const QString text = FestKomma(static_cast<float>(static_cast<double>(i) * dy / ry + Fy1), 2, 7);
             canvas.TextOut(2, py - canvas.TextHeight(text) / 2, text);
         }
     }

@@ -309,6 +309,42 @@ TEST(Koordinatensystem, ResizedPlotGetsAFittingPictureAndGeometry)
     EXPECT_EQ(rgb(k.Bild(), 164, 167), 0u);
 }
 
+TEST(Koordinatensystem, ConversionsFollowASizeChangeBeforeAnyDrawing)
+{
+    TKoordinatensystem k; // -10..10 on both axes
+    k.resize(309, 197);
+    k.setX(10);
+    EXPECT_EQ(k.xint(), 279);
+    k.setY(-10);
+    EXPECT_EQ(k.yint(), 167);
+    k.resize(421, 133);
+    k.setXint(391);
+    EXPECT_EQ(k.x(), 10);
+    k.setYint(103);
+    EXPECT_EQ(k.y(), -10);
+}
+
+TEST(Koordinatensystem, GridCountBeyondThePixelsPutsALineOnEveryPixel)
+{
+    auto k = editorPlot();
+    k->setKSFarbe(QColor(128, 128, 128));
+    k->setRasteranzahl(std::numeric_limits<int>::max()); // a number typed into a field
+    EXPECT_EQ(k->Rasteranzahl(), std::numeric_limits<int>::max());
+    const QImage& bild = k->Bild();
+    for (int x = 50; x <= 279; ++x)
+        ASSERT_EQ(rgb(bild, x, 99), 0x808080u) << x;
+    for (int y = 30; y <= 167; ++y)
+        ASSERT_EQ(rgb(bild, 100, y), 0x808080u) << y;
+    // Labels only at the ends of each axis.
+    const int h = QFontMetrics(k->font()).height();
+    EXPECT_TRUE(etwasAnders(bild, QRect(30, 177, 40, h), weiss));
+    EXPECT_TRUE(etwasAnders(bild, QRect(259, 177, 40, h), weiss));
+    EXPECT_FALSE(etwasAnders(bild, QRect(90, 177, 130, h), weiss));
+    EXPECT_TRUE(etwasAnders(bild, QRect(0, 167 - h / 2, 48, h), weiss));
+    EXPECT_TRUE(etwasAnders(bild, QRect(0, 30 - h / 2, 48, h), weiss));
+    EXPECT_FALSE(etwasAnders(bild, QRect(0, 60, 48, 80), weiss));
+}
+
 TEST(Koordinatensystem, CopyToClipboardPutsThePictureThere)
 {
     auto k = editorPlot();
