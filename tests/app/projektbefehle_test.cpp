@@ -155,6 +155,11 @@ TEST_F(Projektbefehle, OpenOfAFileThatCannotBeReadKeepsProjectAndCaption)
     EXPECT_EQ(f.Projekt().Dateiname, fehlt);
     EXPECT_EQ(f.Projekt().EingangA.Name(), QStringLiteral("Winkel"));
     EXPECT_TRUE(f.Projekt().Geaendert);
+    // Save now writes the project to the name that could not be read.
+    f.Menue().Speichern->trigger();
+    EXPECT_EQ(m.meldungen().size(), 2);
+    EXPECT_EQ(dateitest::lesen(fehlt), ProjektBytes(f.Projekt()));
+    EXPECT_FALSE(f.Projekt().Geaendert);
 }
 
 TEST_F(Projektbefehle, SaveWithoutANameWritesNothingAndClearsGeaendert)
@@ -165,6 +170,11 @@ TEST_F(Projektbefehle, SaveWithoutANameWritesNothingAndClearsGeaendert)
     EXPECT_EQ(m.meldungen(), (QList<TMeldung>{TMeldung{MeldungsArt::Fehler, ProjektTexte::keinName}}));
     EXPECT_FALSE(f.Projekt().Geaendert);
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("Neu")));
+    // So closing the program afterwards no longer asks.
+    f.show();
+    ScopedMeldungen schliessen;
+    EXPECT_TRUE(f.close());
+    EXPECT_TRUE(schliessen.meldungen().isEmpty());
 }
 
 TEST_F(Projektbefehle, SaveAsAcceptsOnlyTheFuzExtension)
