@@ -53,7 +53,7 @@ bool TestlaufEnde(const TPendel& p)
 
 TTestlaufErgebnis Kranlauf(const TRegelsystem& rs, float start, TFuzzy& eingangA, TFuzzy& eingangB,
                            TFuzzy& ausgang, TPendel& pendel, const std::atomic<bool>& stop,
-                           TSuchBeobachter* beobachter, bool echtzeit)
+                           TSuchBeobachter* beobachter, const bool* echtzeit)
 {
     // The crane type first, so that Init takes the crane's sign of gravity.
     pendel.setPendelTyp(false);
@@ -77,7 +77,7 @@ TTestlaufErgebnis Kranlauf(const TRegelsystem& rs, float start, TFuzzy& eingangA
         ++ergebnis.Schritte;
         if (beobachter) {
             beobachter->zeigePendel(pendel);
-            if (echtzeit)
+            if (echtzeit && *echtzeit)
                 beobachter->pause(50);
             beobachter->ereignisse();
         }
@@ -249,7 +249,7 @@ void TEvolution::Testlauf(int i)
     }
     GutGenug = false;
     const TTestlaufErgebnis ergebnis = Kranlauf(regelsystemliste_[i - 1], StartPosition, FEingangA, FEingangB,
-                                                FAusgang, Pendel, simulationbeenden, beobachter_, echtzeit_);
+                                                FAusgang, Pendel, simulationbeenden, beobachter_, &echtzeit_);
     GutGenug = ergebnis.GutGenug;
     Bewertungszahl = ergebnis.Bewertungszahl;
     schritte_ = ergebnis.Schritte;

@@ -73,10 +73,11 @@ struct TTestlaufErgebnis {
 // One test run of the crane under the rule system rs from cart position start:
 // set-up, steps with the rule-list inference until an end test holds or the
 // stop flag is set, and the grade. Without an observer nothing is drawn and
-// nothing waits.
+// nothing waits. The pace ("in Echtzeit" when *echtzeit is true) is read at
+// every step, as the user may switch it during a run.
 TTestlaufErgebnis Kranlauf(const TRegelsystem& rs, float start, TFuzzy& eingangA, TFuzzy& eingangB,
                            TFuzzy& ausgang, TPendel& pendel, const std::atomic<bool>& stop,
-                           TSuchBeobachter* beobachter = nullptr, bool echtzeit = false);
+                           TSuchBeobachter* beobachter = nullptr, const bool* echtzeit = nullptr);
 
 // The genetic rule search with the search window's state. Chromosome numbers
 // count from 1.

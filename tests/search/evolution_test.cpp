@@ -119,6 +119,33 @@ TEST(Testlauf, RealTimePaceDrawsAndWaitsEveryStep)
     EXPECT_EQ(a.pausen, 20);
 }
 
+// The user may switch the pace while a run goes on: the next step follows it.
+TEST(Testlauf, PaceSwitchedDuringARunCountsFromTheNextStep)
+{
+    struct Umschalter : TAufzeichnung {
+        void pause(int ms) override
+        {
+            TAufzeichnung::pause(ms);
+            if (pausen == 5)
+                evolution->setEchtzeit(false);
+        }
+    };
+    TEvolution e;
+    Umschalter a;
+    a.evolution = &e;
+    e.setBeobachter(&a);
+    kranVariablen(e);
+    e.Liste = {stillstand()};
+    e.ChromosomenAnzahl = 1;
+    e.Dekodieren();
+    e.simulationbeenden = false;
+    e.StartPosition = 2;
+    e.setEchtzeit(true);
+    e.Testlauf(1);
+    EXPECT_EQ(e.Schritte(), 20);
+    EXPECT_EQ(a.pausen, 5);
+}
+
 // n = 2 chromosomes that leave the cart where it starts: ChrNote 841.45 each.
 TEST(Evolution, LogLinesOfOneGeneration)
 {
