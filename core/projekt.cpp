@@ -133,8 +133,8 @@ TDateiErgebnis FileSave(TProjekt& p)
 {
     TDateiErgebnis ergebnis;
     if (p.Dateiname.isEmpty() || p.Dateiname == QLatin1String("Neu")) {
+        // The changes are still unsaved: a later close must still offer to save them.
         ergebnis.meldung = TMeldung{MeldungsArt::Fehler, ProjektTexte::keinName};
-        p.Geaendert = false;
         return ergebnis;
     }
     // An empty name would read back as an undefined variable and shift the rest.

@@ -162,19 +162,19 @@ TEST_F(Projektbefehle, OpenOfAFileThatCannotBeReadKeepsProjectAndCaption)
     EXPECT_FALSE(f.Projekt().Geaendert);
 }
 
-TEST_F(Projektbefehle, SaveWithoutANameWritesNothingAndClearsGeaendert)
+TEST_F(Projektbefehle, SaveWithoutANameWritesNothingAndKeepsTheChanges)
 {
     f.Projekt().Geaendert = true;
     ScopedMeldungen m;
     f.Menue().Speichern->trigger();
     EXPECT_EQ(m.meldungen(), (QList<TMeldung>{TMeldung{MeldungsArt::Fehler, ProjektTexte::keinName}}));
-    EXPECT_FALSE(f.Projekt().Geaendert);
+    EXPECT_TRUE(f.Projekt().Geaendert);
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("Neu")));
-    // So closing the program afterwards no longer asks.
+    // So closing the program afterwards still offers to save; No closes.
     f.show();
-    ScopedMeldungen schliessen;
+    ScopedMeldungen schliessen({Antwort::Nein});
     EXPECT_TRUE(f.close());
-    EXPECT_TRUE(schliessen.meldungen().isEmpty());
+    EXPECT_EQ(schliessen.meldungen().size(), 1);
 }
 
 TEST_F(Projektbefehle, SaveAsAcceptsOnlyTheFuzExtension)

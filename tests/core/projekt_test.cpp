@@ -233,7 +233,7 @@ TEST_F(Projektdatei, FileThatCannotBeOpenedChangesNothing)
     EXPECT_EQ(lesen(p.Dateiname), lesen(beispielDatei));
 }
 
-TEST_F(Projektdatei, SaveWithoutANameWritesNothing)
+TEST_F(Projektdatei, SaveWithoutANameWritesNothingAndKeepsTheChanges)
 {
     for (const QString& name : {QStringLiteral("Neu"), QString()}) {
         TProjekt p = winkelProjekt();
@@ -242,7 +242,7 @@ TEST_F(Projektdatei, SaveWithoutANameWritesNothing)
         const TDateiErgebnis e = FileSave(p);
         EXPECT_EQ(e.meldung, (TMeldung{MeldungsArt::Fehler, QStringLiteral("Die Datei hat noch keinen Namen.")}));
         EXPECT_FALSE(e.dateifehler);
-        EXPECT_FALSE(p.Geaendert);
+        EXPECT_TRUE(p.Geaendert);
     }
     EXPECT_FALSE(QFile::exists(QStringLiteral("Neu")));
 }
