@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QProxyStyle>
 
 // The program's look: Qt's Fusion style on every desktop, with tooltips that
@@ -13,5 +14,7 @@ public:
                   QStyleHintReturn* returnData = nullptr) const override;
 };
 
-// Makes TTarvikStil the application's style unless it already is.
+// Makes TTarvikStil the application's style unless it already is, and the
+// dialog font the application's font.
 void TarvikStilSetzen();
+QFont Dialogschrift();

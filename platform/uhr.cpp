@@ -17,6 +17,12 @@ UhrHandler& handler()
     return h;
 }
 
+bool& echt()
+{
+    static bool e = true;
+    return e;
+}
+
 } // namespace
 
 std::uint32_t TickCount()
@@ -24,10 +30,17 @@ std::uint32_t TickCount()
     return handler()();
 }
 
+bool EchteUhr()
+{
+    return echt();
+}
+
 UhrHandler setzeUhrHandler(UhrHandler neu)
 {
     if (!neu)
         neu = standardUhr;
+    auto* ziel = neu.target<std::uint32_t (*)()>();
+    echt() = ziel && *ziel == &standardUhr;
     return std::exchange(handler(), std::move(neu));
 }
 

@@ -10,6 +10,9 @@ std::uint32_t TickCount();
 using UhrHandler = std::function<std::uint32_t()>;
 UhrHandler setzeUhrHandler(UhrHandler handler);
 
+// true while the steady clock of the machine is installed (no fake clock).
+bool EchteUhr();
+
 // A fake clock for as long as it lives: it shows `start`, moves on by weiter(),
 // and by `schritt` ms after each reading, so a loop that waits for the clock
 // ends without real time passing.

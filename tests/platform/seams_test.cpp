@@ -1,11 +1,14 @@
 #include "platform/druckdialog.h"
 #include "platform/hilfe.h"
 #include "platform/modal.h"
+#include "platform/pause.h"
 #include "platform/programmstart.h"
 #include "platform/uhr.h"
 #include "platform/zufall.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QTimer>
 #include <QDialog>
 #include <QFile>
 #include <QFileInfo>
@@ -69,6 +72,23 @@ TEST(TickCount, FakeClockMovesOnByItsStepAndByHand)
     ScopedUhr uhr(0xFFFFFFF0u, 0x20u);
     const std::uint32_t vorher = TickCount();
     EXPECT_EQ(TickCount() - vorher, 0x20u);
+}
+
+TEST(Pause, WaitsOnTheTickCounterAndHandsEventsOverWithoutSleepingUnderAFakeClock)
+{
+    bool behandelt = false;
+    QTimer::singleShot(0, [&] { behandelt = true; });
+    {
+        ScopedUhr uhr(1000, 10);
+        EXPECT_FALSE(EchteUhr());
+        const QDeadlineTimer frist(2000);
+        Pause(50);
+        EXPECT_FALSE(frist.hasExpired());
+        EXPECT_GE(uhr.jetzt(), 1050u);
+        EXPECT_LE(uhr.ablesungen(), 8);
+    }
+    EXPECT_TRUE(behandelt);
+    EXPECT_TRUE(EchteUhr());
 }
 
 TEST(TickCount, RealClockNeverGoesBack)
