@@ -63,9 +63,7 @@ int chromosomLaden(const QStringList& argumente, TProjekt& p, TRegelsystem& rs, 
 
 QString gleitZahl(float wert)
 {
-    char puffer[64];
-    std::snprintf(puffer, sizeof puffer, "%g", static_cast<double>(wert));
-    return QString::fromLatin1(puffer);
+    return GleitZahl(wert, 6);
 }
 
 } // namespace
