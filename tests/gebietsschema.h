@@ -5,21 +5,21 @@
 #include <clocale>
 #include <string>
 
-// Switches the C library to the German locale of a user's desktop (decimal
-// comma) for one test, as QApplication does from the environment.
+// Switches the C library's locale for one test, as QApplication does from the
+// environment: a German desktop has a decimal comma there.
 namespace gebietsschema {
 
-class ScopedDeutsch {
+class ScopedGebietsschema {
 public:
-    ScopedDeutsch()
+    explicit ScopedGebietsschema(const char* name)
     {
         const char* alt = std::setlocale(LC_ALL, nullptr);
         alt_ = alt ? alt : "C";
-        aktiv_ = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+        aktiv_ = std::setlocale(LC_ALL, name) != nullptr;
     }
-    ~ScopedDeutsch() { std::setlocale(LC_ALL, alt_.c_str()); }
-    ScopedDeutsch(const ScopedDeutsch&) = delete;
-    ScopedDeutsch& operator=(const ScopedDeutsch&) = delete;
+    ~ScopedGebietsschema() { std::setlocale(LC_ALL, alt_.c_str()); }
+    ScopedGebietsschema(const ScopedGebietsschema&) = delete;
+    ScopedGebietsschema& operator=(const ScopedGebietsschema&) = delete;
 
     bool aktiv() const { return aktiv_; }
 
@@ -30,9 +30,10 @@ private:
 
 } // namespace gebietsschema
 
-// Skips the test when the machine lacks the German locale (scripts/test
-// generates it).
+// The German locale for the rest of the test; skips the test when the machine
+// lacks it (scripts/test generates it, and the test runs under LC_ALL=de_DE.UTF-8
+// fail without it).
 #define TARVIK_DEUTSCH(name)                                                                       \
-    gebietsschema::ScopedDeutsch name;                                                             \
+    gebietsschema::ScopedGebietsschema name("de_DE.UTF-8");                                        \
     if (!name.aktiv())                                                                             \
     GTEST_SKIP() << "Gebietsschema de_DE.UTF-8 fehlt"
