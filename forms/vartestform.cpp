@@ -41,6 +41,8 @@ TVarTestForm::TVarTestForm(QWidget* parent)
     scrollBar1->setRange(0, Schritte);
     scrollBar1->setSingleStep(1);
     scrollBar1->setPageStep(1);
+    // The right arrow key moves to higher values, as on a slider.
+    scrollBar1->setInvertedControls(false);
     HinweisSetzen(scrollBar1, QStringLiteral("Eingangswert einstellen"));
 
     singEdit1 = new TSingEdit(this);
