@@ -1,6 +1,10 @@
 #include "app/mainform.h"
 
 #include "app/bilder.h"
+#include "app/externeprogramme.h"
+#include "app/infoform.h"
+#include "app/initform.h"
+#include "app/konfiguration.h"
 #include "app/stil.h"
 #include "app/titelform.h"
 #include "platform/dateidialog.h"
@@ -96,6 +100,7 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     // The tool bar is switched by its menu entry only, so that the check mark
     // always tells the truth.
     setContextMenuPolicy(Qt::NoContextMenu);
+    HilfeKontextSetzen(this, HilfeInhalt);
 
     menueAnlegen();
     knopfleisteAnlegen();
@@ -180,7 +185,8 @@ void TMainForm::menueAnlegen()
 
     QMenu* experiment = menuBar()->addMenu(QStringLiteral("&Experiment"));
     menue.RealExperiment = eintrag(experiment, QStringLiteral("RealExperiment"),
-                                   QStringLiteral("Realexperimente zur Fuzzyregelung"), nullptr);
+                                   QStringLiteral("Realexperimente zur Fuzzyregelung"),
+                                   [this] { RealExperimentStarten(programmpfad); });
 
     QMenu* optionen = menuBar()->addMenu(QStringLiteral("&Optionen"));
     menue.Parameter = eintrag(optionen, QStringLiteral("&Parameter"), QStringLiteral("Parameter verändern"), nullptr);
@@ -191,12 +197,17 @@ void TMainForm::menueAnlegen()
     menue.Knopfleiste->setChecked(true);
     connect(menue.Knopfleiste, &QAction::toggled, this, [this](bool an) { knopfleiste->setVisible(an); });
     menue.Initialisierung = eintrag(optionen, QStringLiteral("&Initialisierung"),
-                                    QStringLiteral("Neue Initialisierung des Tarvik-Programms"), nullptr);
+                                    QStringLiteral("Neue Initialisierung des Tarvik-Programms"),
+                                    &TMainForm::InitformZeigen);
 
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    QAction* themen = eintrag(hilfe, QStringLiteral("&Hilfethemen"), QStringLiteral("Übersicht über alle Hilfeseiten"),
+                              [] { ZeigeHilfe(HilfeInhalt); });
+    themen->setShortcut(QKeySequence::HelpContents);
     menue.FuzzyImInternet = eintrag(hilfe, QStringLiteral("&Fuzzy im Internet"),
-                                    QStringLiteral("Aktuelles zu Fuzzy aus dem Internet"), nullptr);
-    menue.Info = eintrag(hilfe, QStringLiteral("Inf&o..."), QStringLiteral("Programminformationen anzeigen"), nullptr);
+                                    QStringLiteral("Aktuelles zu Fuzzy aus dem Internet"), [] { FuzzyImInternet(); });
+    menue.Info = eintrag(hilfe, QStringLiteral("Inf&o..."), QStringLiteral("Programminformationen anzeigen"),
+                         [this] { InfoZeigen(programmpfad, this); });
     hilfe->addSeparator();
     menue.Assistent = eintrag(hilfe, QStringLiteral("&Assistent"),
                               QStringLiteral("Assistent für das Erstellen eines Fuzzyprojekts"), nullptr);
@@ -246,10 +257,13 @@ void TMainForm::knopfleisteAnlegen()
     knopfleiste->addSeparator();
     knoepfe.Pendel = knopf(TKnopfbild::Pendel, QStringLiteral("Simulation des invertierten Pendels"), nullptr);
     knoepfe.Laufkatze = knopf(TKnopfbild::Laufkatze, QStringLiteral("Simulation der Laufkatze"), nullptr);
-    knoepfe.Experiment = knopf(TKnopfbild::Experiment, QStringLiteral("Realexperimente mit Fuzzyregelung"), nullptr);
+    knoepfe.Experiment = knopf(TKnopfbild::Experiment, QStringLiteral("Realexperimente mit Fuzzyregelung"),
+                               [this] { RealExperimentStarten(programmpfad); });
     knopfleiste->addSeparator();
-    knoepfe.Info = knopf(TKnopfbild::Information, QStringLiteral("Information über das Programm"), nullptr);
-    knoepfe.Internet = knopf(TKnopfbild::Internet, QStringLiteral("Aktuelles zu Fuzzy aus dem Internet"), nullptr);
+    knoepfe.Info = knopf(TKnopfbild::Information, QStringLiteral("Information über das Programm"),
+                         [this] { InfoZeigen(programmpfad, this); });
+    knoepfe.Internet = knopf(TKnopfbild::Internet, QStringLiteral("Aktuelles zu Fuzzy aus dem Internet"),
+                             [] { FuzzyImInternet(); });
 }
 
 void TMainForm::statuszeileAnlegen()
@@ -286,19 +300,20 @@ bool TMainForm::event(QEvent* e)
 
 void TMainForm::ersteAktivierung()
 {
-    // The menu entries of the programs registered in tarvik.ini are appended
-    // to the simulation menu here, once per run.
+    ProgrammeintraegeAnhaengen(simulationsmenue, programmpfad, TIniDatei::Laden(KonfigurationsDatei(programmpfad)),
+                               [this] { return projekt.Dateiname; });
 }
 
 void TMainForm::InitformZeigen()
 {
-    // The set-up dialog (TInitform) is shown here, modally, when tarvik.ini is
-    // missing and by the menu entry "Initialisierung".
+    TInitform init(programmpfad, KonfigurationsDatei(programmpfad), this);
+    init.oeffnen();
+    ZeigeModal(init);
 }
 
 void TMainForm::Programmstart(const QStringList& argumente)
 {
-    if (!QFileInfo::exists(programmpfad + QStringLiteral("tarvik.ini")))
+    if (!QFileInfo::exists(KonfigurationsDatei(programmpfad)))
         InitformZeigen();
     {
         TTitelform titel;

@@ -94,6 +94,7 @@ TEST(Hauptfenster, MenuBarHoldsEveryEntryInOrderWithAccessKeysAndHints)
         QStringLiteral("&Optionen|&Parameter|Parameter verändern"),
         QStringLiteral("&Optionen|&Knopfleiste|Knopfleiste ein- oder ausschalten"),
         QStringLiteral("&Optionen|&Initialisierung|Neue Initialisierung des Tarvik-Programms"),
+        QStringLiteral("&Hilfe|&Hilfethemen|Übersicht über alle Hilfeseiten"),
         QStringLiteral("&Hilfe|&Fuzzy im Internet|Aktuelles zu Fuzzy aus dem Internet"),
         QStringLiteral("&Hilfe|Inf&o...|Programminformationen anzeigen"),
         QStringLiteral("&Hilfe|-"),
@@ -108,11 +109,11 @@ TEST(Hauptfenster, EntriesWhoseWindowsComeLaterAreDisabled)
     TMainForm f;
     const auto& m = f.Menue();
     for (QAction* a : {m.Neu, m.Oeffnen, m.Speichern, m.SpeichernUnter, m.Beenden, m.ZwischenablageDrucken, m.TestenA,
-                       m.TestenB, m.TestenAusgang, m.RegelnEditieren, m.RegelnTesten, m.Knopfleiste})
+                       m.TestenB, m.TestenAusgang, m.RegelnEditieren, m.RegelnTesten, m.Knopfleiste,
+                       m.RealExperiment, m.Initialisierung, m.FuzzyImInternet, m.Info})
         EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
     for (QAction* a : {m.EditierenA, m.EditierenB, m.EditierenAusgang, m.RegelnSuchen, m.PendelHand, m.PendelFuzzy,
-                       m.KatzeHand, m.KatzeFuzzy, m.RealExperiment, m.Parameter, m.Initialisierung,
-                       m.FuzzyImInternet, m.Info, m.Assistent})
+                       m.KatzeHand, m.KatzeFuzzy, m.Parameter, m.Assistent})
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
     EXPECT_TRUE(m.Knopfleiste->isCheckable());
     EXPECT_TRUE(m.Knopfleiste->isChecked());
