@@ -3,10 +3,13 @@
 #include "app/mainform.h"
 #include "app/simulationspanel.h"
 #include "core/projekt.h"
+#include "forms/optionenform.h"
+#include "platform/modal.h"
 #include "plant/simulation.h"
 #include "platform/hilfe.h"
 #include "platform/meldung.h"
 #include "platform/uhr.h"
+#include "widgets/intedit.h"
 #include "widgets/koordinatensystem.h"
 #include "widgets/lineal1.h"
 #include "widgets/pendelzeichnen.h"
@@ -491,6 +494,40 @@ TEST(Hauptfenster, ClosingDuringARunStopsTheRunAndClosesAfterItsLoop)
     EXPECT_FALSE(p->Laeuft());
     QCoreApplication::processEvents();
     EXPECT_FALSE(f.isVisible());
+}
+
+} // namespace
+
+namespace {
+
+TEST(Hauptfenster, OptionsTakenWithOkAreReadAtTheNextStart)
+{
+    ScopedUhr uhr(0, 25);
+    TMainForm f;
+    {
+        ScopedModal modal([](QDialog& d) {
+            auto& o = static_cast<TOptionenform&>(d);
+            o.Pendellaenge->setText(QStringLiteral("1,5"));
+            o.Startposition->setText(QStringLiteral("-4"));
+            o.OK->click();
+            return d.result();
+        });
+        f.Menue().Parameter->trigger();
+        EXPECT_EQ(modal.dialoge(), QStringList{QStringLiteral("TOptionenform")});
+    }
+    EXPECT_FLOAT_EQ(f.Einstellungen().Pendellaenge, 1.5f);
+    EXPECT_FLOAT_EQ(f.Einstellungen().Katzenstartposition, -4.0f);
+    {
+        ScopedModal abbrechen;
+        f.Menue().Parameter->trigger();
+    }
+    EXPECT_FLOAT_EQ(f.Einstellungen().Pendellaenge, 1.5f);
+    TSimulationspanel* p = f.Simulationspanel();
+    f.Menue().KatzeHand->trigger();
+    p->setNachDurchlauf([&] { f.setAbbruch(true); });
+    p->StartClick();
+    EXPECT_FLOAT_EQ(f.Pendel().laenge(), 1.5f);
+    EXPECT_FLOAT_EQ(f.Pendel().x(), -4.0f);
 }
 
 } // namespace
