@@ -5,8 +5,10 @@
 #include "app/infoform.h"
 #include "app/initform.h"
 #include "app/konfiguration.h"
+#include "app/simulationspanel.h"
 #include "app/stil.h"
 #include "app/titelform.h"
+#include "forms/optionenform.h"
 #include "platform/dateidialog.h"
 #include "platform/druckdialog.h"
 #include "platform/hilfe.h"
@@ -114,6 +116,22 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     simulationsbereich->hide();
     layout->addWidget(simulationsbereich);
     setCentralWidget(flaeche);
+    simulationspanel = new TSimulationspanel(projekt, pendel, abbruch, zeitfaktor, einstellungen, simulationsbereich);
+    connect(simulationspanel, &TSimulationspanel::LaufBeendet, this, [this] {
+        if (schliessenNachLauf)
+            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    });
+    optionenform = new TOptionenform(this);
+    for (QAction* a : {menue.PendelHand, menue.PendelFuzzy, menue.KatzeHand, menue.KatzeFuzzy, menue.Parameter,
+                       knoepfe.Pendel, knoepfe.Laufkatze})
+        a->setEnabled(true);
+    connect(menue.PendelHand, &QAction::triggered, simulationspanel, &TSimulationspanel::Handregelung1Click);
+    connect(knoepfe.Pendel, &QAction::triggered, simulationspanel, &TSimulationspanel::Handregelung1Click);
+    connect(menue.PendelFuzzy, &QAction::triggered, simulationspanel, &TSimulationspanel::FuzzyRegelung1Click);
+    connect(menue.KatzeHand, &QAction::triggered, simulationspanel, &TSimulationspanel::Handregelung2Click);
+    connect(knoepfe.Laufkatze, &QAction::triggered, simulationspanel, &TSimulationspanel::Handregelung2Click);
+    connect(menue.KatzeFuzzy, &QAction::triggered, simulationspanel, &TSimulationspanel::FuzzyRegelung2Click);
+    connect(menue.Parameter, &QAction::triggered, this, &TMainForm::OptionenZeigen);
     resize(800, 600);
 }
 
@@ -416,7 +434,15 @@ bool TMainForm::FormCloseQuery()
 
 void TMainForm::closeEvent(QCloseEvent* e)
 {
-    if (!FormCloseQuery()) {
+    if (!schliessenNachLauf && !FormCloseQuery()) {
+        e->ignore();
+        return;
+    }
+    if (simulationspanel->Laeuft()) {
+        // The run's loop is still on the stack: stop it, and close once it
+        // has returned.
+        schliessenNachLauf = true;
+        simulationspanel->Anhalten();
         e->ignore();
         return;
     }
@@ -479,4 +505,16 @@ void TMainForm::RegelnTesten()
     if (!eingaengeFuerRegeln())
         return;
     // The rule tester (TRegTestForm) opens here with copies of the project.
+}
+
+void TMainForm::OptionenZeigen()
+{
+    TOptionenWerte werte{einstellungen.Katzenstartposition, einstellungen.Pendellaenge, einstellungen.MinDeltaT,
+                         einstellungen.Startwinkel};
+    if (!optionenform->ausfuehren(werte))
+        return;
+    einstellungen.Katzenstartposition = werte.Katzenstartposition;
+    einstellungen.Pendellaenge = werte.Pendellaenge;
+    einstellungen.MinDeltaT = werte.MinDeltaT;
+    einstellungen.Startwinkel = werte.Startwinkel;
 }

@@ -11,6 +11,8 @@
 class QLabel;
 class QMenu;
 class QToolBar;
+class TOptionenform;
+class TSimulationspanel;
 
 // The main window: it owns the project for the whole run, starts the program
 // and turns the menu and tool-bar commands into calls of the parts that do the
@@ -97,6 +99,7 @@ public:
     void VariableTesten(const TFuzzy& variable);
     void RegelnEditieren();
     void RegelnTesten();
+    void OptionenZeigen();
 
     const TMenue& Menue() const { return menue; }
     const TKnoepfe& Knoepfe() const { return knoepfe; }
@@ -105,6 +108,8 @@ public:
     QLabel* Statuszeile() const { return statuszeile; }
     // Where the simulation panel goes; hidden until a simulation opens it.
     QWidget* Simulationsbereich() const { return simulationsbereich; }
+    TSimulationspanel* Simulationspanel() const { return simulationspanel; }
+    TOptionenform* Optionenform() const { return optionenform; }
 
 protected:
     bool event(QEvent* e) override;
@@ -137,4 +142,8 @@ private:
     QToolBar* knopfleiste = nullptr;
     QLabel* statuszeile = nullptr;
     QWidget* simulationsbereich = nullptr;
+    TSimulationspanel* simulationspanel = nullptr;
+    TOptionenform* optionenform = nullptr;
+    // A close accepted during a run waits for the run's loop to return.
+    bool schliessenNachLauf = false;
 };
