@@ -7,10 +7,15 @@
 #include <QMainWindow>
 
 #include <cstdint>
+#include <memory>
 
 class QLabel;
 class QMenu;
 class QToolBar;
+class TCRegelform;
+class TParameterForm;
+class TProtokollform;
+class TSuchenForm;
 
 // The main window: it owns the project for the whole run, starts the program
 // and turns the menu and tool-bar commands into calls of the parts that do the
@@ -97,6 +102,9 @@ public:
     void VariableTesten(const TFuzzy& variable);
     void RegelnEditieren();
     void RegelnTesten();
+    // "Regeln -> Suchen (Laufkatze)": the search window with copies of the variables.
+    void SuchenLaufkatze1Click();
+    TSuchenForm& Suchenform() { return *suchenform; }
 
     const TMenue& Menue() const { return menue; }
     const TKnoepfe& Knoepfe() const { return knoepfe; }
@@ -137,4 +145,11 @@ private:
     QToolBar* knopfleiste = nullptr;
     QLabel* statuszeile = nullptr;
     QWidget* simulationsbereich = nullptr;
+
+    // The search's windows live as long as the program, so the list, the
+    // parameters, the log and the displays survive closing the search.
+    std::unique_ptr<TParameterForm> parameterform;
+    std::unique_ptr<TProtokollform> protokollform;
+    std::unique_ptr<TCRegelform> cregelform;
+    std::unique_ptr<TSuchenForm> suchenform;
 };

@@ -108,9 +108,9 @@ TEST(Hauptfenster, EntriesWhoseWindowsComeLaterAreDisabled)
     TMainForm f;
     const auto& m = f.Menue();
     for (QAction* a : {m.Neu, m.Oeffnen, m.Speichern, m.SpeichernUnter, m.Beenden, m.ZwischenablageDrucken, m.TestenA,
-                       m.TestenB, m.TestenAusgang, m.RegelnEditieren, m.RegelnTesten, m.Knopfleiste})
+                       m.TestenB, m.TestenAusgang, m.RegelnEditieren, m.RegelnTesten, m.RegelnSuchen, m.Knopfleiste})
         EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
-    for (QAction* a : {m.EditierenA, m.EditierenB, m.EditierenAusgang, m.RegelnSuchen, m.PendelHand, m.PendelFuzzy,
+    for (QAction* a : {m.EditierenA, m.EditierenB, m.EditierenAusgang, m.PendelHand, m.PendelFuzzy,
                        m.KatzeHand, m.KatzeFuzzy, m.RealExperiment, m.Parameter, m.Initialisierung,
                        m.FuzzyImInternet, m.Info, m.Assistent})
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
