@@ -20,13 +20,13 @@ TParameterForm::TParameterForm(QWidget* parent)
 {
     DialogRahmen(*this, 377, 154, QStringLiteral("Suchen - Parameter"));
     auto* gruppe = new QGroupBox(this);
-    gruppe->setGeometry(8, 4, 265, 141);
+    gruppe->setGeometry(6, 4, 270, 141);
     auto zeile = [gruppe](int y, const QString& text, QLineEdit* feld) {
         auto* beschriftung = new QLabel(text, gruppe);
-        beschriftung->setGeometry(10, y, 180, 21);
+        beschriftung->setGeometry(8, y, 204, 21);
         beschriftung->setBuddy(feld);
         feld->setParent(gruppe);
-        feld->setGeometry(190, y, 64, 21);
+        feld->setGeometry(212, y, 52, 21);
     };
     anzahlFeld = new TIntEdit;
     kreuzungsFeld = new TSingEdit;

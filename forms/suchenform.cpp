@@ -120,11 +120,11 @@ void TSuchenForm::steuerungAnlegen()
                                   QStringLiteral("Bewertungsprotokoll aller Generationen zeigen"));
 
     auto* gruppe = new QGroupBox(QStringLiteral("Simulation"), this);
-    gruppe->setGeometry(328, 270, 112, 62);
+    gruppe->setGeometry(326, 270, 114, 62);
     echtzeitKnopf = new QRadioButton(QStringLiteral("in Echtzeit"), gruppe);
-    echtzeitKnopf->setGeometry(8, 16, 100, 20);
+    echtzeitKnopf->setGeometry(5, 16, 108, 20);
     schnellKnopf = new QRadioButton(QStringLiteral("möglichst schnell"), gruppe);
-    schnellKnopf->setGeometry(8, 36, 102, 20);
+    schnellKnopf->setGeometry(5, 36, 108, 20);
     tempo = new QButtonGroup(this);
     tempo->addButton(echtzeitKnopf);
     tempo->addButton(schnellKnopf);
