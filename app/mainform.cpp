@@ -9,11 +9,16 @@
 #include "app/stil.h"
 #include "app/titelform.h"
 #include "forms/optionenform.h"
+#include "forms/cregelform.h"
+#include "forms/parameterform.h"
+#include "forms/protokollform.h"
+#include "forms/suchenform.h"
 #include "platform/dateidialog.h"
 #include "platform/druckdialog.h"
 #include "platform/hilfe.h"
 #include "platform/meldung.h"
 #include "platform/modal.h"
+#include "search/suchtexte.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -133,6 +138,11 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     connect(menue.KatzeFuzzy, &QAction::triggered, simulationspanel, &TSimulationspanel::FuzzyRegelung2Click);
     connect(menue.Parameter, &QAction::triggered, this, &TMainForm::OptionenZeigen);
     resize(800, 600);
+
+    parameterform = std::make_unique<TParameterForm>(this);
+    protokollform = std::make_unique<TProtokollform>(this);
+    cregelform = std::make_unique<TCRegelform>(this);
+    suchenform = std::make_unique<TSuchenForm>(*parameterform, *protokollform, *cregelform, this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -189,7 +199,7 @@ void TMainForm::menueAnlegen()
                                  &TMainForm::RegelnTesten);
     menue.RegelnSuchen = eintrag(regeln, QStringLiteral("&Suchen (Laufkatze)"),
                                  QStringLiteral("Regeln mit genetischem Algorithmus suchen (nur für Laufkatze)"),
-                                 nullptr);
+                                 &TMainForm::SuchenLaufkatze1Click);
 
     simulationsmenue = menuBar()->addMenu(QStringLiteral("&Simulation"));
     QMenu* pendelMenue = untermenue(simulationsmenue, QStringLiteral("invertiertes &Pendel"),
@@ -271,7 +281,8 @@ void TMainForm::knopfleisteAnlegen()
     knoepfe.RegelnEditieren =
         knopf(TKnopfbild::RegelnEditieren, QStringLiteral("Regeln editieren"), &TMainForm::RegelnEditieren);
     knoepfe.RegelnTesten = knopf(TKnopfbild::RegelnTesten, QStringLiteral("Regeln testen"), &TMainForm::RegelnTesten);
-    knoepfe.RegelnSuchen = knopf(TKnopfbild::RegelnSuchen, QStringLiteral("Regeln für die Laufkatze suchen"), nullptr);
+    knoepfe.RegelnSuchen = knopf(TKnopfbild::RegelnSuchen, QStringLiteral("Regeln für die Laufkatze suchen"),
+                                  &TMainForm::SuchenLaufkatze1Click);
     knopfleiste->addSeparator();
     knoepfe.Pendel = knopf(TKnopfbild::Pendel, QStringLiteral("Simulation des invertierten Pendels"), nullptr);
     knoepfe.Laufkatze = knopf(TKnopfbild::Laufkatze, QStringLiteral("Simulation der Laufkatze"), nullptr);
@@ -517,4 +528,15 @@ void TMainForm::OptionenZeigen()
     einstellungen.Pendellaenge = werte.Pendellaenge;
     einstellungen.MinDeltaT = werte.MinDeltaT;
     einstellungen.Startwinkel = werte.Startwinkel;
+}
+
+void TMainForm::SuchenLaufkatze1Click()
+{
+    if (!projekt.EingangA.definiert() || !projekt.EingangB.definiert() || !projekt.Ausgang.definiert()) {
+        Meldung(MeldungsArt::Fehler, SuchTexte::suchvariablenFehlen);
+        return;
+    }
+    suchenform->VariablenUebernehmen(projekt.EingangA, projekt.EingangB, projekt.Ausgang);
+    suchenform->oeffnen();
+    ZeigeModal(*suchenform);
 }

@@ -7,12 +7,17 @@
 #include <QMainWindow>
 
 #include <cstdint>
+#include <memory>
 
 class QLabel;
 class QMenu;
 class QToolBar;
 class TOptionenform;
 class TSimulationspanel;
+class TCRegelform;
+class TParameterForm;
+class TProtokollform;
+class TSuchenForm;
 
 // The main window: it owns the project for the whole run, starts the program
 // and turns the menu and tool-bar commands into calls of the parts that do the
@@ -100,6 +105,9 @@ public:
     void RegelnEditieren();
     void RegelnTesten();
     void OptionenZeigen();
+    // "Regeln -> Suchen (Laufkatze)": the search window with copies of the variables.
+    void SuchenLaufkatze1Click();
+    TSuchenForm& Suchenform() { return *suchenform; }
 
     const TMenue& Menue() const { return menue; }
     const TKnoepfe& Knoepfe() const { return knoepfe; }
@@ -146,4 +154,11 @@ private:
     TOptionenform* optionenform = nullptr;
     // A close accepted during a run waits for the run's loop to return.
     bool schliessenNachLauf = false;
+
+    // The search's windows live as long as the program, so the list, the
+    // parameters, the log and the displays survive closing the search.
+    std::unique_ptr<TParameterForm> parameterform;
+    std::unique_ptr<TProtokollform> protokollform;
+    std::unique_ptr<TCRegelform> cregelform;
+    std::unique_ptr<TSuchenForm> suchenform;
 };

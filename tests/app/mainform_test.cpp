@@ -109,11 +109,11 @@ TEST(Hauptfenster, EntriesWhoseWindowsComeLaterAreDisabled)
     TMainForm f;
     const auto& m = f.Menue();
     for (QAction* a : {m.Neu, m.Oeffnen, m.Speichern, m.SpeichernUnter, m.Beenden, m.ZwischenablageDrucken, m.TestenA,
-                       m.TestenB, m.TestenAusgang, m.RegelnEditieren, m.RegelnTesten, m.Knopfleiste,
+                       m.TestenB, m.TestenAusgang, m.RegelnEditieren, m.RegelnTesten, m.RegelnSuchen, m.Knopfleiste,
                        m.RealExperiment, m.Initialisierung, m.FuzzyImInternet, m.Info, m.PendelHand,
                        m.PendelFuzzy, m.KatzeHand, m.KatzeFuzzy, m.Parameter})
         EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
-    for (QAction* a : {m.EditierenA, m.EditierenB, m.EditierenAusgang, m.RegelnSuchen, m.Assistent})
+    for (QAction* a : {m.EditierenA, m.EditierenB, m.EditierenAusgang, m.Assistent})
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
     EXPECT_TRUE(m.Knopfleiste->isCheckable());
     EXPECT_TRUE(m.Knopfleiste->isChecked());
