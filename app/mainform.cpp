@@ -1,6 +1,7 @@
 #include "app/mainform.h"
 
 #include "app/bilder.h"
+#include "app/projektuebersicht.h"
 #include "app/stil.h"
 #include "app/titelform.h"
 #include "platform/dateidialog.h"
@@ -108,7 +109,10 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     simulationsbereich->setObjectName(QStringLiteral("Simulationsbereich"));
     simulationsbereich->hide();
     layout->addWidget(simulationsbereich);
+    uebersicht = new TProjektuebersicht(flaeche);
+    layout->addWidget(uebersicht);
     setCentralWidget(flaeche);
+    uebersichtAnlegen();
     resize(800, 600);
 }
 
@@ -284,6 +288,41 @@ bool TMainForm::event(QEvent* e)
     return QMainWindow::event(e);
 }
 
+void TMainForm::uebersichtAnlegen()
+{
+    uebersicht->setSimulationsbereich(simulationsbereich);
+    uebersicht->setBeispiele(BeispielDatei(programmpfad, QStringLiteral("pendel.fuz")),
+                             BeispielDatei(programmpfad, QStringLiteral("kran.fuz")));
+    uebersicht->setAssistentVerfuegbar(menue.Assistent->isEnabled());
+    connect(menue.Assistent, &QAction::enabledChanged, uebersicht, &TProjektuebersicht::setAssistentVerfuegbar);
+    connect(uebersicht, &TProjektuebersicht::AssistentGewuenscht, menue.Assistent, &QAction::trigger);
+    connect(uebersicht, &TProjektuebersicht::VariableEditierenGewuenscht, this, [this](int welche) {
+        // The variable editor's command; its menu entries stand in for it until it joins.
+        QAction* befehle[] = {menue.EditierenA, menue.EditierenB, menue.EditierenAusgang};
+        befehle[welche - 1]->trigger();
+    });
+    connect(uebersicht, &TProjektuebersicht::RegelnEditierenGewuenscht, this, [this] {
+        RegelnEditieren();
+        uebersichtAktualisieren();
+    });
+    connect(uebersicht, &TProjektuebersicht::BeispielGewuenscht, this, [this](const QString& pfad) {
+        if (!datenLoeschenErlaubt())
+            return;
+        projekt.Dateiname = pfad;
+        dateiErgebnis(LoadFile(projekt));
+    });
+    // Any menu or tool command may change the project, also those wired later:
+    // the overview follows after each.
+    for (QAction* a : findChildren<QAction*>())
+        connect(a, &QAction::triggered, this, &TMainForm::uebersichtAktualisieren);
+    uebersichtAktualisieren();
+}
+
+void TMainForm::uebersichtAktualisieren()
+{
+    uebersicht->Zeigen(projekt);
+}
+
 void TMainForm::ersteAktivierung()
 {
     // The menu entries of the programs registered in tarvik.ini are appended
@@ -314,6 +353,7 @@ bool TMainForm::dateiErgebnis(const TDateiErgebnis& ergebnis)
 {
     if (ergebnis.titel)
         setWindowTitle(*ergebnis.titel);
+    uebersichtAktualisieren();
     if (ergebnis.meldung)
         Meldung(*ergebnis.meldung);
     return !ergebnis.dateifehler;
@@ -335,6 +375,7 @@ void TMainForm::FileNew()
         f->setName(QString());
     }
     projekt.Regeltab = TRegeltab{};
+    uebersichtAktualisieren();
 }
 
 void TMainForm::FileOpen()

@@ -11,6 +11,7 @@
 class QLabel;
 class QMenu;
 class QToolBar;
+class TProjektuebersicht;
 
 // The main window: it owns the project for the whole run, starts the program
 // and turns the menu and tool-bar commands into calls of the parts that do the
@@ -105,6 +106,8 @@ public:
     QLabel* Statuszeile() const { return statuszeile; }
     // Where the simulation panel goes; hidden until a simulation opens it.
     QWidget* Simulationsbereich() const { return simulationsbereich; }
+    // The project overview beside it, shown while the simulation area is hidden.
+    TProjektuebersicht* Uebersicht() const { return uebersicht; }
 
 protected:
     bool event(QEvent* e) override;
@@ -121,6 +124,9 @@ private:
     bool eingaengeFuerRegeln();
     void InitformZeigen();
     void ersteAktivierung();
+    void uebersichtAnlegen();
+    // Shows the project as it is now in the overview.
+    void uebersichtAktualisieren();
 
     TProjekt projekt;
     TPendel pendel;
@@ -137,4 +143,5 @@ private:
     QToolBar* knopfleiste = nullptr;
     QLabel* statuszeile = nullptr;
     QWidget* simulationsbereich = nullptr;
+    TProjektuebersicht* uebersicht = nullptr;
 };
