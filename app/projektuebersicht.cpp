@@ -389,6 +389,10 @@ void TProjektuebersicht::Zeigen(const TProjekt& projekt)
                                  "oder „Fuzzyvariable → Editieren → Ausgang“.");
     else if (AnzahlRegeln(a, variablen[1], regeltab) == 0)
         schritt = QStringLiteral("Geben Sie die Regeln ein: Doppelklick auf „Regeln“ oder „Regeln → Editieren“.");
+    else if (!variablen[1].definiert())
+        // A simulation under fuzzy control needs both inputs.
+        schritt = QStringLiteral("Testen Sie den Regler mit „Regeln → Testen“. Um mit ihm das Pendel oder "
+                                 "die Laufkatze zu regeln, definieren Sie auch Eingang B.");
     else
         schritt = QStringLiteral("Der Regler ist bereit: Testen Sie ihn mit „Regeln → Testen“ oder lassen Sie "
                                  "ihn unter „Simulation“ das Pendel oder die Laufkatze regeln (Fuzzy-Regelung).");

@@ -163,6 +163,36 @@ TEST_F(Uebersicht, WithoutInputBTheGridHasOneColumnAndBIsNotDefined)
     EXPECT_EQ(u.Regelanzahl()->text(), QStringLiteral("2 Regeln"));
 }
 
+TEST_F(Uebersicht, NextStepFollowsWhatTheProjectLacks)
+{
+    const TFuzzy v = dreiTerme(QStringLiteral("V"));
+    struct Fall {
+        bool a, b, ausgang, regel;
+        const char* beginn;
+    };
+    const Fall faelle[] = {
+        {false, true, true, true, "Definieren Sie den Eingang A"},
+        {true, true, false, false, "Definieren Sie den Ausgang"},
+        {true, true, true, false, "Geben Sie die Regeln ein"},
+        {true, false, true, true, "Testen Sie den Regler mit „Regeln → Testen“. Um mit ihm das Pendel"},
+        {true, true, true, true, "Der Regler ist bereit"},
+    };
+    for (const Fall& f : faelle) {
+        TProjekt p;
+        if (f.a)
+            p.EingangA = v;
+        if (f.b)
+            p.EingangB = v;
+        if (f.ausgang)
+            p.Ausgang = v;
+        p.Regeltab(1, 1) = f.regel ? 1 : 0;
+        u.Zeigen(p);
+        EXPECT_TRUE(u.NaechsterSchritt()->text().startsWith(QStringLiteral("Nächster Schritt: ") +
+                                                            QString::fromUtf8(f.beginn)))
+            << u.NaechsterSchritt()->text().toStdString();
+    }
+}
+
 TEST(Regelanzahl, CountsTheEntriesTheInferenceUses)
 {
     const TFuzzy a = dreiTerme(QStringLiteral("A"));
