@@ -212,6 +212,7 @@ void TProjektuebersicht::karteAnlegen(int welche, QWidget* eltern)
     kopf->addWidget(doppelklick, 0, Qt::AlignRight | Qt::AlignTop);
     l->addLayout(kopf);
     k.text = beschriftung(k.karte, Grundschrift, false, QStringLiteral("#303030"));
+    k.text->setWordWrap(true);
     l->addWidget(k.text);
 
     k.plot = new TKoordinatensystem(k.karte);
@@ -494,6 +495,8 @@ void TProjektuebersicht::regelnZeigen()
     QStringList spaltenkoepfe;
     for (int c = 1; c <= spalten; ++c)
         spaltenkoepfe.append(b.definiert() ? b.AbkTermname(c) : QString());
+    // Without input B the one column has no head, as in the rule editor.
+    gitter->horizontalHeader()->setVisible(b.definiert());
     gitter->setVerticalHeaderLabels(zeilenkoepfe);
     gitter->setHorizontalHeaderLabels(spaltenkoepfe);
     for (int c = 1; c <= spalten; ++c) {
@@ -511,7 +514,8 @@ void TProjektuebersicht::regelnZeigen()
         }
     }
     const int breite = Zeilenkopfbreite + spalten * Zellenbreite + 2 * gitter->frameWidth();
-    const int hoehe = gitter->horizontalHeader()->sizeHint().height() + zeilen * Zellenhoehe + 2 * gitter->frameWidth();
+    const int kopf = b.definiert() ? gitter->horizontalHeader()->sizeHint().height() : 0;
+    const int hoehe = kopf + zeilen * Zellenhoehe + 2 * gitter->frameWidth();
     gitter->setFixedSize(breite, hoehe);
 
     spaltenname->setText(b.definiert() ? QStringLiteral("Eingang B: ") + b.Name() + QStringLiteral(" →")
