@@ -6,6 +6,7 @@
 #include "app/initform.h"
 #include "app/konfiguration.h"
 #include "app/simulationspanel.h"
+#include "app/projektuebersicht.h"
 #include "app/stil.h"
 #include "app/titelform.h"
 #include "forms/optionenform.h"
@@ -120,6 +121,8 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     simulationsbereich->setObjectName(QStringLiteral("Simulationsbereich"));
     simulationsbereich->hide();
     layout->addWidget(simulationsbereich);
+    uebersicht = new TProjektuebersicht(flaeche);
+    layout->addWidget(uebersicht);
     setCentralWidget(flaeche);
     simulationspanel = new TSimulationspanel(projekt, pendel, abbruch, zeitfaktor, einstellungen, simulationsbereich);
     connect(simulationspanel, &TSimulationspanel::LaufBeendet, this, [this] {
@@ -137,6 +140,7 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     connect(knoepfe.Laufkatze, &QAction::triggered, simulationspanel, &TSimulationspanel::Handregelung2Click);
     connect(menue.KatzeFuzzy, &QAction::triggered, simulationspanel, &TSimulationspanel::FuzzyRegelung2Click);
     connect(menue.Parameter, &QAction::triggered, this, &TMainForm::OptionenZeigen);
+    uebersichtAnlegen();
     resize(800, 600);
 
     parameterform = std::make_unique<TParameterForm>(this);
@@ -327,6 +331,41 @@ bool TMainForm::event(QEvent* e)
     return QMainWindow::event(e);
 }
 
+void TMainForm::uebersichtAnlegen()
+{
+    uebersicht->setSimulationsbereich(simulationsbereich);
+    uebersicht->setBeispiele(BeispielDatei(programmpfad, QStringLiteral("pendel.fuz")),
+                             BeispielDatei(programmpfad, QStringLiteral("kran.fuz")));
+    uebersicht->setAssistentVerfuegbar(menue.Assistent->isEnabled());
+    connect(menue.Assistent, &QAction::enabledChanged, uebersicht, &TProjektuebersicht::setAssistentVerfuegbar);
+    connect(uebersicht, &TProjektuebersicht::AssistentGewuenscht, menue.Assistent, &QAction::trigger);
+    connect(uebersicht, &TProjektuebersicht::VariableEditierenGewuenscht, this, [this](int welche) {
+        // The variable editor's command; its menu entries stand in for it until it joins.
+        QAction* befehle[] = {menue.EditierenA, menue.EditierenB, menue.EditierenAusgang};
+        befehle[welche - 1]->trigger();
+    });
+    connect(uebersicht, &TProjektuebersicht::RegelnEditierenGewuenscht, this, [this] {
+        RegelnEditieren();
+        uebersichtAktualisieren();
+    });
+    connect(uebersicht, &TProjektuebersicht::BeispielGewuenscht, this, [this](const QString& pfad) {
+        if (!datenLoeschenErlaubt())
+            return;
+        projekt.Dateiname = pfad;
+        dateiErgebnis(LoadFile(projekt));
+    });
+    // Any menu or tool command may change the project, also those wired later:
+    // the overview follows after each.
+    for (QAction* a : findChildren<QAction*>())
+        connect(a, &QAction::triggered, this, &TMainForm::uebersichtAktualisieren);
+    uebersichtAktualisieren();
+}
+
+void TMainForm::uebersichtAktualisieren()
+{
+    uebersicht->Zeigen(projekt);
+}
+
 void TMainForm::ersteAktivierung()
 {
     ProgrammeintraegeAnhaengen(simulationsmenue, programmpfad, TIniDatei::Laden(KonfigurationsDatei(programmpfad)),
@@ -358,6 +397,7 @@ bool TMainForm::dateiErgebnis(const TDateiErgebnis& ergebnis)
 {
     if (ergebnis.titel)
         setWindowTitle(*ergebnis.titel);
+    uebersichtAktualisieren();
     if (ergebnis.meldung)
         Meldung(*ergebnis.meldung);
     return !ergebnis.dateifehler;
@@ -379,6 +419,7 @@ void TMainForm::FileNew()
         f->setName(QString());
     }
     projekt.Regeltab = TRegeltab{};
+    uebersichtAktualisieren();
 }
 
 void TMainForm::FileOpen()

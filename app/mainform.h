@@ -18,6 +18,7 @@ class TCRegelform;
 class TParameterForm;
 class TProtokollform;
 class TSuchenForm;
+class TProjektuebersicht;
 
 // The main window: it owns the project for the whole run, starts the program
 // and turns the menu and tool-bar commands into calls of the parts that do the
@@ -118,6 +119,8 @@ public:
     QWidget* Simulationsbereich() const { return simulationsbereich; }
     TSimulationspanel* Simulationspanel() const { return simulationspanel; }
     TOptionenform* Optionenform() const { return optionenform; }
+    // The project overview beside it, shown while the simulation area is hidden.
+    TProjektuebersicht* Uebersicht() const { return uebersicht; }
 
 protected:
     bool event(QEvent* e) override;
@@ -134,6 +137,9 @@ private:
     bool eingaengeFuerRegeln();
     void InitformZeigen();
     void ersteAktivierung();
+    void uebersichtAnlegen();
+    // Shows the project as it is now in the overview.
+    void uebersichtAktualisieren();
 
     TProjekt projekt;
     TPendel pendel;
@@ -161,4 +167,5 @@ private:
     std::unique_ptr<TProtokollform> protokollform;
     std::unique_ptr<TCRegelform> cregelform;
     std::unique_ptr<TSuchenForm> suchenform;
+    TProjektuebersicht* uebersicht = nullptr;
 };

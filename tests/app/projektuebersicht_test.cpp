@@ -1,0 +1,452 @@
+// The overview of the project in the main window, and its start page.
+#include "app/mainform.h"
+#include "app/projektuebersicht.h"
+#include "core/projekt.h"
+#include "platform/dateidialog.h"
+#include "platform/meldung.h"
+#include "widgets/koordinatensystem.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "tests/fuzzy_hilfe.h"
+#include "tests/platform/meldung_ausgabe.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+using fuzzytest::trapezVariable;
+
+const QString beispiel = QStringLiteral(TARVIK_TESTDATA "/../../examples/pendel.fuz");
+const QString ohneB = QStringLiteral(TARVIK_TESTDATA "/winkel.fuz");
+const QString frageLoeschen = QStringLiteral("Sollen die bestehenden Daten\rtatsächlich gelöscht werden?");
+const QString regelnOhneVariablen = QStringLiteral("Eingang A und/oder Ausgang (noch) nicht definiert!");
+
+TProjekt geladen(const QString& pfad)
+{
+    TProjekt p;
+    p.Dateiname = QFileInfo(pfad).absoluteFilePath();
+    LoadFile(p);
+    return p;
+}
+
+// A named variable with three terms NE, NU, PO on -1..1.
+TFuzzy dreiTerme(const QString& name)
+{
+    TFuzzy f = trapezVariable(-1, 1, {{-1, -1, -0.5f, 0}, {-0.5f, 0, 0, 0.5f}, {0, 0.5f, 1, 1}});
+    f.setName(name);
+    f.setTermname(1, QStringLiteral("negativ"));
+    f.setTermname(2, QStringLiteral("null"));
+    f.setTermname(3, QStringLiteral("positiv"));
+    return f;
+}
+
+// Whether the picture has a pixel of the colour.
+bool hatFarbe(const QImage& bild, QColor farbe)
+{
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 0; x < bild.width(); ++x) {
+            if (bild.pixelColor(x, y) == farbe)
+                return true;
+        }
+    }
+    return false;
+}
+
+QString zelle(const QTableWidget* gitter, int zeile, int spalte)
+{
+    const QTableWidgetItem* z = gitter->item(zeile, spalte);
+    return z ? z->text() : QStringLiteral("<keine>");
+}
+
+class Uebersicht : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        u.resize(1200, 900);
+        u.show();
+    }
+    TProjektuebersicht u;
+};
+
+TEST_F(Uebersicht, EmptyProjectShowsTheStartPageAndAnyDefinedPartTheOverview)
+{
+    u.Zeigen(TProjekt{});
+    EXPECT_TRUE(u.Startseite());
+    EXPECT_TRUE(u.AssistentKnopf()->isVisible());
+
+    TProjekt nurRegeln;
+    nurRegeln.Regeltab(1, 1) = 2;
+    u.Zeigen(nurRegeln);
+    EXPECT_FALSE(u.Startseite());
+
+    TProjekt nurAusgang;
+    nurAusgang.Ausgang = dreiTerme(QStringLiteral("Kraft"));
+    u.Zeigen(nurAusgang);
+    EXPECT_FALSE(u.Startseite());
+    EXPECT_EQ(u.NaechsterSchritt()->text(),
+              QStringLiteral("Nächster Schritt: Definieren Sie den Eingang A: Doppelklick auf „Eingang A“ "
+                             "oder „Fuzzyvariable → Editieren → Eingang A“."));
+    EXPECT_EQ(u.Regelanzahl()->text(), QStringLiteral("keine Regeln"));
+    EXPECT_FALSE(u.Regelgitter()->isVisible());
+}
+
+TEST_F(Uebersicht, ShowsTheVariablesTheRulesAndTheFile)
+{
+    TProjekt p = geladen(beispiel);
+    u.Zeigen(p);
+    EXPECT_FALSE(u.Startseite());
+    EXPECT_EQ(u.Dateiname()->text(), QStringLiteral("pendel.fuz"));
+    EXPECT_EQ(u.Zustand()->text(), QStringLiteral("Gespeichert"));
+    EXPECT_EQ(u.Variablentitel(1)->text(), QStringLiteral("Eingang A: Winkel"));
+    EXPECT_EQ(u.Variablentext(1)->text(), QStringLiteral("Grundmenge -30.00 bis 30.00 · 5 Terme"));
+    EXPECT_EQ(u.Variablentitel(3)->text(), QStringLiteral("Ausgang: Kraft"));
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_TRUE(u.Plot(i)->isVisible()) << i;
+    EXPECT_EQ(u.Regelanzahl()->text(), QStringLiteral("25 Regeln"));
+
+    // The grid as the rule editor lays it out: A's terms down, B's across.
+    const QTableWidget* g = u.Regelgitter();
+    ASSERT_EQ(g->rowCount(), 5);
+    ASSERT_EQ(g->columnCount(), 5);
+    EXPECT_EQ(g->verticalHeaderItem(0)->text(), p.EingangA.AbkTermname(1));
+    EXPECT_EQ(g->horizontalHeaderItem(4)->text(), p.EingangB.AbkTermname(5));
+    for (int c = 1; c <= 5; ++c) {
+        for (int r = 1; r <= 5; ++r)
+            EXPECT_EQ(zelle(g, r - 1, c - 1), p.Ausgang.AbkTermname(p.Regeltab(c, r))) << c << ", " << r;
+    }
+
+    // Terms are drawn in their colours: the first blue, the second red.
+    QCoreApplication::processEvents();
+    const QImage bild = u.Plot(1)->Bild();
+    EXPECT_GT(bild.width(), 300);
+    EXPECT_TRUE(hatFarbe(bild, QColor(0, 0, 255)));
+    EXPECT_TRUE(hatFarbe(bild, QColor(255, 0, 0)));
+
+    p.Geaendert = true;
+    u.Zeigen(p);
+    EXPECT_EQ(u.Zustand()->text(), QStringLiteral("Ungespeicherte Änderungen"));
+    p.Dateiname = QStringLiteral("Neu");
+    p.Geaendert = false;
+    u.Zeigen(p);
+    EXPECT_EQ(u.Dateiname()->text(), QStringLiteral("Neues Projekt"));
+    EXPECT_EQ(u.Zustand()->text(), QStringLiteral("Noch nicht gespeichert"));
+}
+
+TEST_F(Uebersicht, WithoutInputBTheGridHasOneColumnAndBIsNotDefined)
+{
+    const TProjekt p = geladen(ohneB);
+    ASSERT_FALSE(p.EingangB.definiert());
+    u.Zeigen(p);
+    EXPECT_FALSE(u.Plot(2)->isVisible());
+    const QList<QLabel*> texte = u.Variablenflaeche(2)->findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(texte.begin(), texte.end(), [](const QLabel* l) {
+        return l->isVisible() && l->text() == QStringLiteral("nicht definiert");
+    }));
+    EXPECT_EQ(u.Variablentitel(2)->text(), QStringLiteral("Eingang B"));
+    EXPECT_EQ(u.Regelgitter()->columnCount(), 1);
+    EXPECT_EQ(u.Regelgitter()->rowCount(), p.EingangA.Anzahl());
+    EXPECT_EQ(u.Regelanzahl()->text(), QStringLiteral("2 Regeln"));
+}
+
+TEST_F(Uebersicht, NextStepFollowsWhatTheProjectLacks)
+{
+    const TFuzzy v = dreiTerme(QStringLiteral("V"));
+    struct Fall {
+        bool a, b, ausgang, regel;
+        const char* beginn;
+    };
+    const Fall faelle[] = {
+        {false, true, true, true, "Definieren Sie den Eingang A"},
+        {true, true, false, false, "Definieren Sie den Ausgang"},
+        {true, true, true, false, "Geben Sie die Regeln ein"},
+        {true, false, true, true, "Testen Sie den Regler mit „Regeln → Testen“. Um mit ihm das Pendel"},
+        {true, true, true, true, "Der Regler ist bereit"},
+    };
+    for (const Fall& f : faelle) {
+        TProjekt p;
+        if (f.a)
+            p.EingangA = v;
+        if (f.b)
+            p.EingangB = v;
+        if (f.ausgang)
+            p.Ausgang = v;
+        p.Regeltab(1, 1) = f.regel ? 1 : 0;
+        u.Zeigen(p);
+        EXPECT_TRUE(u.NaechsterSchritt()->text().startsWith(QStringLiteral("Nächster Schritt: ") +
+                                                            QString::fromUtf8(f.beginn)))
+            << u.NaechsterSchritt()->text().toStdString();
+    }
+}
+
+TEST(Regelanzahl, CountsTheEntriesTheInferenceUses)
+{
+    const TFuzzy a = dreiTerme(QStringLiteral("A"));
+    const TFuzzy b = dreiTerme(QStringLiteral("B"));
+    TFuzzy ohne;
+    TRegeltab t;
+    t(1, 1) = 1;  // used with and without B
+    t(2, 3) = 2;  // only with B
+    t(1, 4) = 3;  // row beyond A's three terms
+    t(4, 1) = 3;  // column beyond B's three terms
+    t(5, 5) = 1;
+    EXPECT_EQ(TProjektuebersicht::AnzahlRegeln(a, b, t), 2);
+    EXPECT_EQ(TProjektuebersicht::AnzahlRegeln(a, ohne, t), 1);
+    EXPECT_EQ(TProjektuebersicht::AnzahlRegeln(a, b, TRegeltab{}), 0);
+}
+
+TEST_F(Uebersicht, ARuleNamingAMissingOutputTermShowsAsUnknown)
+{
+    TProjekt p;
+    p.EingangA = dreiTerme(QStringLiteral("A"));
+    p.Ausgang = dreiTerme(QStringLiteral("Z"));
+    p.Regeltab(1, 2) = 5;
+    u.Zeigen(p);
+    EXPECT_EQ(zelle(u.Regelgitter(), 1, 0), QStringLiteral("?"));
+    EXPECT_EQ(u.Regelanzahl()->text(), QStringLiteral("1 Regel"));
+}
+
+// Universes without extent or turned round, terms out of order or beyond the
+// universe, a term count out of range: drawn without hanging or crashing.
+TEST_F(Uebersicht, BadVariablesAreDrawnWithoutHanging)
+{
+    const TFuzzy faelle[] = {
+        trapezVariable(5, 5, {{5, 5, 5, 5}}),
+        trapezVariable(10, -10, {{-5, 0, 0, 5}}),
+        trapezVariable(0, 1, {{1, 0.5f, 0.2f, 0}, {-1e30f, 3e30f, 1e30f, -1e30f}}),
+        trapezVariable(0, 1e-30f, {{0, 0, 1, 1}}),
+    };
+    for (const TFuzzy& f : faelle) {
+        TProjekt p;
+        p.EingangA = f;
+        p.EingangA.setName(QStringLiteral("schief"));
+        p.Ausgang = f;
+        p.Regeltab(1, 1) = 1;
+        u.Zeigen(p);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(u.Variablentitel(1)->text(), QStringLiteral("Eingang A: schief"));
+    }
+    TProjekt zuViele;
+    zuViele.EingangA = dreiTerme(QStringLiteral("A"));
+    zuViele.EingangA.setAnzahl(99);
+    zuViele.Ausgang = dreiTerme(QStringLiteral("Z"));
+    u.Zeigen(zuViele);
+    EXPECT_EQ(u.Regelgitter()->rowCount(), 5);
+}
+
+TEST_F(Uebersicht, DoubleClicksAskForTheRightEditor)
+{
+    u.Zeigen(geladen(beispiel));
+    QSignalSpy variable(&u, &TProjektuebersicht::VariableEditierenGewuenscht);
+    QSignalSpy regeln(&u, &TProjektuebersicht::RegelnEditierenGewuenscht);
+    // On the plot itself, on a card's free space, on the rule grid.
+    QTest::mouseDClick(u.Plot(3), Qt::LeftButton, {}, QPoint(100, 80));
+    QTest::mouseDClick(u.Variablenflaeche(1), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseDClick(u.Variablentitel(2), Qt::LeftButton);
+    ASSERT_EQ(variable.count(), 3);
+    EXPECT_EQ(variable.at(0).at(0).toInt(), 3);
+    EXPECT_EQ(variable.at(1).at(0).toInt(), 1);
+    EXPECT_EQ(variable.at(2).at(0).toInt(), 2);
+    EXPECT_EQ(regeln.count(), 0);
+    QTest::mouseDClick(u.Regelgitter(), Qt::LeftButton, {}, QPoint(90, 60));
+    EXPECT_EQ(regeln.count(), 1);
+    // A single click opens nothing.
+    QTest::mouseClick(u.Plot(1), Qt::LeftButton);
+    EXPECT_EQ(variable.count(), 3);
+}
+
+TEST_F(Uebersicht, UndefinedVariableAsksForItsEditorToo)
+{
+    u.Zeigen(geladen(ohneB));
+    QSignalSpy variable(&u, &TProjektuebersicht::VariableEditierenGewuenscht);
+    QTest::mouseDClick(u.Variablenflaeche(2), Qt::LeftButton, {}, QPoint(200, 150));
+    ASSERT_EQ(variable.count(), 1);
+    EXPECT_EQ(variable.at(0).at(0).toInt(), 2);
+}
+
+TEST_F(Uebersicht, CopyPutsThePictureOfTheOverviewOnTheClipboard)
+{
+    u.Zeigen(geladen(beispiel));
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(u.KopierenKnopf(), Qt::LeftButton);
+    const QImage bild = QGuiApplication::clipboard()->image();
+    ASSERT_FALSE(bild.isNull());
+    EXPECT_EQ(bild.size(), u.Bild().size());
+    EXPECT_GT(bild.width(), 1000);
+    // The plots are in it, the copy button is not.
+    EXPECT_TRUE(hatFarbe(bild, QColor(0, 0, 255)));
+    EXPECT_LT(bild.height(), u.height());
+}
+
+TEST(Beispieldatei, FoundBesideTheProgramInstalledOrInTheSourceTree)
+{
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    const QDir d(ordner.path());
+    d.mkpath(QStringLiteral("bin"));
+    d.mkpath(QStringLiteral("build/app"));
+    EXPECT_EQ(BeispielDatei(d.filePath(QStringLiteral("bin")), QStringLiteral("pendel.fuz")), QString());
+    const auto anlegen = [&](const QString& pfad) {
+        d.mkpath(QFileInfo(d.filePath(pfad)).path());
+        QFile f(d.filePath(pfad));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    };
+    // Source tree: build/app/tarvik beside examples/.
+    anlegen(QStringLiteral("examples/kran.fuz"));
+    EXPECT_EQ(BeispielDatei(d.filePath(QStringLiteral("build/app/")), QStringLiteral("kran.fuz")),
+              d.filePath(QStringLiteral("examples/kran.fuz")));
+    // Installed: bin/tarvik and share/tarvik/examples.
+    anlegen(QStringLiteral("share/tarvik/examples/kran.fuz"));
+    EXPECT_EQ(BeispielDatei(d.filePath(QStringLiteral("bin")), QStringLiteral("kran.fuz")),
+              d.filePath(QStringLiteral("share/tarvik/examples/kran.fuz")));
+    // Beside the program comes first.
+    anlegen(QStringLiteral("bin/examples/kran.fuz"));
+    EXPECT_EQ(BeispielDatei(d.filePath(QStringLiteral("bin")), QStringLiteral("kran.fuz")),
+              d.filePath(QStringLiteral("bin/examples/kran.fuz")));
+    EXPECT_EQ(BeispielDatei(d.filePath(QStringLiteral("bin")), QStringLiteral("pendel.fuz")), QString());
+}
+
+// The overview in the main window, driven through the commands.
+class UebersichtImHauptfenster : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(ordner.isValid());
+        QDir(ordner.path()).mkpath(QStringLiteral("examples"));
+        ASSERT_TRUE(QFile::copy(beispiel, ordner.filePath(QStringLiteral("examples/pendel.fuz"))));
+        f = std::make_unique<TMainForm>(ordner.path());
+        f->resize(1280, 1000);
+        f->show();
+    }
+    TProjektuebersicht& u() { return *f->Uebersicht(); }
+
+    QTemporaryDir ordner;
+    std::unique_ptr<TMainForm> f;
+};
+
+TEST_F(UebersichtImHauptfenster, FollowsOpenNewAndSaveAs)
+{
+    EXPECT_TRUE(u().Startseite());
+    {
+        ScopedDateiDialoge d({QFileInfo(ohneB).absoluteFilePath()});
+        f->Menue().Oeffnen->trigger();
+    }
+    EXPECT_FALSE(u().Startseite());
+    EXPECT_EQ(u().Dateiname()->text(), QStringLiteral("winkel.fuz"));
+    EXPECT_EQ(u().Regelgitter()->columnCount(), 1);
+
+    const QString ziel = ordner.filePath(QStringLiteral("kopie.fuz"));
+    {
+        ScopedDateiDialoge d({ziel});
+        ScopedMeldungen m;
+        f->FileSaveAs();
+    }
+    EXPECT_EQ(u().Dateiname()->text(), QStringLiteral("kopie.fuz"));
+
+    // An open cancelled in the file dialog changes nothing.
+    {
+        ScopedDateiDialoge d;
+        f->FileOpen();
+    }
+    EXPECT_EQ(u().Dateiname()->text(), QStringLiteral("kopie.fuz"));
+
+    f->FileNew();
+    EXPECT_TRUE(u().Startseite());
+}
+
+TEST_F(UebersichtImHauptfenster, EveryMenuCommandRefreshesTheOverviewAfterwards)
+{
+    // Stands for a command that changed the project without the overview
+    // knowing, like an editor closed with OK.
+    f->Projekt() = geladen(beispiel);
+    f->Projekt().Geaendert = true;
+    EXPECT_TRUE(u().Startseite());
+    f->Menue().Knopfleiste->trigger();
+    EXPECT_FALSE(u().Startseite());
+    EXPECT_EQ(u().Zustand()->text(), QStringLiteral("Ungespeicherte Änderungen"));
+    EXPECT_EQ(u().Regelanzahl()->text(), QStringLiteral("25 Regeln"));
+}
+
+TEST_F(UebersichtImHauptfenster, RulesDoubleClickGoesThroughTheRuleCommandWithItsWarning)
+{
+    {
+        ScopedDateiDialoge d({QFileInfo(beispiel).absoluteFilePath()});
+        f->FileOpen();
+    }
+    f->Projekt().Ausgang.setDefiniert(false);
+    ScopedMeldungen m;
+    QTest::mouseDClick(u().Regelflaeche(), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(m.meldungen(), (QList<TMeldung>{TMeldung{MeldungsArt::Warnung, regelnOhneVariablen}}));
+    // The command refreshed the overview: the output shows as undefined now.
+    EXPECT_FALSE(u().Plot(3)->isVisible());
+}
+
+TEST_F(UebersichtImHauptfenster, StartPageOpensTheExampleThroughOpenWithItsQuestion)
+{
+    ASSERT_TRUE(u().PendelKnopf()->isEnabled());
+    EXPECT_FALSE(u().KranKnopf()->isEnabled());
+    EXPECT_EQ(u().KranKnopf()->toolTip(), QStringLiteral("Die Beispieldatei kran.fuz wurde bei Tarvik nicht gefunden."));
+
+    f->Projekt().Geaendert = true;
+    {
+        ScopedMeldungen m({Antwort::Nein});
+        QTest::mouseClick(u().PendelKnopf(), Qt::LeftButton);
+        EXPECT_EQ(m.meldungen(), (QList<TMeldung>{TMeldung{MeldungsArt::Bestaetigung, frageLoeschen}}));
+    }
+    EXPECT_TRUE(u().Startseite());
+    EXPECT_EQ(f->Projekt().Dateiname, QStringLiteral("Neu"));
+    {
+        ScopedMeldungen m({Antwort::Ja});
+        QTest::mouseClick(u().PendelKnopf(), Qt::LeftButton);
+    }
+    const QString pfad = QDir::cleanPath(ordner.filePath(QStringLiteral("examples/pendel.fuz")));
+    EXPECT_EQ(f->Projekt().Dateiname, pfad);
+    EXPECT_EQ(f->windowTitle(), ProjektTitel(pfad));
+    EXPECT_FALSE(f->Projekt().Geaendert);
+    EXPECT_FALSE(u().Startseite());
+    EXPECT_EQ(u().Variablentitel(1)->text(), QStringLiteral("Eingang A: Winkel"));
+}
+
+TEST_F(UebersichtImHauptfenster, AssistantButtonRunsTheAssistantCommandWhenThereIsOne)
+{
+    QAction* assistent = f->Menue().Assistent;
+    EXPECT_EQ(u().AssistentKnopf()->isEnabled(), assistent->isEnabled());
+    assistent->setEnabled(true);
+    EXPECT_TRUE(u().AssistentKnopf()->isEnabled());
+    QSignalSpy ausgeloest(assistent, &QAction::triggered);
+    QTest::mouseClick(u().AssistentKnopf(), Qt::LeftButton);
+    EXPECT_EQ(ausgeloest.count(), 1);
+    assistent->setEnabled(false);
+    EXPECT_FALSE(u().AssistentKnopf()->isEnabled());
+}
+
+TEST_F(UebersichtImHauptfenster, GivesWayToTheSimulationPanelAndComesBack)
+{
+    QWidget* panel = f->Simulationsbereich();
+    EXPECT_TRUE(u().isVisible());
+    panel->show();
+    EXPECT_FALSE(u().isVisible());
+    // Minimising and restoring the window does not bring it back over the panel.
+    f->hide();
+    f->show();
+    EXPECT_FALSE(u().isVisible());
+    EXPECT_TRUE(panel->isVisible());
+    panel->hide();
+    EXPECT_TRUE(u().isVisible());
+}
+
+} // namespace
