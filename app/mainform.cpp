@@ -3,6 +3,7 @@
 #include "app/bilder.h"
 #include "app/stil.h"
 #include "app/titelform.h"
+#include "forms/regeditform.h"
 #include "platform/dateidialog.h"
 #include "platform/druckdialog.h"
 #include "platform/hilfe.h"
@@ -110,6 +111,8 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     layout->addWidget(simulationsbereich);
     setCentralWidget(flaeche);
     resize(800, 600);
+
+    regEditForm = new TRegEditForm(this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -456,7 +459,17 @@ void TMainForm::RegelnEditieren()
 {
     if (!eingaengeFuerRegeln())
         return;
-    // The rule editor (TRegEditForm) opens here with copies of the project.
+    TRegEditForm& d = *regEditForm;
+    d.EingangA.assign(projekt.EingangA);
+    d.EingangB.assign(projekt.EingangB);
+    d.Ausgang.assign(projekt.Ausgang);
+    d.regeltab = projekt.Regeltab;
+    d.oeffnen();
+    if (ZeigeModal(d) != QDialog::Accepted)
+        return;
+    projekt.Regeltab = d.regeltab;
+    if (d.RegelChanged)
+        projekt.Geaendert = true;
 }
 
 void TMainForm::RegelnTesten()

@@ -11,6 +11,7 @@
 class QLabel;
 class QMenu;
 class QToolBar;
+class TRegEditForm;
 
 // The main window: it owns the project for the whole run, starts the program
 // and turns the menu and tool-bar commands into calls of the parts that do the
@@ -105,6 +106,7 @@ public:
     QLabel* Statuszeile() const { return statuszeile; }
     // Where the simulation panel goes; hidden until a simulation opens it.
     QWidget* Simulationsbereich() const { return simulationsbereich; }
+    TRegEditForm& RegEditForm() const { return *regEditForm; }
 
 protected:
     bool event(QEvent* e) override;
@@ -137,4 +139,5 @@ private:
     QToolBar* knopfleiste = nullptr;
     QLabel* statuszeile = nullptr;
     QWidget* simulationsbereich = nullptr;
+    TRegEditForm* regEditForm = nullptr;
 };
