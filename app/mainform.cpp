@@ -14,6 +14,7 @@
 #include "forms/parameterform.h"
 #include "forms/protokollform.h"
 #include "forms/suchenform.h"
+#include "forms/regeditform.h"
 #include "platform/dateidialog.h"
 #include "platform/druckdialog.h"
 #include "platform/hilfe.h"
@@ -147,6 +148,7 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     protokollform = std::make_unique<TProtokollform>(this);
     cregelform = std::make_unique<TCRegelform>(this);
     suchenform = std::make_unique<TSuchenForm>(*parameterform, *protokollform, *cregelform, this);
+    regEditForm = new TRegEditForm(this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -549,7 +551,17 @@ void TMainForm::RegelnEditieren()
 {
     if (!eingaengeFuerRegeln())
         return;
-    // The rule editor (TRegEditForm) opens here with copies of the project.
+    TRegEditForm& d = *regEditForm;
+    d.EingangA.assign(projekt.EingangA);
+    d.EingangB.assign(projekt.EingangB);
+    d.Ausgang.assign(projekt.Ausgang);
+    d.regeltab = projekt.Regeltab;
+    d.oeffnen();
+    if (ZeigeModal(d) != QDialog::Accepted)
+        return;
+    projekt.Regeltab = d.regeltab;
+    if (d.RegelChanged)
+        projekt.Geaendert = true;
 }
 
 void TMainForm::RegelnTesten()

@@ -19,6 +19,7 @@ class TParameterForm;
 class TProtokollform;
 class TSuchenForm;
 class TProjektuebersicht;
+class TRegEditForm;
 
 // The main window: it owns the project for the whole run, starts the program
 // and turns the menu and tool-bar commands into calls of the parts that do the
@@ -121,6 +122,7 @@ public:
     TOptionenform* Optionenform() const { return optionenform; }
     // The project overview beside it, shown while the simulation area is hidden.
     TProjektuebersicht* Uebersicht() const { return uebersicht; }
+    TRegEditForm& RegEditForm() const { return *regEditForm; }
 
 protected:
     bool event(QEvent* e) override;
@@ -168,4 +170,5 @@ private:
     std::unique_ptr<TCRegelform> cregelform;
     std::unique_ptr<TSuchenForm> suchenform;
     TProjektuebersicht* uebersicht = nullptr;
+    TRegEditForm* regEditForm = nullptr;
 };
