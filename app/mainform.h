@@ -11,6 +11,9 @@
 class QLabel;
 class QMenu;
 class QToolBar;
+class TKoordinatensystem;
+class TVarEditform;
+class TVarTestForm;
 
 // The main window: it owns the project for the whole run, starts the program
 // and turns the menu and tool-bar commands into calls of the parts that do the
@@ -95,8 +98,18 @@ public:
     void FileExit();
     void ZwischenablageDrucken();
     void VariableTesten(const TFuzzy& variable);
+    // Opens the variable editor on variable 1 = Eingang A, 2 = Eingang B, 3 = Ausgang, with the
+    // menu's caption; copies back on OK (the output also into AusgangKopie), sets Geaendert from the
+    // dialog's FuzzyVarChanged; true when the dialog closed with OK.
+    bool VariableEditieren(int welche);
     void RegelnEditieren();
     void RegelnTesten();
+
+    // The variable dialogs, created once; their plots are Koordinatensystem1().
+    TVarEditform& VarEditform() { return *varEditform; }
+    TVarTestForm& VarTestForm() { return *varTestForm; }
+    TKoordinatensystem& VarEditPlot();
+    TKoordinatensystem& VarTestPlot();
 
     const TMenue& Menue() const { return menue; }
     const TKnoepfe& Knoepfe() const { return knoepfe; }
@@ -137,4 +150,6 @@ private:
     QToolBar* knopfleiste = nullptr;
     QLabel* statuszeile = nullptr;
     QWidget* simulationsbereich = nullptr;
+    TVarTestForm* varTestForm = nullptr;
+    TVarEditform* varEditform = nullptr;
 };
