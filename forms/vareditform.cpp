@@ -172,6 +172,9 @@ TVarEditform::TVarEditform(QWidget* parent)
     : QDialog(parent)
 {
     DialogRahmen(*this, 632, 411, QStringLiteral("Variable editieren"));
+    // A fixed border: title, system menu and close box, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     controlsAnlegen();
 
     fuzzyVar.FarbeInit();

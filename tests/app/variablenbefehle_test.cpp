@@ -1,5 +1,6 @@
 // The main window's variable commands: the editor and the tester get copies,
 // only the editor's OK brings a variable back.
+#include "app/hilfeform.h"
 #include "app/mainform.h"
 #include "forms/vareditform.h"
 #include "forms/vartestform.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextBrowser>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -140,6 +142,17 @@ TEST(Variablenbefehle, TheDialogsAndTheirPlotsAreReachable)
     EXPECT_EQ(&f.VarTestPlot(), &f.VarTestForm().Koordinatensystem1());
     f.VarEditPlot().setRasteranzahl(9);
     EXPECT_EQ(f.VarEditform().Koordinatensystem1().Rasteranzahl(), 9);
+}
+
+TEST(Variablenbefehle, HelpPageOfTheVariableWindowsExplainsTermsAndMessages)
+{
+    THilfeForm h;
+    h.ZeigeKontext(1);
+    const QString text = h.Browser()->toPlainText();
+    for (const char* teil : {"Fuzzyvariablen definieren und testen", "Grundmenge", "Trapez", "Fehler bei Zahleingabe",
+                             "Es kann kein weiterer Termname angefügt werden", "Z = ( 0.00 ; 0.75 ; 0.25 )"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(teil))) << teil;
+    h.close();
 }
 
 } // namespace
