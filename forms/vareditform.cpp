@@ -140,6 +140,17 @@ public:
             closeEditor(editor, QAbstractItemDelegate::NoHint);
         }
     }
+
+protected:
+    // Shift+Tab in the first value cell leaves the grid, as Tab does in the
+    // last one; the fixed cells cannot stop it there.
+    bool focusNextPrevChild(bool next) override
+    {
+        const QModelIndex zelle = currentIndex();
+        if (!next && zelle.row() <= 1 && zelle.column() <= 1)
+            return QWidget::focusNextPrevChild(false);
+        return QTableWidget::focusNextPrevChild(next);
+    }
 };
 
 QStringList VariablenFehler(const TFuzzy& fuzzy)

@@ -182,6 +182,29 @@ TEST_F(VarEdit, TabVisitsTheControlsInTheirOrderAndSkipsOK)
     EXPECT_EQ(reihe, erwartet);
     EXPECT_FALSE(f.OKBtn()->focusPolicy() & Qt::TabFocus);
     EXPECT_EQ(f.SpeedButton2()->focusPolicy(), Qt::NoFocus);
+
+    // Inside the grid Tab moves between cells; at its ends it leaves the grid.
+    ScopedMeldungen m;
+    TFuzzy v = fuzzytest::trapezVariable(0, 10, {{0, 1, 2, 3}, {0, 1, 2, 3}, {0, 1, 2, 3}, {0, 1, 2, 3}, {0, 1, 2, 3}});
+    oeffnen(v);
+    f.show();
+    QApplication::setActiveWindow(&f);
+    QTableWidget* g = f.StringGrid1();
+    g->setFocus();
+    g->setCurrentCell(1, 1);
+    QTest::keyClick(g, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), g);
+    EXPECT_EQ(g->currentColumn(), 2);
+    QTest::keyClick(g, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(g->currentColumn(), 1);
+    QTest::keyClick(g, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), f.ListBox1());
+    g->setFocus();
+    g->setCurrentCell(5, 5);
+    QTest::keyClick(g, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), f.zeichnen1());
+    EXPECT_TRUE(m.texte().isEmpty());
+    f.hide();
 }
 
 TEST_F(VarEdit, ANewVariableOpensWithDefaultsAndAnEmptyGrid)
