@@ -18,6 +18,8 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -120,6 +122,38 @@ QIcon Glyphe(TGlyphe art)
     }
     return QIcon(bild);
 }
+
+// Draws a cell's text two pixels from its left edge, as the grid always did,
+// and smaller when it is wider than the cell, so that "-1250.50" stays
+// readable instead of being cut off.
+class TZellenDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem o = option;
+        initStyleOption(&o, index);
+        const QString text = o.text;
+        o.text.clear();
+        QStyle* stil = o.widget ? o.widget->style() : QApplication::style();
+        stil->drawControl(QStyle::CE_ItemViewItem, &o, maler, o.widget);
+
+        const QRect platz = o.rect.adjusted(2, 0, -1, 0);
+        QFont schrift = o.font;
+        int groesse = QFontInfo(schrift).pixelSize();
+        while (groesse > 7 && QFontMetrics(schrift).horizontalAdvance(text) > platz.width())
+            schrift.setPixelSize(--groesse);
+        const bool gewaehlt = o.state & QStyle::State_Selected;
+        maler->save();
+        maler->setFont(schrift);
+        maler->setPen(o.palette.color(o.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled,
+                                      gewaehlt ? QPalette::HighlightedText : QPalette::Text));
+        maler->setClipRect(o.rect);
+        maler->drawText(platz, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+        maler->restore();
+    }
+};
 
 } // namespace
 
@@ -257,6 +291,7 @@ void TVarEditform::controlsAnlegen()
 
     stringGrid1 = new TGrid(6, 6, this);
     stringGrid1->setGeometry(368, 192, 255, 153);
+    stringGrid1->setItemDelegate(new TZellenDelegate(stringGrid1));
     HinweisSetzen(stringGrid1, QStringLiteral("Tabelle für charakteristische Werte a, b, c, d und h "));
     stringGrid1->horizontalHeader()->hide();
     stringGrid1->verticalHeader()->hide();
@@ -468,6 +503,7 @@ void TVarEditform::oeffnen()
     listBox1->clear();
     if (fuzzyVar.definiert()) {
         edit1->setText(fuzzyVar.Name());
+        edit1->setCursorPosition(0);
         for (int i = 1; i <= fuzzyVar.gueltigeAnzahl(); ++i)
             listBox1->addItem(fuzzyVar.Termname(i));
         singEdit1->setNumber(fuzzyVar.a());

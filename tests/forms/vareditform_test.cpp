@@ -299,6 +299,7 @@ TEST_F(VarEdit, DrawingReportsEveryFaultAndLeavesDefiniertAlone)
     EXPECT_EQ(m.texte(), QStringList{zeilenFehler(2)});
     EXPECT_FALSE(f.FuzzyVar().definiert());
     EXPECT_TRUE(plotLeer());
+    bildAblegen(f, QStringLiteral("vareditform_fehler"));
 
     for (int s = 1; s <= 4; ++s)
         tippen(2, s, QString::number(50 + 10 * s));
