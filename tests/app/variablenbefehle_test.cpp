@@ -52,6 +52,7 @@ TEST(Variablenbefehle, EditorOpensOnACopyWithTheFileInItsCaptionAndOKBringsItBac
             auto& e = dynamic_cast<TVarEditform&>(d);
             titel = e.windowTitle();
             feld = e.Edit1()->text();
+            QTest::keyClick(e.Edit1(), Qt::Key_End);
             QTest::keyClicks(e.Edit1(), "luft");
             e.OKBtn()->click();
             return d.result();
