@@ -1,5 +1,6 @@
 #include "forms/vareditform.h"
 
+#include "core/regeltab.h"
 #include "platform/hilfe.h"
 #include "platform/meldung.h"
 #include "widgets/koordinatensystem.h"
@@ -697,6 +698,26 @@ TEST_F(VarEdit, HelpAndCopy)
     f.Kopieren1()->click();
     EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
               f.Koordinatensystem1().Bild());
+}
+
+} // namespace
+
+namespace {
+
+// OK hands back a variable even when the check failed; the rule machinery
+// must still give numbers for it.
+TEST(VariablenFehler, AVariableWithFaultsStillGivesMembershipsAndAnOutput)
+{
+    TFuzzy a = trapezVariable(10, -10, {{5, -5, 0, 0}, {-10, 0, 0, 10}});
+    TFuzzy b = trapezVariable(3, 3, {{3, 3, 3, 3}});
+    TFuzzy aus = trapezVariable(0, 100, {{80, 20, 60, 10}, {0, 50, 40, 100}});
+    TRegeltab tabelle;
+    tabelle(1, 1) = 1;
+    tabelle(1, 2) = 2;
+    const TKennfeld feld = Kennfeld(a, b, tabelle, aus);
+    for (const auto& zeile : feld)
+        for (float wert : zeile)
+            EXPECT_FALSE(std::isnan(wert));
 }
 
 } // namespace
