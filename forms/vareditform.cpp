@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -41,7 +42,8 @@ const QString FrageLoeschen = QStringLiteral("Wollen Sie diese Fuzzyvariable wir
 
 QString ZeilenFehler(int i)
 {
-    return QStringLiteral("In Zeile ") + QString::number(i) + QStringLiteral(" der Tabelle ist eine Zahl zu groß oder zu klein!");
+    return QStringLiteral("In Zeile ") + QString::number(i)
+           + QStringLiteral(" der Tabelle ist eine Zahl zu groß oder zu klein!");
 }
 
 const QColor Teal(0, 128, 128);
@@ -414,6 +416,9 @@ void TVarEditform::controlsAnlegen()
     connect(okBtn, &QPushButton::clicked, this, &TVarEditform::OKBtnClick);
     connect(cancelBtn, &QPushButton::clicked, this, &TVarEditform::reject);
     connect(helpBtn, &QPushButton::clicked, this, &TVarEditform::HelpBtnClick);
+    // F1 opens the same page as the help button.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            &TVarEditform::HelpBtnClick);
 }
 
 QImage TVarEditform::Trapezskizze(const QSize& groesse, const QFont& schrift)
@@ -470,7 +475,8 @@ QImage TVarEditform::Trapezskizze(const QSize& groesse, const QFont& schrift)
     maler.setPen(QPen(Qt::black, 1));
     maler.setBrush(Qt::NoBrush);
     const int textOben = static_cast<int>(y0) + 6;
-    for (const auto& [x, buchstabe] : {std::pair{xa, 'a'}, std::pair{xb, 'b'}, std::pair{xc, 'c'}, std::pair{xd, 'd'}}) {
+    const std::pair<double, char> ecken[] = {{xa, 'a'}, {xb, 'b'}, {xc, 'c'}, {xd, 'd'}};
+    for (const auto& [x, buchstabe] : ecken) {
         maler.drawLine(QPointF(x, y0 - 3), QPointF(x, y0 + 3));
         const QString t(QLatin1Char{buchstabe});
         maler.drawText(QPointF(x - m.horizontalAdvance(t) / 2.0, textOben + m.ascent()), t);

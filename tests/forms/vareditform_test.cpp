@@ -379,7 +379,8 @@ TEST_F(VarEdit, TermCommandsWithoutWhatTheyNeedOnlyWarn)
         TMeldung meldung;
     };
     const Fall faelle[] = {
-        {&TVarEditform::SpeedButton1Click, "", {MeldungsArt::Warnung, QStringLiteral("Bitte zuerst Feld selektieren!")}},
+        {&TVarEditform::SpeedButton1Click, "",
+         {MeldungsArt::Warnung, QStringLiteral("Bitte zuerst Feld selektieren!")}},
         {&TVarEditform::SpeedButton2Click, "", {MeldungsArt::Warnung, KeinTermname}},
         {&TVarEditform::SpeedButton2Click, "   ", {MeldungsArt::Warnung, KeinTermname}},
         {&TVarEditform::SpeedButton3Click, "x", {MeldungsArt::Fehler, NichtSelektiert}},
