@@ -15,6 +15,8 @@
 #include "forms/protokollform.h"
 #include "forms/suchenform.h"
 #include "forms/regeditform.h"
+#include "forms/vareditform.h"
+#include "forms/vartestform.h"
 #include "platform/dateidialog.h"
 #include "platform/druckdialog.h"
 #include "platform/hilfe.h"
@@ -111,6 +113,8 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     setContextMenuPolicy(Qt::NoContextMenu);
     HilfeKontextSetzen(this, HilfeInhalt);
 
+    varTestForm = new TVarTestForm(this);
+    varEditform = new TVarEditform(this);
     menueAnlegen();
     knopfleisteAnlegen();
     statuszeileAnlegen();
@@ -187,9 +191,10 @@ void TMainForm::menueAnlegen()
 
     QMenu* variable = menuBar()->addMenu(QStringLiteral("&Fuzzyvariable"));
     QMenu* editieren = untermenue(variable, QStringLiteral("&Editieren"), QStringLiteral("Fuzzyvariable editieren"));
-    menue.EditierenA = eintrag(editieren, QStringLiteral("Eingang &A"), QString(), nullptr);
-    menue.EditierenB = eintrag(editieren, QStringLiteral("Eingang &B"), QString(), nullptr);
-    menue.EditierenAusgang = eintrag(editieren, QStringLiteral("Aus&gang"), QString(), nullptr);
+    menue.EditierenA = eintrag(editieren, QStringLiteral("Eingang &A"), QString(), [this] { VariableEditieren(1); });
+    menue.EditierenB = eintrag(editieren, QStringLiteral("Eingang &B"), QString(), [this] { VariableEditieren(2); });
+    menue.EditierenAusgang =
+        eintrag(editieren, QStringLiteral("Aus&gang"), QString(), [this] { VariableEditieren(3); });
     QMenu* testen = untermenue(variable, QStringLiteral("&Testen"), QStringLiteral("Fuzzyvariable testen"));
     menue.TestenA = eintrag(testen, QStringLiteral("Eingang &A"), QString(),
                             [this] { VariableTesten(projekt.EingangA); });
@@ -536,7 +541,38 @@ void TMainForm::VariableTesten(const TFuzzy& variable)
         Meldung(MeldungsArt::Warnung, NichtDefiniert);
         return;
     }
-    // The variable tester (TVarTestForm) opens here with a copy of the variable.
+    varTestForm->fuzzyvar().assign(variable);
+    varTestForm->oeffnen();
+    ZeigeModal(*varTestForm);
+}
+
+bool TMainForm::VariableEditieren(int welche)
+{
+    TFuzzy* const variablen[] = {&projekt.EingangA, &projekt.EingangB, &projekt.Ausgang};
+    if (welche < 1 || welche > 3)
+        return false;
+    TFuzzy& variable = *variablen[welche - 1];
+    varEditform->FuzzyVar().assign(variable);
+    varEditform->setWindowTitle(QStringLiteral("Variable editieren [") + projekt.Dateiname + QLatin1Char(']'));
+    varEditform->oeffnen();
+    if (ZeigeModal(*varEditform) != QDialog::Accepted)
+        return false;
+    variable.assign(varEditform->FuzzyVar());
+    if (welche == 3)
+        projekt.AusgangKopie.assign(varEditform->FuzzyVar());
+    if (varEditform->FuzzyVarChanged())
+        projekt.Geaendert = true;
+    return true;
+}
+
+TKoordinatensystem& TMainForm::VarEditPlot()
+{
+    return varEditform->Koordinatensystem1();
+}
+
+TKoordinatensystem& TMainForm::VarTestPlot()
+{
+    return varTestForm->Koordinatensystem1();
 }
 
 bool TMainForm::eingaengeFuerRegeln()

@@ -20,6 +20,9 @@ class TProtokollform;
 class TSuchenForm;
 class TProjektuebersicht;
 class TRegEditForm;
+class TKoordinatensystem;
+class TVarEditform;
+class TVarTestForm;
 
 // The main window: it owns the project for the whole run, starts the program
 // and turns the menu and tool-bar commands into calls of the parts that do the
@@ -104,12 +107,22 @@ public:
     void FileExit();
     void ZwischenablageDrucken();
     void VariableTesten(const TFuzzy& variable);
+    // Opens the variable editor on variable 1 = Eingang A, 2 = Eingang B, 3 = Ausgang, with the
+    // menu's caption; copies back on OK (the output also into AusgangKopie), sets Geaendert from the
+    // dialog's FuzzyVarChanged; true when the dialog closed with OK.
+    bool VariableEditieren(int welche);
     void RegelnEditieren();
     void RegelnTesten();
     void OptionenZeigen();
     // "Regeln -> Suchen (Laufkatze)": the search window with copies of the variables.
     void SuchenLaufkatze1Click();
     TSuchenForm& Suchenform() { return *suchenform; }
+
+    // The variable dialogs, created once; their plots are Koordinatensystem1().
+    TVarEditform& VarEditform() { return *varEditform; }
+    TVarTestForm& VarTestForm() { return *varTestForm; }
+    TKoordinatensystem& VarEditPlot();
+    TKoordinatensystem& VarTestPlot();
 
     const TMenue& Menue() const { return menue; }
     const TKnoepfe& Knoepfe() const { return knoepfe; }
@@ -171,4 +184,6 @@ private:
     std::unique_ptr<TSuchenForm> suchenform;
     TProjektuebersicht* uebersicht = nullptr;
     TRegEditForm* regEditForm = nullptr;
+    TVarTestForm* varTestForm = nullptr;
+    TVarEditform* varEditform = nullptr;
 };

@@ -17,7 +17,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -39,7 +42,8 @@ const QString FrageLoeschen = QStringLiteral("Wollen Sie diese Fuzzyvariable wir
 
 QString ZeilenFehler(int i)
 {
-    return QStringLiteral("In Zeile ") + QString::number(i) + QStringLiteral(" der Tabelle ist eine Zahl zu groß oder zu klein!");
+    return QStringLiteral("In Zeile ") + QString::number(i)
+           + QStringLiteral(" der Tabelle ist eine Zahl zu groß oder zu klein!");
 }
 
 const QColor Teal(0, 128, 128);
@@ -121,6 +125,38 @@ QIcon Glyphe(TGlyphe art)
     return QIcon(bild);
 }
 
+// Draws a cell's text two pixels from its left edge, as the grid always did,
+// and smaller when it is wider than the cell, so that "-1250.50" stays
+// readable instead of being cut off.
+class TZellenDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem o = option;
+        initStyleOption(&o, index);
+        const QString text = o.text;
+        o.text.clear();
+        QStyle* stil = o.widget ? o.widget->style() : QApplication::style();
+        stil->drawControl(QStyle::CE_ItemViewItem, &o, maler, o.widget);
+
+        const QRect platz = o.rect.adjusted(2, 0, -1, 0);
+        QFont schrift = o.font;
+        int groesse = QFontInfo(schrift).pixelSize();
+        while (groesse > 7 && QFontMetrics(schrift).horizontalAdvance(text) > platz.width())
+            schrift.setPixelSize(--groesse);
+        const bool gewaehlt = o.state & QStyle::State_Selected;
+        maler->save();
+        maler->setFont(schrift);
+        maler->setPen(o.palette.color(o.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled,
+                                      gewaehlt ? QPalette::HighlightedText : QPalette::Text));
+        maler->setClipRect(o.rect);
+        maler->drawText(platz, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+        maler->restore();
+    }
+};
+
 } // namespace
 
 // The grid of the term values: row 0 and column 0 are fixed cells.
@@ -139,6 +175,17 @@ public:
             commitData(editor);
             closeEditor(editor, QAbstractItemDelegate::NoHint);
         }
+    }
+
+protected:
+    // Shift+Tab in the first value cell leaves the grid, as Tab does in the
+    // last one; the fixed cells cannot stop it there.
+    bool focusNextPrevChild(bool next) override
+    {
+        const QModelIndex zelle = currentIndex();
+        if (!next && zelle.row() <= 1 && zelle.column() <= 1)
+            return QWidget::focusNextPrevChild(false);
+        return QTableWidget::focusNextPrevChild(next);
     }
 };
 
@@ -172,6 +219,9 @@ TVarEditform::TVarEditform(QWidget* parent)
     : QDialog(parent)
 {
     DialogRahmen(*this, 632, 411, QStringLiteral("Variable editieren"));
+    // A fixed border: title, system menu and close box, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     controlsAnlegen();
 
     fuzzyVar.FarbeInit();
@@ -243,6 +293,7 @@ void TVarEditform::controlsAnlegen()
 
     stringGrid1 = new TGrid(6, 6, this);
     stringGrid1->setGeometry(368, 192, 255, 153);
+    stringGrid1->setItemDelegate(new TZellenDelegate(stringGrid1));
     HinweisSetzen(stringGrid1, QStringLiteral("Tabelle für charakteristische Werte a, b, c, d und h "));
     stringGrid1->horizontalHeader()->hide();
     stringGrid1->verticalHeader()->hide();
@@ -365,6 +416,9 @@ void TVarEditform::controlsAnlegen()
     connect(okBtn, &QPushButton::clicked, this, &TVarEditform::OKBtnClick);
     connect(cancelBtn, &QPushButton::clicked, this, &TVarEditform::reject);
     connect(helpBtn, &QPushButton::clicked, this, &TVarEditform::HelpBtnClick);
+    // F1 opens the same page as the help button.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            &TVarEditform::HelpBtnClick);
 }
 
 QImage TVarEditform::Trapezskizze(const QSize& groesse, const QFont& schrift)
@@ -421,7 +475,8 @@ QImage TVarEditform::Trapezskizze(const QSize& groesse, const QFont& schrift)
     maler.setPen(QPen(Qt::black, 1));
     maler.setBrush(Qt::NoBrush);
     const int textOben = static_cast<int>(y0) + 6;
-    for (const auto& [x, buchstabe] : {std::pair{xa, 'a'}, std::pair{xb, 'b'}, std::pair{xc, 'c'}, std::pair{xd, 'd'}}) {
+    const std::pair<double, char> ecken[] = {{xa, 'a'}, {xb, 'b'}, {xc, 'c'}, {xd, 'd'}};
+    for (const auto& [x, buchstabe] : ecken) {
         maler.drawLine(QPointF(x, y0 - 3), QPointF(x, y0 + 3));
         const QString t(QLatin1Char{buchstabe});
         maler.drawText(QPointF(x - m.horizontalAdvance(t) / 2.0, textOben + m.ascent()), t);
@@ -454,6 +509,7 @@ void TVarEditform::oeffnen()
     listBox1->clear();
     if (fuzzyVar.definiert()) {
         edit1->setText(fuzzyVar.Name());
+        edit1->setCursorPosition(0);
         for (int i = 1; i <= fuzzyVar.gueltigeAnzahl(); ++i)
             listBox1->addItem(fuzzyVar.Termname(i));
         singEdit1->setNumber(fuzzyVar.a());

@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -16,6 +17,9 @@ TVarTestForm::TVarTestForm(QWidget* parent)
     : QDialog(parent)
 {
     DialogRahmen(*this, 511, 325, QStringLiteral("Fuzzyvariable testen"));
+    // A fixed border: title, system menu and close box, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     auto* panel = new QFrame(this);
     panel->setGeometry(24, 8, 377, 225);
@@ -43,6 +47,8 @@ TVarTestForm::TVarTestForm(QWidget* parent)
     scrollBar1->setPageStep(1);
     // The right arrow key moves to higher values, as on a slider.
     scrollBar1->setInvertedControls(false);
+    // Reached by Tab and a click, so that the arrow keys move it.
+    scrollBar1->setFocusPolicy(Qt::StrongFocus);
     HinweisSetzen(scrollBar1, QStringLiteral("Eingangswert einstellen"));
 
     singEdit1 = new TSingEdit(this);
@@ -75,6 +81,9 @@ TVarTestForm::TVarTestForm(QWidget* parent)
     connect(scrollBar1, &QScrollBar::valueChanged, this, &TVarTestForm::ScrollBar1Change);
     connect(okBtn, &QPushButton::clicked, this, &TVarTestForm::accept);
     connect(helpBtn, &QPushButton::clicked, this, [] { ZeigeHilfe(Hilfekontext); });
+    // F1 opens the same page as the help button.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [] { ZeigeHilfe(Hilfekontext); });
 }
 
 TVarTestForm::~TVarTestForm() = default;

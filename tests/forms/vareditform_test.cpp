@@ -1,5 +1,6 @@
 #include "forms/vareditform.h"
 
+#include "core/regeltab.h"
 #include "platform/hilfe.h"
 #include "platform/meldung.h"
 #include "widgets/koordinatensystem.h"
@@ -182,6 +183,29 @@ TEST_F(VarEdit, TabVisitsTheControlsInTheirOrderAndSkipsOK)
     EXPECT_EQ(reihe, erwartet);
     EXPECT_FALSE(f.OKBtn()->focusPolicy() & Qt::TabFocus);
     EXPECT_EQ(f.SpeedButton2()->focusPolicy(), Qt::NoFocus);
+
+    // Inside the grid Tab moves between cells; at its ends it leaves the grid.
+    ScopedMeldungen m;
+    TFuzzy v = fuzzytest::trapezVariable(0, 10, {{0, 1, 2, 3}, {0, 1, 2, 3}, {0, 1, 2, 3}, {0, 1, 2, 3}, {0, 1, 2, 3}});
+    oeffnen(v);
+    f.show();
+    QApplication::setActiveWindow(&f);
+    QTableWidget* g = f.StringGrid1();
+    g->setFocus();
+    g->setCurrentCell(1, 1);
+    QTest::keyClick(g, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), g);
+    EXPECT_EQ(g->currentColumn(), 2);
+    QTest::keyClick(g, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(g->currentColumn(), 1);
+    QTest::keyClick(g, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), f.ListBox1());
+    g->setFocus();
+    g->setCurrentCell(5, 5);
+    QTest::keyClick(g, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), f.zeichnen1());
+    EXPECT_TRUE(m.texte().isEmpty());
+    f.hide();
 }
 
 TEST_F(VarEdit, ANewVariableOpensWithDefaultsAndAnEmptyGrid)
@@ -276,6 +300,7 @@ TEST_F(VarEdit, DrawingReportsEveryFaultAndLeavesDefiniertAlone)
     EXPECT_EQ(m.texte(), QStringList{zeilenFehler(2)});
     EXPECT_FALSE(f.FuzzyVar().definiert());
     EXPECT_TRUE(plotLeer());
+    bildAblegen(f, QStringLiteral("vareditform_fehler"));
 
     for (int s = 1; s <= 4; ++s)
         tippen(2, s, QString::number(50 + 10 * s));
@@ -354,7 +379,8 @@ TEST_F(VarEdit, TermCommandsWithoutWhatTheyNeedOnlyWarn)
         TMeldung meldung;
     };
     const Fall faelle[] = {
-        {&TVarEditform::SpeedButton1Click, "", {MeldungsArt::Warnung, QStringLiteral("Bitte zuerst Feld selektieren!")}},
+        {&TVarEditform::SpeedButton1Click, "",
+         {MeldungsArt::Warnung, QStringLiteral("Bitte zuerst Feld selektieren!")}},
         {&TVarEditform::SpeedButton2Click, "", {MeldungsArt::Warnung, KeinTermname}},
         {&TVarEditform::SpeedButton2Click, "   ", {MeldungsArt::Warnung, KeinTermname}},
         {&TVarEditform::SpeedButton3Click, "x", {MeldungsArt::Fehler, NichtSelektiert}},
@@ -673,6 +699,26 @@ TEST_F(VarEdit, HelpAndCopy)
     f.Kopieren1()->click();
     EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
               f.Koordinatensystem1().Bild());
+}
+
+} // namespace
+
+namespace {
+
+// OK hands back a variable even when the check failed; the rule machinery
+// must still give numbers for it.
+TEST(VariablenFehler, AVariableWithFaultsStillGivesMembershipsAndAnOutput)
+{
+    TFuzzy a = trapezVariable(10, -10, {{5, -5, 0, 0}, {-10, 0, 0, 10}});
+    TFuzzy b = trapezVariable(3, 3, {{3, 3, 3, 3}});
+    TFuzzy aus = trapezVariable(0, 100, {{80, 20, 60, 10}, {0, 50, 40, 100}});
+    TRegeltab tabelle;
+    tabelle(1, 1) = 1;
+    tabelle(1, 2) = 2;
+    const TKennfeld feld = Kennfeld(a, b, tabelle, aus);
+    for (const auto& zeile : feld)
+        for (float wert : zeile)
+            EXPECT_FALSE(std::isnan(wert));
 }
 
 } // namespace
