@@ -316,6 +316,8 @@ bool TMainForm::dateiErgebnis(const TDateiErgebnis& ergebnis)
         setWindowTitle(*ergebnis.titel);
     if (ergebnis.meldung)
         Meldung(*ergebnis.meldung);
+    else if (!ergebnis.dateifehler && projekt.Dateiname != QLatin1String("Neu"))
+        bestaetigterName = projekt.Dateiname;
     return !ergebnis.dateifehler;
 }
 
@@ -367,12 +369,17 @@ bool TMainForm::FileSaveAs()
     dialog.titel = QStringLiteral("Fuzzy-Datei speichern unter");
     dialog.filter = QStringLiteral("Fuzzy-Datei (*.FUZ)");
     dialog.standardEndung = QStringLiteral("FUZ");
-    dialog.vorschlag = speichername;
+    // The current file, else the folder of the last successful open or save:
+    // a refused or unwritable name is never proposed again (a special folder
+    // of the system can hang the dialog).
+    if (!bestaetigterName.isEmpty())
+        dialog.vorschlag = projekt.Dateiname == bestaetigterName
+                               ? bestaetigterName
+                               : QFileInfo(bestaetigterName).absolutePath() + QLatin1Char('/');
     dialog.hilfeKontext = DialogHilfe;
     const auto name = DateiDialog(dialog);
     if (!name)
         return false;
-    speichername = *name;
     if (Endung(*name) != QLatin1String(".FUZ")) {
         Meldung(MeldungsArt::Warnung, FalscheEndung);
         return false;
