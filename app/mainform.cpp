@@ -33,15 +33,11 @@
 
 namespace {
 
-// Help page of the file and print dialogs.
-constexpr int DialogHilfe = 4;
-
 const QString FrageLoeschen = QStringLiteral("Sollen die bestehenden Daten\rtatsächlich gelöscht werden?");
 const QString FrageSichern =
     QStringLiteral("Wollen Sie Ihr Fuzzy-Projekt vor dem\rSchließen der Anwendung sichern?");
 const QString FalscheEndung = QStringLiteral("Die Datei kann mit dieser Extension nicht abgespeichert werden.");
 const QString NichtDefiniert = QStringLiteral("Diese Fuzzyvariable ist (noch) nicht definiert!");
-const QString RegelnOhneVariablen = QStringLiteral("Eingang A und/oder Ausgang (noch) nicht definiert!");
 const QString KeinBild = QStringLiteral("Zwischenablage nicht vorhanden oder im falschen Format");
 const QString DruckFehler = QStringLiteral("Fehler beim Ausdruck");
 
@@ -349,7 +345,7 @@ void TMainForm::FileOpen()
     dialog.filter = QStringLiteral("Fuzzy-Datei (*.Fuz)");
     dialog.standardEndung = QStringLiteral("fuz");
     dialog.vorschlag = projekt.Dateiname;
-    dialog.hilfeKontext = DialogHilfe;
+    dialog.hilfeKontext = DateiDialogHilfe;
     const auto name = DateiDialog(dialog);
     if (!name)
         return;
@@ -376,7 +372,7 @@ bool TMainForm::FileSaveAs()
         dialog.vorschlag = projekt.Dateiname == bestaetigterName
                                ? bestaetigterName
                                : QFileInfo(bestaetigterName).absolutePath() + QLatin1Char('/');
-    dialog.hilfeKontext = DialogHilfe;
+    dialog.hilfeKontext = DateiDialogHilfe;
     const auto name = DateiDialog(dialog);
     if (!name)
         return false;
@@ -455,7 +451,7 @@ bool TMainForm::eingaengeFuerRegeln()
 {
     if (projekt.EingangA.definiert() && projekt.Ausgang.definiert())
         return true;
-    Meldung(MeldungsArt::Warnung, RegelnOhneVariablen);
+    Meldung(MeldungsArt::Warnung, RegelTexte::variablenFehlen);
     return false;
 }
 

@@ -7,6 +7,8 @@
 // Help pages by context number: 1 variables, 2 rules, 3 simulation, 4 file and
 // print dialogs, 5 options, 7 genetic search.
 void ZeigeHilfe(int kontext);
+// The help page of the file and print dialogs.
+inline constexpr int DateiDialogHilfe = 4;
 // Closes the help viewer (when the program ends).
 void SchliesseHilfe();
 
