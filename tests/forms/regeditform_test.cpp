@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -21,6 +22,14 @@
 namespace {
 
 using fuzzytest::trapezVariable;
+
+// Pictures for looking at the dialog, when a folder is named.
+void bildAblegen(QWidget& w, const QString& name)
+{
+    const QString ordner = qEnvironmentVariable("TARVIK_BILDER");
+    if (!ordner.isEmpty())
+        w.grab().save(QDir(ordner).filePath(name + QStringLiteral(".png")));
+}
 
 // A defined variable with the named terms on 0..10.
 TFuzzy benannt(const QString& name, const QStringList& terme)
@@ -134,6 +143,7 @@ TEST_F(RegEdit, OpeningShowsNamesHeadsAndTheRulesOfTheTermsInUse)
     EXPECT_EQ(d.Zelle(0, 1), QStringLiteral("NE"));
     EXPECT_EQ(d.Zelle(0, 3), QString());
     EXPECT_EQ(koerper(), (QStringList{"HA . . . .", ". . ZI . .", ". . . . .", ". . . . .", ". . . . ."}));
+    bildAblegen(d, QStringLiteral("regedit_2x3"));
     EXPECT_FALSE(d.RegelChanged);
     EXPECT_EQ(d.regeltab(4, 1), 1);
     EXPECT_EQ(d.regeltab(1, 5), 1);
@@ -162,6 +172,7 @@ TEST_F(RegEdit, WithoutInputBOnlyTheFirstColumnCounts)
         EXPECT_EQ(d.Zelle(1, 0), fall.kopf1);
         EXPECT_EQ(d.Zelle(0, 3), QStringLiteral("RE"));
         EXPECT_EQ(koerper(), (QStringList{". . . . .", ". . . . .", "SC . . . .", ". . . . .", ". . . . ."}));
+        bildAblegen(d, QStringLiteral("regedit_ohne_b"));
     }
 }
 
@@ -301,6 +312,7 @@ TEST_F(RegEdit, ARuleOnAnOutputTermThatIsGoneIsMarkedAndKept)
     d.oeffnen();
     EXPECT_EQ(d.Zelle(1, 1), TRegEditForm::OhneWirkung);
     EXPECT_EQ(d.Zelle(2, 1), TRegEditForm::OhneWirkung);
+    bildAblegen(d, QStringLiteral("regedit_verlorener_term"));
     EXPECT_NE(d.Zelle(1, 1), d.Ausgang.AbkTermname(3));
     EXPECT_EQ(d.regeltab(1, 1), 3);
     EXPECT_EQ(d.regeltab(2, 1), 5);
@@ -334,6 +346,7 @@ TEST_F(RegEdit, LongNamesAreShortenedAndShownWholeInTheTooltip)
     EXPECT_EQ(d.Label3->toolTip(), lang);
     EXPECT_LT(d.Label4->geometry().right(), d.ListBox1->x());
     EXPECT_TRUE(d.Label4->text().endsWith(QChar(0x2026)));
+    bildAblegen(d, QStringLiteral("regedit_lange_namen"));
 }
 
 TEST_F(RegEdit, OkAndCancelEndTheDialog)
