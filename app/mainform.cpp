@@ -1,9 +1,12 @@
 #include "app/mainform.h"
 
+#include "app/assistent.h"
 #include "app/bilder.h"
 #include "app/stil.h"
 #include "app/titelform.h"
 #include "forms/regeditform.h"
+#include "forms/vareditform.h"
+#include "forms/vartestform.h"
 #include "platform/dateidialog.h"
 #include "platform/druckdialog.h"
 #include "platform/hilfe.h"
@@ -98,6 +101,8 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     // always tells the truth.
     setContextMenuPolicy(Qt::NoContextMenu);
 
+    varTestForm = new TVarTestForm(this);
+    varEditform = new TVarEditform(this);
     menueAnlegen();
     knopfleisteAnlegen();
     statuszeileAnlegen();
@@ -151,9 +156,10 @@ void TMainForm::menueAnlegen()
 
     QMenu* variable = menuBar()->addMenu(QStringLiteral("&Fuzzyvariable"));
     QMenu* editieren = untermenue(variable, QStringLiteral("&Editieren"), QStringLiteral("Fuzzyvariable editieren"));
-    menue.EditierenA = eintrag(editieren, QStringLiteral("Eingang &A"), QString(), nullptr);
-    menue.EditierenB = eintrag(editieren, QStringLiteral("Eingang &B"), QString(), nullptr);
-    menue.EditierenAusgang = eintrag(editieren, QStringLiteral("Aus&gang"), QString(), nullptr);
+    menue.EditierenA = eintrag(editieren, QStringLiteral("Eingang &A"), QString(), [this] { VariableEditieren(1); });
+    menue.EditierenB = eintrag(editieren, QStringLiteral("Eingang &B"), QString(), [this] { VariableEditieren(2); });
+    menue.EditierenAusgang =
+        eintrag(editieren, QStringLiteral("Aus&gang"), QString(), [this] { VariableEditieren(3); });
     QMenu* testen = untermenue(variable, QStringLiteral("&Testen"), QStringLiteral("Fuzzyvariable testen"));
     menue.TestenA = eintrag(testen, QStringLiteral("Eingang &A"), QString(),
                             [this] { VariableTesten(projekt.EingangA); });
@@ -202,7 +208,10 @@ void TMainForm::menueAnlegen()
     menue.Info = eintrag(hilfe, QStringLiteral("Inf&o..."), QStringLiteral("Programminformationen anzeigen"), nullptr);
     hilfe->addSeparator();
     menue.Assistent = eintrag(hilfe, QStringLiteral("&Assistent"),
-                              QStringLiteral("Assistent für das Erstellen eines Fuzzyprojekts"), nullptr);
+                              QStringLiteral("Assistent für das Erstellen eines Fuzzyprojekts"), [this] {
+                                  Assistent({[this] { FileNew(); }, [this](int w) { return VariableEditieren(w); },
+                                             [this] { RegelnEditieren(); }});
+                              });
 }
 
 void TMainForm::knopfleisteAnlegen()
@@ -444,7 +453,38 @@ void TMainForm::VariableTesten(const TFuzzy& variable)
         Meldung(MeldungsArt::Warnung, NichtDefiniert);
         return;
     }
-    // The variable tester (TVarTestForm) opens here with a copy of the variable.
+    varTestForm->fuzzyvar().assign(variable);
+    varTestForm->oeffnen();
+    ZeigeModal(*varTestForm);
+}
+
+bool TMainForm::VariableEditieren(int welche)
+{
+    TFuzzy* const variablen[] = {&projekt.EingangA, &projekt.EingangB, &projekt.Ausgang};
+    if (welche < 1 || welche > 3)
+        return false;
+    TFuzzy& variable = *variablen[welche - 1];
+    varEditform->FuzzyVar().assign(variable);
+    varEditform->setWindowTitle(QStringLiteral("Variable editieren [") + projekt.Dateiname + QLatin1Char(']'));
+    varEditform->oeffnen();
+    if (ZeigeModal(*varEditform) != QDialog::Accepted)
+        return false;
+    variable.assign(varEditform->FuzzyVar());
+    if (welche == 3)
+        projekt.AusgangKopie.assign(varEditform->FuzzyVar());
+    if (varEditform->FuzzyVarChanged())
+        projekt.Geaendert = true;
+    return true;
+}
+
+TKoordinatensystem& TMainForm::VarEditPlot()
+{
+    return varEditform->Koordinatensystem1();
+}
+
+TKoordinatensystem& TMainForm::VarTestPlot()
+{
+    return varTestForm->Koordinatensystem1();
 }
 
 bool TMainForm::eingaengeFuerRegeln()
