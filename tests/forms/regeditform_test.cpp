@@ -242,6 +242,23 @@ TEST_F(RegEdit, KeysSetTheChosenTermInEveryCellTheyMoveTo)
     EXPECT_TRUE(m.texte().isEmpty());
 }
 
+TEST_F(RegEdit, TabLeavesTheGridAtItsLastCellWithoutWrappingAround)
+{
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    d.oeffnen();
+    ScopedMeldungen m;
+    waehle(1);
+    klick(4, 5);
+    QTest::keyClick(d.StringGrid1, Qt::Key_Tab);
+    EXPECT_EQ(d.regeltab(5, 5), 1);
+    QTest::keyClick(d.StringGrid1, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), d.ListBox1);
+    EXPECT_EQ(d.regeltab(1, 1), 0);
+    EXPECT_TRUE(m.texte().isEmpty());
+    d.hide();
+}
+
 TEST_F(RegEdit, TheFocusAloneSetsNoRule)
 {
     d.show();
