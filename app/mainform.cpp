@@ -1,5 +1,6 @@
 #include "app/mainform.h"
 
+#include "app/assistent.h"
 #include "app/bilder.h"
 #include "app/externeprogramme.h"
 #include "app/infoform.h"
@@ -245,7 +246,10 @@ void TMainForm::menueAnlegen()
                          [this] { InfoZeigen(programmpfad, this); });
     hilfe->addSeparator();
     menue.Assistent = eintrag(hilfe, QStringLiteral("&Assistent"),
-                              QStringLiteral("Assistent für das Erstellen eines Fuzzyprojekts"), nullptr);
+                              QStringLiteral("Assistent für das Erstellen eines Fuzzyprojekts"), [this] {
+                                  Assistent({[this] { FileNew(); }, [this](int w) { return VariableEditieren(w); },
+                                             [this] { RegelnEditieren(); }});
+                              });
 }
 
 void TMainForm::knopfleisteAnlegen()
