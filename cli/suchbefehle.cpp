@@ -53,9 +53,8 @@ QString KeinChromosom(const QString& text)
         .arg(text.size());
 }
 
-
-// The project and the chromosome that rules and grade take, checked in the
-// order of Start: the list, then the terms (a term beyond a variable's terms
+// The project and the chromosome that rules and grade take: the chromosome
+// argument first, then, in the order of Start, the variables and the terms (a term beyond a variable's terms
 // would have no name to show). Exit status, or -1 when all is well.
 int chromosomLaden(const QStringList& argumente, TProjekt& p, TRegelsystem& rs, const TCliKontext& k)
 {
@@ -83,7 +82,6 @@ QString gleitZahl(float wert)
 }
 
 } // namespace
-
 
 int BefehlRules(const QStringList& argumente, const TCliKontext& k)
 {

@@ -1,7 +1,7 @@
 #include "core/zahlenformat.h"
 
-#include <charconv>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>

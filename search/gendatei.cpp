@@ -66,7 +66,10 @@ QStringList GenZeilen(const QByteArray& bytes, TGenKodierung* kodierung)
     if (k == TGenKodierung::Windows1252) {
         text = Cp1252Dekodieren(bytes);
     } else {
-        QStringDecoder decoder(qtKodierung(k), QStringConverter::Flag::Stateless);
+        // The mark is cut off here: a second one is a character of the first
+        // line, which the decoder would otherwise drop at every load.
+        QStringDecoder decoder(qtKodierung(k),
+                               QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
         text = decoder.decode(bytes.mid(bom(k).size()));
     }
 

@@ -6,6 +6,7 @@
 #include "tests/fuzz/fuzz_hilfe.h"
 #include "tests/search/suchhilfe.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 

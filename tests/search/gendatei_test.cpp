@@ -67,6 +67,23 @@ TEST(GenDatei, ByteOrderMarksSelectTheEncodingAndSavingKeepsIt)
     }
 }
 
+// Found by fuzzing: a second mark after the byte-order mark was dropped at
+// every load, so each save and load lost a character of the first line.
+TEST(GenDatei, ASecondMarkIsACharacterThatSurvivesSaveAndLoad)
+{
+    const QByteArray faelle[] = {
+        QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "01\r\n"),
+        QByteArray("\xFF\xFE\xFF\xFE" "0\0" "1\0\r\0\n\0", 12),
+        QByteArray("\xFE\xFF\xFE\xFF" "\0" "0\0" "1\0\r\0\n", 12),
+    };
+    for (const QByteArray& bytes : faelle) {
+        TGenKodierung k = TGenKodierung::Windows1252;
+        const QStringList zeilen = GenZeilen(bytes, &k);
+        EXPECT_EQ(zeilen, QStringList{QString(QChar(0xFEFF)) + QStringLiteral("01")}) << bytes.toHex().constData();
+        EXPECT_EQ(GenBytes(zeilen, k), bytes) << bytes.toHex().constData();
+    }
+}
+
 TEST(GenDatei, FortyOneLinesKeepAllLinesButCountForty)
 {
     QTemporaryDir dir;
