@@ -67,12 +67,14 @@ void THilfeForm::ZeigeKontext(int k)
     }
     // Help asked for from a modal dialog must be usable while that dialog is
     // open: then the help window is modal above it until it is closed.
-    const Qt::WindowModality modalitaet =
-        QApplication::activeModalWidget() && QApplication::activeModalWidget() != this ? Qt::ApplicationModal
-                                                                                       : Qt::NonModal;
-    if (isVisible() && windowModality() != modalitaet)
+    const QWidget* dialog = QApplication::activeModalWidget() != this ? QApplication::activeModalWidget() : nullptr;
+    const Qt::WindowModality modalitaet = dialog ? Qt::ApplicationModal : Qt::NonModal;
+    // A dialog kept above the other windows would hide its own help.
+    const bool obenBleiben = dialog && dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (isVisible() && (windowModality() != modalitaet || windowFlags().testFlag(Qt::WindowStaysOnTopHint) != obenBleiben))
         hide();
     setWindowModality(modalitaet);
+    setWindowFlag(Qt::WindowStaysOnTopHint, obenBleiben);
     show();
     raise();
     activateWindow();

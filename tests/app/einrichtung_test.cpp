@@ -514,4 +514,22 @@ TEST(Hilfeseiten, TheIndexLinksEveryPageAndAMissingPageSaysSo)
     h.close();
 }
 
+TEST(Hilfeseiten, HelpFromTheSetUpDialogStaysAboveIt)
+{
+    THilfeForm h;
+    TInitform d(QDir::tempPath(), QStringLiteral("/gibt/es/nicht/tarvik.ini"));
+    d.setWindowModality(Qt::ApplicationModal);
+    d.show();
+    d.Hilfe()->click();  // no viewer installed: nothing happens
+    h.ZeigeKontext(TInitform::HilfeKontext);
+    EXPECT_TRUE(h.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(QApplication::activeModalWidget(), &h);
+    h.close();
+    d.close();
+    h.ZeigeKontext(HilfeInhalt);
+    EXPECT_FALSE(h.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(h.isVisible());
+    h.close();
+}
+
 } // namespace
