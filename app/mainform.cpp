@@ -300,7 +300,7 @@ bool TMainForm::event(QEvent* e)
 
 void TMainForm::ersteAktivierung()
 {
-    ProgrammeintraegeAnhaengen(simulationsmenue, programmpfad, TIniDatei::Laden(KonfigurationsDatei(programmpfad)),
+    ProgrammeintraegeAnhaengen(simulationsmenue, programmpfad, TIniDatei::Laden(KonfigurationsQuelle(programmpfad)),
                                [this] { return projekt.Dateiname; });
 }
 
@@ -313,7 +313,7 @@ void TMainForm::InitformZeigen()
 
 void TMainForm::Programmstart(const QStringList& argumente)
 {
-    if (!QFileInfo::exists(KonfigurationsDatei(programmpfad)))
+    if (!QFileInfo::exists(KonfigurationsQuelle(programmpfad)))
         InitformZeigen();
     {
         TTitelform titel;

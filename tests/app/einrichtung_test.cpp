@@ -93,6 +93,27 @@ TEST_F(Einrichtung, TarvikIniLivesBesideTheProgramWhenThatFolderIsWritableElseWi
                                                      "[Extension]\nEintrag=1\nTamsor=0\n"));
 }
 
+TEST_F(Einrichtung, AnInstalledTarvikStartsFromTheAdministratorsFileAndWritesTheUsersOwn)
+{
+    // The program directory cannot be written: the user's file is written,
+    // and until it exists the program directory's file is read.
+    const QString benutzer = KonfigurationsDatei(pfad, false);
+    iniSchreiben("; für alle\n[Extern]\nAnzahl=1\nProgramm1=sim\n[Extension]\nTamsor=1\n");
+    const QByteArray vorgabe = dateitest::lesen(ini());
+    EXPECT_EQ(KonfigurationsQuelle(pfad, benutzer), ini());
+    ScopedDateitypen typen;
+    TInitform d(pfad, benutzer);
+    d.oeffnen();
+    ASSERT_EQ(d.Programmliste()->count(), 1);
+    EXPECT_TRUE(d.ExpBox()->isChecked());
+    d.FuzBox()->setChecked(true);
+    d.Ok()->click();
+    EXPECT_EQ(dateitest::lesen(benutzer), QByteArray("; für alle\n[Extern]\nAnzahl=1\nProgramm1=sim\n[Extension]\n"
+                                                     "Tamsor=1\nEintrag=1\n"));
+    EXPECT_EQ(dateitest::lesen(ini()), vorgabe);
+    EXPECT_EQ(KonfigurationsQuelle(pfad, benutzer), benutzer);
+}
+
 TEST_F(Einrichtung, FirstStartShowsTheSetUpBeforeTheTitleUntilAFileIsWritten)
 {
     QStringList gezeigt;
