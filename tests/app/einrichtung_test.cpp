@@ -532,6 +532,12 @@ TEST(Hilfeseiten, TheIndexLinksEveryPageAndAMissingPageSaysSo)
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/hilfe/initform.png")));
     h.Browser()->setSource(QUrl(QStringLiteral("kontext99.html")));
     EXPECT_TRUE(h.Browser()->toPlainText().contains(THilfeForm::KeineHilfe));
+    // Back, and the index from every page.
+    ASSERT_TRUE(h.Zurueck()->isEnabled());
+    h.Zurueck()->click();
+    EXPECT_TRUE(h.Browser()->toPlainText().contains(QStringLiteral("TARVIK - Initialisierung")));
+    h.Themen()->click();
+    EXPECT_EQ(h.Browser()->source(), QUrl(QStringLiteral("qrc:/hilfe/inhalt.html")));
     h.close();
 }
 
