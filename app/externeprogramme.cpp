@@ -60,11 +60,15 @@ QString ProgrammDatei(const QString& programmpfad, const QString& name)
 {
     if (!ProgrammnameZulaessig(name))
         return {};
-    for (const QString& datei : {name + QStringLiteral(".exe"), name + QStringLiteral(".EXE"), name}) {
-        const QString pfad = QDir(programmpfad).filePath(datei);
-        if (istDatei(pfad))
-            return pfad;
+    const QDir ordner(programmpfad);
+    for (const QString& datei : {name + QStringLiteral(".exe"), name + QStringLiteral(".EXE")}) {
+        if (istDatei(ordner.filePath(datei)))
+            return ordner.filePath(datei);
     }
+    // Without the extension only a program counts, not any file of that name.
+    const QFileInfo programm(ordner.filePath(name));
+    if (istDatei(programm.filePath()) && programm.isExecutable())
+        return programm.filePath();
     return {};
 }
 

@@ -158,13 +158,20 @@ TEST_F(Einrichtung, FirstActivationAppendsOneEntryPerProgramEnabledWhenItExists)
         EXPECT_TRUE(e[0]->isEnabled());
         EXPECT_EQ(e[1]->text(), QStringLiteral("Nix"));
         EXPECT_FALSE(e[1]->isEnabled());
-        // The file-type entries stay in the file, but no program joins the menu without a count.
     }
     programm(QStringLiteral("Nix.exe"));
     TMainForm f(pfad);
     aktivieren(f);
     ASSERT_EQ(programmeintraege(f).size(), 2);
     EXPECT_TRUE(programmeintraege(f)[1]->isEnabled());
+
+    // Without ".exe" only an executable file counts.
+    programm(QStringLiteral("daten"), false);
+    iniSchreiben("[Extern]\nAnzahl=1\nProgramm1=daten\n");
+    TMainForm daten(pfad);
+    aktivieren(daten);
+    ASSERT_EQ(programmeintraege(daten).size(), 1);
+    EXPECT_FALSE(programmeintraege(daten)[0]->isEnabled());
 
     iniSchreiben("[Extension]\nEintrag=1\n");
     TMainForm ohne(pfad);
