@@ -9,8 +9,6 @@
 #include <QFileInfo>
 #include <QMenu>
 
-#include <utility>
-
 namespace {
 
 const QString Neu = QStringLiteral("Neu");
@@ -27,7 +25,7 @@ bool istDatei(const QString& pfad)
 QString Startdatei(const QString& programmpfad, const QString& name)
 {
     const QString datei = ProgrammDatei(programmpfad, name);
-    return datei.isEmpty() ? programmpfad + name : datei;
+    return datei.isEmpty() ? QDir(programmpfad).filePath(name) : datei;
 }
 
 void Starten(const QString& programm, const QStringList& argumente, bool mitDatei)
