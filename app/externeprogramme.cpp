@@ -9,8 +9,6 @@
 #include <QFileInfo>
 #include <QMenu>
 
-#include <utility>
-
 namespace {
 
 const QString Neu = QStringLiteral("Neu");
@@ -27,7 +25,7 @@ bool istDatei(const QString& pfad)
 QString Startdatei(const QString& programmpfad, const QString& name)
 {
     const QString datei = ProgrammDatei(programmpfad, name);
-    return datei.isEmpty() ? programmpfad + name : datei;
+    return datei.isEmpty() ? QDir(programmpfad).filePath(name) : datei;
 }
 
 void Starten(const QString& programm, const QStringList& argumente, bool mitDatei)
@@ -60,11 +58,15 @@ QString ProgrammDatei(const QString& programmpfad, const QString& name)
 {
     if (!ProgrammnameZulaessig(name))
         return {};
-    for (const QString& datei : {name + QStringLiteral(".exe"), name + QStringLiteral(".EXE"), name}) {
-        const QString pfad = QDir(programmpfad).filePath(datei);
-        if (istDatei(pfad))
-            return pfad;
+    const QDir ordner(programmpfad);
+    for (const QString& datei : {name + QStringLiteral(".exe"), name + QStringLiteral(".EXE")}) {
+        if (istDatei(ordner.filePath(datei)))
+            return ordner.filePath(datei);
     }
+    // Without the extension only a program counts, not any file of that name.
+    const QFileInfo programm(ordner.filePath(name));
+    if (istDatei(programm.filePath()) && programm.isExecutable())
+        return programm.filePath();
     return {};
 }
 

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -43,8 +45,26 @@ THilfeForm::THilfeForm(QWidget* parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    // Back and the index, so that every page leads on to the others.
+    auto* leiste = new QHBoxLayout;
+    leiste->setContentsMargins(4, 4, 4, 4);
+    zurueck = new QPushButton(QStringLiteral("< &Zurück"), this);
+    zurueck->setEnabled(false);
+    themen = new QPushButton(QStringLiteral("&Hilfethemen"), this);
+    for (QPushButton* knopf : {zurueck, themen}) {
+        knopf->setAutoDefault(false);
+        knopf->setFocusPolicy(Qt::TabFocus);
+        leiste->addWidget(knopf);
+    }
+    leiste->addStretch(1);
+    layout->addLayout(leiste);
     layout->addWidget(browser);
     browser->setOpenExternalLinks(true);
+    connect(zurueck, &QPushButton::clicked, browser, &QTextBrowser::backward);
+    connect(browser, &QTextBrowser::backwardAvailable, zurueck, &QPushButton::setEnabled);
+    connect(themen, &QPushButton::clicked, this, [this] { browser->setSource(QUrl(QStringLiteral("qrc:/hilfe/inhalt.html"))); });
     resize(560, 620);
 }
 
@@ -67,12 +87,14 @@ void THilfeForm::ZeigeKontext(int k)
     }
     // Help asked for from a modal dialog must be usable while that dialog is
     // open: then the help window is modal above it until it is closed.
-    const Qt::WindowModality modalitaet =
-        QApplication::activeModalWidget() && QApplication::activeModalWidget() != this ? Qt::ApplicationModal
-                                                                                       : Qt::NonModal;
-    if (isVisible() && windowModality() != modalitaet)
+    const QWidget* dialog = QApplication::activeModalWidget() != this ? QApplication::activeModalWidget() : nullptr;
+    const Qt::WindowModality modalitaet = dialog ? Qt::ApplicationModal : Qt::NonModal;
+    // A dialog kept above the other windows would hide its own help.
+    const bool obenBleiben = dialog && dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (isVisible() && (windowModality() != modalitaet || windowFlags().testFlag(Qt::WindowStaysOnTopHint) != obenBleiben))
         hide();
     setWindowModality(modalitaet);
+    setWindowFlag(Qt::WindowStaysOnTopHint, obenBleiben);
     show();
     raise();
     activateWindow();

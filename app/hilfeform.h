@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QPushButton;
 class QTextBrowser;
 
 // The help viewer: one window that shows the German help page of a context
@@ -19,6 +20,8 @@ public:
     void ZeigeKontext(int kontext);
     int Kontext() const { return kontext; }
     QTextBrowser* Browser() const { return browser; }
+    QPushButton* Zurueck() const { return zurueck; }
+    QPushButton* Themen() const { return themen; }
 
     // Resource path of a context's page; empty when there is none.
     static QString Seite(int kontext);
@@ -28,5 +31,7 @@ public:
 
 private:
     QTextBrowser* browser;
+    QPushButton* zurueck = nullptr;
+    QPushButton* themen = nullptr;
     int kontext = 0;
 };

@@ -68,7 +68,7 @@ TInfoForm::TInfoForm(QWidget* parent)
 
 void TInfoForm::oeffnen()
 {
-    const TIniDatei ini = TIniDatei::Laden(KonfigurationsDatei(pfad));
+    const TIniDatei ini = TIniDatei::Laden(KonfigurationsQuelle(pfad));
     anzahl->setText(AnzahlText + IntEditText(ProgrammAnzahl(ini)));
 }
 

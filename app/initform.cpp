@@ -123,7 +123,7 @@ void TInitform::oeffnen()
 {
     dateiliste->clear();
     dateiliste->addItems(Programmdateien(programmpfad));
-    const TIniDatei ini = TIniDatei::Laden(konfiguration);
+    const TIniDatei ini = TIniDatei::Laden(KonfigurationsQuelle(programmpfad, konfiguration));
     fuzBox->setChecked(ini.ReadBool(Konfiguration::Extension, Konfiguration::Eintrag, false));
     expBox->setChecked(ini.ReadBool(Konfiguration::Extension, Konfiguration::Tamsor, false));
     programmliste->clear();
@@ -156,7 +156,8 @@ void TInitform::OkClick()
         k.Programme.append(programmliste->item(i)->text());
     k.Eintrag = fuzBox->isChecked();
     k.Tamsor = expBox->isChecked();
-    if (!KonfigurationSchreiben(konfiguration, k)) {
+    if (!KonfigurationSchreiben(konfiguration, k,
+                                TIniDatei::Laden(KonfigurationsQuelle(programmpfad, konfiguration)))) {
         Meldung(MeldungsArt::Fehler,
                 QStringLiteral("Die Datei ") + QDir::toNativeSeparators(konfiguration) +
                     QStringLiteral(" konnte nicht geschrieben werden.\rDie Einstellungen wurden nicht gespeichert."));

@@ -20,6 +20,18 @@ QString KonfigurationsDatei(const QString& programmpfad)
     return KonfigurationsDatei(programmpfad, verzeichnis.isDir() && verzeichnis.isWritable());
 }
 
+QString KonfigurationsQuelle(const QString& programmpfad, const QString& datei)
+{
+    if (QFileInfo::exists(datei))
+        return datei;
+    return QDir(programmpfad).filePath(Konfiguration::Dateiname);
+}
+
+QString KonfigurationsQuelle(const QString& programmpfad)
+{
+    return KonfigurationsQuelle(programmpfad, KonfigurationsDatei(programmpfad));
+}
+
 int ProgrammAnzahl(const TIniDatei& ini)
 {
     const int n = ini.ReadInteger(Konfiguration::Extern, Konfiguration::Anzahl, 0);
@@ -37,7 +49,11 @@ QStringList Programmnamen(const TIniDatei& ini, const QString& fehlt)
 
 bool KonfigurationSchreiben(const QString& pfad, const TKonfiguration& k)
 {
-    TIniDatei ini = TIniDatei::Laden(pfad);
+    return KonfigurationSchreiben(pfad, k, TIniDatei::Laden(pfad));
+}
+
+bool KonfigurationSchreiben(const QString& pfad, const TKonfiguration& k, TIniDatei ini)
+{
     // Never more entries than the reader takes back.
     const qsizetype n = std::min<qsizetype>(k.Programme.size(), Konfiguration::MaxProgramme);
     for (qsizetype i = 0; i < n; ++i)

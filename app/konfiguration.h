@@ -27,6 +27,12 @@ constexpr int MaxProgramme = 100;
 QString KonfigurationsDatei(const QString& programmpfad);
 QString KonfigurationsDatei(const QString& programmpfad, bool programmpfadBeschreibbar);
 
+// The file to read: `datei` (the user's, from KonfigurationsDatei) once it
+// exists, else the program directory's tarvik.ini, which an administrator may
+// have put there for every user of an installed Tarvik.
+QString KonfigurationsQuelle(const QString& programmpfad, const QString& datei);
+QString KonfigurationsQuelle(const QString& programmpfad);
+
 // "Anzahl" of "Extern", at least 0 and at most MaxProgramme.
 int ProgrammAnzahl(const TIniDatei& ini);
 // "Programm1" to "Programm" + N; a missing key reads as `fehlt`.
@@ -43,3 +49,5 @@ struct TKonfiguration {
 // "Programm" keys beyond the new count) in one safe write: on failure the old
 // file stays as it was and the result is false.
 bool KonfigurationSchreiben(const QString& pfad, const TKonfiguration& konfiguration);
+// The same on the lines of `basis` (what was read, when the file is new).
+bool KonfigurationSchreiben(const QString& pfad, const TKonfiguration& konfiguration, TIniDatei basis);

@@ -375,7 +375,7 @@ void TMainForm::uebersichtAktualisieren()
 
 void TMainForm::ersteAktivierung()
 {
-    ProgrammeintraegeAnhaengen(simulationsmenue, programmpfad, TIniDatei::Laden(KonfigurationsDatei(programmpfad)),
+    ProgrammeintraegeAnhaengen(simulationsmenue, programmpfad, TIniDatei::Laden(KonfigurationsQuelle(programmpfad)),
                                [this] { return projekt.Dateiname; });
 }
 
@@ -388,7 +388,7 @@ void TMainForm::InitformZeigen()
 
 void TMainForm::Programmstart(const QStringList& argumente)
 {
-    if (!QFileInfo::exists(KonfigurationsDatei(programmpfad)))
+    if (!QFileInfo::exists(KonfigurationsQuelle(programmpfad)))
         InitformZeigen();
     {
         TTitelform titel;

@@ -191,9 +191,12 @@ bool Loesen(const QString& endungGross, bool caches)
         liste.DeleteKey(Extensions, endung);
         ok = iniSchreiben(ExtensionsDatei(), liste) && ok;
     }
+    bool entfernt = false;
     for (const QString& pfad : {mimePaket(endung), desktopPfad(endung)}) {
-        if (QFileInfo::exists(pfad))
+        if (QFileInfo::exists(pfad)) {
             ok = QFile::remove(pfad) && ok;
+            entfernt = true;
+        }
     }
     // The default application goes only while it is still ours.
     TIniDatei standard = TIniDatei::Laden(mimeappsPfad());
@@ -201,7 +204,8 @@ bool Loesen(const QString& endungGross, bool caches)
         standard.DeleteKey(Standardprogramme, mime);
         ok = iniSchreiben(mimeappsPfad(), standard) && ok;
     }
-    if (caches)
+    // Nothing of ours was there: the caches are as they were.
+    if (caches && entfernt)
         cachesErneuern();
     return ok;
 }

@@ -93,6 +93,27 @@ TEST_F(Einrichtung, TarvikIniLivesBesideTheProgramWhenThatFolderIsWritableElseWi
                                                      "[Extension]\nEintrag=1\nTamsor=0\n"));
 }
 
+TEST_F(Einrichtung, AnInstalledTarvikStartsFromTheAdministratorsFileAndWritesTheUsersOwn)
+{
+    // The program directory cannot be written: the user's file is written,
+    // and until it exists the program directory's file is read.
+    const QString benutzer = KonfigurationsDatei(pfad, false);
+    iniSchreiben("; für alle\n[Extern]\nAnzahl=1\nProgramm1=sim\n[Extension]\nTamsor=1\n");
+    const QByteArray vorgabe = dateitest::lesen(ini());
+    EXPECT_EQ(KonfigurationsQuelle(pfad, benutzer), ini());
+    ScopedDateitypen typen;
+    TInitform d(pfad, benutzer);
+    d.oeffnen();
+    ASSERT_EQ(d.Programmliste()->count(), 1);
+    EXPECT_TRUE(d.ExpBox()->isChecked());
+    d.FuzBox()->setChecked(true);
+    d.Ok()->click();
+    EXPECT_EQ(dateitest::lesen(benutzer), QByteArray("; für alle\n[Extern]\nAnzahl=1\nProgramm1=sim\n[Extension]\n"
+                                                     "Tamsor=1\nEintrag=1\n"));
+    EXPECT_EQ(dateitest::lesen(ini()), vorgabe);
+    EXPECT_EQ(KonfigurationsQuelle(pfad, benutzer), benutzer);
+}
+
 TEST_F(Einrichtung, FirstStartShowsTheSetUpBeforeTheTitleUntilAFileIsWritten)
 {
     QStringList gezeigt;
@@ -137,13 +158,20 @@ TEST_F(Einrichtung, FirstActivationAppendsOneEntryPerProgramEnabledWhenItExists)
         EXPECT_TRUE(e[0]->isEnabled());
         EXPECT_EQ(e[1]->text(), QStringLiteral("Nix"));
         EXPECT_FALSE(e[1]->isEnabled());
-        // The file-type entries stay in the file, but no program joins the menu without a count.
     }
     programm(QStringLiteral("Nix.exe"));
     TMainForm f(pfad);
     aktivieren(f);
     ASSERT_EQ(programmeintraege(f).size(), 2);
     EXPECT_TRUE(programmeintraege(f)[1]->isEnabled());
+
+    // Without ".exe" only an executable file counts.
+    programm(QStringLiteral("daten"), false);
+    iniSchreiben("[Extern]\nAnzahl=1\nProgramm1=daten\n");
+    TMainForm daten(pfad);
+    aktivieren(daten);
+    ASSERT_EQ(programmeintraege(daten).size(), 1);
+    EXPECT_FALSE(programmeintraege(daten)[0]->isEnabled());
 
     iniSchreiben("[Extension]\nEintrag=1\n");
     TMainForm ohne(pfad);
@@ -511,6 +539,30 @@ TEST(Hilfeseiten, TheIndexLinksEveryPageAndAMissingPageSaysSo)
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/hilfe/initform.png")));
     h.Browser()->setSource(QUrl(QStringLiteral("kontext99.html")));
     EXPECT_TRUE(h.Browser()->toPlainText().contains(THilfeForm::KeineHilfe));
+    // Back, and the index from every page.
+    ASSERT_TRUE(h.Zurueck()->isEnabled());
+    h.Zurueck()->click();
+    EXPECT_TRUE(h.Browser()->toPlainText().contains(QStringLiteral("TARVIK - Initialisierung")));
+    h.Themen()->click();
+    EXPECT_EQ(h.Browser()->source(), QUrl(QStringLiteral("qrc:/hilfe/inhalt.html")));
+    h.close();
+}
+
+TEST(Hilfeseiten, HelpFromTheSetUpDialogStaysAboveIt)
+{
+    THilfeForm h;
+    TInitform d(QDir::tempPath(), QStringLiteral("/gibt/es/nicht/tarvik.ini"));
+    d.setWindowModality(Qt::ApplicationModal);
+    d.show();
+    d.Hilfe()->click();  // no viewer installed: nothing happens
+    h.ZeigeKontext(TInitform::HilfeKontext);
+    EXPECT_TRUE(h.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(QApplication::activeModalWidget(), &h);
+    h.close();
+    d.close();
+    h.ZeigeKontext(HilfeInhalt);
+    EXPECT_FALSE(h.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(h.isVisible());
     h.close();
 }
 
