@@ -3,6 +3,8 @@
 #include "app/bilder.h"
 #include "app/stil.h"
 #include "app/titelform.h"
+#include "forms/ddgraphform.h"
+#include "forms/regtestform.h"
 #include "platform/dateidialog.h"
 #include "platform/druckdialog.h"
 #include "platform/hilfe.h"
@@ -110,6 +112,9 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     layout->addWidget(simulationsbereich);
     setCentralWidget(flaeche);
     resize(800, 600);
+
+    ddGraphForm = new TDDGraphForm(this);
+    regTestForm = new TRegTestForm(ddGraphForm, this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -463,5 +468,11 @@ void TMainForm::RegelnTesten()
 {
     if (!eingaengeFuerRegeln())
         return;
-    // The rule tester (TRegTestForm) opens here with copies of the project.
+    // The tester works on copies; nothing comes back.
+    regTestForm->EingangA.assign(projekt.EingangA);
+    regTestForm->EingangB.assign(projekt.EingangB);
+    regTestForm->Ausgang.assign(projekt.Ausgang);
+    regTestForm->regel = projekt.Regeltab;
+    regTestForm->oeffnen();
+    ZeigeModal(*regTestForm);
 }

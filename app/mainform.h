@@ -11,6 +11,8 @@
 class QLabel;
 class QMenu;
 class QToolBar;
+class TDDGraphForm;
+class TRegTestForm;
 
 // The main window: it owns the project for the whole run, starts the program
 // and turns the menu and tool-bar commands into calls of the parts that do the
@@ -105,6 +107,9 @@ public:
     QLabel* Statuszeile() const { return statuszeile; }
     // Where the simulation panel goes; hidden until a simulation opens it.
     QWidget* Simulationsbereich() const { return simulationsbereich; }
+    // The rule tester and its 3-D window, created once and kept.
+    TRegTestForm* RegTestForm() const { return regTestForm; }
+    TDDGraphForm* DDGraphForm() const { return ddGraphForm; }
 
 protected:
     bool event(QEvent* e) override;
@@ -137,4 +142,6 @@ private:
     QToolBar* knopfleiste = nullptr;
     QLabel* statuszeile = nullptr;
     QWidget* simulationsbereich = nullptr;
+    TDDGraphForm* ddGraphForm = nullptr;
+    TRegTestForm* regTestForm = nullptr;
 };

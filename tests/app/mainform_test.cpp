@@ -218,6 +218,7 @@ TEST(Befehle, RuleCommandsNeedInputAAndTheOutput)
     } faelle[] = {{false, false, true}, {true, false, true}, {false, true, true}, {true, true, false}};
     for (const auto& fall : faelle) {
         ScopedMeldungen m;
+        ScopedModal modal;
         TMainForm f;
         f.Projekt().EingangA.setDefiniert(fall.a);
         f.Projekt().Ausgang.setDefiniert(fall.ausgang);

@@ -1,0 +1,150 @@
+#include "forms/ddgraphform.h"
+
+#include "core/kennfeldfarben.h"
+#include "core/projekt.h"
+#include "forms/regtestform.h"
+#include "platform/modal.h"
+#include "widgets/flaechendiagramm3d.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TKennfeld Rampe()
+{
+    TKennfeld werte{};
+    for (int i = 0; i < 20; ++i)
+        for (int j = 0; j < 20; ++j)
+            werte[i][j] = float(i + j);
+    return werte;
+}
+
+void bildAblegen(QWidget& w, const QString& name)
+{
+    const QString ordner = qEnvironmentVariable("TARVIK_BILDER");
+    if (!ordner.isEmpty())
+        w.grab().save(QDir(ordner).filePath(name + QStringLiteral(".png")));
+}
+
+} // namespace
+
+TEST(DDGraph, OpeningFillsEachSeriesOnceWithTheColoursOfTheThirds)
+{
+    TDDGraphForm f;
+    f.FuzzyDaten = Rampe();
+    f.oeffnen();
+    f.oeffnen();
+    const TKennfeldFarben farben = KennfeldFarben(f.FuzzyDaten);
+    ASSERT_EQ(f.Chart1()->Serienanzahl(), 20);
+    for (int i = 0; i < 20; ++i) {
+        const auto& s = f.Chart1()->Serie(i);
+        ASSERT_EQ(s.size(), 20u);
+        for (int j = 0; j < 20; ++j) {
+            EXPECT_EQ(s[j].wert, float(i + j));
+            EXPECT_EQ(s[j].farbe, QColor(farben[i][j].r, farben[i][j].g, farben[i][j].b));
+        }
+    }
+    // Showing, minimising and restoring appends nothing.
+    f.show();
+    f.showMinimized();
+    f.showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(f.Chart1()->Serie(19).size(), 20u);
+    f.reject();
+    EXPECT_TRUE(f.Chart1()->Serie(0).empty());
+}
+
+TEST(DDGraph, ViewAngleAndInversionsPersistBetweenOpenings)
+{
+    TDDGraphForm f;
+    f.FuzzyDaten = Rampe();
+    f.oeffnen();
+    EXPECT_EQ(f.ScrollBar1()->value(), 50);
+    EXPECT_TRUE(f.CheckInvertX()->isChecked());
+    EXPECT_FALSE(f.CheckInvertY()->isChecked());
+
+    f.ScrollBar1()->setValue(130);
+    QTest::mouseClick(f.CheckInvertX(), Qt::LeftButton);
+    QTest::mouseClick(f.CheckInvertY(), Qt::LeftButton);
+    EXPECT_EQ(f.Chart1()->Blickwinkel(), 130);
+    EXPECT_FALSE(f.Chart1()->XInvertiert());
+    EXPECT_TRUE(f.Chart1()->YInvertiert());
+    f.reject();
+
+    f.oeffnen();
+    EXPECT_EQ(f.ScrollBar1()->value(), 130);
+    EXPECT_FALSE(f.CheckInvertX()->isChecked());
+    EXPECT_TRUE(f.CheckInvertY()->isChecked());
+}
+
+TEST(DDGraph, DraggingTheChartTurnsItInStepWithTheScrollBar)
+{
+    TDDGraphForm f;
+    f.FuzzyDaten = Rampe();
+    f.oeffnen();
+    f.show();
+    TFlaechendiagramm3D* c = f.Chart1();
+    QTest::mousePress(c, Qt::LeftButton, {}, QPoint(300, 300));
+    QTest::mouseMove(c, QPoint(340, 300));
+    EXPECT_EQ(c->Blickwinkel(), 30);
+    EXPECT_EQ(f.ScrollBar1()->value(), 30);
+    QTest::mouseMove(c, QPoint(-400, 300));
+    QTest::mouseRelease(c, Qt::LeftButton, {}, QPoint(-400, 300));
+    EXPECT_EQ(c->Blickwinkel(), 180);
+    EXPECT_EQ(f.ScrollBar1()->value(), 180);
+    f.ScrollBar1()->setValue(90);
+    EXPECT_EQ(c->Blickwinkel(), 90);
+}
+
+TEST(DDGraph, TheWindowCanBeResizedAndTheChartFollows)
+{
+    TDDGraphForm f;
+    f.FuzzyDaten = Rampe();
+    f.oeffnen();
+    f.show();
+    EXPECT_TRUE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
+    f.resize(900, 700);
+    QApplication::processEvents();
+    EXPECT_GT(f.Chart1()->width(), 850);
+    EXPECT_EQ(f.Chart1()->Bild().size(), f.Chart1()->size());
+}
+
+TEST(DDGraph, Bilder)
+{
+    TProjekt p;
+    p.Dateiname = QStringLiteral(TARVIK_TESTDATA "/../../examples/pendel.fuz");
+    LoadFile(p);
+    TDDGraphForm f;
+    TRegTestForm tester(&f);
+    tester.EingangA.assign(p.EingangA);
+    tester.EingangB.assign(p.EingangB);
+    tester.Ausgang.assign(p.Ausgang);
+    tester.regel = p.Regeltab;
+    tester.oeffnen();
+    int nummer = 0;
+    ScopedModal modal([&](QDialog&) {
+        f.resize(627, 539);
+        for (int winkel : {0, 50, 90, 130, 180}) {
+            f.ScrollBar1()->setValue(winkel);
+            bildAblegen(f, QStringLiteral("dd_%1_%2").arg(nummer).arg(winkel));
+        }
+        f.ScrollBar1()->setValue(50);
+        return int(QDialog::Rejected);
+    });
+    tester.b3dClick();
+    ++nummer;
+    f.CheckInvertX()->click();
+    tester.b3dClick();
+    ++nummer;
+    f.CheckInvertY()->click();
+    tester.b3dClick();
+    ++nummer;
+    tester.regel = {};
+    tester.b3dClick();
+}
