@@ -1,12 +1,14 @@
 // The rule tester's pictures: one frame of the 3-D chart (400 boxes, 627 x 539,
 // view angle 50) against a plain fill of the same image, and one scroll step
-// of the tester (erase the lines, inference, output plot, labels). A frame
-// should stay under 8 ms, so that turning the chart by mouse keeps up with
-// the screen; the ratios are printed at the end.
+// of the tester (erase the lines, inference, output plot, labels) without and
+// with the rule activity grid. A frame should stay under 8 ms, so that turning
+// the chart by mouse keeps up with the screen; the grid should cost a step at
+// most a fifth more. The ratios are printed at the end.
 #include "core/kennfeldfarben.h"
 #include "core/projekt.h"
 #include "forms/ddgraphform.h"
 #include "forms/regtestform.h"
+#include "widgets/aktivitaetsgitter.h"
 #include "widgets/farbe.h"
 #include "widgets/flaechendiagramm3d.h"
 #include "widgets/koordinatensystem.h"
@@ -61,7 +63,10 @@ void BM_Diagramm3D(benchmark::State& state)
 }
 BENCHMARK(BM_Diagramm3D)->Unit(benchmark::kMicrosecond);
 
-void BM_Testerschritt(benchmark::State& state)
+// One scroll step of input A. Gitter: 0 = the rule activity grid hidden,
+// 1 = shown (drawn at the next screen refresh, as Qt does), 2 = shown and
+// drawn at every step.
+void Testerschritt(benchmark::State& state, int gitter)
 {
     const TProjekt p = pendel();
     TDDGraphForm graph;
@@ -70,16 +75,36 @@ void BM_Testerschritt(benchmark::State& state)
     f.EingangB.assign(p.EingangB);
     f.Ausgang.assign(p.Ausgang);
     f.regel = p.Regeltab;
+    f.Regelaktivitaet()->setVisible(gitter > 0);
     f.oeffnen();
     f.ScrollBar2()->setValue(77);
     int pos = 0;
     for (auto _ : state) {
         pos = pos >= 200 ? 1 : pos + 1;
         f.ScrollBar1()->setValue(pos);
+        if (gitter == 2)
+            benchmark::DoNotOptimize(f.Regelaktivitaet()->Bild().constBits());
     }
     benchmark::DoNotOptimize(f.Koordinatensystem3()->Bild().constBits());
 }
+
+void BM_Testerschritt(benchmark::State& state)
+{
+    Testerschritt(state, 0);
+}
 BENCHMARK(BM_Testerschritt)->Unit(benchmark::kMicrosecond);
+
+void BM_TesterschrittMitGitter(benchmark::State& state)
+{
+    Testerschritt(state, 1);
+}
+BENCHMARK(BM_TesterschrittMitGitter)->Unit(benchmark::kMicrosecond);
+
+void BM_TesterschrittGitterGemalt(benchmark::State& state)
+{
+    Testerschritt(state, 2);
+}
+BENCHMARK(BM_TesterschrittGitterGemalt)->Unit(benchmark::kMicrosecond);
 
 class Verhaeltnisse : public benchmark::ConsoleReporter {
 public:
@@ -99,7 +124,14 @@ public:
         std::printf("\nCPU-Zeit im Verhältnis zum Füllen des Bildes (%.1f us):\n", basis->second);
         for (const auto& [name, zeit] : zeiten)
             if (name != "BM_BildFuellen")
-                std::printf("  %-22s %10.1f us = %7.1f x\n", name.c_str(), zeit, zeit / basis->second);
+                std::printf("  %-30s %10.1f us = %7.1f x\n", name.c_str(), zeit, zeit / basis->second);
+        const auto ohne = zeiten.find("BM_Testerschritt");
+        if (ohne == zeiten.end() || ohne->second <= 0)
+            return;
+        std::printf("\nIm Verhältnis zum Schritt ohne Regelaktivität (%.1f us):\n", ohne->second);
+        for (const char* name : {"BM_TesterschrittMitGitter", "BM_TesterschrittGitterGemalt"})
+            if (const auto z = zeiten.find(name); z != zeiten.end())
+                std::printf("  %-30s %6.2f x\n", name, z->second / ohne->second);
     }
 
 private:

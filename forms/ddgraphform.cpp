@@ -78,7 +78,8 @@ void TDDGraphForm::setNamen(const QString& eingangA, const QString& eingangB, co
 void TDDGraphForm::setArbeitspunkt(std::optional<QPointF> positionAB, float wert)
 {
     if (positionAB)
-        chart->setMarke(QPointF(positionAB->y(), positionAB->x()), wert);
+        chart->setMarke(QPointF(positionAB->y(), positionAB->x()), wert,
+                        QStringLiteral("Arbeitspunkt des Regeltesters"));
     else
         chart->setMarke(std::nullopt);
 }

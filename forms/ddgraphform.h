@@ -32,7 +32,7 @@ public:
     // Axis titles: input B along the bottom, input A in depth, the output upwards.
     void setNamen(const QString& eingangA, const QString& eingangB, const QString& ausgang);
     // The operating point: grid positions of A and B (sample i spans i .. i + 1)
-    // and the output value; nothing hides it.
+    // and its height; drawn over every box, with a legend. Nothing: no marker.
     void setArbeitspunkt(std::optional<QPointF> positionAB, float wert = 0);
 
     void ScrollBar1Change();

@@ -1,9 +1,12 @@
 #include "forms/regtestform.h"
 
+#include "core/regelaktivitaet.h"
 #include "forms/ddgraphform.h"
 #include "forms/dialoghilfe.h"
 #include "platform/hilfe.h"
 #include "platform/modal.h"
+#include "widgets/aktivitaetsgitter.h"
+#include "widgets/farbe.h"
 #include "widgets/fuzzyzeichnen.h"
 #include "widgets/koordinatensystem.h"
 #include "widgets/singedit.h"
@@ -12,6 +15,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -82,7 +88,7 @@ TRegTestForm::TRegTestForm(TDDGraphForm* graph, QWidget* parent)
     : QDialog(parent)
     , ddGraph(graph)
 {
-    DialogRahmen(*this, 500, 424, QStringLiteral("Regeln testen"));
+    DialogRahmen(*this, 720, 430, QStringLiteral("Regeln testen"));
 
     labelAusgang = Namenslabel(this, QRect(8, 6, 381, 16));
     plotAusgang = Plot(this, QRect(8, 22, 381, 156), TSkala::ganz);
@@ -101,17 +107,40 @@ TRegTestForm::TRegTestForm(TDDGraphForm* graph, QWidget* parent)
     zA = ZLabel(this, QRect(8, 386, 192, 18));
     zB = ZLabel(this, QRect(203, 386, 192, 18));
 
-    knopf3d = KnopfAnlegen(this, QStringLiteral("3D"), QRect(400, 22, 84, 27),
+    auto* gitterTitel = Namenslabel(this, QRect(398, 186, 219, 16));
+    gitterTitel->setText(QStringLiteral("Regelaktivität"));
+    gitter = new TAktivitaetsgitter(this);
+    gitter->setGeometry(398, 202, TAktivitaetsgitter::Kopfbreite + 5 * 37, TAktivitaetsgitter::Kopfhoehe + 5 * 28);
+    HinweisSetzen(gitter, QStringLiteral("Erfüllungsgrad jeder Regel: min(Zugehörigkeit A, Zugehörigkeit B); "
+                                         "eingerahmt die Regel, die die Höhe ihres Ausgangsterms bestimmt"));
+    auto* legende = new QLabel(QStringLiteral("Zahl: Erfüllungsgrad der Regel\n"
+                                              "eingerahmt: bestimmt die Termhöhe"),
+                               this);
+    legende->setGeometry(398, 362, 222, 30);
+    keineRegel = new QLabel(this);
+    keineRegel->setGeometry(8, 408, 610, 16);
+    QPalette rot = keineRegel->palette();
+    rot.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    keineRegel->setPalette(rot);
+
+    knopf3d = KnopfAnlegen(this, QStringLiteral("3D"), QRect(628, 22, 84, 27),
                            QStringLiteral("Das Kennfeld dreidimensional anzeigen"));
-    knopfOK = KnopfAnlegen(this, QStringLiteral("OK"), QRect(400, 338, 84, 27));
+    knopfOK = KnopfAnlegen(this, QStringLiteral("OK"), QRect(628, 338, 84, 27));
     knopfOK->setDefault(true);
-    knopfHilfe = KnopfAnlegen(this, QStringLiteral("Hilfe"), QRect(400, 372, 84, 27));
+    knopfHilfe = KnopfAnlegen(this, QStringLiteral("Hilfe"), QRect(628, 372, 84, 27));
 
     connect(scrollA, &QScrollBar::valueChanged, this, [this] { ScrollBar1Change(); });
     connect(scrollB, &QScrollBar::valueChanged, this, [this] { ScrollBar2Change(); });
     connect(knopf3d, &QPushButton::clicked, this, [this] { b3dClick(); });
     connect(knopfOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(knopfHilfe, &QPushButton::clicked, this, [] { ZeigeHilfe(Hilfekontext); });
+}
+
+double TRegTestForm::Gitterposition(const TFuzzy& eingang)
+{
+    const double spanne = double(eingang.b()) - eingang.a();
+    const double t = (double(eingang.x()) - eingang.a()) / spanne * 20;
+    return spanne > 0 && std::isfinite(t) ? std::clamp(t, 0.0, 20.0) : 0;
 }
 
 float TRegTestForm::Eingangswert(float fa, float fb, int position)
@@ -145,6 +174,20 @@ void TRegTestForm::oeffnen()
     Ausgang.FarbeInit();
     plotAusgang->setStiftart(TStiftart::Kopieren);
     zB->setText(EingangB.definiert() ? QStringLiteral("Z =") : QString());
+    QStringList zeilen, spalten, terme;
+    QList<QColor> farben;
+    for (int i = 1; i <= EingangA.gueltigeAnzahl(); ++i)
+        zeilen << EingangA.AbkTermname(i);
+    if (EingangB.definiert())
+        for (int j = 1; j <= EingangB.gueltigeAnzahl(); ++j)
+            spalten << EingangB.AbkTermname(j);
+    else
+        spalten << QString();
+    for (int k = 1; k <= Ausgang.gueltigeAnzahl(); ++k) {
+        terme << Ausgang.AbkTermname(k);
+        farben << qFarbe(Ausgang.Farbe(k));
+    }
+    gitter->setBeschriftung(zeilen, spalten, terme, farben);
     FormPaint();
     RegleAusgang();
     ZeichneAusgang();
@@ -198,6 +241,10 @@ void TRegTestForm::RegleAusgang()
     zA->setText(EingangA.ZListeString());
     if (EingangB.definiert())
         zB->setText(EingangB.ZListeString());
+    const TRegelAktivitaet aktivitaet = RegelAktivitaet(EingangA, EingangB, regel, Ausgang);
+    if (!gitter->isHidden())
+        gitter->setAktivitaet(aktivitaet);
+    keineRegel->setText(aktivitaet.keineAktiv ? KeineRegelText : QString());
 }
 
 void TRegTestForm::ZeichneAusgang()
@@ -225,6 +272,10 @@ void TRegTestForm::b3dClick()
     TFuzzy aus = Ausgang;
     ddGraph->FuzzyDaten = Kennfeld(a, b, regel, aus);
     ddGraph->setNamen(EingangA.Name(), EingangB.definiert() ? EingangB.Name() : QString(), Ausgang.Name());
+    // The operating point sits on the middle of the box it falls on.
+    const int i = std::min(19, int(Gitterposition(EingangA)));
+    const int j = std::min(19, int(Gitterposition(EingangB)));
+    ddGraph->setArbeitspunkt(QPointF(i + 0.5, j + 0.5), ddGraph->FuzzyDaten[i][j]);
     ddGraph->oeffnen();
     ZeigeModal(*ddGraph);
 }

@@ -11,6 +11,7 @@ class QScrollBar;
 class TDDGraphForm;
 class TKoordinatensystem;
 class TSingEdit;
+class TAktivitaetsgitter;
 
 // "Regeln testen": two scroll bars move the inputs; the memberships of each
 // input, the activated output terms and the crisp output follow at once. The
@@ -48,6 +49,9 @@ public:
 
     // Value of a scroll bar position on a universe: pos 0 gives fa, 200 gives fb.
     static float Eingangswert(float fa, float fb, int position);
+    // Where the input's value lies on the 3-D grid: 0 at a(), 20 at b();
+    // sample i spans i .. i + 1. 0 for an empty universe.
+    static double Gitterposition(const TFuzzy& eingang);
 
     TKoordinatensystem* Koordinatensystem1() const { return plotA; }
     TKoordinatensystem* Koordinatensystem2() const { return plotB; }
@@ -66,6 +70,12 @@ public:
     QPushButton* OKBtn() const { return knopfOK; }
     QPushButton* HelpBtn() const { return knopfHilfe; }
     TDDGraphForm* DDGraphForm() const { return ddGraph; }
+    // Which rules fire at the current inputs, and the line that says when none does.
+    TAktivitaetsgitter* Regelaktivitaet() const { return gitter; }
+    QLabel* KeineRegelLabel() const { return keineRegel; }
+
+    static inline const QString KeineRegelText =
+        QStringLiteral("Keine Regel ist aktiv – der Ausgang steht am linken Rand seiner Grundmenge.");
 
 private:
     // Erases the membership lines of the input, moves it to the position and
@@ -89,4 +99,6 @@ private:
     QPushButton* knopf3d;
     QPushButton* knopfOK;
     QPushButton* knopfHilfe;
+    TAktivitaetsgitter* gitter;
+    QLabel* keineRegel;
 };

@@ -140,8 +140,9 @@ void TFlaechendiagramm3D::setAchsentitel(const QString& unten, const QString& ti
     geaendert();
 }
 
-void TFlaechendiagramm3D::setMarke(std::optional<QPointF> xz, float wert)
+void TFlaechendiagramm3D::setMarke(std::optional<QPointF> xz, float wert, const QString& text)
 {
+    markentext = text;
     marke = xz;
     markenwert = wert;
     geaendert();
@@ -411,6 +412,16 @@ void TFlaechendiagramm3D::zeichnen()
         maler.setBrush(Qt::black);
         maler.setPen(Qt::NoPen);
         maler.drawEllipse(p, 2, 2);
+        // Its legend in the lower left corner.
+        const QPointF legende(12, height() - 12);
+        maler.setPen(QPen(Qt::black, 2));
+        maler.setBrush(Qt::white);
+        maler.drawEllipse(legende, 5, 5);
+        maler.setBrush(Qt::black);
+        maler.setPen(Qt::NoPen);
+        maler.drawEllipse(legende, 2, 2);
+        maler.setPen(Achsenfarbe);
+        maler.drawText(QPointF(legende.x() + 10, legende.y() + fm.ascent() / 2.0 - 1), markentext);
     }
 
     // Title.

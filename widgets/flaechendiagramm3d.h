@@ -56,7 +56,8 @@ public:
 
     // A marker at a point of the surface: bottom-axis position x and depth
     // position z in points (point j spans j .. j + 1), the value upwards.
-    void setMarke(std::optional<QPointF> xz, float wert = 0);
+    // `text` explains the marker in the lower left corner.
+    void setMarke(std::optional<QPointF> xz, float wert = 0, const QString& text = {});
     bool hatMarke() const { return marke.has_value(); }
 
     // Where a point of the chart appears in the window: x and z in points as
@@ -113,6 +114,7 @@ private:
     QString titelUnten, titelTiefe, titelWert;
     std::optional<QPointF> marke;
     float markenwert = 0;
+    QString markentext;
 
     TGeometrie g;
     QImage bild;

@@ -115,6 +115,43 @@ TEST(DDGraph, TheWindowCanBeResizedAndTheChartFollows)
     EXPECT_EQ(f.Chart1()->Bild().size(), f.Chart1()->size());
 }
 
+TEST(DDGraph, TheOperatingPointOfTheTesterIsMarkedOnItsBoxAtEveryAngle)
+{
+    TProjekt p;
+    p.Dateiname = QStringLiteral(TARVIK_TESTDATA "/../../examples/pendel.fuz");
+    ASSERT_FALSE(LoadFile(p).meldung.has_value());
+    TDDGraphForm f;
+    TRegTestForm tester(&f);
+    tester.EingangA.assign(p.EingangA);
+    tester.EingangB.assign(p.EingangB);
+    tester.Ausgang.assign(p.Ausgang);
+    tester.regel = p.Regeltab;
+    tester.oeffnen();
+    tester.ScrollBar1()->setValue(125); // A = 7.5: sample 12 of -30..30
+    tester.ScrollBar2()->setValue(60);  // B = -24: sample 6 of -60..60
+    int geprueft = 0;
+    ScopedModal modal([&](QDialog&) {
+        TFlaechendiagramm3D* c = f.Chart1();
+        c->resize(627, 500);
+        for (int winkel : {50, 130}) {
+            f.ScrollBar1()->setValue(winkel);
+            const QPointF mitte = c->Projektion(6.5, 12.5, f.FuzzyDaten[12][6]);
+            const QImage& bild = c->Bild();
+            const int x = qRound(mitte.x()), y = qRound(mitte.y());
+            // Black dot, white ring, black rim (antialiased).
+            EXPECT_LT(qGray(bild.pixel(x, y)), 40) << winkel;
+            EXPECT_GT(qGray(bild.pixel(x + 3, y)), 230) << winkel;
+            EXPECT_GT(qGray(bild.pixel(x, y - 3)), 230) << winkel;
+            EXPECT_LT(qGray(bild.pixel(x - 5, y)), 40) << winkel;
+            EXPECT_LT(qGray(bild.pixel(x, y + 5)), 40) << winkel;
+            ++geprueft;
+        }
+        return int(QDialog::Rejected);
+    });
+    tester.b3dClick();
+    EXPECT_EQ(geprueft, 2);
+}
+
 TEST(DDGraph, Bilder)
 {
     TProjekt p;
@@ -127,6 +164,8 @@ TEST(DDGraph, Bilder)
     tester.Ausgang.assign(p.Ausgang);
     tester.regel = p.Regeltab;
     tester.oeffnen();
+    tester.ScrollBar1()->setValue(125);
+    tester.ScrollBar2()->setValue(60);
     int nummer = 0;
     ScopedModal modal([&](QDialog&) {
         f.resize(627, 539);

@@ -7,6 +7,7 @@
 #include "platform/modal.h"
 #include "tests/fuzzy_hilfe.h"
 #include "tests/qstring_ausgabe.h"
+#include "widgets/aktivitaetsgitter.h"
 #include "widgets/flaechendiagramm3d.h"
 #include "widgets/fuzzyzeichnen.h"
 #include "widgets/koordinatensystem.h"
@@ -334,6 +335,100 @@ TEST_F(RegTest, HelpShowsTheRulesPageAndOkCloses)
     EXPECT_FALSE(form.isVisible());
 }
 
+TEST_F(RegTest, ActivityGridShowsEachRulesDegreeAndFramesTheDecidingOne)
+{
+    TProjekt p = laden(pendelDatei);
+    p.Regeltab(2, 3) = 0; // A "null" with B "negativ klein": a hole
+    uebergeben(form, p);
+    TAktivitaetsgitter* g = form.Regelaktivitaet();
+    ASSERT_FALSE(g->isHidden());
+    for (const auto& [pa, pb] : {std::pair{125, 60}, std::pair{0, 0}, std::pair{100, 100}, std::pair{93, 37}}) {
+        form.ScrollBar1()->setValue(pa);
+        form.ScrollBar2()->setValue(pb);
+        SCOPED_TRACE(testing::Message() << pa << ", " << pb);
+        const TRegelAktivitaet& r = g->Aktivitaet();
+        ASSERT_EQ(r.zeilen, 5);
+        ASSERT_EQ(r.spalten, 5);
+        const QImage& bild = g->Bild();
+        for (int k = 1; k <= 5; ++k) {
+            float groesster = 0;
+            int gerahmt = 0;
+            for (int i = 1; i <= 5; ++i)
+                for (int j = 1; j <= 5; ++j) {
+                    const TRegelZelle& z = r.zelle(i, j);
+                    EXPECT_EQ(z.grad, std::min(form.EingangA.Zugehoerigkeit(i), form.EingangB.Zugehoerigkeit(j)));
+                    const QRect c = g->Zelle(i, j);
+                    const QRgb rand = bild.pixel(c.left() + 1, c.center().y()) & 0xffffff;
+                    const QRgb grund = bild.pixel(c.left() + 2, c.center().y()) & 0xffffff;
+                    if (z.ausgang == 0) {
+                        EXPECT_EQ(grund, 0xe8e8e8u) << i << "/" << j;
+                        continue;
+                    }
+                    EXPECT_EQ(grund, TAktivitaetsgitter::Schattierung(z.grad).rgb() & 0xffffff) << i << "/" << j;
+                    if (z.ausgang != k)
+                        continue;
+                    groesster = std::max(groesster, z.grad);
+                    if (rand == 0) {
+                        ++gerahmt;
+                        EXPECT_EQ(z.grad, form.Ausgang.Term(k, 5));
+                    }
+                }
+            // The core's inference gave each term the largest degree of its rules.
+            EXPECT_EQ(groesster, form.Ausgang.Term(k, 5)) << "term " << k;
+            EXPECT_EQ(gerahmt, form.Ausgang.Term(k, 5) > 0 ? 1 : 0) << "term " << k;
+        }
+    }
+}
+
+TEST_F(RegTest, TheNoRuleLineAppearsExactlyWhenNoRuleActs)
+{
+    TProjekt p = kleinesProjekt();
+    p.Regeltab(1, 1) = 1;
+    p.Regeltab(2, 2) = 2;
+    p.Regeltab(1, 2) = 3; // the output has two terms: no effect
+    uebergeben(form, p);
+    // A and B on 0..4 with terms (0, 0, 1, 2) and (1, 2, 3, 3).
+    const struct {
+        int a, b;
+        bool keine;
+    } faelle[] = {{0, 0, false}, {100, 0, true}, {25, 125, true}, {75, 75, false},
+                  {50, 50, false}, {150, 150, false}, {200, 200, true}, {60, 40, false}};
+    for (const auto& f : faelle) {
+        form.ScrollBar1()->setValue(f.a);
+        form.ScrollBar2()->setValue(f.b);
+        bool alleNull = true;
+        for (int k = 1; k <= form.Ausgang.Anzahl(); ++k)
+            alleNull = alleNull && form.Ausgang.Term(k, 5) == 0;
+        EXPECT_EQ(alleNull, f.keine) << f.a << ", " << f.b;
+        EXPECT_EQ(form.KeineRegelLabel()->text(), f.keine ? TRegTestForm::KeineRegelText : QString())
+            << f.a << ", " << f.b;
+        if (f.keine) {
+            EXPECT_EQ(form.Ausgang.Schwerpunktkoordinate(), form.Ausgang.a());
+        }
+    }
+}
+
+TEST_F(RegTest, WithoutInputBTheGridHasOneColumnAndATermBeyondTheOutputShowsAQuestionMark)
+{
+    TProjekt p = kleinesProjekt();
+    p.EingangB.setDefiniert(false);
+    p.Regeltab(1, 1) = 3; // the output has two terms
+    p.Regeltab(1, 2) = 2;
+    uebergeben(form, p);
+    form.ScrollBar1()->setValue(10);
+    const TRegelAktivitaet& r = form.Regelaktivitaet()->Aktivitaet();
+    EXPECT_EQ(r.spalten, 1);
+    EXPECT_EQ(r.zelle(1, 1).grad, 1.0f);
+    EXPECT_FALSE(r.zelle(1, 1).massgebend);
+    EXPECT_EQ(form.KeineRegelLabel()->text(), TRegTestForm::KeineRegelText);
+    const QImage& bild = form.Regelaktivitaet()->Bild();
+    const QRect zweite = form.Regelaktivitaet()->Zelle(1, 2);
+    const QRgb hintergrund = bild.pixel(bild.width() - 1, bild.height() - 1);
+    for (int y = zweite.top(); y <= zweite.bottom(); ++y)
+        for (int x = zweite.left(); x <= zweite.right(); ++x)
+            ASSERT_EQ(bild.pixel(x, y), hintergrund) << x << ", " << y;
+}
+
 TEST_F(RegTest, Bilder)
 {
     const TProjekt p = laden(pendelDatei);
@@ -345,8 +440,14 @@ TEST_F(RegTest, Bilder)
     form.ScrollBar1()->setValue(100);
     form.ScrollBar2()->setValue(100);
     bildAblegen(form, QStringLiteral("regtest_mitte"));
+    TProjekt luecken = p;
+    luecken.Regeltab(1, 1) = 0;
+    uebergeben(form, luecken);
+    bildAblegen(form, QStringLiteral("regtest_keine_regel"));
     TProjekt ohneB = kleinesProjekt();
     ohneB.EingangB.setDefiniert(false);
+    ohneB.Regeltab(1, 2) = 2;
     uebergeben(form, ohneB);
+    form.ScrollBar1()->setValue(140);
     bildAblegen(form, QStringLiteral("regtest_ohne_b"));
 }
