@@ -67,6 +67,8 @@ QScrollBar* Schieber(QWidget* parent, const QRect& platz, const QString& hinweis
     s->setRange(0, Skalenende);
     s->setSingleStep(1);
     s->setPageStep(10);
+    // The keys move an input, like the mouse.
+    s->setFocusPolicy(Qt::StrongFocus);
     HinweisSetzen(s, hinweis);
     return s;
 }
@@ -191,6 +193,7 @@ void TRegTestForm::oeffnen()
     FormPaint();
     RegleAusgang();
     ZeichneAusgang();
+    scrollA->setFocus();
 }
 
 void TRegTestForm::FormPaint()

@@ -321,15 +321,20 @@ TEST_F(RegTest, BrokenUniversesAndTermsNeitherCrashNorDraw)
     form.b3dClick();
 }
 
-TEST_F(RegTest, HelpShowsTheRulesPageAndOkCloses)
+TEST_F(RegTest, KeysMoveInputAHelpShowsTheRulesPageAndOkCloses)
 {
     uebergeben(form, laden(pendelDatei));
+    form.show();
+    // The first input takes the keys at once.
+    ASSERT_EQ(form.focusWidget(), form.ScrollBar1());
+    QTest::keyClick(form.focusWidget(), Qt::Key_PageDown);
+    EXPECT_EQ(form.ScrollBar1()->value(), 10);
+    EXPECT_EQ(form.SingEdit2()->text(), SingEditText(form.EingangA.x()));
     ScopedHilfe hilfe;
     QTest::mouseClick(form.HelpBtn(), Qt::LeftButton);
     EXPECT_EQ(hilfe.kontexte(), QList<int>{2});
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Regeln testen"));
     EXPECT_EQ(form.Ausganglabel()->text(), QStringLiteral("Kraft"));
-    form.show();
     QTest::mouseClick(form.OKBtn(), Qt::LeftButton);
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_FALSE(form.isVisible());
