@@ -18,6 +18,8 @@
 #include "forms/regeditform.h"
 #include "forms/vareditform.h"
 #include "forms/vartestform.h"
+#include "forms/ddgraphform.h"
+#include "forms/regtestform.h"
 #include "platform/dateidialog.h"
 #include "platform/druckdialog.h"
 #include "platform/hilfe.h"
@@ -150,6 +152,8 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     cregelform = std::make_unique<TCRegelform>(this);
     suchenform = std::make_unique<TSuchenForm>(*parameterform, *protokollform, *cregelform, this);
     regEditForm = new TRegEditForm(this);
+    ddGraphForm = new TDDGraphForm(this);
+    regTestForm = new TRegTestForm(ddGraphForm, this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -611,7 +615,13 @@ void TMainForm::RegelnTesten()
 {
     if (!eingaengeFuerRegeln())
         return;
-    // The rule tester (TRegTestForm) opens here with copies of the project.
+    // The tester works on copies; nothing comes back.
+    regTestForm->EingangA.assign(projekt.EingangA);
+    regTestForm->EingangB.assign(projekt.EingangB);
+    regTestForm->Ausgang.assign(projekt.Ausgang);
+    regTestForm->regel = projekt.Regeltab;
+    regTestForm->oeffnen();
+    ZeigeModal(*regTestForm);
 }
 
 void TMainForm::OptionenZeigen()

@@ -23,6 +23,8 @@ class TRegEditForm;
 class TKoordinatensystem;
 class TVarEditform;
 class TVarTestForm;
+class TDDGraphForm;
+class TRegTestForm;
 
 // The main window: it owns the project for the whole run, starts the program
 // and turns the menu and tool-bar commands into calls of the parts that do the
@@ -136,6 +138,9 @@ public:
     // The project overview beside it, shown while the simulation area is hidden.
     TProjektuebersicht* Uebersicht() const { return uebersicht; }
     TRegEditForm& RegEditForm() const { return *regEditForm; }
+    // The rule tester and its 3-D window, created once and kept.
+    TRegTestForm* RegTestForm() const { return regTestForm; }
+    TDDGraphForm* DDGraphForm() const { return ddGraphForm; }
 
 protected:
     bool event(QEvent* e) override;
@@ -186,4 +191,6 @@ private:
     TRegEditForm* regEditForm = nullptr;
     TVarTestForm* varTestForm = nullptr;
     TVarEditform* varEditform = nullptr;
+    TDDGraphForm* ddGraphForm = nullptr;
+    TRegTestForm* regTestForm = nullptr;
 };

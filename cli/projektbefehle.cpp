@@ -1,5 +1,7 @@
 #include "cli/projektbefehle.h"
 
+#include "core/regelaktivitaet.h"
+
 #include <array>
 
 namespace {
@@ -21,6 +23,15 @@ void variableZeigen(const QString& rolle, const TFuzzy& f, const TCliKontext& k)
                     .arg(i)
                     .arg(f.Termname(i), f.AbkTermname(i), Zahlen(werte.data(), 5)));
     }
+}
+
+// "WENN A=..., DANN Ausgang=..." for the rule of A term i and B term j.
+QString RegelText(const TProjekt& p, int i, int j)
+{
+    QString wenn = QStringLiteral("WENN %1=%2").arg(p.EingangA.Name(), p.EingangA.Termname(i));
+    if (p.EingangB.definiert())
+        wenn += QStringLiteral(" UND %1=%2").arg(p.EingangB.Name(), p.EingangB.Termname(j));
+    return wenn + QStringLiteral(", DANN %1=%2").arg(p.Ausgang.Name(), p.Ausgang.Termname(p.Regeltab(j, i)));
 }
 
 // Loads the project named by the first argument; exit status, or -1 when loaded.
@@ -66,10 +77,7 @@ int BefehlShow(const QStringList& argumente, const TCliKontext& k)
             const int ausgang = p.Regeltab(j, i);
             if (ausgang < 1 || ausgang > p.Ausgang.gueltigeAnzahl())
                 continue;
-            QString wenn = QStringLiteral("WENN %1=%2").arg(p.EingangA.Name(), p.EingangA.Termname(i));
-            if (mitB)
-                wenn += QStringLiteral(" UND %1=%2").arg(p.EingangB.Name(), p.EingangB.Termname(j));
-            k.zeile(wenn + QStringLiteral(", DANN %1=%2").arg(p.Ausgang.Name(), p.Ausgang.Termname(ausgang)));
+            k.zeile(RegelText(p, i, j));
             ++anzahl;
         }
     }
@@ -78,8 +86,10 @@ int BefehlShow(const QStringList& argumente, const TCliKontext& k)
     return 0;
 }
 
-int BefehlEval(const QStringList& argumente, const TCliKontext& k)
+int BefehlEval(const QStringList& alleArgumente, const TCliKontext& k)
 {
+    QStringList argumente = alleArgumente;
+    const bool mitRegeln = argumente.removeAll(QStringLiteral("--rules")) > 0;
     if (argumente.size() < 2)
         return k.aufruf(QStringLiteral("Es fehlen die Projektdatei oder der Wert XA."));
     if (argumente.size() > 3)
@@ -120,6 +130,18 @@ int BefehlEval(const QStringList& argumente, const TCliKontext& k)
         h[i - 1] = kopie.Term(i, 5);
     k.zeile(QStringLiteral("h: ") + Zahlen(h.data(), kopie.gueltigeAnzahl()));
     k.zeile(QStringLiteral("y: ") + Zahl(kopie.Schwerpunktkoordinate()));
+    if (mitRegeln) {
+        // The firing degree of every rule that can act on the output, in the
+        // order of the table's entries.
+        const TRegelAktivitaet r = RegelAktivitaet(p.EingangA, p.EingangB, p.Regeltab, p.Ausgang);
+        k.zeile(QStringLiteral("Regeln:"));
+        for (int j = 1; j <= r.spalten; ++j)
+            for (int i = 1; i <= r.zeilen; ++i) {
+                const int ausgang = r.zelle(i, j).ausgang;
+                if (ausgang >= 1 && ausgang <= p.Ausgang.gueltigeAnzahl())
+                    k.zeile(Zahl(r.zelle(i, j).grad) + QStringLiteral("  ") + RegelText(p, i, j));
+            }
+    }
     return 0;
 }
 

@@ -70,6 +70,28 @@ TEST(TarvikCli, EvalWithInputBPrintsBothInputsAndCombinesTheRules)
     }
 }
 
+TEST(TarvikCli, EvalWithRulesPrintsEachRulesDegreeInTheTablesOrder)
+{
+    const Lauf l = cli({QStringLiteral("eval"), winkel, QStringLiteral("-5"), QStringLiteral("--rules")});
+    EXPECT_EQ(l.status, 0) << l.fehler.toStdString();
+    EXPECT_EQ(l.aus, QStringLiteral("a: 0.5 0\nh: 0 0.5\ny: 6.11111116\nRegeln:\n"
+                                    "0.5  WENN Winkel=negativ, DANN Kraft=rechts\n"
+                                    "0  WENN Winkel=positiv, DANN Kraft=links\n"));
+
+    // Two inputs: B's term outer, A's inner, as the table stores them.
+    const QString pendel = QStringLiteral(TARVIK_TESTDATA "/../../examples/pendel.fuz");
+    const Lauf p = cli({QStringLiteral("eval"), QStringLiteral("--rules"), pendel, QStringLiteral("-20"),
+                        QStringLiteral("-60")});
+    ASSERT_EQ(p.status, 0) << p.fehler.toStdString();
+    const QStringList zeilen = p.aus.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(zeilen.size(), 4 + 1 + 25);
+    EXPECT_EQ(zeilen[5], QStringLiteral("0.444444448  WENN Winkel=negativ groß UND Winkelgeschwindigkeit=negativ groß, "
+                                        "DANN Kraft=negativ groß"));
+    EXPECT_EQ(zeilen[6], QStringLiteral("0.666666687  WENN Winkel=negativ klein UND Winkelgeschwindigkeit=negativ groß, "
+                                        "DANN Kraft=negativ groß"));
+    EXPECT_TRUE(zeilen[7].startsWith(QStringLiteral("0  WENN Winkel=null UND")));
+}
+
 TEST(TarvikCli, SurfaceHasTwentyLinesOfTwentyValues)
 {
     const Lauf l = cli({QStringLiteral("surface"), winkel});

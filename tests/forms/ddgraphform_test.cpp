@@ -1,0 +1,189 @@
+#include "forms/ddgraphform.h"
+
+#include "core/kennfeldfarben.h"
+#include "core/projekt.h"
+#include "forms/regtestform.h"
+#include "platform/modal.h"
+#include "widgets/flaechendiagramm3d.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TKennfeld Rampe()
+{
+    TKennfeld werte{};
+    for (int i = 0; i < 20; ++i)
+        for (int j = 0; j < 20; ++j)
+            werte[i][j] = float(i + j);
+    return werte;
+}
+
+void bildAblegen(QWidget& w, const QString& name)
+{
+    const QString ordner = qEnvironmentVariable("TARVIK_BILDER");
+    if (!ordner.isEmpty())
+        w.grab().save(QDir(ordner).filePath(name + QStringLiteral(".png")));
+}
+
+} // namespace
+
+TEST(DDGraph, OpeningFillsEachSeriesOnceWithTheColoursOfTheThirds)
+{
+    TDDGraphForm f;
+    f.FuzzyDaten = Rampe();
+    f.oeffnen();
+    f.oeffnen();
+    const TKennfeldFarben farben = KennfeldFarben(f.FuzzyDaten);
+    ASSERT_EQ(f.Chart1()->Serienanzahl(), 20);
+    for (int i = 0; i < 20; ++i) {
+        const auto& s = f.Chart1()->Serie(i);
+        ASSERT_EQ(s.size(), 20u);
+        for (int j = 0; j < 20; ++j) {
+            EXPECT_EQ(s[j].wert, float(i + j));
+            EXPECT_EQ(s[j].farbe, QColor(farben[i][j].r, farben[i][j].g, farben[i][j].b));
+        }
+    }
+    // Showing, minimising and restoring appends nothing.
+    f.show();
+    f.showMinimized();
+    f.showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(f.Chart1()->Serie(19).size(), 20u);
+    f.reject();
+    EXPECT_TRUE(f.Chart1()->Serie(0).empty());
+}
+
+TEST(DDGraph, ViewAngleAndInversionsPersistBetweenOpenings)
+{
+    TDDGraphForm f;
+    f.FuzzyDaten = Rampe();
+    f.oeffnen();
+    EXPECT_EQ(f.ScrollBar1()->value(), 50);
+    EXPECT_TRUE(f.CheckInvertX()->isChecked());
+    EXPECT_FALSE(f.CheckInvertY()->isChecked());
+
+    f.ScrollBar1()->setValue(130);
+    QTest::mouseClick(f.CheckInvertX(), Qt::LeftButton);
+    QTest::mouseClick(f.CheckInvertY(), Qt::LeftButton);
+    EXPECT_EQ(f.Chart1()->Blickwinkel(), 130);
+    EXPECT_FALSE(f.Chart1()->XInvertiert());
+    EXPECT_TRUE(f.Chart1()->YInvertiert());
+    f.reject();
+
+    f.oeffnen();
+    EXPECT_EQ(f.ScrollBar1()->value(), 130);
+    EXPECT_FALSE(f.CheckInvertX()->isChecked());
+    EXPECT_TRUE(f.CheckInvertY()->isChecked());
+}
+
+TEST(DDGraph, DraggingTheChartTurnsItInStepWithTheScrollBar)
+{
+    TDDGraphForm f;
+    f.FuzzyDaten = Rampe();
+    f.oeffnen();
+    f.show();
+    TFlaechendiagramm3D* c = f.Chart1();
+    QTest::mousePress(c, Qt::LeftButton, {}, QPoint(300, 300));
+    QTest::mouseMove(c, QPoint(340, 300));
+    EXPECT_EQ(c->Blickwinkel(), 30);
+    EXPECT_EQ(f.ScrollBar1()->value(), 30);
+    QTest::mouseMove(c, QPoint(-400, 300));
+    QTest::mouseRelease(c, Qt::LeftButton, {}, QPoint(-400, 300));
+    EXPECT_EQ(c->Blickwinkel(), 180);
+    EXPECT_EQ(f.ScrollBar1()->value(), 180);
+    f.ScrollBar1()->setValue(90);
+    EXPECT_EQ(c->Blickwinkel(), 90);
+}
+
+TEST(DDGraph, TheWindowCanBeResizedAndTheChartFollows)
+{
+    TDDGraphForm f;
+    f.FuzzyDaten = Rampe();
+    f.oeffnen();
+    f.show();
+    EXPECT_TRUE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
+    f.resize(900, 700);
+    QApplication::processEvents();
+    EXPECT_GT(f.Chart1()->width(), 850);
+    EXPECT_EQ(f.Chart1()->Bild().size(), f.Chart1()->size());
+}
+
+TEST(DDGraph, TheOperatingPointOfTheTesterIsMarkedOnItsBoxAtEveryAngle)
+{
+    TProjekt p;
+    p.Dateiname = QStringLiteral(TARVIK_TESTDATA "/../../examples/pendel.fuz");
+    ASSERT_FALSE(LoadFile(p).meldung.has_value());
+    TDDGraphForm f;
+    TRegTestForm tester(&f);
+    tester.EingangA.assign(p.EingangA);
+    tester.EingangB.assign(p.EingangB);
+    tester.Ausgang.assign(p.Ausgang);
+    tester.regel = p.Regeltab;
+    tester.oeffnen();
+    tester.ScrollBar1()->setValue(125); // A = 7.5: sample 12 of -30..30
+    tester.ScrollBar2()->setValue(60);  // B = -24: sample 6 of -60..60
+    int geprueft = 0;
+    ScopedModal modal([&](QDialog&) {
+        TFlaechendiagramm3D* c = f.Chart1();
+        c->resize(627, 500);
+        for (int winkel : {50, 130}) {
+            f.ScrollBar1()->setValue(winkel);
+            const QPointF mitte = c->Projektion(6.5, 12.5, f.FuzzyDaten[12][6]);
+            const QImage& bild = c->Bild();
+            const int x = qRound(mitte.x()), y = qRound(mitte.y());
+            // Black dot, white ring, black rim (antialiased).
+            EXPECT_LT(qGray(bild.pixel(x, y)), 40) << winkel;
+            EXPECT_GT(qGray(bild.pixel(x + 3, y)), 230) << winkel;
+            EXPECT_GT(qGray(bild.pixel(x, y - 3)), 230) << winkel;
+            EXPECT_LT(qGray(bild.pixel(x - 5, y)), 40) << winkel;
+            EXPECT_LT(qGray(bild.pixel(x, y + 5)), 40) << winkel;
+            ++geprueft;
+        }
+        return int(QDialog::Rejected);
+    });
+    tester.b3dClick();
+    EXPECT_EQ(geprueft, 2);
+}
+
+TEST(DDGraph, Bilder)
+{
+    TProjekt p;
+    p.Dateiname = QStringLiteral(TARVIK_TESTDATA "/../../examples/pendel.fuz");
+    LoadFile(p);
+    TDDGraphForm f;
+    TRegTestForm tester(&f);
+    tester.EingangA.assign(p.EingangA);
+    tester.EingangB.assign(p.EingangB);
+    tester.Ausgang.assign(p.Ausgang);
+    tester.regel = p.Regeltab;
+    tester.oeffnen();
+    tester.ScrollBar1()->setValue(125);
+    tester.ScrollBar2()->setValue(60);
+    int nummer = 0;
+    ScopedModal modal([&](QDialog&) {
+        f.resize(627, 539);
+        for (int winkel : {0, 50, 90, 130, 180}) {
+            f.ScrollBar1()->setValue(winkel);
+            bildAblegen(f, QStringLiteral("dd_%1_%2").arg(nummer).arg(winkel));
+        }
+        f.ScrollBar1()->setValue(50);
+        return int(QDialog::Rejected);
+    });
+    tester.b3dClick();
+    ++nummer;
+    f.CheckInvertX()->click();
+    tester.b3dClick();
+    ++nummer;
+    f.CheckInvertY()->click();
+    tester.b3dClick();
+    ++nummer;
+    tester.regel = {};
+    tester.b3dClick();
+}
