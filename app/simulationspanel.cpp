@@ -232,17 +232,17 @@ void TSimulationspanel::seitenAnlegen()
     // pixels in, the ruler's ticks 10 pixels in).
     Lineal1->setGeometry(10 + TKoordinatensystem::randx_int + TKoordinatensystem::randx_skala_int - 10, 158,
                          PlotBreite - 2 * TKoordinatensystem::randx_int - TKoordinatensystem::randx_skala_int + 20,
-                         24);
+                         29);
     Lineal1->setXlinks(-6);
     Lineal1->setXrechts(6);
     Lineal1->setRastermodul(1);
     Lineal1->setSkalamodul(2);
-    Label4 = Beschriftung(fuzzy, QString(), QRect(10, 187, 255, 16));
-    Label5 = Beschriftung(fuzzy, QString(), QRect(10, 203, 255, 16));
-    Label6 = Beschriftung(fuzzy, QString(), QRect(10, 219, 255, 16));
-    Start2 = KnopfAnlegen(fuzzy, QStringLiteral("Start"), QRect(10, 240, 75, 25), HinweisStart);
-    Stop2 = KnopfAnlegen(fuzzy, QStringLiteral("Stop"), QRect(90, 240, 75, 25), HinweisStop);
-    wind1 = Umschalter(fuzzy, QStringLiteral("Wind"), QRect(170, 240, 75, 25),
+    Label4 = Beschriftung(fuzzy, QString(), QRect(10, 189, 255, 16));
+    Label5 = Beschriftung(fuzzy, QString(), QRect(10, 205, 255, 16));
+    Label6 = Beschriftung(fuzzy, QString(), QRect(10, 221, 255, 16));
+    Start2 = KnopfAnlegen(fuzzy, QStringLiteral("Start"), QRect(10, 242, 75, 25), HinweisStart);
+    Stop2 = KnopfAnlegen(fuzzy, QStringLiteral("Stop"), QRect(90, 242, 75, 25), HinweisStop);
+    wind1 = Umschalter(fuzzy, QStringLiteral("Wind"), QRect(170, 242, 75, 25),
                        QStringLiteral("Seitenwind von rechts ein- bzw. ausschalten"));
     Label3 = Beschriftung(fuzzy, QStringLiteral("Zeit in s:"), QRect(270, 192, 55, 17));
     SingEdit2 = Zahlfeld(fuzzy, QRect(325, 189, 75, 22));
@@ -250,8 +250,8 @@ void TSimulationspanel::seitenAnlegen()
     Shape1->setGeometry(407, 187, 26, 26);
     HinweisSetzen(Shape1, HinweisAmpel);
     Shape1->hide();
-    BitBtn2 = KnopfAnlegen(fuzzy, QStringLiteral("&Schließen"), QRect(270, 240, 78, 25));
-    BitBtn3 = KnopfAnlegen(fuzzy, QStringLiteral("Hilfe"), QRect(353, 240, 78, 25));
+    BitBtn2 = KnopfAnlegen(fuzzy, QStringLiteral("&Schließen"), QRect(270, 242, 78, 25));
+    BitBtn3 = KnopfAnlegen(fuzzy, QStringLiteral("Hilfe"), QRect(353, 242, 78, 25));
     addTab(fuzzy, QStringLiteral("Fuzzy-Regelung"));
 
     connect(Start, &QPushButton::clicked, this, &TSimulationspanel::StartClick);
