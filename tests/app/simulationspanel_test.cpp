@@ -531,3 +531,43 @@ TEST(Hauptfenster, OptionsTakenWithOkAreReadAtTheNextStart)
 }
 
 } // namespace
+
+namespace {
+
+// The examples as a student finds them: Start on the fuzzy page works.
+TEST(Beispiele, CraneReachesTheGreenLampWithin15SecondsAndPendulumStaysUp)
+{
+    struct Fall {
+        const char* datei;
+        bool pendelTyp;
+    };
+    for (const Fall f : {Fall{"kran.fuz", false}, Fall{"pendel.fuz", true}}) {
+        TProjekt p;
+        p.Dateiname = Beispiele + QString::fromUtf8(f.datei);
+        ASSERT_FALSE(LoadFile(p).meldung);
+        TPendel pendel;
+        pendel.setPendelTyp(f.pendelTyp);
+        PendelStarten(pendel, {});
+        float erstesGruen = -1;
+        float groessterWinkel = 0;
+        bool gruen = false;
+        // 30 s at the pace of a run, 55 ms a pass.
+        for (int i = 0; i < 546; ++i) {
+            gruen = FuzzyDurchlauf(pendel, p.EingangA, p.EingangB, p.Regeltab, p.AusgangKopie, 0.055f);
+            if (gruen && erstesGruen < 0)
+                erstesGruen = pendel.Zeit();
+            groessterWinkel = std::max(groessterWinkel, std::fabs(pendel.winkel()));
+        }
+        if (f.pendelTyp) {
+            EXPECT_LT(groessterWinkel, 10.5f);
+            EXPECT_LT(std::fabs(pendel.winkel()), 1.0f);
+        } else {
+            EXPECT_GT(erstesGruen, 0);
+            EXPECT_LT(erstesGruen, 15);
+            EXPECT_TRUE(gruen);
+            EXPECT_LT(groessterWinkel, 30);
+        }
+    }
+}
+
+} // namespace
