@@ -1,5 +1,6 @@
 #include "app/simulationspanel.h"
 
+#include "app/verlauf.h"
 #include "core/projekt.h"
 #include "forms/dialoghilfe.h"
 #include "plant/pendel.h"
@@ -185,8 +186,11 @@ TSimulationspanel::TSimulationspanel(TProjekt& p, TPendel& pe, bool& ab, std::in
     setFixedSize(Breite, Hoehe);
     seitenAnlegen();
     hide();
-    if (parent)
+    if (parent) {
         parent->installEventFilter(this);
+        verlauf = new TVerlauf(parent);
+        verlauf->hide();
+    }
     connect(this, &QTabWidget::currentChanged, this, [this](int seite) {
         if (seite != seiteVorher) {
             seiteVorher = seite;
@@ -278,6 +282,8 @@ void TSimulationspanel::Platzieren()
 {
     if (QWidget* p = parentWidget())
         move(std::max(0, (p->width() - width()) / 2), std::max(0, (p->height() - height()) / 2 - 15));
+    if (verlauf)
+        verlauf->move(x() + (width() - verlauf->width()) / 2, y() + height() + 8);
 }
 
 void TSimulationspanel::Anhalten()
@@ -333,6 +339,8 @@ void TSimulationspanel::zeigen()
     Platzieren();
     show();
     raise();
+    if (verlauf)
+        verlauf->show();
 }
 
 void TSimulationspanel::Handregelung1Click()
@@ -394,6 +402,8 @@ void TSimulationspanel::BitBtn1Click()
 {
     abbruch = true;
     hide();
+    if (verlauf)
+        verlauf->hide();
     if (QWidget* p = parentWidget())
         p->hide();
 }
@@ -413,6 +423,25 @@ void TSimulationspanel::ProgressBar1MouseMove(int spalte)
     ProgressBar1->setPosition(spalte);
     pendel.setKraft(KraftAusBalken(spalte, pendel.PendelTyp()));
     SingEdit3->setNumber(pendel.Kraft());
+}
+
+float TSimulationspanel::schrittweite(std::uint32_t t0) const
+{
+    return festerSchritt ? *festerSchritt : Schrittweite(TickCount() - t0, zeitfaktor);
+}
+
+void TSimulationspanel::verlaufBeginnen()
+{
+    if (verlauf) {
+        verlauf->Plot->Beginnen(!pendel.PendelTyp());
+        verlauf->Plot->Hinzufuegen(VerlaufPunkt(pendel, AmpelGruen(pendel)));
+    }
+}
+
+void TSimulationspanel::verlaufHinzufuegen(bool gruen)
+{
+    if (verlauf)
+        verlauf->Plot->Hinzufuegen(VerlaufPunkt(pendel, gruen));
 }
 
 void TSimulationspanel::lampeSetzen(TAmpel& lampe, bool gruen)
@@ -463,6 +492,7 @@ void TSimulationspanel::StartClick()
     if (!unterbrochen()) {
         ZeigePendel(pendel, *Koordinatensystem1);
         ProgressBar1MouseMove(50);
+        verlaufBeginnen();
         Simulation_Hand();
     }
     laeuft = false;
@@ -482,8 +512,10 @@ void TSimulationspanel::Simulation_Hand()
         QCoreApplication::processEvents();
         if (unterbrochen())
             return;
-        lampeSetzen(*Shape2, AmpelGruen(pendel));
-        pendel.setDeltaT(Schrittweite(TickCount() - t0, zeitfaktor));
+        const bool gruen = AmpelGruen(pendel);
+        lampeSetzen(*Shape2, gruen);
+        verlaufHinzufuegen(gruen);
+        pendel.setDeltaT(schrittweite(t0));
         ++durchlaeufe;
         if (nachDurchlauf)
             nachDurchlauf();
@@ -512,6 +544,7 @@ void TSimulationspanel::Start2Click()
         MarkenUndSchiene(*Koordinatensystem2, pendel.x());
     }
     ZeigePendel(pendel, *Koordinatensystem2);
+    verlaufBeginnen();
     laeuft = true;
     aktuellerLauf = laufNummer;
     Simulation_Fuzzy();
@@ -538,7 +571,8 @@ void TSimulationspanel::Simulation_Fuzzy()
         if (!pendel.PendelTyp())
             lampeSetzen(*Shape1, gruen);
         SingEdit2->setNumber(pendel.Zeit());
-        pendel.setDeltaT(Schrittweite(TickCount() - t0, zeitfaktor));
+        verlaufHinzufuegen(gruen);
+        pendel.setDeltaT(schrittweite(t0));
         ++durchlaeufe;
         if (nachDurchlauf)
             nachDurchlauf();
