@@ -161,19 +161,20 @@ void TVerlaufPlot::Hinzufuegen(const TVerlaufPunkt& punkt)
     punkte.push_back(punkt);
     if (anpassen(punkt))
         allesZeichnen();
-    else if (punkte.size() >= 2)
-        segmentZeichnen(punkte[punkte.size() - 2], punkt);
+    else if (punkte.size() >= 2) {
+        QPainter m(&bild);
+        update(segmentZeichnen(m, punkte[punkte.size() - 2], punkt));
+    }
 }
 
-void TVerlaufPlot::segmentZeichnen(const TVerlaufPunkt& von, const TVerlaufPunkt& bis)
+QRect TVerlaufPlot::segmentZeichnen(QPainter& m, const TVerlaufPunkt& von, const TVerlaufPunkt& bis)
 {
-    if (von.zeit < anfang)
-        return;
+    if (bis.zeit < anfang)
+        return {};
     const double x0 = Spalte(von.zeit);
     const double x1 = Spalte(bis.zeit);
     if (!std::isfinite(x0) || !std::isfinite(x1))
-        return;
-    QPainter m(&bild);
+        return {};
     QRect geaendert;
     if (kran && bis.gruen) {
         // The phase is shaded behind the curves drawn before it, so that
@@ -183,13 +184,14 @@ void TVerlaufPlot::segmentZeichnen(const TVerlaufPunkt& von, const TVerlaufPunkt
         m.setCompositionMode(QPainter::CompositionMode_Darken);
         for (int i = 0; i < 3; ++i) {
             const QRect r = streifen(i);
-            const QRect flaeche(links, r.top() + 1, rechts - links + 1, r.height() - 2);
+            const QRect flaeche = QRect(links, r.top() + 1, rechts - links + 1, r.height() - 2) & r.adjusted(1, 1, -1, -1);
             m.fillRect(flaeche, Gruenphase);
             geaendert |= flaeche;
         }
         m.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
     m.setRenderHint(QPainter::Antialiasing);
+    m.setClipping(true);
     for (int i = 0; i < 3; ++i) {
         const double y0 = Zeile(i, Wert(von, i));
         const double y1 = Zeile(i, Wert(bis, i));
@@ -201,7 +203,9 @@ void TVerlaufPlot::segmentZeichnen(const TVerlaufPunkt& von, const TVerlaufPunkt
         m.drawLine(QPointF(x0, y0), QPointF(x1, y1));
         geaendert |= QRectF(QPointF(x0, y0), QPointF(x1, y1)).normalized().toAlignedRect().adjusted(-2, -2, 2, 2) & r;
     }
-    update(geaendert);
+    m.setClipping(false);
+    m.setRenderHint(QPainter::Antialiasing, false);
+    return geaendert;
 }
 
 void TVerlaufPlot::allesZeichnen()
@@ -255,9 +259,14 @@ void TVerlaufPlot::allesZeichnen()
         }
         m.drawText(QRect(0, unten.bottom() + 4, RandLinks - 14, fm.height()), Qt::AlignRight | Qt::AlignTop,
                    QStringLiteral("Zeit in s"));
+        // Only the rows of the window: the first is the last one before it.
+        auto ab = std::lower_bound(punkte.begin(), punkte.end(), anfang,
+                                   [](const TVerlaufPunkt& p, float t) { return p.zeit < t; });
+        if (ab != punkte.begin())
+            --ab;
+        for (auto k = ab; k != punkte.end() && k + 1 != punkte.end(); ++k)
+            segmentZeichnen(m, *k, *(k + 1));
     }
-    for (std::size_t k = 1; k < punkte.size(); ++k)
-        segmentZeichnen(punkte[k - 1], punkte[k]);
     update();
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 class QCheckBox;
+class QPainter;
 class QPushButton;
 class TPendel;
 
@@ -72,7 +73,8 @@ protected:
 private:
     QRect streifen(int i) const;
     void allesZeichnen();
-    void segmentZeichnen(const TVerlaufPunkt& von, const TVerlaufPunkt& bis);
+    // Draws the segment between two rows; the rectangle it changed.
+    QRect segmentZeichnen(QPainter& m, const TVerlaufPunkt& von, const TVerlaufPunkt& bis);
     // true when the window or a range had to change.
     bool anpassen(const TVerlaufPunkt& punkt);
 

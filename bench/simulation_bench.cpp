@@ -1,5 +1,6 @@
-// One pass of a hand and of a fuzzy run on the shown panel (erase, step, draw,
-// inference, time field, lamp, events handed to Qt) without its 50 ms wait,
+// One pass of a hand and of a fuzzy run on the shown panel with its time plot
+// (erase, step, draw, inference, time field, lamp, plot, events handed to Qt)
+// without its 50 ms wait,
 // against the bare model pass of the same run. The panel's fake clock moves
 // 50 ms at each reading, so Pause hands events over once and returns.
 #include "app/simulationspanel.h"
@@ -34,6 +35,9 @@ struct Aufbau {
     void laufen(benchmark::State& state, void (TSimulationspanel::*start)())
     {
         ScopedUhr uhr(0, 50);
+        // Simulated time goes on as in a real run, so the time plot scrolls
+        // once a second.
+        panel.setFesterSchritt(0.05f);
         panel.setNachDurchlauf([&] {
             if (!state.KeepRunning())
                 abbruch = true;

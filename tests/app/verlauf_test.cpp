@@ -210,3 +210,22 @@ TEST_F(Verlauf, SitsCentredUnderThePanel)
 }
 
 } // namespace
+
+#include "app/hilfeform.h"
+
+#include <QTextBrowser>
+
+namespace {
+
+TEST(VerlaufHilfe, TheSimulationPageShowsThePictureOfARun)
+{
+    THilfeForm h;
+    h.ZeigeKontext(3);
+    EXPECT_TRUE(h.Browser()->toPlainText().contains(QStringLiteral("Einschwingzeit")));
+    const QVariant bild = h.Browser()->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("verlauf.png")));
+    EXPECT_FALSE(qvariant_cast<QImage>(bild).isNull() && qvariant_cast<QPixmap>(bild).isNull() &&
+                 bild.toByteArray().isEmpty());
+    h.close();
+}
+
+} // namespace
