@@ -22,7 +22,9 @@
 namespace {
 
 constexpr int RandLinks = 64;
-constexpr int RandRechts = 12;
+// With these margins a second is exactly 21 pixels, so the picture can be
+// shifted by whole pixels when the window moves on.
+constexpr int RandRechts = 5;
 // Each strip's title stands in the gap above it.
 constexpr int RandOben = 16;
 constexpr int RandUnten = 24;
@@ -141,10 +143,6 @@ void TVerlaufPlot::Beginnen(bool istKran)
 bool TVerlaufPlot::anpassen(const TVerlaufPunkt& p)
 {
     bool neu = false;
-    if (std::isfinite(p.zeit) && p.zeit > anfang + Fensterlaenge) {
-        anfang = std::ceil(p.zeit - Fensterlaenge);
-        neu = true;
-    }
     for (int i = 0; i < 3; ++i) {
         const float betrag = std::fabs(Wert(p, i));
         float& b = bereich[static_cast<std::size_t>(i)];
@@ -159,12 +157,51 @@ bool TVerlaufPlot::anpassen(const TVerlaufPunkt& p)
 void TVerlaufPlot::Hinzufuegen(const TVerlaufPunkt& punkt)
 {
     punkte.push_back(punkt);
-    if (anpassen(punkt))
+    const float altAnfang = anfang;
+    if (std::isfinite(punkt.zeit) && punkt.zeit > anfang + Fensterlaenge)
+        anfang = std::ceil(punkt.zeit - Fensterlaenge);
+    const float sekunden = anfang - altAnfang;
+    if (anpassen(punkt) || sekunden >= Fensterlaenge || punkte.size() < 2)
         allesZeichnen();
-    else if (punkte.size() >= 2) {
+    else if (sekunden > 0)
+        verschieben(static_cast<int>(sekunden), punkte[punkte.size() - 2].zeit);
+    else {
         QPainter m(&bild);
         update(segmentZeichnen(m, punkte[punkte.size() - 2], punkt));
     }
+}
+
+void TVerlaufPlot::verschieben(int sekunden, float vorigeZeit)
+{
+    const int dx = sekunden * PixelProSekunde;
+    const QRect innen0 = streifen(0).adjusted(1, 1, -1, -1);
+    // The columns that come free at the right end.
+    const int frei = innen0.right() - dx + 1;
+    {
+        QPainter m(&bild);
+        m.setCompositionMode(QPainter::CompositionMode_Source);
+        for (int i = 0; i < 3; ++i) {
+            const QRect innen = streifen(i).adjusted(1, 1, -1, -1);
+            const QRect quelle(innen.left() + dx, innen.top(), innen.width() - dx, innen.height());
+            m.drawImage(innen.topLeft(), bild.copy(quelle));
+        }
+        m.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        grundZeichnen(m, frei, innen0.right());
+        zeitachseZeichnen(m);
+        // The new rows, and the last old one whose segment reaches into the
+        // free columns.
+        const int ab = std::min(frei, static_cast<int>(std::floor(Spalte(vorigeZeit))));
+        clipLinks = ab;
+        const float t = anfang + float(ab - innen0.left()) / PixelProSekunde;
+        auto k = std::lower_bound(punkte.begin(), punkte.end(), t,
+                                  [](const TVerlaufPunkt& p, float z) { return p.zeit < z; });
+        if (k != punkte.begin())
+            --k;
+        for (; k + 1 < punkte.end(); ++k)
+            segmentZeichnen(m, *k, *(k + 1));
+        clipLinks = 0;
+    }
+    update();
 }
 
 QRect TVerlaufPlot::segmentZeichnen(QPainter& m, const TVerlaufPunkt& von, const TVerlaufPunkt& bis)
@@ -184,7 +221,7 @@ QRect TVerlaufPlot::segmentZeichnen(QPainter& m, const TVerlaufPunkt& von, const
         m.setCompositionMode(QPainter::CompositionMode_Darken);
         for (int i = 0; i < 3; ++i) {
             const QRect r = streifen(i);
-            const QRect flaeche = QRect(links, r.top() + 1, rechts - links + 1, r.height() - 2) & r.adjusted(1, 1, -1, -1);
+            const QRect flaeche = QRect(links, r.top() + 1, rechts - links + 1, r.height() - 2) & innen(r);
             m.fillRect(flaeche, Gruenphase);
             geaendert |= flaeche;
         }
@@ -198,7 +235,7 @@ QRect TVerlaufPlot::segmentZeichnen(QPainter& m, const TVerlaufPunkt& von, const
         if (!std::isfinite(y0) || !std::isfinite(y1))
             continue;
         const QRect r = streifen(i);
-        m.setClipRect(r.adjusted(1, 1, -1, -1));
+        m.setClipRect(innen(r));
         m.setPen(QPen(Farben()[static_cast<std::size_t>(i)], 2, Qt::SolidLine, Qt::RoundCap));
         m.drawLine(QPointF(x0, y0), QPointF(x1, y1));
         geaendert |= QRectF(QPointF(x0, y0), QPointF(x1, y1)).normalized().toAlignedRect().adjusted(-2, -2, 2, 2) & r;
@@ -206,6 +243,53 @@ QRect TVerlaufPlot::segmentZeichnen(QPainter& m, const TVerlaufPunkt& von, const
     m.setClipping(false);
     m.setRenderHint(QPainter::Antialiasing, false);
     return geaendert;
+}
+
+QRect TVerlaufPlot::innen(const QRect& r) const
+{
+    QRect i = r.adjusted(1, 1, -1, -1);
+    i.setLeft(std::max(i.left(), clipLinks));
+    return i;
+}
+
+void TVerlaufPlot::grundZeichnen(QPainter& m, int von, int bis)
+{
+    for (int i = 0; i < 3; ++i) {
+        const QRect r = streifen(i);
+        const QRect flaeche(von, r.top() + 1, bis - von + 1, r.height() - 2);
+        m.fillRect(flaeche, Qt::white);
+        // Grid lines at every fifth second, moving with the curves.
+        m.setPen(QPen(QColor(215, 215, 215), 1, Qt::DotLine));
+        for (float s = std::ceil(anfang / 5) * 5; s <= anfang + Fensterlaenge; s += 5) {
+            const int x = static_cast<int>(std::lround(Spalte(s)));
+            if (x >= von && x <= bis && x > r.left() && x < r.right())
+                m.drawLine(x, r.top() + 1, x, r.bottom() - 1);
+        }
+        const int null = static_cast<int>(std::lround(Zeile(i, 0)));
+        m.setPen(QColor(190, 190, 190));
+        m.drawLine(von, null, bis, null);
+    }
+}
+
+void TVerlaufPlot::zeitachseZeichnen(QPainter& m)
+{
+    const QRect unten = streifen(2);
+    const QFontMetrics fm(font());
+    m.fillRect(QRect(0, unten.bottom() + 1, Breite, Hoehe - unten.bottom() - 1),
+               Hintergrund);
+    m.setFont(font());
+    m.setPen(Qt::black);
+    for (float s = std::ceil(anfang / 5) * 5; s <= anfang + Fensterlaenge; s += 5) {
+        const int x = static_cast<int>(std::lround(Spalte(s)));
+        m.drawLine(x, unten.bottom() + 1, x, unten.bottom() + 3);
+        const QString text = FestKomma(s, 0, 0);
+        const int breite = fm.horizontalAdvance(text);
+        // The last label stays inside the picture.
+        const int links = std::min(x - breite / 2, Breite - breite - 1);
+        m.drawText(QRect(links, unten.bottom() + 4, breite + 1, fm.height()), Qt::AlignLeft | Qt::AlignTop, text);
+    }
+    m.drawText(QRect(0, unten.bottom() + 4, RandLinks - 14, fm.height()), Qt::AlignRight | Qt::AlignTop,
+               QStringLiteral("Zeit in s"));
 }
 
 void TVerlaufPlot::allesZeichnen()
@@ -218,18 +302,8 @@ void TVerlaufPlot::allesZeichnen()
         const QFontMetrics fm(font());
         for (int i = 0; i < 3; ++i) {
             const QRect r = streifen(i);
-            m.fillRect(r, Qt::white);
             m.setPen(QColor(150, 150, 150));
             m.drawRect(r.adjusted(0, 0, -1, -1));
-            // Grid lines every 5 s and the zero line.
-            m.setPen(QPen(QColor(215, 215, 215), 1, Qt::DotLine));
-            for (int s = 0; s <= int(Fensterlaenge); s += 5) {
-                const int x = static_cast<int>(std::lround(Spalte(anfang + float(s))));
-                m.drawLine(x, r.top() + 1, x, r.bottom() - 1);
-            }
-            const int null = static_cast<int>(std::lround(Zeile(i, 0)));
-            m.setPen(QPen(QColor(170, 170, 170), 1, Qt::DashLine));
-            m.drawLine(r.left() + 1, null, r.right() - 1, null);
             // Value labels: the range's ends and zero.
             m.setPen(Qt::black);
             const float b = bereich[static_cast<std::size_t>(i)];
@@ -248,17 +322,9 @@ void TVerlaufPlot::allesZeichnen()
                        Titel()[static_cast<std::size_t>(i)]);
             m.setFont(font());
         }
-        // Time axis under the last strip.
-        const QRect unten = streifen(2);
-        m.setPen(Qt::black);
-        for (int s = 0; s <= int(Fensterlaenge); s += 5) {
-            const int x = static_cast<int>(std::lround(Spalte(anfang + float(s))));
-            m.drawLine(x, unten.bottom() + 1, x, unten.bottom() + 3);
-            const QString text = FestKomma(anfang + float(s), 0, 0);
-            m.drawText(QRect(x - 20, unten.bottom() + 4, 40, fm.height()), Qt::AlignHCenter | Qt::AlignTop, text);
-        }
-        m.drawText(QRect(0, unten.bottom() + 4, RandLinks - 14, fm.height()), Qt::AlignRight | Qt::AlignTop,
-                   QStringLiteral("Zeit in s"));
+        const QRect innen0 = streifen(0).adjusted(1, 1, -1, -1);
+        grundZeichnen(m, innen0.left(), innen0.right());
+        zeitachseZeichnen(m);
         // Only the rows of the window: the first is the last one before it.
         auto ab = std::lower_bound(punkte.begin(), punkte.end(), anfang,
                                    [](const TVerlaufPunkt& p, float t) { return p.zeit < t; });

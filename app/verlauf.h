@@ -44,12 +44,15 @@ public:
     static constexpr float Fensterlaenge = 30; // s
     static constexpr int Breite = 700;
     static constexpr int Hoehe = 272;
+    static constexpr int PixelProSekunde = 21;
 
     explicit TVerlaufPlot(QWidget* parent = nullptr);
 
     // A new run: forgets the old one. Green phases are shaded for the crane.
     void Beginnen(bool kran);
     void Hinzufuegen(const TVerlaufPunkt& punkt);
+    // Draws the whole picture again from the rows.
+    void Neuzeichnen() { allesZeichnen(); }
 
     const std::vector<TVerlaufPunkt>& Punkte() const { return punkte; }
     const QImage& Bild() const { return bild; }
@@ -73,6 +76,13 @@ protected:
 private:
     QRect streifen(int i) const;
     void allesZeichnen();
+    // Strip backgrounds, grid and zero lines over the columns von..bis.
+    void grundZeichnen(QPainter& m, int von, int bis);
+    void zeitachseZeichnen(QPainter& m);
+    // Moves the picture left by whole seconds and draws the free columns.
+    void verschieben(int sekunden, float vorigeZeit);
+    // Inside of a strip, from clipLinks on.
+    QRect innen(const QRect& r) const;
     // Draws the segment between two rows; the rectangle it changed.
     QRect segmentZeichnen(QPainter& m, const TVerlaufPunkt& von, const TVerlaufPunkt& bis);
     // true when the window or a range had to change.
@@ -84,6 +94,7 @@ private:
     float anfang = 0;
     std::array<float, 3> bereich{};
     int neuzeichnungen = 0;
+    int clipLinks = 0;
 };
 
 // The box under the simulation panel: a check box that shows or hides the
