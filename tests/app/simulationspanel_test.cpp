@@ -2,6 +2,7 @@
 // the lamps, the force bar and the faults a loop on the GUI thread invites.
 #include "app/mainform.h"
 #include "app/simulationspanel.h"
+#include "app/verlauf.h"
 #include "core/projekt.h"
 #include "forms/optionenform.h"
 #include "platform/modal.h"
@@ -568,6 +569,25 @@ TEST(Beispiele, CraneReachesTheGreenLampWithin15SecondsAndPendulumStaysUp)
             EXPECT_LT(groessterWinkel, 30);
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Panel, APendulumLeftAloneRunsAwayWithoutHarmToThePanelOrThePlot)
+{
+    panel.Handregelung1Click();
+    nachDurchlaeufen(2000); // 200 s at 100 ms a pass: the linear model overflows
+    panel.StartClick();
+    EXPECT_EQ(panel.Durchlaeufe(), 2000);
+    EXPECT_FALSE(std::isfinite(pendel.winkel()));
+    EXPECT_TRUE(std::isfinite(pendel.Zeit()));
+    EXPECT_EQ(panel.Verlauf()->Plot->Punkte().size(), 2001u);
+    // Parts that are no numbers are left out when drawn and when erased: the
+    // picture is the background with the plant's last state, the cart alone.
+    EXPECT_EQ(panel.Koordinatensystem1->Bild(), erwartetesBild([&](TKoordinatensystem& k) { ZeigePendel(pendel, k); }));
+    EXPECT_NE(panel.Koordinatensystem1->Bild(), erwartetesBild([](TKoordinatensystem&) {}));
 }
 
 } // namespace
