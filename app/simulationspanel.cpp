@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -334,8 +335,13 @@ void TSimulationspanel::seiteWaehlen(int seite)
 
 void TSimulationspanel::zeigen()
 {
-    if (QWidget* p = parentWidget())
+    if (QWidget* p = parentWidget()) {
         p->show();
+        // Whatever shared the central area may have given way: lay it out now,
+        // so the panel is centred in the room it really has.
+        if (QWidget* g = p->parentWidget(); g && g->layout())
+            g->layout()->activate();
+    }
     Platzieren();
     show();
     raise();
