@@ -1,5 +1,6 @@
 #include "app/simulationspanel.h"
 
+#include "app/verlauf.h"
 #include "core/projekt.h"
 #include "forms/dialoghilfe.h"
 #include "plant/pendel.h"
@@ -186,8 +187,11 @@ TSimulationspanel::TSimulationspanel(TProjekt& p, TPendel& pe, bool& ab, std::in
     setFixedSize(Breite, Hoehe);
     seitenAnlegen();
     hide();
-    if (parent)
+    if (parent) {
         parent->installEventFilter(this);
+        verlauf = new TVerlauf(parent);
+        verlauf->hide();
+    }
     connect(this, &QTabWidget::currentChanged, this, [this](int seite) {
         if (seite != seiteVorher) {
             seiteVorher = seite;
@@ -233,17 +237,17 @@ void TSimulationspanel::seitenAnlegen()
     // pixels in, the ruler's ticks 10 pixels in).
     Lineal1->setGeometry(10 + TKoordinatensystem::randx_int + TKoordinatensystem::randx_skala_int - 10, 158,
                          PlotBreite - 2 * TKoordinatensystem::randx_int - TKoordinatensystem::randx_skala_int + 20,
-                         24);
+                         29);
     Lineal1->setXlinks(-6);
     Lineal1->setXrechts(6);
     Lineal1->setRastermodul(1);
     Lineal1->setSkalamodul(2);
-    Label4 = Beschriftung(fuzzy, QString(), QRect(10, 187, 255, 16));
-    Label5 = Beschriftung(fuzzy, QString(), QRect(10, 203, 255, 16));
-    Label6 = Beschriftung(fuzzy, QString(), QRect(10, 219, 255, 16));
-    Start2 = KnopfAnlegen(fuzzy, QStringLiteral("Start"), QRect(10, 240, 75, 25), HinweisStart);
-    Stop2 = KnopfAnlegen(fuzzy, QStringLiteral("Stop"), QRect(90, 240, 75, 25), HinweisStop);
-    wind1 = Umschalter(fuzzy, QStringLiteral("Wind"), QRect(170, 240, 75, 25),
+    Label4 = Beschriftung(fuzzy, QString(), QRect(10, 189, 255, 16));
+    Label5 = Beschriftung(fuzzy, QString(), QRect(10, 205, 255, 16));
+    Label6 = Beschriftung(fuzzy, QString(), QRect(10, 221, 255, 16));
+    Start2 = KnopfAnlegen(fuzzy, QStringLiteral("Start"), QRect(10, 242, 75, 25), HinweisStart);
+    Stop2 = KnopfAnlegen(fuzzy, QStringLiteral("Stop"), QRect(90, 242, 75, 25), HinweisStop);
+    wind1 = Umschalter(fuzzy, QStringLiteral("Wind"), QRect(170, 242, 75, 25),
                        QStringLiteral("Seitenwind von rechts ein- bzw. ausschalten"));
     Label3 = Beschriftung(fuzzy, QStringLiteral("Zeit in s:"), QRect(270, 192, 55, 17));
     SingEdit2 = Zahlfeld(fuzzy, QRect(325, 189, 75, 22));
@@ -251,8 +255,8 @@ void TSimulationspanel::seitenAnlegen()
     Shape1->setGeometry(407, 187, 26, 26);
     HinweisSetzen(Shape1, HinweisAmpel);
     Shape1->hide();
-    BitBtn2 = KnopfAnlegen(fuzzy, QStringLiteral("&Schließen"), QRect(270, 240, 78, 25));
-    BitBtn3 = KnopfAnlegen(fuzzy, QStringLiteral("Hilfe"), QRect(353, 240, 78, 25));
+    BitBtn2 = KnopfAnlegen(fuzzy, QStringLiteral("&Schließen"), QRect(270, 242, 78, 25));
+    BitBtn3 = KnopfAnlegen(fuzzy, QStringLiteral("Hilfe"), QRect(353, 242, 78, 25));
     addTab(fuzzy, QStringLiteral("Fuzzy-Regelung"));
 
     connect(Start, &QPushButton::clicked, this, &TSimulationspanel::StartClick);
@@ -279,6 +283,8 @@ void TSimulationspanel::Platzieren()
 {
     if (QWidget* p = parentWidget())
         move(std::max(0, (p->width() - width()) / 2), std::max(0, (p->height() - height()) / 2 - 15));
+    if (verlauf)
+        verlauf->move(x() + (width() - verlauf->width()) / 2, y() + height() + 8);
 }
 
 void TSimulationspanel::Anhalten()
@@ -339,6 +345,8 @@ void TSimulationspanel::zeigen()
     Platzieren();
     show();
     raise();
+    if (verlauf)
+        verlauf->show();
 }
 
 void TSimulationspanel::Handregelung1Click()
@@ -400,6 +408,8 @@ void TSimulationspanel::BitBtn1Click()
 {
     abbruch = true;
     hide();
+    if (verlauf)
+        verlauf->hide();
     if (QWidget* p = parentWidget())
         p->hide();
 }
@@ -419,6 +429,25 @@ void TSimulationspanel::ProgressBar1MouseMove(int spalte)
     ProgressBar1->setPosition(spalte);
     pendel.setKraft(KraftAusBalken(spalte, pendel.PendelTyp()));
     SingEdit3->setNumber(pendel.Kraft());
+}
+
+float TSimulationspanel::schrittweite(std::uint32_t t0) const
+{
+    return festerSchritt ? *festerSchritt : Schrittweite(TickCount() - t0, zeitfaktor);
+}
+
+void TSimulationspanel::verlaufBeginnen()
+{
+    if (verlauf) {
+        verlauf->Plot->Beginnen(!pendel.PendelTyp());
+        verlauf->Plot->Hinzufuegen(VerlaufPunkt(pendel, AmpelGruen(pendel)));
+    }
+}
+
+void TSimulationspanel::verlaufHinzufuegen(bool gruen)
+{
+    if (verlauf)
+        verlauf->Plot->Hinzufuegen(VerlaufPunkt(pendel, gruen));
 }
 
 void TSimulationspanel::lampeSetzen(TAmpel& lampe, bool gruen)
@@ -469,6 +498,7 @@ void TSimulationspanel::StartClick()
     if (!unterbrochen()) {
         ZeigePendel(pendel, *Koordinatensystem1);
         ProgressBar1MouseMove(50);
+        verlaufBeginnen();
         Simulation_Hand();
     }
     laeuft = false;
@@ -488,8 +518,10 @@ void TSimulationspanel::Simulation_Hand()
         QCoreApplication::processEvents();
         if (unterbrochen())
             return;
-        lampeSetzen(*Shape2, AmpelGruen(pendel));
-        pendel.setDeltaT(Schrittweite(TickCount() - t0, zeitfaktor));
+        const bool gruen = AmpelGruen(pendel);
+        lampeSetzen(*Shape2, gruen);
+        verlaufHinzufuegen(gruen);
+        pendel.setDeltaT(schrittweite(t0));
         ++durchlaeufe;
         if (nachDurchlauf)
             nachDurchlauf();
@@ -518,6 +550,7 @@ void TSimulationspanel::Start2Click()
         MarkenUndSchiene(*Koordinatensystem2, pendel.x());
     }
     ZeigePendel(pendel, *Koordinatensystem2);
+    verlaufBeginnen();
     laeuft = true;
     aktuellerLauf = laufNummer;
     Simulation_Fuzzy();
@@ -544,7 +577,8 @@ void TSimulationspanel::Simulation_Fuzzy()
         if (!pendel.PendelTyp())
             lampeSetzen(*Shape1, gruen);
         SingEdit2->setNumber(pendel.Zeit());
-        pendel.setDeltaT(Schrittweite(TickCount() - t0, zeitfaktor));
+        verlaufHinzufuegen(gruen);
+        pendel.setDeltaT(schrittweite(t0));
         ++durchlaeufe;
         if (nachDurchlauf)
             nachDurchlauf();

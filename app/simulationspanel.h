@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -15,6 +16,7 @@ class TKoordinatensystem;
 class TLineal1;
 class TPendel;
 class TSingEdit;
+class TVerlauf;
 struct TProjekt;
 
 // The success lamp: a filled circle, hidden until a crane run shows it.
@@ -102,6 +104,13 @@ public:
     void setNachDurchlauf(std::function<void()> f) { nachDurchlauf = std::move(f); }
     // Number of passes of the current or last run.
     int Durchlaeufe() const { return durchlaeufe; }
+    // A fixed step length in place of the measured one (tests and the
+    // comparison with the command-line tool); nothing = the clock's.
+    void setFesterSchritt(std::optional<float> schritt) { festerSchritt = schritt; }
+
+    // The time plot under the panel; it follows the panel's place and
+    // visibility and records every run.
+    TVerlauf* Verlauf() const { return verlauf; }
 
     // Puts the panel in the middle of its parent, 15 pixels above centre.
     void Platzieren();
@@ -158,6 +167,9 @@ private:
     void Simulation_Fuzzy();
     void MarkenUndSchiene(TKoordinatensystem& k, float ersteMarke);
     void lampeSetzen(TAmpel& lampe, bool gruen);
+    float schrittweite(std::uint32_t t0) const;
+    void verlaufBeginnen();
+    void verlaufHinzufuegen(bool gruen);
     // true when the pass under way must stop where it is.
     bool unterbrochen() const { return laufNummer != aktuellerLauf; }
 
@@ -175,4 +187,6 @@ private:
     int durchlaeufe = 0;
     int seiteVorher = 0;
     std::function<void()> nachDurchlauf;
+    std::optional<float> festerSchritt;
+    TVerlauf* verlauf = nullptr;
 };

@@ -2,6 +2,7 @@
 // the lamps, the force bar and the faults a loop on the GUI thread invites.
 #include "app/mainform.h"
 #include "app/simulationspanel.h"
+#include "app/verlauf.h"
 #include "core/projekt.h"
 #include "forms/optionenform.h"
 #include "platform/modal.h"
@@ -528,6 +529,65 @@ TEST(Hauptfenster, OptionsTakenWithOkAreReadAtTheNextStart)
     p->StartClick();
     EXPECT_FLOAT_EQ(f.Pendel().laenge(), 1.5f);
     EXPECT_FLOAT_EQ(f.Pendel().x(), -4.0f);
+}
+
+} // namespace
+
+namespace {
+
+// The examples as a student finds them: Start on the fuzzy page works.
+TEST(Beispiele, CraneReachesTheGreenLampWithin15SecondsAndPendulumStaysUp)
+{
+    struct Fall {
+        const char* datei;
+        bool pendelTyp;
+    };
+    for (const Fall f : {Fall{"kran.fuz", false}, Fall{"pendel.fuz", true}}) {
+        TProjekt p;
+        p.Dateiname = Beispiele + QString::fromUtf8(f.datei);
+        ASSERT_FALSE(LoadFile(p).meldung);
+        TPendel pendel;
+        pendel.setPendelTyp(f.pendelTyp);
+        PendelStarten(pendel, {});
+        float erstesGruen = -1;
+        float groessterWinkel = 0;
+        bool gruen = false;
+        // 30 s at the pace of a run, 55 ms a pass.
+        for (int i = 0; i < 546; ++i) {
+            gruen = FuzzyDurchlauf(pendel, p.EingangA, p.EingangB, p.Regeltab, p.AusgangKopie, 0.055f);
+            if (gruen && erstesGruen < 0)
+                erstesGruen = pendel.Zeit();
+            groessterWinkel = std::max(groessterWinkel, std::fabs(pendel.winkel()));
+        }
+        if (f.pendelTyp) {
+            EXPECT_LT(groessterWinkel, 10.5f);
+            EXPECT_LT(std::fabs(pendel.winkel()), 1.0f);
+        } else {
+            EXPECT_GT(erstesGruen, 0);
+            EXPECT_LT(erstesGruen, 15);
+            EXPECT_TRUE(gruen);
+            EXPECT_LT(groessterWinkel, 30);
+        }
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Panel, APendulumLeftAloneRunsAwayWithoutHarmToThePanelOrThePlot)
+{
+    panel.Handregelung1Click();
+    nachDurchlaeufen(2000); // 200 s at 100 ms a pass: the linear model overflows
+    panel.StartClick();
+    EXPECT_EQ(panel.Durchlaeufe(), 2000);
+    EXPECT_FALSE(std::isfinite(pendel.winkel()));
+    EXPECT_TRUE(std::isfinite(pendel.Zeit()));
+    EXPECT_EQ(panel.Verlauf()->Plot->Punkte().size(), 2001u);
+    // Parts that are no numbers are left out when drawn and when erased: the
+    // picture is the background with the plant's last state, the cart alone.
+    EXPECT_EQ(panel.Koordinatensystem1->Bild(), erwartetesBild([&](TKoordinatensystem& k) { ZeigePendel(pendel, k); }));
+    EXPECT_NE(panel.Koordinatensystem1->Bild(), erwartetesBild([](TKoordinatensystem&) {}));
 }
 
 } // namespace
