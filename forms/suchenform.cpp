@@ -277,6 +277,14 @@ void TSuchenForm::listeAusMemo()
 
 void TSuchenForm::listeGeaendert(const QStringList& liste)
 {
+    if (evolution.laeuft())
+        listeOffen = liste;
+    else
+        memoSchreiben(liste);
+}
+
+void TSuchenForm::memoSchreiben(const QStringList& liste)
+{
     QScrollBar* leiste = memo->verticalScrollBar();
     const int stand = leiste->value();
     memo->setPlainText(liste.join(QLatin1Char('\n')));
@@ -445,6 +453,7 @@ void TSuchenForm::ParameterButtonClick()
 
 void TSuchenForm::ProtokollbuttonClick()
 {
+    protokollNachtragen();
     ZeigeModal(protokollform);
 }
 
@@ -462,11 +471,38 @@ void TSuchenForm::done(int ergebnis)
     QDialog::done(ergebnis);
 }
 
-void TSuchenForm::bildNachfuehren()
+void TSuchenForm::protokollNachtragen()
 {
-    if (zeit) {
-        zeitFeld->setNumber(*zeit);
-        zeit.reset();
+    protokollform.anhaengen(protokollOffen);
+    protokollOffen.clear();
+}
+
+void TSuchenForm::bildNachfuehren(bool alles)
+{
+    if (listeOffen && (alles || TickCount() - letzteListe >= Listentakt)) {
+        memoSchreiben(*listeOffen);
+        listeOffen.reset();
+        letzteListe = TickCount();
+    }
+    protokollNachtragen();
+    auto zeigen = [](auto& wert, auto* feld) {
+        if (wert) {
+            feld->setNumber(*wert);
+            wert.reset();
+        }
+    };
+    zeigen(anzeigen.chromosomNr, chromosomFeld);
+    zeigen(anzeigen.testlaufNr, testlaufFeld);
+    zeigen(anzeigen.zeit, zeitFeld);
+    zeigen(anzeigen.einzelnote, einzelnoteFeld);
+    zeigen(anzeigen.chrNote, chrNoteFeld);
+    if (loeschenOffen) {
+        plotLeeren();
+        loeschenOffen = false;
+    }
+    if (markeOffen) {
+        zielmarkeZeichnen();
+        markeOffen = false;
     }
     const bool gleich = gezeichnet && gewuenscht ? gleichesBild(*gezeichnet, *gewuenscht)
                                                  : gezeichnet.has_value() == gewuenscht.has_value();
@@ -487,28 +523,29 @@ void TSuchenForm::zeigeGeneration(int generation)
 
 void TSuchenForm::zeigeChromosomNr(int i)
 {
-    chromosomFeld->setNumber(i);
+    anzeigen.chromosomNr = i;
 }
 
 void TSuchenForm::zeigeTestlaufNr(int k)
 {
-    testlaufFeld->setNumber(k);
+    anzeigen.testlaufNr = k;
 }
 
 void TSuchenForm::zeigeZeit(float wert)
 {
-    // Shown at the next refresh: a field's text costs more than a step.
-    zeit = wert;
+    // Shown at the next refresh, as the displays of a run and a chromosome
+    // are: a field's text costs more than a whole test run.
+    anzeigen.zeit = wert;
 }
 
 void TSuchenForm::zeigeEinzelnote(float note)
 {
-    einzelnoteFeld->setNumber(note);
+    anzeigen.einzelnote = note;
 }
 
 void TSuchenForm::zeigeChrNote(float note)
 {
-    chrNoteFeld->setNumber(note);
+    anzeigen.chrNote = note;
 }
 
 void TSuchenForm::zeigeGenNote(float note)
@@ -519,26 +556,51 @@ void TSuchenForm::zeigeGenNote(float note)
 void TSuchenForm::protokollLeeren()
 {
     protokollform.leeren();
+    protokollOffen.clear();
+    protokollPlatz = protokollform.Platz();
 }
 
 bool TSuchenForm::protokolliere(const QString& zeile)
 {
-    return protokollform.anhaengen(zeile);
+    if (protokollOffen.size() >= protokollPlatz) {
+        protokollNachtragen();
+        protokollPlatz = protokollform.Platz();
+        if (protokollPlatz == 0)
+            return false;
+    }
+    protokollOffen.append(zeile);
+    return true;
 }
 
 void TSuchenForm::plotLoeschen()
 {
-    plot->setStiftart(TStiftart::Kopieren);
-    TCanvas& canvas = plot->Canvas();
-    canvas.Stift.Stil = Qt::DotLine;
-    canvas.Stift.Breite = 1;
-    plot->Refresh();
-    plot->Neu();
+    loeschenOffen = true;
+    markeOffen = false;
     gezeichnet.reset();
     gewuenscht.reset();
 }
 
 void TSuchenForm::zielmarke()
+{
+    markeOffen = true;
+}
+
+void TSuchenForm::plotLeeren()
+{
+    plot->setStiftart(TStiftart::Kopieren);
+    TCanvas& canvas = plot->Canvas();
+    canvas.Stift.Stil = Qt::DotLine;
+    canvas.Stift.Breite = 1;
+    if (leeresBild.size() != plot->Bild().size()) {
+        plot->Refresh();
+        leeresBild = plot->Bild().copy();
+    } else {
+        canvas.StretchDraw(leeresBild.rect(), leeresBild);
+    }
+    plot->Neu();
+}
+
+void TSuchenForm::zielmarkeZeichnen()
 {
     plot->setStiftart(TStiftart::Kopieren);
     plot->setGraphFarbe(QColor(255, 0, 0));
@@ -572,12 +634,16 @@ void TSuchenForm::pause(int millisekunden)
 
 void TSuchenForm::ereignisse()
 {
+    // Even the clock costs a share of a step: it is read every few steps.
+    if (uebergabeGewesen && ++ungezaehlt < 16)
+        return;
+    ungezaehlt = 0;
     const std::uint32_t jetzt = TickCount();
     if (uebergabeGewesen && jetzt - letzteUebergabe < Bildtakt)
         return;
     uebergabeGewesen = true;
     letzteUebergabe = jetzt;
-    bildNachfuehren();
+    bildNachfuehren(false);
     QCoreApplication::processEvents();
 }
 

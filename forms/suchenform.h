@@ -5,6 +5,7 @@
 #include "search/gendatei.h"
 
 #include <QDialog>
+#include <QImage>
 
 #include <cstdint>
 #include <optional>
@@ -39,6 +40,9 @@ public:
     // Screen refreshes and event hand-overs during a fast search, in ms: often
     // enough for the eye and for Stop, rare enough to cost next to nothing.
     static constexpr std::uint32_t Bildtakt = 15;
+    // The list is rewritten less often: its many digits cost more to lay out
+    // than everything else, and nobody reads them at that pace.
+    static constexpr std::uint32_t Listentakt = 250;
 
     TSuchenForm(TParameterForm& parameterform, TProtokollform& protokollform, TCRegelform& cregelform,
                 QWidget* parent = nullptr);
@@ -135,8 +139,14 @@ private:
     void setAnzahlGrenze(int anzahl);
     void laufSperren(bool laeuft);
     // Brings the plot and the clock display up to the last step.
-    void bildNachfuehren();
+    // Brings the plot and the displays up to the last step; the list only
+    // every Listentakt ms unless `alles`.
+    void bildNachfuehren(bool alles = true);
+    void protokollNachtragen();
+    void memoSchreiben(const QStringList& liste);
     void Koordinatensystem1Paint(TKoordinatensystem& k);
+    void plotLeeren();
+    void zielmarkeZeichnen();
 
     TParameterForm& parameterform;
     TProtokollform& protokollform;
@@ -151,8 +161,25 @@ private:
     // XOR pairs cancel, so only the newest picture is drawn at each refresh.
     std::optional<TPendel> gezeichnet;
     std::optional<TPendel> gewuenscht;
-    std::optional<float> zeit;
+    // Display values waiting for the next refresh.
+    struct TAnzeigen {
+        std::optional<int> chromosomNr, testlaufNr;
+        std::optional<float> zeit, einzelnote, chrNote;
+    } anzeigen;
+    // The cleared plot with its grid: every test run starts from it. Runs are
+    // often shorter than the grid takes to draw, so clearing and the target
+    // mark wait for the next refresh like the crane.
+    QImage leeresBild;
+    bool loeschenOffen = false;
+    bool markeOffen = false;
+    // The list written back and the log lines, shown at the next refresh
+    // too: generations of short runs come faster than the eye can follow.
+    std::optional<QStringList> listeOffen;
+    QStringList protokollOffen;
+    int protokollPlatz = 0;
+    int ungezaehlt = 0;
     std::uint32_t letzteUebergabe = 0;
+    std::uint32_t letzteListe = 0;
     bool uebergabeGewesen = false;
 
     QPlainTextEdit* memo = nullptr;
