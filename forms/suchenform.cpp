@@ -4,6 +4,7 @@
 #include "forms/dialoghilfe.h"
 #include "forms/parameterform.h"
 #include "forms/protokollform.h"
+#include "forms/verlaufform.h"
 #include "platform/dateidialog.h"
 #include "platform/hilfe.h"
 #include "platform/meldung.h"
@@ -119,6 +120,10 @@ void TSuchenForm::steuerungAnlegen()
     protokollKnopf = KnopfAnlegen(this, QStringLiteral("Protokoll"), QRect(8 + 3 * b, 237, b, h),
                                   QStringLiteral("Bewertungsprotokoll aller Generationen zeigen"));
 
+    verlaufKnopf = KnopfAnlegen(this, QStringLiteral("Verlauf"), QRect(256, 272, 64, h),
+                                QStringLiteral("Verlauf der Noten aller Generationen zeigen"));
+    verlaufform = new TVerlaufform(this);
+
     auto* gruppe = new QGroupBox(QStringLiteral("Simulation"), this);
     gruppe->setGeometry(326, 270, 114, 62);
     echtzeitKnopf = new QRadioButton(QStringLiteral("in Echtzeit"), gruppe);
@@ -160,6 +165,7 @@ void TSuchenForm::steuerungAnlegen()
     connect(stopKnopf, &QPushButton::clicked, this, &TSuchenForm::StopButtonClick);
     connect(parameterKnopf, &QPushButton::clicked, this, &TSuchenForm::ParameterButtonClick);
     connect(protokollKnopf, &QPushButton::clicked, this, &TSuchenForm::ProtokollbuttonClick);
+    connect(verlaufKnopf, &QPushButton::clicked, this, &TSuchenForm::VerlaufButtonClick);
     connect(okKnopf, &QPushButton::clicked, this, &QDialog::accept);
     connect(hilfeKnopf, &QPushButton::clicked, this, [] { ZeigeHilfe(Hilfekontext); });
     // The engine reads the pace at every step, so a switch takes effect at once.
@@ -405,7 +411,7 @@ void TSuchenForm::StartButtonClick()
     if (schliessen) {
         const int ergebnis = *schliessen;
         schliessen.reset();
-        QDialog::done(ergebnis);
+        done(ergebnis);
     }
 }
 
@@ -457,6 +463,22 @@ void TSuchenForm::ProtokollbuttonClick()
     ZeigeModal(protokollform);
 }
 
+void TSuchenForm::VerlaufButtonClick()
+{
+    verlaufform->show();
+    verlaufform->raise();
+    verlaufform->activateWindow();
+}
+
+void TSuchenForm::generationBeendet(int generation)
+{
+    const int n = std::min<int>(evolution.ChromosomenAnzahl, TEvolution::MaxChromosomen);
+    float beste = evolution.Bewertung(1);
+    for (int i = 2; i <= n; ++i)
+        beste = std::min(beste, evolution.Bewertung(i));
+    verlaufform->Plot()->anhaengen(TVerlaufPunkt{generation, beste, letzteGenNote});
+}
+
 void TSuchenForm::done(int ergebnis)
 {
     if (evolution.laeuft()) {
@@ -468,6 +490,7 @@ void TSuchenForm::done(int ergebnis)
         }
         return;
     }
+    verlaufform->hide();
     QDialog::done(ergebnis);
 }
 
@@ -550,12 +573,15 @@ void TSuchenForm::zeigeChrNote(float note)
 
 void TSuchenForm::zeigeGenNote(float note)
 {
+    letzteGenNote = note;
     genNoteFeld->setNumber(note);
 }
 
 void TSuchenForm::protokollLeeren()
 {
+    // A new search: its log and its progress curve start afresh.
     protokollform.leeren();
+    verlaufform->Plot()->leeren();
     protokollOffen.clear();
     protokollPlatz = protokollform.Platz();
 }

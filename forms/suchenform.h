@@ -23,6 +23,7 @@ class TKoordinatensystem;
 class TParameterForm;
 class TProtokollform;
 class TSingEdit;
+class TVerlaufform;
 
 // "Genetische Regelsuche": the chromosome list, the commands of the search,
 // its displays and the plot on which every test run is drawn. The window is
@@ -70,6 +71,8 @@ public:
     void StopButtonClick();
     void ParameterButtonClick();
     void ProtokollbuttonClick();
+    // Shows the progress curve beside the window; it follows the search.
+    void VerlaufButtonClick();
     // A click in the list chooses the chromosome under the caret; a double
     // click also shows its rules.
     void Memo1Click(const QTextCursor& caret);
@@ -90,6 +93,8 @@ public:
     QPushButton* StopButton() const { return stopKnopf; }
     QPushButton* ParameterButton() const { return parameterKnopf; }
     QPushButton* Protokollbutton() const { return protokollKnopf; }
+    QPushButton* VerlaufButton() const { return verlaufKnopf; }
+    TVerlaufform& Verlaufform() const { return *verlaufform; }
     QRadioButton* Echtzeit() const { return echtzeitKnopf; }
     QRadioButton* MoeglichstSchnell() const { return schnellKnopf; }
     QPushButton* OKBtn() const { return okKnopf; }
@@ -125,6 +130,7 @@ public:
     void ereignisse() override;
     void meldung(const TMeldung& m) override;
     void listeGeaendert(const QStringList& liste) override;
+    void generationBeendet(int generation) override;
 
 protected:
     bool event(QEvent* e) override;
@@ -192,6 +198,9 @@ private:
     QPushButton* stopKnopf = nullptr;
     QPushButton* parameterKnopf = nullptr;
     QPushButton* protokollKnopf = nullptr;
+    QPushButton* verlaufKnopf = nullptr;
+    TVerlaufform* verlaufform = nullptr;
+    float letzteGenNote = 0;
     QButtonGroup* tempo = nullptr;
     QRadioButton* echtzeitKnopf = nullptr;
     QRadioButton* schnellKnopf = nullptr;
