@@ -144,11 +144,14 @@ public:
         k_.meldung(QStringLiteral("Generation: %1  GenNote: %2  beste ChrNote: %3")
                        .arg(generation)
                        .arg(Zahl(genNote_), Zahl(beste)));
+        verlauf_.append(QStringLiteral("%1,%2,%3").arg(generation).arg(Zahl(beste), Zahl(genNote_)));
         std::fflush(k_.fehler);
     }
 
     bool gemeldet() const { return gemeldet_; }
     const QStringList& protokoll() const { return protokoll_; }
+    // The progress curve: generation, best ChrNote, GenNote.
+    const QStringList& verlauf() const { return verlauf_; }
 
 private:
     const TCliKontext& k_;
@@ -157,6 +160,7 @@ private:
     bool gemeldet_ = false;
     float genNote_ = 0;
     QStringList protokoll_;
+    QStringList verlauf_;
 };
 
 struct TSuchOptionen {
@@ -170,6 +174,7 @@ struct TSuchOptionen {
     float mutationsrate = 0.01f;
     int threads = 1;
     std::optional<QString> protokoll;
+    std::optional<QString> verlauf;
 };
 
 std::optional<int> ganzzahlIn(const QString& text, int von, int bis)
@@ -198,6 +203,7 @@ std::optional<int> optionenLesen(const QStringList& argumente, TSuchOptionen& o,
         QStringLiteral("--generations"), QStringLiteral("--out"),     QStringLiteral("--list"),
         QStringLiteral("--seed"),        QStringLiteral("--count"),   QStringLiteral("--crossover"),
         QStringLiteral("--mutation"),    QStringLiteral("--threads"), QStringLiteral("--log"),
+        QStringLiteral("--progress"),
     };
     TCliArgumente gelesen;
     if (const auto status = ArgumenteLesen(argumente, mitWert, {}, gelesen, k))
@@ -216,6 +222,7 @@ std::optional<int> optionenLesen(const QStringList& argumente, TSuchOptionen& o,
     o.aus = *aus;
     o.liste = gelesen.wert("--list");
     o.protokoll = gelesen.wert("--log");
+    o.verlauf = gelesen.wert("--progress");
     if (const auto s = gelesen.wert("--seed")) {
         bool ok = false;
         const qulonglong startwert = s->toULongLong(&ok, 10);
@@ -265,6 +272,11 @@ QString protokollNichtGespeichert(const QString& pfad)
     return QStringLiteral("Das Protokoll konnte nicht gespeichert werden:\r") + QDir::toNativeSeparators(pfad);
 }
 
+QString verlaufNichtGespeichert(const QString& pfad)
+{
+    return QStringLiteral("Der Verlauf konnte nicht gespeichert werden:\r") + QDir::toNativeSeparators(pfad);
+}
+
 } // namespace
 
 int BefehlSearch(const QStringList& argumente, const TCliKontext& k)
@@ -281,6 +293,10 @@ int BefehlSearch(const QStringList& argumente, const TCliKontext& k)
     }
     if (o.protokoll && !beschreibbar(*o.protokoll)) {
         k.meldung(protokollNichtGespeichert(*o.protokoll));
+        return 1;
+    }
+    if (o.verlauf && !beschreibbar(*o.verlauf)) {
+        k.meldung(verlaufNichtGespeichert(*o.verlauf));
         return 1;
     }
 
@@ -327,6 +343,16 @@ int BefehlSearch(const QStringList& argumente, const TCliKontext& k)
             s.zeile(zeile);
         if (DateiErsetzen(*o.protokoll, s.bytes()) != SchreibErgebnis::Ok) {
             k.meldung(protokollNichtGespeichert(*o.protokoll));
+            status = 1;
+        }
+    }
+    if (o.verlauf) {
+        TZeilenschreiber s;
+        s.zeile(QStringLiteral("generation,beste_chrnote,gennote"));
+        for (const QString& zeile : beobachter.verlauf())
+            s.zeile(zeile);
+        if (DateiErsetzen(*o.verlauf, s.bytes()) != SchreibErgebnis::Ok) {
+            k.meldung(verlaufNichtGespeichert(*o.verlauf));
             status = 1;
         }
     }
