@@ -12,7 +12,10 @@
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QImage>
+#include <QPixmap>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -77,6 +80,10 @@ TEST(Suchen, HelpPageOfTheSearchIsCompiledIn)
     for (const char* wort : {"Genetische Regelsuche", "Chromosom", "ChrNote", "GenNote", "Selektion", "Kreuzung",
                              "Mutation", "Mutationsrate"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(wort))) << wort;
+    // The picture of the progress curve is compiled in beside the page.
+    const QVariant bild = h.Browser()->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("verlauf7.png")));
+    EXPECT_FALSE(qvariant_cast<QImage>(bild).isNull() && qvariant_cast<QPixmap>(bild).isNull()
+                 && bild.toByteArray().isEmpty());
 }
 
 } // namespace
