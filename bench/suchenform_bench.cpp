@@ -1,5 +1,5 @@
 // The search window: one generation of 20 chromosomes "möglichst schnell" in
-// the shown window (its plot drawing every step) against the same generation
+// the shown window (its plot drawing every step, its progress curve open) against the same generation
 // without a window on one thread; and the processor time the window takes
 // while it waits "in Echtzeit".
 #include "core/projekt.h"
@@ -72,6 +72,8 @@ struct Fenster {
         form.setZufall(&zufall);
         form.VariablenUebernehmen(b.projekt.EingangA, b.projekt.EingangB, b.projekt.Ausgang);
         form.show();
+        // The progress curve beside it, as a class would watch it.
+        form.VerlaufButtonClick();
         QApplication::processEvents();
     }
 };

@@ -50,12 +50,6 @@ TDateiDialog genDialog(TDateiDialog::Art art, const QString& titel)
     return dialog;
 }
 
-// Two states that draw the same picture of the crane.
-bool gleichesBild(const TPendel& a, const TPendel& b)
-{
-    return a.x() == b.x() && a.zustand()[2] == b.zustand()[2] && a.laenge() == b.laenge()
-        && a.PendelTyp() == b.PendelTyp();
-}
 
 } // namespace
 
@@ -476,7 +470,7 @@ void TSuchenForm::generationBeendet(int generation)
     float beste = evolution.Bewertung(1);
     for (int i = 2; i <= n; ++i)
         beste = std::min(beste, evolution.Bewertung(i));
-    verlaufform->Plot()->anhaengen(TVerlaufPunkt{generation, beste, letzteGenNote});
+    verlaufOffen.append(TVerlaufPunkt{generation, beste, letzteGenNote});
 }
 
 void TSuchenForm::done(int ergebnis)
@@ -508,6 +502,8 @@ void TSuchenForm::bildNachfuehren(bool alles)
         letzteListe = TickCount();
     }
     protokollNachtragen();
+    verlaufform->Plot()->anhaengen(verlaufOffen);
+    verlaufOffen.clear();
     auto zeigen = [](auto& wert, auto* feld) {
         if (wert) {
             feld->setNumber(*wert);
@@ -527,16 +523,18 @@ void TSuchenForm::bildNachfuehren(bool alles)
         zielmarkeZeichnen();
         markeOffen = false;
     }
-    const bool gleich = gezeichnet && gewuenscht ? gleichesBild(*gezeichnet, *gewuenscht)
-                                                 : gezeichnet.has_value() == gewuenscht.has_value();
-    if (gleich)
+    const std::optional<TKranbild> vorhanden =
+        gezeichnet ? std::optional<TKranbild>(kranbild(*gezeichnet)) : std::nullopt;
+    if (vorhanden == gewuenscht)
         return;
     plot->setStiftart(TStiftart::Xor);
     if (gezeichnet)
         ZeigePendel(*gezeichnet, *plot);
-    if (gewuenscht)
-        ZeigePendel(*gewuenscht, *plot);
-    gezeichnet = gewuenscht;
+    gezeichnet.reset();
+    if (gewuenscht && gewuenschtesPendel) {
+        gezeichnet = *gewuenschtesPendel;
+        ZeigePendel(*gezeichnet, *plot);
+    }
 }
 
 void TSuchenForm::zeigeGeneration(int generation)
@@ -582,6 +580,7 @@ void TSuchenForm::protokollLeeren()
     // A new search: its log and its progress curve start afresh.
     protokollform.leeren();
     verlaufform->Plot()->leeren();
+    verlaufOffen.clear();
     protokollOffen.clear();
     protokollPlatz = protokollform.Platz();
 }
@@ -638,15 +637,23 @@ void TSuchenForm::zielmarkeZeichnen()
     plot->setStiftart(TStiftart::Xor);
 }
 
+TSuchenForm::TKranbild TSuchenForm::kranbild(const TPendel& p)
+{
+    return TKranbild{p.x(), p.zustand()[2], p.laenge(), p.PendelTyp()};
+}
+
 void TSuchenForm::zeigePendel(const TPendel& pendel)
 {
     // The engine draws each picture in XOR and erases it with the same call
     // before the next step. The image after every such pair is what the user
     // must see, so the pairs between two refreshes are not drawn at all.
-    if (gewuenscht && gleichesBild(*gewuenscht, pendel))
+    const TKranbild bild = kranbild(pendel);
+    if (gewuenscht && *gewuenscht == bild) {
         gewuenscht.reset();
-    else
-        gewuenscht = pendel;
+    } else {
+        gewuenscht = bild;
+        gewuenschtesPendel = &pendel;
+    }
 }
 
 void TSuchenForm::pause(int millisekunden)

@@ -2,6 +2,7 @@
 
 #include "plant/pendel.h"
 #include "search/evolution.h"
+#include "forms/verlaufform.h"
 #include "search/gendatei.h"
 
 #include <QDialog>
@@ -23,7 +24,6 @@ class TKoordinatensystem;
 class TParameterForm;
 class TProtokollform;
 class TSingEdit;
-class TVerlaufform;
 
 // "Genetische Regelsuche": the chromosome list, the commands of the search,
 // its displays and the plot on which every test run is drawn. The window is
@@ -40,7 +40,7 @@ public:
     static inline const QString AnzahlGerade = QStringLiteral("Die Anzahl der Chromosomen muß gerade sein!");
     // Screen refreshes and event hand-overs during a fast search, in ms: often
     // enough for the eye and for Stop, rare enough to cost next to nothing.
-    static constexpr std::uint32_t Bildtakt = 15;
+    static constexpr std::uint32_t Bildtakt = 25;
     // The list is rewritten less often: its many digits cost more to lay out
     // than everything else, and nobody reads them at that pace.
     static constexpr std::uint32_t Listentakt = 250;
@@ -165,8 +165,19 @@ private:
 
     // The crane as the image shows it and as the engine last asked for it.
     // XOR pairs cancel, so only the newest picture is drawn at each refresh.
+    struct TKranbild {
+        float x = 0;
+        float phi = 0;
+        float laenge = 0;
+        bool typ = false;
+        friend bool operator==(const TKranbild&, const TKranbild&) = default;
+    };
+    static TKranbild kranbild(const TPendel& p);
     std::optional<TPendel> gezeichnet;
-    std::optional<TPendel> gewuenscht;
+    // The engine's plant does not change between its last picture and the
+    // next refresh, so only its drawn values are noted at every step.
+    std::optional<TKranbild> gewuenscht;
+    const TPendel* gewuenschtesPendel = nullptr;
     // Display values waiting for the next refresh.
     struct TAnzeigen {
         std::optional<int> chromosomNr, testlaufNr;
@@ -182,6 +193,7 @@ private:
     // too: generations of short runs come faster than the eye can follow.
     std::optional<QStringList> listeOffen;
     QStringList protokollOffen;
+    QList<TVerlaufPunkt> verlaufOffen;
     int protokollPlatz = 0;
     int ungezaehlt = 0;
     std::uint32_t letzteUebergabe = 0;

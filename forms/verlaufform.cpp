@@ -81,11 +81,19 @@ void TVerlaufPlot::leeren()
 
 void TVerlaufPlot::anhaengen(const TVerlaufPunkt& punkt)
 {
-    punkte.append(punkt);
+    anhaengen(QList<TVerlaufPunkt>{punkt});
+}
+
+void TVerlaufPlot::anhaengen(const QList<TVerlaufPunkt>& neue)
+{
+    if (neue.isEmpty())
+        return;
+    const int ab = int(punkte.size());
+    punkte.append(neue);
     if (skalieren() || bild.isNull())
         neuZeichnen();
     else
-        segmentZeichnen(int(punkte.size()) - 1);
+        segmenteZeichnen(ab);
 }
 
 bool TVerlaufPlot::skalieren()
@@ -176,29 +184,30 @@ void TVerlaufPlot::neuZeichnen()
         x += 22 + masse.horizontalAdvance(text) + 16;
     }
     maler.end();
-    for (int i = 0; i < punkte.size(); ++i)
-        segmentZeichnen(i);
+    segmenteZeichnen(0);
     update();
 }
 
-void TVerlaufPlot::segmentZeichnen(int i)
+void TVerlaufPlot::segmenteZeichnen(int ab)
 {
-    if (bild.isNull())
+    if (bild.isNull() || ab >= punkte.size())
         return;
     QPainter maler(&bild);
     maler.setClipRect(flaeche());
-    const TVerlaufPunkt& p = punkte[i];
     QRectF geaendert;
-    for (const auto& [farbe, note, vorher] :
-         {std::tuple{GenFarbe, p.GenNote, i > 0 ? punkte[i - 1].GenNote : p.GenNote},
-          std::tuple{BesteFarbe, p.BesteChrNote, i > 0 ? punkte[i - 1].BesteChrNote : p.BesteChrNote}}) {
-        if (!zeichenbar(note))
-            continue;
-        const QPointF bis = Pixel(p.Generation, note);
-        const QPointF von = i > 0 && zeichenbar(vorher) ? Pixel(punkte[i - 1].Generation, vorher) : bis;
-        maler.setPen(QPen(farbe, 2, Qt::SolidLine, Qt::RoundCap));
-        maler.drawLine(von, bis);
-        geaendert |= QRectF(von, bis).normalized().adjusted(-2, -2, 2, 2);
+    for (int i = ab; i < punkte.size(); ++i) {
+        const TVerlaufPunkt& p = punkte[i];
+        for (const auto& [farbe, note, vorher] :
+             {std::tuple{GenFarbe, p.GenNote, i > 0 ? punkte[i - 1].GenNote : p.GenNote},
+              std::tuple{BesteFarbe, p.BesteChrNote, i > 0 ? punkte[i - 1].BesteChrNote : p.BesteChrNote}}) {
+            if (!zeichenbar(note))
+                continue;
+            const QPointF bis = Pixel(p.Generation, note);
+            const QPointF von = i > 0 && zeichenbar(vorher) ? Pixel(punkte[i - 1].Generation, vorher) : bis;
+            maler.setPen(QPen(farbe, 2, Qt::SolidLine, Qt::RoundCap));
+            maler.drawLine(von, bis);
+            geaendert |= QRectF(von, bis).normalized().adjusted(-2, -2, 2, 2);
+        }
     }
     update(geaendert.toAlignedRect());
 }

@@ -30,6 +30,8 @@ public:
 
     void leeren();
     void anhaengen(const TVerlaufPunkt& punkt);
+    // Several generations at once, drawn in one go.
+    void anhaengen(const QList<TVerlaufPunkt>& neue);
     const QList<TVerlaufPunkt>& Punkte() const { return punkte; }
 
     bool Logarithmisch() const { return logarithmisch; }
@@ -51,7 +53,7 @@ private:
     // Scales for the points so far; true when they changed.
     bool skalieren();
     void neuZeichnen();
-    void segmentZeichnen(int i);
+    void segmenteZeichnen(int ab);
     QRect flaeche() const;
 
     QList<TVerlaufPunkt> punkte;
