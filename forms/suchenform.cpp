@@ -26,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTextBlock>
@@ -459,6 +460,25 @@ void TSuchenForm::ProtokollbuttonClick()
 
 void TSuchenForm::VerlaufButtonClick()
 {
+    if (!verlaufform->isVisible()) {
+        // Beside the search window, so that the crane and the list stay in
+        // view: on the right or the left where the screen has room, else
+        // below it, where at most the OK button is covered.
+        const QRect fenster = frameGeometry();
+        const QRect schirm = screen() ? screen()->availableGeometry() : QRect();
+        const QSize groesse = verlaufform->frameGeometry().size();
+        QPoint ort(fenster.right() + 8, fenster.top());
+        if (!schirm.isEmpty() && ort.x() + groesse.width() > schirm.right()) {
+            if (fenster.left() - 8 - groesse.width() >= schirm.left()) {
+                ort.setX(fenster.left() - 8 - groesse.width());
+            } else {
+                ort.setX(std::clamp(fenster.right() - groesse.width(), schirm.left(),
+                                    std::max(schirm.left(), schirm.right() - groesse.width())));
+                ort.setY(std::max(schirm.top(), std::min(fenster.bottom() + 8, schirm.bottom() - groesse.height())));
+            }
+        }
+        verlaufform->move(ort);
+    }
     verlaufform->show();
     verlaufform->raise();
     verlaufform->activateWindow();
