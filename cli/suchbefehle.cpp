@@ -164,6 +164,7 @@ public:
         k_.meldung(QStringLiteral("Generation: %1  GenNote: %2  beste ChrNote: %3")
                        .arg(generation)
                        .arg(Zahl(genNote_), Zahl(bester_.note)));
+        verlauf_.append(QStringLiteral("%1,%2,%3").arg(generation).arg(Zahl(bester_.note), Zahl(genNote_)));
         std::fflush(k_.fehler);
     }
 
@@ -177,6 +178,8 @@ public:
 
     bool gemeldet() const { return gemeldet_; }
     const QStringList& protokoll() const { return protokoll_; }
+    // The progress curve: generation, best ChrNote, GenNote.
+    const QStringList& verlauf() const { return verlauf_; }
 
 private:
     const TCliKontext& k_;
@@ -188,6 +191,7 @@ private:
     TBester laufend_;
     TBester bester_;
     QStringList protokoll_;
+    QStringList verlauf_;
 };
 
 struct TSuchOptionen {
@@ -201,6 +205,7 @@ struct TSuchOptionen {
     float mutationsrate = 0.01f;
     int threads = 1;
     std::optional<QString> protokoll;
+    std::optional<QString> verlauf;
 };
 
 std::optional<int> ganzzahlIn(const QString& text, int von, int bis)
@@ -229,6 +234,7 @@ std::optional<int> optionenLesen(const QStringList& argumente, TSuchOptionen& o,
         QStringLiteral("--generations"), QStringLiteral("--out"),     QStringLiteral("--list"),
         QStringLiteral("--seed"),        QStringLiteral("--count"),   QStringLiteral("--crossover"),
         QStringLiteral("--mutation"),    QStringLiteral("--threads"), QStringLiteral("--log"),
+        QStringLiteral("--progress"),
     };
     TCliArgumente gelesen;
     if (const auto status = ArgumenteLesen(argumente, mitWert, {}, gelesen, k))
@@ -247,6 +253,7 @@ std::optional<int> optionenLesen(const QStringList& argumente, TSuchOptionen& o,
     o.aus = *aus;
     o.liste = gelesen.wert("--list");
     o.protokoll = gelesen.wert("--log");
+    o.verlauf = gelesen.wert("--progress");
     if (const auto s = gelesen.wert("--seed")) {
         bool ok = false;
         const qulonglong startwert = s->toULongLong(&ok, 10);
@@ -297,6 +304,11 @@ QString protokollNichtGespeichert(const QString& pfad)
     return QStringLiteral("Das Protokoll konnte nicht gespeichert werden:\r") + QDir::toNativeSeparators(pfad);
 }
 
+QString verlaufNichtGespeichert(const QString& pfad)
+{
+    return QStringLiteral("Der Verlauf konnte nicht gespeichert werden:\r") + QDir::toNativeSeparators(pfad);
+}
+
 } // namespace
 
 int BefehlSearch(const QStringList& argumente, const TCliKontext& k)
@@ -313,6 +325,10 @@ int BefehlSearch(const QStringList& argumente, const TCliKontext& k)
     }
     if (o.protokoll && !beschreibbar(*o.protokoll)) {
         k.meldung(protokollNichtGespeichert(*o.protokoll));
+        return 1;
+    }
+    if (o.verlauf && !beschreibbar(*o.verlauf)) {
+        k.meldung(verlaufNichtGespeichert(*o.verlauf));
         return 1;
     }
 
@@ -365,6 +381,16 @@ int BefehlSearch(const QStringList& argumente, const TCliKontext& k)
             s.zeile(zeile);
         if (DateiErsetzen(*o.protokoll, s.bytes()) != SchreibErgebnis::Ok) {
             k.meldung(protokollNichtGespeichert(*o.protokoll));
+            status = 1;
+        }
+    }
+    if (o.verlauf) {
+        TZeilenschreiber s;
+        s.zeile(QStringLiteral("generation,beste_chrnote,gennote"));
+        for (const QString& zeile : beobachter.verlauf())
+            s.zeile(zeile);
+        if (DateiErsetzen(*o.verlauf, s.bytes()) != SchreibErgebnis::Ok) {
+            k.meldung(verlaufNichtGespeichert(*o.verlauf));
             status = 1;
         }
     }

@@ -9,6 +9,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int Hilfekontext = 7;
@@ -52,13 +54,21 @@ int TProtokollform::Zeilen() const
 
 bool TProtokollform::anhaengen(const QString& zeile)
 {
-    if (Zeilen() >= maxZeilen)
-        return false;
+    return anhaengen(QStringList{zeile}) == 1;
+}
+
+int TProtokollform::anhaengen(const QStringList& zeilen)
+{
+    const int platz = std::max(0, maxZeilen - Zeilen());
+    const int anzahl = std::min<int>(platz, int(zeilen.size()));
+    if (anzahl == 0)
+        return 0;
+    const QString text = zeilen.mid(0, anzahl).join(QLatin1Char('\n'));
     if (memo->document()->isEmpty())
-        memo->setPlainText(zeile);
+        memo->setPlainText(text);
     else
-        memo->appendPlainText(zeile);
-    return true;
+        memo->appendPlainText(text);
+    return anzahl;
 }
 
 void TProtokollform::KopiereButtonClick()

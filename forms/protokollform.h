@@ -25,7 +25,12 @@ public:
     void leeren();
     // false (and nothing appended) when the log is full.
     bool anhaengen(const QString& zeile);
+    // Appends the lines that fit at once (a search's lines come in bursts);
+    // the number appended.
+    int anhaengen(const QStringList& zeilen);
     int Zeilen() const;
+    // Lines the log still takes.
+    int Platz() const { return maxZeilen > Zeilen() ? maxZeilen - Zeilen() : 0; }
     void setMaxZeilen(int anzahl) { maxZeilen = anzahl; }
 
     // Selects the whole text and puts it on the clipboard.

@@ -4,6 +4,7 @@
 #include "forms/dialoghilfe.h"
 #include "forms/parameterform.h"
 #include "forms/protokollform.h"
+#include "forms/verlaufform.h"
 #include "platform/dateidialog.h"
 #include "platform/hilfe.h"
 #include "platform/meldung.h"
@@ -25,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTextBlock>
@@ -49,12 +51,6 @@ TDateiDialog genDialog(TDateiDialog::Art art, const QString& titel)
     return dialog;
 }
 
-// Two states that draw the same picture of the crane.
-bool gleichesBild(const TPendel& a, const TPendel& b)
-{
-    return a.x() == b.x() && a.zustand()[2] == b.zustand()[2] && a.laenge() == b.laenge()
-        && a.PendelTyp() == b.PendelTyp();
-}
 
 } // namespace
 
@@ -119,6 +115,10 @@ void TSuchenForm::steuerungAnlegen()
     protokollKnopf = KnopfAnlegen(this, QStringLiteral("Protokoll"), QRect(8 + 3 * b, 237, b, h),
                                   QStringLiteral("Bewertungsprotokoll aller Generationen zeigen"));
 
+    verlaufKnopf = KnopfAnlegen(this, QStringLiteral("Verlauf"), QRect(256, 272, 64, h),
+                                QStringLiteral("Verlauf der Noten aller Generationen zeigen"));
+    verlaufform = new TVerlaufform(this);
+
     auto* gruppe = new QGroupBox(QStringLiteral("Simulation"), this);
     gruppe->setGeometry(326, 270, 114, 62);
     echtzeitKnopf = new QRadioButton(QStringLiteral("in Echtzeit"), gruppe);
@@ -160,6 +160,7 @@ void TSuchenForm::steuerungAnlegen()
     connect(stopKnopf, &QPushButton::clicked, this, &TSuchenForm::StopButtonClick);
     connect(parameterKnopf, &QPushButton::clicked, this, &TSuchenForm::ParameterButtonClick);
     connect(protokollKnopf, &QPushButton::clicked, this, &TSuchenForm::ProtokollbuttonClick);
+    connect(verlaufKnopf, &QPushButton::clicked, this, &TSuchenForm::VerlaufButtonClick);
     connect(okKnopf, &QPushButton::clicked, this, &QDialog::accept);
     connect(hilfeKnopf, &QPushButton::clicked, this, [] { ZeigeHilfe(Hilfekontext); });
     // The engine reads the pace at every step, so a switch takes effect at once.
@@ -276,6 +277,14 @@ void TSuchenForm::listeAusMemo()
 }
 
 void TSuchenForm::listeGeaendert(const QStringList& liste)
+{
+    if (evolution.laeuft())
+        listeOffen = liste;
+    else
+        memoSchreiben(liste);
+}
+
+void TSuchenForm::memoSchreiben(const QStringList& liste)
 {
     QScrollBar* leiste = memo->verticalScrollBar();
     const int stand = leiste->value();
@@ -397,7 +406,7 @@ void TSuchenForm::StartButtonClick()
     if (schliessen) {
         const int ergebnis = *schliessen;
         schliessen.reset();
-        QDialog::done(ergebnis);
+        done(ergebnis);
     }
 }
 
@@ -445,7 +454,43 @@ void TSuchenForm::ParameterButtonClick()
 
 void TSuchenForm::ProtokollbuttonClick()
 {
+    protokollNachtragen();
     ZeigeModal(protokollform);
+}
+
+void TSuchenForm::VerlaufButtonClick()
+{
+    if (!verlaufform->isVisible()) {
+        // Beside the search window, so that the crane and the list stay in
+        // view: on the right or the left where the screen has room, else
+        // below it, where at most the OK button is covered.
+        const QRect fenster = frameGeometry();
+        const QRect schirm = screen() ? screen()->availableGeometry() : QRect();
+        const QSize groesse = verlaufform->frameGeometry().size();
+        QPoint ort(fenster.right() + 8, fenster.top());
+        if (!schirm.isEmpty() && ort.x() + groesse.width() > schirm.right()) {
+            if (fenster.left() - 8 - groesse.width() >= schirm.left()) {
+                ort.setX(fenster.left() - 8 - groesse.width());
+            } else {
+                ort.setX(std::clamp(fenster.right() - groesse.width(), schirm.left(),
+                                    std::max(schirm.left(), schirm.right() - groesse.width())));
+                ort.setY(std::max(schirm.top(), std::min(fenster.bottom() + 8, schirm.bottom() - groesse.height())));
+            }
+        }
+        verlaufform->move(ort);
+    }
+    verlaufform->show();
+    verlaufform->raise();
+    verlaufform->activateWindow();
+}
+
+void TSuchenForm::generationBeendet(int generation)
+{
+    const int n = std::min<int>(evolution.ChromosomenAnzahl, TEvolution::MaxChromosomen);
+    float beste = evolution.Bewertung(1);
+    for (int i = 2; i <= n; ++i)
+        beste = std::min(beste, evolution.Bewertung(i));
+    verlaufOffen.append(TVerlaufPunkt{generation, beste, letzteGenNote});
 }
 
 void TSuchenForm::done(int ergebnis)
@@ -459,25 +504,57 @@ void TSuchenForm::done(int ergebnis)
         }
         return;
     }
+    verlaufform->hide();
     QDialog::done(ergebnis);
 }
 
-void TSuchenForm::bildNachfuehren()
+void TSuchenForm::protokollNachtragen()
 {
-    if (zeit) {
-        zeitFeld->setNumber(*zeit);
-        zeit.reset();
+    protokollform.anhaengen(protokollOffen);
+    protokollOffen.clear();
+}
+
+void TSuchenForm::bildNachfuehren(bool alles)
+{
+    if (listeOffen && (alles || TickCount() - letzteListe >= Listentakt)) {
+        memoSchreiben(*listeOffen);
+        listeOffen.reset();
+        letzteListe = TickCount();
     }
-    const bool gleich = gezeichnet && gewuenscht ? gleichesBild(*gezeichnet, *gewuenscht)
-                                                 : gezeichnet.has_value() == gewuenscht.has_value();
-    if (gleich)
+    protokollNachtragen();
+    verlaufform->Plot()->anhaengen(verlaufOffen);
+    verlaufOffen.clear();
+    auto zeigen = [](auto& wert, auto* feld) {
+        if (wert) {
+            feld->setNumber(*wert);
+            wert.reset();
+        }
+    };
+    zeigen(anzeigen.chromosomNr, chromosomFeld);
+    zeigen(anzeigen.testlaufNr, testlaufFeld);
+    zeigen(anzeigen.zeit, zeitFeld);
+    zeigen(anzeigen.einzelnote, einzelnoteFeld);
+    zeigen(anzeigen.chrNote, chrNoteFeld);
+    if (loeschenOffen) {
+        plotLeeren();
+        loeschenOffen = false;
+    }
+    if (markeOffen) {
+        zielmarkeZeichnen();
+        markeOffen = false;
+    }
+    const std::optional<TKranbild> vorhanden =
+        gezeichnet ? std::optional<TKranbild>(kranbild(*gezeichnet)) : std::nullopt;
+    if (vorhanden == gewuenscht)
         return;
     plot->setStiftart(TStiftart::Xor);
     if (gezeichnet)
         ZeigePendel(*gezeichnet, *plot);
-    if (gewuenscht)
-        ZeigePendel(*gewuenscht, *plot);
-    gezeichnet = gewuenscht;
+    gezeichnet.reset();
+    if (gewuenscht && gewuenschtesPendel) {
+        gezeichnet = *gewuenschtesPendel;
+        ZeigePendel(*gezeichnet, *plot);
+    }
 }
 
 void TSuchenForm::zeigeGeneration(int generation)
@@ -487,58 +564,88 @@ void TSuchenForm::zeigeGeneration(int generation)
 
 void TSuchenForm::zeigeChromosomNr(int i)
 {
-    chromosomFeld->setNumber(i);
+    anzeigen.chromosomNr = i;
 }
 
 void TSuchenForm::zeigeTestlaufNr(int k)
 {
-    testlaufFeld->setNumber(k);
+    anzeigen.testlaufNr = k;
 }
 
 void TSuchenForm::zeigeZeit(float wert)
 {
-    // Shown at the next refresh: a field's text costs more than a step.
-    zeit = wert;
+    // Shown at the next refresh, as the displays of a run and a chromosome
+    // are: a field's text costs more than a whole test run.
+    anzeigen.zeit = wert;
 }
 
 void TSuchenForm::zeigeEinzelnote(float note)
 {
-    einzelnoteFeld->setNumber(note);
+    anzeigen.einzelnote = note;
 }
 
 void TSuchenForm::zeigeChrNote(float note)
 {
-    chrNoteFeld->setNumber(note);
+    anzeigen.chrNote = note;
 }
 
 void TSuchenForm::zeigeGenNote(float note)
 {
+    letzteGenNote = note;
     genNoteFeld->setNumber(note);
 }
 
 void TSuchenForm::protokollLeeren()
 {
+    // A new search: its log and its progress curve start afresh.
     protokollform.leeren();
+    verlaufform->Plot()->leeren();
+    verlaufOffen.clear();
+    protokollOffen.clear();
+    protokollPlatz = protokollform.Platz();
 }
 
 bool TSuchenForm::protokolliere(const QString& zeile)
 {
-    return protokollform.anhaengen(zeile);
+    if (protokollOffen.size() >= protokollPlatz) {
+        protokollNachtragen();
+        protokollPlatz = protokollform.Platz();
+        if (protokollPlatz == 0)
+            return false;
+    }
+    protokollOffen.append(zeile);
+    return true;
 }
 
 void TSuchenForm::plotLoeschen()
 {
-    plot->setStiftart(TStiftart::Kopieren);
-    TCanvas& canvas = plot->Canvas();
-    canvas.Stift.Stil = Qt::DotLine;
-    canvas.Stift.Breite = 1;
-    plot->Refresh();
-    plot->Neu();
+    loeschenOffen = true;
+    markeOffen = false;
     gezeichnet.reset();
     gewuenscht.reset();
 }
 
 void TSuchenForm::zielmarke()
+{
+    markeOffen = true;
+}
+
+void TSuchenForm::plotLeeren()
+{
+    plot->setStiftart(TStiftart::Kopieren);
+    TCanvas& canvas = plot->Canvas();
+    canvas.Stift.Stil = Qt::DotLine;
+    canvas.Stift.Breite = 1;
+    if (leeresBild.size() != plot->Bild().size()) {
+        plot->Refresh();
+        leeresBild = plot->Bild().copy();
+    } else {
+        canvas.StretchDraw(leeresBild.rect(), leeresBild);
+    }
+    plot->Neu();
+}
+
+void TSuchenForm::zielmarkeZeichnen()
 {
     plot->setStiftart(TStiftart::Kopieren);
     plot->setGraphFarbe(QColor(255, 0, 0));
@@ -550,15 +657,23 @@ void TSuchenForm::zielmarke()
     plot->setStiftart(TStiftart::Xor);
 }
 
+TSuchenForm::TKranbild TSuchenForm::kranbild(const TPendel& p)
+{
+    return TKranbild{p.x(), p.zustand()[2], p.laenge(), p.PendelTyp()};
+}
+
 void TSuchenForm::zeigePendel(const TPendel& pendel)
 {
     // The engine draws each picture in XOR and erases it with the same call
     // before the next step. The image after every such pair is what the user
     // must see, so the pairs between two refreshes are not drawn at all.
-    if (gewuenscht && gleichesBild(*gewuenscht, pendel))
+    const TKranbild bild = kranbild(pendel);
+    if (gewuenscht && *gewuenscht == bild) {
         gewuenscht.reset();
-    else
-        gewuenscht = pendel;
+    } else {
+        gewuenscht = bild;
+        gewuenschtesPendel = &pendel;
+    }
 }
 
 void TSuchenForm::pause(int millisekunden)
@@ -572,12 +687,16 @@ void TSuchenForm::pause(int millisekunden)
 
 void TSuchenForm::ereignisse()
 {
+    // Even the clock costs a share of a step: it is read every few steps.
+    if (uebergabeGewesen && ++ungezaehlt < 16)
+        return;
+    ungezaehlt = 0;
     const std::uint32_t jetzt = TickCount();
     if (uebergabeGewesen && jetzt - letzteUebergabe < Bildtakt)
         return;
     uebergabeGewesen = true;
     letzteUebergabe = jetzt;
-    bildNachfuehren();
+    bildNachfuehren(false);
     QCoreApplication::processEvents();
 }
 

@@ -2,9 +2,11 @@
 
 #include "plant/pendel.h"
 #include "search/evolution.h"
+#include "forms/verlaufform.h"
 #include "search/gendatei.h"
 
 #include <QDialog>
+#include <QImage>
 
 #include <cstdint>
 #include <optional>
@@ -38,7 +40,10 @@ public:
     static inline const QString AnzahlGerade = QStringLiteral("Die Anzahl der Chromosomen muß gerade sein!");
     // Screen refreshes and event hand-overs during a fast search, in ms: often
     // enough for the eye and for Stop, rare enough to cost next to nothing.
-    static constexpr std::uint32_t Bildtakt = 15;
+    static constexpr std::uint32_t Bildtakt = 25;
+    // The list is rewritten less often: its many digits cost more to lay out
+    // than everything else, and nobody reads them at that pace.
+    static constexpr std::uint32_t Listentakt = 250;
 
     TSuchenForm(TParameterForm& parameterform, TProtokollform& protokollform, TCRegelform& cregelform,
                 QWidget* parent = nullptr);
@@ -66,6 +71,8 @@ public:
     void StopButtonClick();
     void ParameterButtonClick();
     void ProtokollbuttonClick();
+    // Shows the progress curve beside the window; it follows the search.
+    void VerlaufButtonClick();
     // A click in the list chooses the chromosome under the caret; a double
     // click also shows its rules.
     void Memo1Click(const QTextCursor& caret);
@@ -86,6 +93,8 @@ public:
     QPushButton* StopButton() const { return stopKnopf; }
     QPushButton* ParameterButton() const { return parameterKnopf; }
     QPushButton* Protokollbutton() const { return protokollKnopf; }
+    QPushButton* VerlaufButton() const { return verlaufKnopf; }
+    TVerlaufform& Verlaufform() const { return *verlaufform; }
     QRadioButton* Echtzeit() const { return echtzeitKnopf; }
     QRadioButton* MoeglichstSchnell() const { return schnellKnopf; }
     QPushButton* OKBtn() const { return okKnopf; }
@@ -121,6 +130,7 @@ public:
     void ereignisse() override;
     void meldung(const TMeldung& m) override;
     void listeGeaendert(const QStringList& liste) override;
+    void generationBeendet(int generation) override;
 
 protected:
     bool event(QEvent* e) override;
@@ -135,8 +145,14 @@ private:
     void setAnzahlGrenze(int anzahl);
     void laufSperren(bool laeuft);
     // Brings the plot and the clock display up to the last step.
-    void bildNachfuehren();
+    // Brings the plot and the displays up to the last step; the list only
+    // every Listentakt ms unless `alles`.
+    void bildNachfuehren(bool alles = true);
+    void protokollNachtragen();
+    void memoSchreiben(const QStringList& liste);
     void Koordinatensystem1Paint(TKoordinatensystem& k);
+    void plotLeeren();
+    void zielmarkeZeichnen();
 
     TParameterForm& parameterform;
     TProtokollform& protokollform;
@@ -149,10 +165,39 @@ private:
 
     // The crane as the image shows it and as the engine last asked for it.
     // XOR pairs cancel, so only the newest picture is drawn at each refresh.
+    struct TKranbild {
+        float x = 0;
+        float phi = 0;
+        float laenge = 0;
+        bool typ = false;
+        friend bool operator==(const TKranbild&, const TKranbild&) = default;
+    };
+    static TKranbild kranbild(const TPendel& p);
     std::optional<TPendel> gezeichnet;
-    std::optional<TPendel> gewuenscht;
-    std::optional<float> zeit;
+    // The engine's plant does not change between its last picture and the
+    // next refresh, so only its drawn values are noted at every step.
+    std::optional<TKranbild> gewuenscht;
+    const TPendel* gewuenschtesPendel = nullptr;
+    // Display values waiting for the next refresh.
+    struct TAnzeigen {
+        std::optional<int> chromosomNr, testlaufNr;
+        std::optional<float> zeit, einzelnote, chrNote;
+    } anzeigen;
+    // The cleared plot with its grid: every test run starts from it. Runs are
+    // often shorter than the grid takes to draw, so clearing and the target
+    // mark wait for the next refresh like the crane.
+    QImage leeresBild;
+    bool loeschenOffen = false;
+    bool markeOffen = false;
+    // The list written back and the log lines, shown at the next refresh
+    // too: generations of short runs come faster than the eye can follow.
+    std::optional<QStringList> listeOffen;
+    QStringList protokollOffen;
+    QList<TVerlaufPunkt> verlaufOffen;
+    int protokollPlatz = 0;
+    int ungezaehlt = 0;
     std::uint32_t letzteUebergabe = 0;
+    std::uint32_t letzteListe = 0;
     bool uebergabeGewesen = false;
 
     QPlainTextEdit* memo = nullptr;
@@ -165,6 +210,9 @@ private:
     QPushButton* stopKnopf = nullptr;
     QPushButton* parameterKnopf = nullptr;
     QPushButton* protokollKnopf = nullptr;
+    QPushButton* verlaufKnopf = nullptr;
+    TVerlaufform* verlaufform = nullptr;
+    float letzteGenNote = 0;
     QButtonGroup* tempo = nullptr;
     QRadioButton* echtzeitKnopf = nullptr;
     QRadioButton* schnellKnopf = nullptr;

@@ -1,5 +1,6 @@
 // "Regeln -> Suchen (Laufkatze)": the check of the variables and the copies
 // the search window gets.
+#include "app/hilfeform.h"
 #include "app/mainform.h"
 #include "forms/suchenform.h"
 #include "platform/meldung.h"
@@ -11,6 +12,10 @@
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QImage>
+#include <QPixmap>
+#include <QTextBrowser>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -61,6 +66,24 @@ TEST(Suchen, OpensTheOneSearchWindowWithCopiesOfTheVariables)
     EXPECT_EQ(modal.dialoge(), (QStringList{QStringLiteral("TSuchenForm"), QStringLiteral("TSuchenForm")}));
     // The project is not touched.
     EXPECT_EQ(f.Projekt().EingangA.Anzahl(), 3);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Suchen, HelpPageOfTheSearchIsCompiledIn)
+{
+    THilfeForm h;
+    h.ZeigeKontext(7);
+    const QString text = h.Browser()->toPlainText();
+    for (const char* wort : {"Genetische Regelsuche", "Chromosom", "ChrNote", "GenNote", "Selektion", "Kreuzung",
+                             "Mutation", "Mutationsrate"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(wort))) << wort;
+    // The picture of the progress curve is compiled in beside the page.
+    const QVariant bild = h.Browser()->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("verlauf7.png")));
+    EXPECT_FALSE(qvariant_cast<QImage>(bild).isNull() && qvariant_cast<QPixmap>(bild).isNull()
+                 && bild.toByteArray().isEmpty());
 }
 
 } // namespace

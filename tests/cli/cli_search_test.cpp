@@ -1,3 +1,4 @@
+#include "core/zahlenformat.h"
 #include "search/regelsystem.h"
 #include "search/suchtexte.h"
 #include "tests/cli/cli_lauf.h"
@@ -9,6 +10,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -252,6 +255,56 @@ TEST(TarvikCliSuche, SearchArgumentsAndFilesThatAreRefused)
         EXPECT_FALSE(l.fehler.contains(QStringLiteral("Generation: "))) << fall;
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("eins.gen")});
+}
+
+} // namespace
+
+namespace {
+
+// --progress: one CSV line per generation with the numbers of the log.
+TEST(TarvikCliSuche, ProgressWritesTheCurveOfTheSearch)
+{
+    QTemporaryDir dir;
+    const QString aus = dir.filePath(QStringLiteral("aus.gen"));
+    const QString log = dir.filePath(QStringLiteral("log.txt"));
+    const QString verlauf = dir.filePath(QStringLiteral("verlauf.csv"));
+    const Lauf l = cli({QStringLiteral("search"), kran, QStringLiteral("--generations"), QStringLiteral("3"),
+                        QStringLiteral("--out"), aus, QStringLiteral("--seed"), QStringLiteral("7"),
+                        QStringLiteral("--threads"), QStringLiteral("1"), QStringLiteral("--log"), log,
+                        QStringLiteral("--progress"), verlauf});
+    ASSERT_EQ(l.status, 0) << l.fehler.toStdString();
+    const QStringList zeilen = QString::fromLatin1(lesen(verlauf)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(zeilen.size(), 4);
+    EXPECT_EQ(zeilen[0], QStringLiteral("generation,beste_chrnote,gennote"));
+    const QStringList protokoll = QString::fromLatin1(lesen(log)).split(QStringLiteral("\r\n"));
+    QStringList durchschnitte;
+    QList<double> besten;
+    double beste = 0;
+    for (const QString& z : protokoll) {
+        if (z.startsWith(QStringLiteral("Generation: ")))
+            beste = 1e30;
+        else if (z.contains(QStringLiteral(". Chromosom: ")))
+            beste = std::min(beste, z.section(QLatin1Char(':'), 1).trimmed().toDouble());
+        else if (z.startsWith(QStringLiteral("Durchschnittsnote: "))) {
+            durchschnitte.append(z.section(QLatin1Char(':'), 1).trimmed());
+            besten.append(beste);
+        }
+    }
+    ASSERT_EQ(durchschnitte.size(), 3);
+    for (int g = 1; g <= 3; ++g) {
+        const QStringList spalten = zeilen[g].split(QLatin1Char(','));
+        ASSERT_EQ(spalten.size(), 3);
+        EXPECT_EQ(spalten[0], QString::number(g));
+        EXPECT_EQ(ProtokollZahl(spalten[2].toDouble()).trimmed(), durchschnitte[g - 1]);
+        EXPECT_EQ(ProtokollZahl(spalten[1].toDouble()).trimmed().toDouble(), besten[g - 1]);
+    }
+
+    const Lauf falsch = cli({QStringLiteral("search"), kran, QStringLiteral("--generations"), QStringLiteral("1"),
+                             QStringLiteral("--out"), aus, QStringLiteral("--progress"),
+                             dir.filePath(QStringLiteral("fehlt/verlauf.csv"))});
+    EXPECT_EQ(falsch.status, 1);
+    EXPECT_TRUE(falsch.fehler.startsWith(QStringLiteral("Der Verlauf konnte nicht gespeichert werden:")))
+        << falsch.fehler.toStdString();
 }
 
 } // namespace

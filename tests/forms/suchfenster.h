@@ -59,6 +59,7 @@ public:
     }
     void generationBeendet(int generation) override
     {
+        TSuchenForm::generationBeendet(generation);
         if (nachGeneration)
             nachGeneration(generation);
     }

@@ -1,0 +1,147 @@
+// The search window: one generation of 20 chromosomes "möglichst schnell" in
+// the shown window (its plot drawing every step, its progress curve open) against the same generation
+// without a window on one thread; and the processor time the window takes
+// while it waits "in Echtzeit".
+#include "core/projekt.h"
+#include "forms/cregelform.h"
+#include "forms/parameterform.h"
+#include "forms/protokollform.h"
+#include "forms/suchenform.h"
+
+#include <QApplication>
+#include <QRadioButton>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+struct Beispiel {
+    TProjekt projekt;
+    QStringList liste;
+
+    Beispiel()
+    {
+        projekt.Dateiname = QStringLiteral(TARVIK_BEISPIELE "/kran.fuz");
+        if (LoadFile(projekt).meldung) {
+            std::fprintf(stderr, "Beispiel nicht lesbar\n");
+            std::exit(1);
+        }
+        TEvolution e;
+        TStandardZufall zufall(1);
+        e.setZufall(&zufall);
+        e.ErzeugenButtonClick();
+        liste = e.Liste;
+    }
+};
+
+const Beispiel& beispiel()
+{
+    static const Beispiel b;
+    return b;
+}
+
+// Stops the real-time search after a number of its waits.
+class TEchtzeitForm : public TSuchenForm {
+public:
+    using TSuchenForm::TSuchenForm;
+    int pausen = 0;
+    int grenze = 0;
+    void pause(int ms) override
+    {
+        TSuchenForm::pause(ms);
+        if (++pausen >= grenze)
+            StopButtonClick();
+    }
+};
+
+struct Fenster {
+    TParameterForm parameter;
+    TProtokollform protokoll;
+    TCRegelform cregel;
+    TEchtzeitForm form{parameter, protokoll, cregel};
+    TStandardZufall zufall{1};
+
+    Fenster()
+    {
+        const Beispiel& b = beispiel();
+        form.setZufall(&zufall);
+        form.VariablenUebernehmen(b.projekt.EingangA, b.projekt.EingangB, b.projekt.Ausgang);
+        form.show();
+        // The progress curve beside it, as a class would watch it.
+        form.VerlaufButtonClick();
+        QApplication::processEvents();
+    }
+};
+
+void BM_GenerationOhneFenster(benchmark::State& state)
+{
+    const Beispiel& b = beispiel();
+    TEvolution e;
+    TStandardZufall zufall(1);
+    e.setZufall(&zufall);
+    e.setThreads(1);
+    e.VariablenUebernehmen(b.projekt.EingangA, b.projekt.EingangB, b.projekt.Ausgang);
+    for (auto _ : state) {
+        e.Liste = b.liste;
+        zufall.Saeen(1);
+        e.StartButtonClick(1);
+        benchmark::DoNotOptimize(e.Liste);
+    }
+}
+BENCHMARK(BM_GenerationOhneFenster)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+void BM_GenerationImFenster(benchmark::State& state)
+{
+    Fenster f;
+    TEvolution& e = f.form.Evolution();
+    for (auto _ : state) {
+        e.Liste = beispiel().liste;
+        f.zufall.Saeen(1);
+        e.StartButtonClick(1);
+        benchmark::DoNotOptimize(e.Liste);
+    }
+}
+BENCHMARK(BM_GenerationImFenster)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// "in Echtzeit": 40 steps of 50 ms; the counter is the share of one core.
+void BM_EchtzeitProzessorlast(benchmark::State& state)
+{
+    Fenster f;
+    f.form.Echtzeit()->setChecked(true);
+    double anteil = 0;
+    for (auto _ : state) {
+        f.form.listeGeaendert(beispiel().liste);
+        f.form.pausen = 0;
+        f.form.grenze = 40;
+        std::timespec cpu0{};
+        std::timespec cpu1{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu0);
+        const auto start = std::chrono::steady_clock::now();
+        f.form.StartButtonClick();
+        const double wand = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu1);
+        const double cpu = double(cpu1.tv_sec - cpu0.tv_sec) + 1e-9 * double(cpu1.tv_nsec - cpu0.tv_nsec);
+        anteil = cpu / wand;
+    }
+    state.counters["Prozessorlast_%"] = 100 * anteil;
+}
+BENCHMARK(BM_EchtzeitProzessorlast)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
