@@ -209,6 +209,7 @@ void TProjektuebersicht::karteAnlegen(int welche, QWidget* eltern)
     kopf->addWidget(k.titel, 1);
     QLabel* doppelklick = beschriftung(k.karte, 13, false, QStringLiteral("#707070"));
     doppelklick->setText(QStringLiteral("Doppelklick: editieren"));
+    bedienhinweise.append(doppelklick);
     kopf->addWidget(doppelklick, 0, Qt::AlignRight | Qt::AlignTop);
     l->addLayout(kopf);
     k.text = beschriftung(k.karte, Grundschrift, false, QStringLiteral("#303030"));
@@ -284,6 +285,8 @@ QWidget* TProjektuebersicht::uebersichtAnlegen()
     pfad->setTextFormat(Qt::PlainText);
     kopf->addWidget(pfad, 1, Qt::AlignBottom);
     zustand = beschriftung(inhalt, 16, true);
+    bedienhinweise.append(zustand);
+    bedienhinweise.append(pfad);
     zustand->setTextFormat(Qt::PlainText);
     kopf->addWidget(zustand, 0, Qt::AlignBottom);
     il->addLayout(kopf);
@@ -309,6 +312,7 @@ QWidget* TProjektuebersicht::uebersichtAnlegen()
     rkopf->addWidget(regeltitel, 1);
     QLabel* doppelklick = beschriftung(regelkarte, 13, false, QStringLiteral("#707070"));
     doppelklick->setText(QStringLiteral("Doppelklick: editieren"));
+    bedienhinweise.append(doppelklick);
     rkopf->addWidget(doppelklick, 0, Qt::AlignRight | Qt::AlignTop);
     rl->addLayout(rkopf);
     regelanzahl = beschriftung(regelkarte, Grundschrift, false, QStringLiteral("#303030"));
@@ -580,7 +584,18 @@ bool TProjektuebersicht::eventFilter(QObject* objekt, QEvent* ereignis)
 
 QImage TProjektuebersicht::Bild() const
 {
-    return inhalt->grab().toImage();
+    // The picture is for a worksheet: without the hints on how to use the window.
+    QList<QWidget*> ausgeblendet;
+    for (QWidget* w : bedienhinweise) {
+        if (!w->isHidden()) {
+            w->hide();
+            ausgeblendet.append(w);
+        }
+    }
+    const QImage bild = inhalt->grab().toImage();
+    for (QWidget* w : ausgeblendet)
+        w->show();
+    return bild;
 }
 
 void TProjektuebersicht::Kopieren()

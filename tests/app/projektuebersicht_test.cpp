@@ -290,6 +290,8 @@ TEST_F(Uebersicht, CopyPutsThePictureOfTheOverviewOnTheClipboard)
     // The plots are in it, the copy button is not.
     EXPECT_TRUE(hatFarbe(bild, QColor(0, 0, 255)));
     EXPECT_LT(bild.height(), u.height());
+    // The hints for the user are left out of the picture only.
+    EXPECT_TRUE(u.Zustand()->isVisible());
 }
 
 TEST(Beispieldatei, FoundBesideTheProgramInstalledOrInTheSourceTree)
