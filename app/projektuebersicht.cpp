@@ -35,6 +35,7 @@ constexpr int Grundschrift = 15;
 constexpr int Titelschrift = 20;
 constexpr int Plotschrift = 13;
 constexpr int Startseitenbreite = 720;
+constexpr int Dateinamenbreite = 600;
 constexpr int Zellenbreite = 66;
 constexpr int Zellenhoehe = 40;
 constexpr int Zeilenkopfbreite = 60;
@@ -209,6 +210,8 @@ void TProjektuebersicht::karteAnlegen(int welche, QWidget* eltern)
 
     auto* kopf = new QHBoxLayout;
     k.titel = beschriftung(k.karte, Titelschrift, true);
+    k.titel->setTextFormat(Qt::PlainText);
+    k.titel->setWordWrap(true);
     kopf->addWidget(k.titel, 1);
     QLabel* doppelklick = beschriftung(k.karte, 13, false, QStringLiteral("#707070"));
     doppelklick->setText(QStringLiteral("Doppelklick: editieren"));
@@ -286,6 +289,8 @@ QWidget* TProjektuebersicht::uebersichtAnlegen()
     kopf->addWidget(dateiname);
     pfad = beschriftung(inhalt, Grundschrift, false, QStringLiteral("#606060"));
     pfad->setTextFormat(Qt::PlainText);
+    // A long folder is cut rather than widening the window.
+    pfad->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     kopf->addWidget(pfad, 1, Qt::AlignBottom);
     zustand = beschriftung(inhalt, 16, true);
     bedienhinweise.append(zustand);
@@ -325,6 +330,7 @@ QWidget* TProjektuebersicht::uebersichtAnlegen()
     gitterRaster->setSpacing(6);
     spaltenname = beschriftung(regelkarte, Grundschrift, true);
     spaltenname->setTextFormat(Qt::PlainText);
+    spaltenname->setWordWrap(true);
     gitterRaster->addWidget(spaltenname, 0, 1, Qt::AlignLeft | Qt::AlignBottom);
     zeilenname = beschriftung(regelkarte, Grundschrift, true);
     zeilenname->setTextFormat(Qt::PlainText);
@@ -416,7 +422,10 @@ void TProjektuebersicht::kopfZeigen(const TProjekt& projekt)
 {
     const bool neu = projekt.Dateiname == QLatin1String("Neu");
     const QFileInfo datei(projekt.Dateiname);
-    dateiname->setText(neu ? QStringLiteral("Neues Projekt") : datei.fileName());
+    // A long name is shortened in the middle rather than widening the window.
+    dateiname->setText(neu ? QStringLiteral("Neues Projekt")
+                           : dateiname->fontMetrics().elidedText(datei.fileName(), Qt::ElideMiddle,
+                                                                 Dateinamenbreite));
     pfad->setText(neu ? QString() : QDir::toNativeSeparators(datei.absolutePath()));
     dateiname->setToolTip(neu ? QString() : QDir::toNativeSeparators(projekt.Dateiname));
     if (projekt.Geaendert) {

@@ -451,4 +451,19 @@ TEST_F(UebersichtImHauptfenster, GivesWayToTheSimulationPanelAndComesBack)
     EXPECT_TRUE(u().isVisible());
 }
 
+// Long names wrap or are shortened: the overview still fits a screen 1024
+// pixels wide.
+TEST(UebersichtBreite, LongNamesDoNotWidenTheWindow)
+{
+    TProjektuebersicht u;
+    TProjekt p = geladen(beispiel);
+    p.Dateiname = QStringLiteral("/projekte/") + QString(40, QLatin1Char('o')) + QLatin1Char('/') +
+                  QString(120, QLatin1Char('x')) + QStringLiteral(".fuz");
+    p.EingangA.setName(QStringLiteral("Position des Wagens auf der Schiene gemessen in Metern vom Mittelpunkt aus"));
+    p.EingangB.setName(QStringLiteral("Winkel des Seils gegen die Senkrechte gemessen in Grad, positiv nach rechts"));
+    u.Zeigen(p);
+    EXPECT_LE(u.minimumSizeHint().width(), 1000);
+    EXPECT_TRUE(u.Dateiname()->text().endsWith(QStringLiteral("xx.fuz")));
+}
+
 } // namespace
