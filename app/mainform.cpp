@@ -4,6 +4,8 @@
 #include "app/projektuebersicht.h"
 #include "app/stil.h"
 #include "app/titelform.h"
+#include "forms/vareditform.h"
+#include "forms/vartestform.h"
 #include "platform/dateidialog.h"
 #include "platform/druckdialog.h"
 #include "platform/hilfe.h"
@@ -98,6 +100,8 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     // always tells the truth.
     setContextMenuPolicy(Qt::NoContextMenu);
 
+    varTestForm = new TVarTestForm(this);
+    varEditform = new TVarEditform(this);
     menueAnlegen();
     knopfleisteAnlegen();
     statuszeileAnlegen();
@@ -152,9 +156,10 @@ void TMainForm::menueAnlegen()
 
     QMenu* variable = menuBar()->addMenu(QStringLiteral("&Fuzzyvariable"));
     QMenu* editieren = untermenue(variable, QStringLiteral("&Editieren"), QStringLiteral("Fuzzyvariable editieren"));
-    menue.EditierenA = eintrag(editieren, QStringLiteral("Eingang &A"), QString(), nullptr);
-    menue.EditierenB = eintrag(editieren, QStringLiteral("Eingang &B"), QString(), nullptr);
-    menue.EditierenAusgang = eintrag(editieren, QStringLiteral("Aus&gang"), QString(), nullptr);
+    menue.EditierenA = eintrag(editieren, QStringLiteral("Eingang &A"), QString(), [this] { VariableEditieren(1); });
+    menue.EditierenB = eintrag(editieren, QStringLiteral("Eingang &B"), QString(), [this] { VariableEditieren(2); });
+    menue.EditierenAusgang =
+        eintrag(editieren, QStringLiteral("Aus&gang"), QString(), [this] { VariableEditieren(3); });
     QMenu* testen = untermenue(variable, QStringLiteral("&Testen"), QStringLiteral("Fuzzyvariable testen"));
     menue.TestenA = eintrag(testen, QStringLiteral("Eingang &A"), QString(),
                             [this] { VariableTesten(projekt.EingangA); });
@@ -297,9 +302,8 @@ void TMainForm::uebersichtAnlegen()
     connect(menue.Assistent, &QAction::enabledChanged, uebersicht, &TProjektuebersicht::setAssistentVerfuegbar);
     connect(uebersicht, &TProjektuebersicht::AssistentGewuenscht, menue.Assistent, &QAction::trigger);
     connect(uebersicht, &TProjektuebersicht::VariableEditierenGewuenscht, this, [this](int welche) {
-        // The variable editor's command; its menu entries stand in for it until it joins.
-        QAction* befehle[] = {menue.EditierenA, menue.EditierenB, menue.EditierenAusgang};
-        befehle[welche - 1]->trigger();
+        VariableEditieren(welche);
+        uebersichtAktualisieren();
     });
     connect(uebersicht, &TProjektuebersicht::RegelnEditierenGewuenscht, this, [this] {
         RegelnEditieren();
@@ -313,7 +317,7 @@ void TMainForm::uebersichtAnlegen()
     });
     // Any menu or tool command may change the project, also those wired later:
     // the overview follows after each.
-    for (QAction* a : findChildren<QAction*>())
+    for (QAction* a : menuBar()->findChildren<QAction*>() + knopfleiste->actions())
         connect(a, &QAction::triggered, this, &TMainForm::uebersichtAktualisieren);
     uebersichtAktualisieren();
 }
@@ -482,7 +486,38 @@ void TMainForm::VariableTesten(const TFuzzy& variable)
         Meldung(MeldungsArt::Warnung, NichtDefiniert);
         return;
     }
-    // The variable tester (TVarTestForm) opens here with a copy of the variable.
+    varTestForm->fuzzyvar().assign(variable);
+    varTestForm->oeffnen();
+    ZeigeModal(*varTestForm);
+}
+
+bool TMainForm::VariableEditieren(int welche)
+{
+    TFuzzy* const variablen[] = {&projekt.EingangA, &projekt.EingangB, &projekt.Ausgang};
+    if (welche < 1 || welche > 3)
+        return false;
+    TFuzzy& variable = *variablen[welche - 1];
+    varEditform->FuzzyVar().assign(variable);
+    varEditform->setWindowTitle(QStringLiteral("Variable editieren [") + projekt.Dateiname + QLatin1Char(']'));
+    varEditform->oeffnen();
+    if (ZeigeModal(*varEditform) != QDialog::Accepted)
+        return false;
+    variable.assign(varEditform->FuzzyVar());
+    if (welche == 3)
+        projekt.AusgangKopie.assign(varEditform->FuzzyVar());
+    if (varEditform->FuzzyVarChanged())
+        projekt.Geaendert = true;
+    return true;
+}
+
+TKoordinatensystem& TMainForm::VarEditPlot()
+{
+    return varEditform->Koordinatensystem1();
+}
+
+TKoordinatensystem& TMainForm::VarTestPlot()
+{
+    return varTestForm->Koordinatensystem1();
 }
 
 bool TMainForm::eingaengeFuerRegeln()

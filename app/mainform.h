@@ -12,6 +12,9 @@ class QLabel;
 class QMenu;
 class QToolBar;
 class TProjektuebersicht;
+class TKoordinatensystem;
+class TVarEditform;
+class TVarTestForm;
 
 // The main window: it owns the project for the whole run, starts the program
 // and turns the menu and tool-bar commands into calls of the parts that do the
@@ -96,8 +99,18 @@ public:
     void FileExit();
     void ZwischenablageDrucken();
     void VariableTesten(const TFuzzy& variable);
+    // Opens the variable editor on variable 1 = Eingang A, 2 = Eingang B, 3 = Ausgang, with the
+    // menu's caption; copies back on OK (the output also into AusgangKopie), sets Geaendert from the
+    // dialog's FuzzyVarChanged; true when the dialog closed with OK.
+    bool VariableEditieren(int welche);
     void RegelnEditieren();
     void RegelnTesten();
+
+    // The variable dialogs, created once; their plots are Koordinatensystem1().
+    TVarEditform& VarEditform() { return *varEditform; }
+    TVarTestForm& VarTestForm() { return *varTestForm; }
+    TKoordinatensystem& VarEditPlot();
+    TKoordinatensystem& VarTestPlot();
 
     const TMenue& Menue() const { return menue; }
     const TKnoepfe& Knoepfe() const { return knoepfe; }
@@ -144,4 +157,6 @@ private:
     QLabel* statuszeile = nullptr;
     QWidget* simulationsbereich = nullptr;
     TProjektuebersicht* uebersicht = nullptr;
+    TVarTestForm* varTestForm = nullptr;
+    TVarEditform* varEditform = nullptr;
 };

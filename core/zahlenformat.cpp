@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 namespace {
@@ -253,4 +254,77 @@ QString IntEditText(std::int32_t wert)
 std::int32_t IntEditZahl(const QString& text)
 {
     return LiesGanzzahl(text).value_or(0);
+}
+
+namespace {
+
+// The form of a real edit field after "," became ".": leading blanks, sign,
+// digits, optional "." and digits, optional exponent. `mantisse` gets the
+// text from the first digit or "." on; `negativerExponent` tells the
+// exponent's sign.
+bool EditfeldForm(const QString& text, std::string& mantisse, bool& negativerExponent)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == QLatin1Char(' '))
+        ++i;
+    std::string s;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c > 127)
+            return false;
+        s += static_cast<char>(c == u',' ? u'.' : c);
+    }
+    std::size_t k = 0;
+    if (k < s.size() && (s[k] == '+' || s[k] == '-'))
+        ++k;
+    const std::size_t anfang = k;
+    const auto ziffern = [&] {
+        std::size_t n = 0;
+        while (k < s.size() && s[k] >= '0' && s[k] <= '9') {
+            ++k;
+            ++n;
+        }
+        return n;
+    };
+    std::size_t mantissenZiffern = ziffern();
+    if (k < s.size() && s[k] == '.') {
+        ++k;
+        mantissenZiffern += ziffern();
+    }
+    if (mantissenZiffern == 0)
+        return false;
+    negativerExponent = false;
+    if (k < s.size() && (s[k] == 'e' || s[k] == 'E')) {
+        ++k;
+        if (k < s.size() && (s[k] == '+' || s[k] == '-'))
+            negativerExponent = s[k++] == '-';
+        if (ziffern() == 0)
+            return false;
+    }
+    if (k != s.size())
+        return false;
+    mantisse = s.substr(anfang);
+    return true;
+}
+
+} // namespace
+
+std::optional<float> LiesSingEditZahl(const QString& text)
+{
+    std::string zahl;
+    bool negativerExponent = false;
+    if (!EditfeldForm(text, zahl, negativerExponent))
+        return std::nullopt;
+    // The magnitude in double says whether a float can hold it; a value too
+    // small for any binary type is a number that reads as 0.
+    double betrag = 0;
+    const auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), betrag);
+    if (fehler == std::errc::result_out_of_range) {
+        if (!negativerExponent)
+            return std::nullopt;
+    } else if (fehler != std::errc() || ende != zahl.data() + zahl.size()
+               || betrag > std::numeric_limits<float>::max()) {
+        return std::nullopt;
+    }
+    return SingEditZahl(text);
 }

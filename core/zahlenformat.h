@@ -45,3 +45,8 @@ QString IntEditText(std::int32_t wert);
 
 // Reads an integer edit field; text that is no 32-bit integer reads as 0.
 std::int32_t IntEditZahl(const QString& text);
+
+// Reads a real edit field or grid cell as SingEditZahl does, but tells when
+// the text is no number: empty text, a mantissa without digits ("", ".", "-"),
+// anything after the number, or a value beyond the float range.
+std::optional<float> LiesSingEditZahl(const QString& text);

@@ -108,9 +108,10 @@ TEST(Hauptfenster, EntriesWhoseWindowsComeLaterAreDisabled)
     TMainForm f;
     const auto& m = f.Menue();
     for (QAction* a : {m.Neu, m.Oeffnen, m.Speichern, m.SpeichernUnter, m.Beenden, m.ZwischenablageDrucken, m.TestenA,
-                       m.TestenB, m.TestenAusgang, m.RegelnEditieren, m.RegelnTesten, m.Knopfleiste})
+                       m.TestenB, m.TestenAusgang, m.RegelnEditieren, m.RegelnTesten, m.Knopfleiste, m.EditierenA,
+                       m.EditierenB, m.EditierenAusgang})
         EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
-    for (QAction* a : {m.EditierenA, m.EditierenB, m.EditierenAusgang, m.RegelnSuchen, m.PendelHand, m.PendelFuzzy,
+    for (QAction* a : {m.RegelnSuchen, m.PendelHand, m.PendelFuzzy,
                        m.KatzeHand, m.KatzeFuzzy, m.RealExperiment, m.Parameter, m.Initialisierung,
                        m.FuzzyImInternet, m.Info, m.Assistent})
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
@@ -196,6 +197,7 @@ TEST(Statuszeile, ShowsTheHintOfMenuEntriesAndButtonsAtOnce)
 TEST(Befehle, TestingAnUndefinedVariableWarns)
 {
     ScopedMeldungen m;
+    ScopedModal modal;
     TMainForm f;
     const QString warnung = QStringLiteral("Diese Fuzzyvariable ist (noch) nicht definiert!");
     f.Menue().TestenA->trigger();

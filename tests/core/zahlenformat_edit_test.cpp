@@ -79,3 +79,29 @@ TEST(EditFormat, IntEditReadsIntegersAndAnythingElseAsZero)
 }
 
 } // namespace
+
+namespace {
+
+// The grid of the variable editor must tell a typed 0 from text that is no
+// number; the value is the one the edit field reads.
+TEST(EditFormat, LiesSingEditZahlTellsNumbersFromOtherText)
+{
+    struct Fall {
+        const char* text;
+        std::optional<float> wert;
+    };
+    const Fall faelle[] = {
+        {"1,5", 1.5f}, {" 2.5", 2.5f}, {"0", 0.0f}, {"-0", 0.0f}, {"1e3", 1000.0f}, {".5", 0.5f}, {"5.", 5.0f},
+        {"-,5", -0.5f}, {"+1.5E-1", 0.15f}, {" -3.0000", -3.0f}, {" 1.5E+0003", 1500.0f}, {"0.13", 0.13f},
+        {"1e-50", 0.0f}, {"1e-999", 0.0f}, {"3.4e38", 3.4e38f},
+        {"", std::nullopt}, {" ", std::nullopt}, {".", std::nullopt}, {"-", std::nullopt}, {"-.e5", std::nullopt},
+        {"2.5 ", std::nullopt}, {"1e", std::nullopt}, {"1e+", std::nullopt}, {"abc", std::nullopt},
+        {"1.5.3", std::nullopt}, {"1,5,3", std::nullopt}, {"12a", std::nullopt}, {"\t1", std::nullopt},
+        {"\xe4", std::nullopt}, {"1e99", std::nullopt}, {"-1e99", std::nullopt}, {"1e999", std::nullopt},
+        {"3.5e38", std::nullopt},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(LiesSingEditZahl(QString::fromLatin1(f.text)), f.wert) << f.text;
+}
+
+} // namespace

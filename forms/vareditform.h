@@ -1,0 +1,153 @@
+#pragma once
+
+#include "core/fuzzy.h"
+#include "core/meldung.h"
+
+#include <QDialog>
+#include <QStringList>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+class QToolButton;
+class TKoordinatensystem;
+class TSingEdit;
+
+// The editor's complaints about a variable, in the order it shows them: a
+// base set whose second bound is not above the first (then the terms are not
+// examined), else one message per term whose values are out of order or
+// outside the base set. Empty when the variable can be drawn.
+QStringList VariablenFehler(const TFuzzy& fuzzy);
+
+// Strips control characters (line breaks, tabs) from a name, so that it stays
+// one line of a project file.
+QString NameOhneSteuerzeichen(const QString& name);
+
+// The variable editor: name, base set, up to five term names and the values
+// a, b, c, d, h of each term, a drawing of the variable. The caller fills
+// FuzzyVar(), calls oeffnen(), shows the dialog modally and takes the
+// variable back after OK.
+//
+// The controls are transferred into the variable at fixed points only: before
+// each of the dialog's message boxes, when the grid loses the focus to another
+// control of the dialog, before a change of the term list, before drawing and
+// on OK. A cell or field is read back only when the user changed it, so that
+// the rounded text of a value never replaces the value.
+class TVarEditform : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int Hilfekontext = 1;
+
+    explicit TVarEditform(QWidget* parent = nullptr);
+    ~TVarEditform() override;
+
+    // The variable under edit; filled by the caller before each opening.
+    TFuzzy& FuzzyVar() { return fuzzyVar; }
+    const TFuzzy& FuzzyVar() const { return fuzzyVar; }
+    // Whether the user touched the variable during this opening.
+    bool FuzzyVarChanged() const { return fuzzyVarChanged; }
+
+    // Sets every control and the plot from FuzzyVar(); run before each showing.
+    void oeffnen();
+
+    // Variable -> grid: rows 1..Anzahl from the terms, the rows below emptied.
+    void Tabaktuell();
+    // Controls -> variable (reports cells that are no number).
+    void Varaktuell();
+    // Checks the variable and shows each fault; true when there is none.
+    bool checked();
+
+    // The commands of the buttons and keys.
+    void zeichnen1Click();
+    void Kopieren1Click();
+    void LoeschenClick();
+    void OKBtnClick();
+    void HelpBtnClick();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void ListBox1Entf();
+
+    QLineEdit* Edit1() const { return edit1; }
+    TSingEdit* SingEdit1() const { return singEdit1; }
+    TSingEdit* SingEdit2() const { return singEdit2; }
+    QLineEdit* Edit2() const { return edit2; }
+    QToolButton* SpeedButton1() const { return speedButton1; }
+    QToolButton* SpeedButton2() const { return speedButton2; }
+    QToolButton* SpeedButton3() const { return speedButton3; }
+    QListWidget* ListBox1() const { return listBox1; }
+    QLabel* Image1() const { return image1; }
+    QTableWidget* StringGrid1() const;
+    // The colour mark beside grid row i (1..5).
+    QWidget* Shape(int i) const { return shapes[i - 1]; }
+    QWidget* Panel1() const { return panel1; }
+    TKoordinatensystem& Koordinatensystem1() const { return *koordinatensystem1; }
+    QPushButton* Kopieren1() const { return kopieren1; }
+    QPushButton* zeichnen1() const { return zeichnen1Knopf; }
+    QPushButton* Loeschen() const { return loeschen; }
+    QPushButton* OKBtn() const { return okBtn; }
+    QPushButton* CancelBtn() const { return cancelBtn; }
+    QPushButton* HelpBtn() const { return helpBtn; }
+
+    // The trapezoid sketch shown in Image1.
+    static QImage Trapezskizze(const QSize& groesse, const QFont& schrift);
+
+    void done(int ergebnis) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    class TGrid;
+
+    void controlsAnlegen();
+    // A message box of the dialog: the controls are transferred first.
+    void meldung(MeldungsArt art, const QString& text);
+    bool meldungJa(const QString& text);
+    void uebertragenVorMeldung();
+    void gridFokusWechsel(QWidget* alt, QWidget* neu);
+    void zelleGewaehlt(int zeile, int spalte);
+    void zeichnenAktion();
+    void listeUebernehmen();
+    void termLoeschen(bool edit2Leeren);
+    void plotLeeren();
+    void geaendert() { fuzzyVarChanged = true; }
+    void nameBereinigen(QLineEdit* feld);
+
+    TFuzzy fuzzyVar;
+    bool fuzzyVarChanged = false;
+    // Between oeffnen() and the end of the dialog.
+    bool offen = false;
+    bool uebertragung = false;
+    int offeneMeldungen = 0;
+    // The user changed a base-set field or a value cell since it was set.
+    bool feldAGeaendert = false;
+    bool feldBGeaendert = false;
+    std::array<std::array<bool, 5>, 5> zelleGeaendert{};
+
+    QLineEdit* edit1 = nullptr;
+    TSingEdit* singEdit1 = nullptr;
+    TSingEdit* singEdit2 = nullptr;
+    QLineEdit* edit2 = nullptr;
+    QToolButton* speedButton1 = nullptr;
+    QToolButton* speedButton2 = nullptr;
+    QToolButton* speedButton3 = nullptr;
+    QListWidget* listBox1 = nullptr;
+    QLabel* image1 = nullptr;
+    TGrid* stringGrid1 = nullptr;
+    std::array<QWidget*, 5> shapes{};
+    QWidget* panel1 = nullptr;
+    TKoordinatensystem* koordinatensystem1 = nullptr;
+    QPushButton* kopieren1 = nullptr;
+    QPushButton* zeichnen1Knopf = nullptr;
+    QPushButton* loeschen = nullptr;
+    QPushButton* okBtn = nullptr;
+    QPushButton* cancelBtn = nullptr;
+    QPushButton* helpBtn = nullptr;
+};
