@@ -2,8 +2,10 @@
 #include "app/mainform.h"
 #include "app/projektuebersicht.h"
 #include "core/projekt.h"
+#include "forms/vareditform.h"
 #include "platform/dateidialog.h"
 #include "platform/meldung.h"
+#include "platform/modal.h"
 #include "widgets/koordinatensystem.h"
 
 #include <QAction>
@@ -13,6 +15,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -381,6 +384,55 @@ TEST_F(UebersichtImHauptfenster, EveryMenuCommandRefreshesTheOverviewAfterwards)
     EXPECT_FALSE(u().Startseite());
     EXPECT_EQ(u().Zustand()->text(), QStringLiteral("Ungespeicherte Änderungen"));
     EXPECT_EQ(u().Regelanzahl()->text(), QStringLiteral("25 Regeln"));
+}
+
+// A double click on a variable opens its editor; OK shows the edited variable
+// and the unsaved change at once, Cancel changes nothing.
+TEST_F(UebersichtImHauptfenster, VariableDoubleClickOpensItsEditorAndShowsTheResult)
+{
+    {
+        ScopedDateiDialoge d({QFileInfo(beispiel).absoluteFilePath()});
+        f->FileOpen();
+    }
+    const auto umbenennen = [](int ergebnis) {
+        return [ergebnis](QDialog& d) {
+            auto& e = dynamic_cast<TVarEditform&>(d);
+            e.Edit1()->setText(QStringLiteral("Kraft am Wagen"));
+            QTest::keyClicks(e.Edit1(), "!");
+            if (ergebnis == QDialog::Accepted) {
+                e.OKBtn()->click();
+                return d.result();
+            }
+            return ergebnis;
+        };
+    };
+    {
+        ScopedModal abbrechen(umbenennen(QDialog::Rejected));
+        QTest::mouseDClick(u().Plot(3), Qt::LeftButton, {}, QPoint(80, 80));
+        EXPECT_EQ(abbrechen.dialoge(), QStringList{QStringLiteral("TVarEditform")});
+    }
+    EXPECT_EQ(u().Variablentitel(3)->text(), QStringLiteral("Ausgang: Kraft"));
+    EXPECT_EQ(u().Zustand()->text(), QStringLiteral("Gespeichert"));
+    {
+        ScopedModal ok(umbenennen(QDialog::Accepted));
+        QTest::mouseDClick(u().Plot(3), Qt::LeftButton, {}, QPoint(80, 80));
+    }
+    EXPECT_EQ(u().Variablentitel(3)->text(), QStringLiteral("Ausgang: Kraft am Wagen!"));
+    EXPECT_EQ(u().Regelanzahl()->text(), QStringLiteral("25 Regeln"));
+    EXPECT_EQ(u().Zustand()->text(), QStringLiteral("Ungespeicherte Änderungen"));
+
+    // The undefined input B, between a defined A and a defined output.
+    f->Projekt().EingangA = dreiTerme(QStringLiteral("A"));
+    f->Projekt().EingangB = TFuzzy{};
+    f->Projekt().Ausgang = dreiTerme(QStringLiteral("Z"));
+    f->Menue().Knopfleiste->trigger();
+    QString name;
+    ScopedModal welche([&name](QDialog& d) {
+        name = dynamic_cast<TVarEditform&>(d).Edit1()->text();
+        return int(QDialog::Rejected);
+    });
+    QTest::mouseDClick(u().Variablenflaeche(2), Qt::LeftButton, {}, QPoint(150, 150));
+    EXPECT_EQ(name, QStringLiteral("Fuzzyvariable"));
 }
 
 TEST_F(UebersichtImHauptfenster, RulesDoubleClickGoesThroughTheRuleCommandWithItsWarning)
