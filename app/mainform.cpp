@@ -301,10 +301,8 @@ void TMainForm::uebersichtAnlegen()
     uebersicht->setAssistentVerfuegbar(menue.Assistent->isEnabled());
     connect(menue.Assistent, &QAction::enabledChanged, uebersicht, &TProjektuebersicht::setAssistentVerfuegbar);
     connect(uebersicht, &TProjektuebersicht::AssistentGewuenscht, menue.Assistent, &QAction::trigger);
-    connect(uebersicht, &TProjektuebersicht::VariableEditierenGewuenscht, this, [this](int welche) {
-        VariableEditieren(welche);
-        uebersichtAktualisieren();
-    });
+    connect(uebersicht, &TProjektuebersicht::VariableEditierenGewuenscht, this,
+            [this](int welche) { VariableEditieren(welche); });
     connect(uebersicht, &TProjektuebersicht::RegelnEditierenGewuenscht, this, [this] {
         RegelnEditieren();
         uebersichtAktualisieren();
@@ -507,6 +505,8 @@ bool TMainForm::VariableEditieren(int welche)
         projekt.AusgangKopie.assign(varEditform->FuzzyVar());
     if (varEditform->FuzzyVarChanged())
         projekt.Geaendert = true;
+    // At once, also between the assistant's steps.
+    uebersichtAktualisieren();
     return true;
 }
 

@@ -420,6 +420,12 @@ TEST_F(UebersichtImHauptfenster, VariableDoubleClickOpensItsEditorAndShowsTheRes
     EXPECT_EQ(u().Variablentitel(3)->text(), QStringLiteral("Ausgang: Kraft am Wagen!"));
     EXPECT_EQ(u().Regelanzahl()->text(), QStringLiteral("25 Regeln"));
     EXPECT_EQ(u().Zustand()->text(), QStringLiteral("Ungespeicherte Änderungen"));
+    {
+        // The command itself shows the result, as the assistant calls it between its steps.
+        ScopedModal ok(umbenennen(QDialog::Accepted));
+        ASSERT_TRUE(f->VariableEditieren(1));
+    }
+    EXPECT_EQ(u().Variablentitel(1)->text(), QStringLiteral("Eingang A: Kraft am Wagen!"));
 
     // The undefined input B, between a defined A and a defined output.
     f->Projekt().EingangA = dreiTerme(QStringLiteral("A"));
