@@ -8,9 +8,34 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+namespace {
+
+QString keineHilfeSeite()
+{
+    return QStringLiteral("<h2>Tarvik-Hilfe</h2><p>%1</p><p><a href=\"qrc:/hilfe/inhalt.html\">Hilfethemen</a></p>")
+        .arg(THilfeForm::KeineHilfe.toHtmlEscaped());
+}
+
+// A link to a page that is not there yet shows the note instead of an
+// empty window.
+class THilfeBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int typ, const QUrl& name) override
+    {
+        const QVariant inhalt = QTextBrowser::loadResource(typ, name);
+        if (typ == QTextDocument::HtmlResource && (!inhalt.isValid() || inhalt.toByteArray().isEmpty()))
+            return keineHilfeSeite();
+        return inhalt;
+    }
+};
+
+} // namespace
+
 THilfeForm::THilfeForm(QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , browser(new QTextBrowser(this))
+    , browser(new THilfeBrowser(this))
 {
     setWindowTitle(QStringLiteral("Tarvik-Hilfe"));
     setWindowIcon(Programmsymbol());
@@ -25,7 +50,8 @@ THilfeForm::THilfeForm(QWidget* parent)
 
 QString THilfeForm::Seite(int kontext)
 {
-    const QString pfad = QStringLiteral(":/hilfe/kontext%1.html").arg(kontext);
+    const QString pfad = kontext == HilfeInhalt ? QStringLiteral(":/hilfe/inhalt.html")
+                                                : QStringLiteral(":/hilfe/kontext%1.html").arg(kontext);
     return QFile::exists(pfad) ? pfad : QString();
 }
 
@@ -35,7 +61,7 @@ void THilfeForm::ZeigeKontext(int k)
     const QString seite = Seite(k);
     if (seite.isEmpty()) {
         browser->clearHistory();
-        browser->setHtml(QStringLiteral("<h2>Tarvik-Hilfe</h2><p>%1</p>").arg(KeineHilfe.toHtmlEscaped()));
+        browser->setHtml(keineHilfeSeite());
     } else {
         browser->setSource(QUrl(QStringLiteral("qrc") + seite));
     }

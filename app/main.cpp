@@ -22,6 +22,9 @@ int main(int argc, char** argv)
 
     THilfeForm hilfe;
     setzeHilfeAnzeige(hilfe.Anzeige());
+    // F1 opens the help of whichever window is active.
+    THilfetaste f1;
+    app.installEventFilter(&f1);
 
     TMainForm hauptfenster;
     QStringList argumente = QApplication::arguments();

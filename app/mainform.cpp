@@ -1,9 +1,21 @@
 #include "app/mainform.h"
 
+#include "app/assistent.h"
 #include "app/bilder.h"
+#include "app/externeprogramme.h"
+#include "app/infoform.h"
+#include "app/initform.h"
+#include "app/konfiguration.h"
+#include "app/simulationspanel.h"
 #include "app/projektuebersicht.h"
 #include "app/stil.h"
 #include "app/titelform.h"
+#include "forms/optionenform.h"
+#include "forms/cregelform.h"
+#include "forms/parameterform.h"
+#include "forms/protokollform.h"
+#include "forms/suchenform.h"
+#include "forms/regeditform.h"
 #include "forms/vareditform.h"
 #include "forms/vartestform.h"
 #include "platform/dateidialog.h"
@@ -11,6 +23,7 @@
 #include "platform/hilfe.h"
 #include "platform/meldung.h"
 #include "platform/modal.h"
+#include "search/suchtexte.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -99,6 +112,7 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     // The tool bar is switched by its menu entry only, so that the check mark
     // always tells the truth.
     setContextMenuPolicy(Qt::NoContextMenu);
+    HilfeKontextSetzen(this, HilfeInhalt);
 
     varTestForm = new TVarTestForm(this);
     varEditform = new TVarEditform(this);
@@ -116,8 +130,30 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     uebersicht = new TProjektuebersicht(flaeche);
     layout->addWidget(uebersicht);
     setCentralWidget(flaeche);
+    simulationspanel = new TSimulationspanel(projekt, pendel, abbruch, zeitfaktor, einstellungen, simulationsbereich);
+    connect(simulationspanel, &TSimulationspanel::LaufBeendet, this, [this] {
+        if (schliessenNachLauf)
+            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    });
+    optionenform = new TOptionenform(this);
+    for (QAction* a : {menue.PendelHand, menue.PendelFuzzy, menue.KatzeHand, menue.KatzeFuzzy, menue.Parameter,
+                       knoepfe.Pendel, knoepfe.Laufkatze})
+        a->setEnabled(true);
+    connect(menue.PendelHand, &QAction::triggered, simulationspanel, &TSimulationspanel::Handregelung1Click);
+    connect(knoepfe.Pendel, &QAction::triggered, simulationspanel, &TSimulationspanel::Handregelung1Click);
+    connect(menue.PendelFuzzy, &QAction::triggered, simulationspanel, &TSimulationspanel::FuzzyRegelung1Click);
+    connect(menue.KatzeHand, &QAction::triggered, simulationspanel, &TSimulationspanel::Handregelung2Click);
+    connect(knoepfe.Laufkatze, &QAction::triggered, simulationspanel, &TSimulationspanel::Handregelung2Click);
+    connect(menue.KatzeFuzzy, &QAction::triggered, simulationspanel, &TSimulationspanel::FuzzyRegelung2Click);
+    connect(menue.Parameter, &QAction::triggered, this, &TMainForm::OptionenZeigen);
     uebersichtAnlegen();
     resize(800, 600);
+
+    parameterform = std::make_unique<TParameterForm>(this);
+    protokollform = std::make_unique<TProtokollform>(this);
+    cregelform = std::make_unique<TCRegelform>(this);
+    suchenform = std::make_unique<TSuchenForm>(*parameterform, *protokollform, *cregelform, this);
+    regEditForm = new TRegEditForm(this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -175,7 +211,7 @@ void TMainForm::menueAnlegen()
                                  &TMainForm::RegelnTesten);
     menue.RegelnSuchen = eintrag(regeln, QStringLiteral("&Suchen (Laufkatze)"),
                                  QStringLiteral("Regeln mit genetischem Algorithmus suchen (nur für Laufkatze)"),
-                                 nullptr);
+                                 &TMainForm::SuchenLaufkatze1Click);
 
     simulationsmenue = menuBar()->addMenu(QStringLiteral("&Simulation"));
     QMenu* pendelMenue = untermenue(simulationsmenue, QStringLiteral("invertiertes &Pendel"),
@@ -189,7 +225,8 @@ void TMainForm::menueAnlegen()
 
     QMenu* experiment = menuBar()->addMenu(QStringLiteral("&Experiment"));
     menue.RealExperiment = eintrag(experiment, QStringLiteral("RealExperiment"),
-                                   QStringLiteral("Realexperimente zur Fuzzyregelung"), nullptr);
+                                   QStringLiteral("Realexperimente zur Fuzzyregelung"),
+                                   [this] { RealExperimentStarten(programmpfad); });
 
     QMenu* optionen = menuBar()->addMenu(QStringLiteral("&Optionen"));
     menue.Parameter = eintrag(optionen, QStringLiteral("&Parameter"), QStringLiteral("Parameter verändern"), nullptr);
@@ -200,15 +237,23 @@ void TMainForm::menueAnlegen()
     menue.Knopfleiste->setChecked(true);
     connect(menue.Knopfleiste, &QAction::toggled, this, [this](bool an) { knopfleiste->setVisible(an); });
     menue.Initialisierung = eintrag(optionen, QStringLiteral("&Initialisierung"),
-                                    QStringLiteral("Neue Initialisierung des Tarvik-Programms"), nullptr);
+                                    QStringLiteral("Neue Initialisierung des Tarvik-Programms"),
+                                    &TMainForm::InitformZeigen);
 
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    QAction* themen = eintrag(hilfe, QStringLiteral("&Hilfethemen"), QStringLiteral("Übersicht über alle Hilfeseiten"),
+                              [] { ZeigeHilfe(HilfeInhalt); });
+    themen->setShortcut(QKeySequence::HelpContents);
     menue.FuzzyImInternet = eintrag(hilfe, QStringLiteral("&Fuzzy im Internet"),
-                                    QStringLiteral("Aktuelles zu Fuzzy aus dem Internet"), nullptr);
-    menue.Info = eintrag(hilfe, QStringLiteral("Inf&o..."), QStringLiteral("Programminformationen anzeigen"), nullptr);
+                                    QStringLiteral("Aktuelles zu Fuzzy aus dem Internet"), [] { FuzzyImInternet(); });
+    menue.Info = eintrag(hilfe, QStringLiteral("Inf&o..."), QStringLiteral("Programminformationen anzeigen"),
+                         [this] { InfoZeigen(programmpfad, this); });
     hilfe->addSeparator();
     menue.Assistent = eintrag(hilfe, QStringLiteral("&Assistent"),
-                              QStringLiteral("Assistent für das Erstellen eines Fuzzyprojekts"), nullptr);
+                              QStringLiteral("Assistent für das Erstellen eines Fuzzyprojekts"), [this] {
+                                  Assistent({[this] { FileNew(); }, [this](int w) { return VariableEditieren(w); },
+                                             [this] { RegelnEditieren(); }});
+                              });
 }
 
 void TMainForm::knopfleisteAnlegen()
@@ -251,14 +296,18 @@ void TMainForm::knopfleisteAnlegen()
     knoepfe.RegelnEditieren =
         knopf(TKnopfbild::RegelnEditieren, QStringLiteral("Regeln editieren"), &TMainForm::RegelnEditieren);
     knoepfe.RegelnTesten = knopf(TKnopfbild::RegelnTesten, QStringLiteral("Regeln testen"), &TMainForm::RegelnTesten);
-    knoepfe.RegelnSuchen = knopf(TKnopfbild::RegelnSuchen, QStringLiteral("Regeln für die Laufkatze suchen"), nullptr);
+    knoepfe.RegelnSuchen = knopf(TKnopfbild::RegelnSuchen, QStringLiteral("Regeln für die Laufkatze suchen"),
+                                  &TMainForm::SuchenLaufkatze1Click);
     knopfleiste->addSeparator();
     knoepfe.Pendel = knopf(TKnopfbild::Pendel, QStringLiteral("Simulation des invertierten Pendels"), nullptr);
     knoepfe.Laufkatze = knopf(TKnopfbild::Laufkatze, QStringLiteral("Simulation der Laufkatze"), nullptr);
-    knoepfe.Experiment = knopf(TKnopfbild::Experiment, QStringLiteral("Realexperimente mit Fuzzyregelung"), nullptr);
+    knoepfe.Experiment = knopf(TKnopfbild::Experiment, QStringLiteral("Realexperimente mit Fuzzyregelung"),
+                               [this] { RealExperimentStarten(programmpfad); });
     knopfleiste->addSeparator();
-    knoepfe.Info = knopf(TKnopfbild::Information, QStringLiteral("Information über das Programm"), nullptr);
-    knoepfe.Internet = knopf(TKnopfbild::Internet, QStringLiteral("Aktuelles zu Fuzzy aus dem Internet"), nullptr);
+    knoepfe.Info = knopf(TKnopfbild::Information, QStringLiteral("Information über das Programm"),
+                         [this] { InfoZeigen(programmpfad, this); });
+    knoepfe.Internet = knopf(TKnopfbild::Internet, QStringLiteral("Aktuelles zu Fuzzy aus dem Internet"),
+                             [] { FuzzyImInternet(); });
 }
 
 void TMainForm::statuszeileAnlegen()
@@ -327,19 +376,20 @@ void TMainForm::uebersichtAktualisieren()
 
 void TMainForm::ersteAktivierung()
 {
-    // The menu entries of the programs registered in tarvik.ini are appended
-    // to the simulation menu here, once per run.
+    ProgrammeintraegeAnhaengen(simulationsmenue, programmpfad, TIniDatei::Laden(KonfigurationsDatei(programmpfad)),
+                               [this] { return projekt.Dateiname; });
 }
 
 void TMainForm::InitformZeigen()
 {
-    // The set-up dialog (TInitform) is shown here, modally, when tarvik.ini is
-    // missing and by the menu entry "Initialisierung".
+    TInitform init(programmpfad, KonfigurationsDatei(programmpfad), this);
+    init.oeffnen();
+    ZeigeModal(init);
 }
 
 void TMainForm::Programmstart(const QStringList& argumente)
 {
-    if (!QFileInfo::exists(programmpfad + QStringLiteral("tarvik.ini")))
+    if (!QFileInfo::exists(KonfigurationsDatei(programmpfad)))
         InitformZeigen();
     {
         TTitelform titel;
@@ -444,7 +494,15 @@ bool TMainForm::FormCloseQuery()
 
 void TMainForm::closeEvent(QCloseEvent* e)
 {
-    if (!FormCloseQuery()) {
+    if (!schliessenNachLauf && !FormCloseQuery()) {
+        e->ignore();
+        return;
+    }
+    if (simulationspanel->Laeuft()) {
+        // The run's loop is still on the stack: stop it, and close once it
+        // has returned.
+        schliessenNachLauf = true;
+        simulationspanel->Anhalten();
         e->ignore();
         return;
     }
@@ -532,7 +590,17 @@ void TMainForm::RegelnEditieren()
 {
     if (!eingaengeFuerRegeln())
         return;
-    // The rule editor (TRegEditForm) opens here with copies of the project.
+    TRegEditForm& d = *regEditForm;
+    d.EingangA.assign(projekt.EingangA);
+    d.EingangB.assign(projekt.EingangB);
+    d.Ausgang.assign(projekt.Ausgang);
+    d.regeltab = projekt.Regeltab;
+    d.oeffnen();
+    if (ZeigeModal(d) != QDialog::Accepted)
+        return;
+    projekt.Regeltab = d.regeltab;
+    if (d.RegelChanged)
+        projekt.Geaendert = true;
 }
 
 void TMainForm::RegelnTesten()
@@ -540,4 +608,27 @@ void TMainForm::RegelnTesten()
     if (!eingaengeFuerRegeln())
         return;
     // The rule tester (TRegTestForm) opens here with copies of the project.
+}
+
+void TMainForm::OptionenZeigen()
+{
+    TOptionenWerte werte{einstellungen.Katzenstartposition, einstellungen.Pendellaenge, einstellungen.MinDeltaT,
+                         einstellungen.Startwinkel};
+    if (!optionenform->ausfuehren(werte))
+        return;
+    einstellungen.Katzenstartposition = werte.Katzenstartposition;
+    einstellungen.Pendellaenge = werte.Pendellaenge;
+    einstellungen.MinDeltaT = werte.MinDeltaT;
+    einstellungen.Startwinkel = werte.Startwinkel;
+}
+
+void TMainForm::SuchenLaufkatze1Click()
+{
+    if (!projekt.EingangA.definiert() || !projekt.EingangB.definiert() || !projekt.Ausgang.definiert()) {
+        Meldung(MeldungsArt::Fehler, SuchTexte::suchvariablenFehlen);
+        return;
+    }
+    suchenform->VariablenUebernehmen(projekt.EingangA, projekt.EingangB, projekt.Ausgang);
+    suchenform->oeffnen();
+    ZeigeModal(*suchenform);
 }

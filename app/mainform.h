@@ -7,11 +7,19 @@
 #include <QMainWindow>
 
 #include <cstdint>
+#include <memory>
 
 class QLabel;
 class QMenu;
 class QToolBar;
+class TOptionenform;
+class TSimulationspanel;
+class TCRegelform;
+class TParameterForm;
+class TProtokollform;
+class TSuchenForm;
 class TProjektuebersicht;
+class TRegEditForm;
 class TKoordinatensystem;
 class TVarEditform;
 class TVarTestForm;
@@ -105,6 +113,10 @@ public:
     bool VariableEditieren(int welche);
     void RegelnEditieren();
     void RegelnTesten();
+    void OptionenZeigen();
+    // "Regeln -> Suchen (Laufkatze)": the search window with copies of the variables.
+    void SuchenLaufkatze1Click();
+    TSuchenForm& Suchenform() { return *suchenform; }
 
     // The variable dialogs, created once; their plots are Koordinatensystem1().
     TVarEditform& VarEditform() { return *varEditform; }
@@ -119,8 +131,11 @@ public:
     QLabel* Statuszeile() const { return statuszeile; }
     // Where the simulation panel goes; hidden until a simulation opens it.
     QWidget* Simulationsbereich() const { return simulationsbereich; }
+    TSimulationspanel* Simulationspanel() const { return simulationspanel; }
+    TOptionenform* Optionenform() const { return optionenform; }
     // The project overview beside it, shown while the simulation area is hidden.
     TProjektuebersicht* Uebersicht() const { return uebersicht; }
+    TRegEditForm& RegEditForm() const { return *regEditForm; }
 
 protected:
     bool event(QEvent* e) override;
@@ -156,7 +171,19 @@ private:
     QToolBar* knopfleiste = nullptr;
     QLabel* statuszeile = nullptr;
     QWidget* simulationsbereich = nullptr;
+    TSimulationspanel* simulationspanel = nullptr;
+    TOptionenform* optionenform = nullptr;
+    // A close accepted during a run waits for the run's loop to return.
+    bool schliessenNachLauf = false;
+
+    // The search's windows live as long as the program, so the list, the
+    // parameters, the log and the displays survive closing the search.
+    std::unique_ptr<TParameterForm> parameterform;
+    std::unique_ptr<TProtokollform> protokollform;
+    std::unique_ptr<TCRegelform> cregelform;
+    std::unique_ptr<TSuchenForm> suchenform;
     TProjektuebersicht* uebersicht = nullptr;
+    TRegEditForm* regEditForm = nullptr;
     TVarTestForm* varTestForm = nullptr;
     TVarEditform* varEditform = nullptr;
 };

@@ -37,6 +37,23 @@ int suchprojektLaden(const QString& pfad, TProjekt& p, const TCliKontext& k)
     return -1;
 }
 
+// Shows at most the start of a long argument.
+QString gekuerzt(const QString& text)
+{
+    constexpr qsizetype hoechstens = 120;
+    return text.size() <= hoechstens ? text : text.left(hoechstens) + QStringLiteral("…");
+}
+
+// A wrong chromosome argument: what it is and what a chromosome is.
+QString KeinChromosom(const QString& text)
+{
+    return QStringLiteral("Kein gültiges Chromosom: \"%1\" (%2 Zeichen).\r"
+                          "Ein Chromosom besteht aus genau 96 Ziffern 0 und 1.")
+        .arg(gekuerzt(text))
+        .arg(text.size());
+}
+
+
 // The project and the chromosome that rules and grade take, checked in the
 // order of Start: the list, then the terms (a term beyond a variable's terms
 // would have no name to show). Exit status, or -1 when all is well.
@@ -46,13 +63,12 @@ int chromosomLaden(const QStringList& argumente, TProjekt& p, TRegelsystem& rs, 
         return k.aufruf(QStringLiteral("Es fehlen die Projektdatei oder das Chromosom."));
     if (argumente.size() > 2)
         return k.aufruf(QStringLiteral("Zu viele Argumente."));
+    // A wrong chromosome is a wrong argument, found before any file is read.
+    const auto gelesen = ChromosomLesen(argumente[1]);
+    if (!gelesen)
+        return k.aufruf(KeinChromosom(argumente[1]));
     if (const int status = suchprojektLaden(argumente[0], p, k); status >= 0)
         return status;
-    const auto gelesen = ChromosomLesen(argumente[1]);
-    if (!gelesen) {
-        k.meldung(SuchTexte::listeFalsch);
-        return 1;
-    }
     if (!TermanzahlPruefen(p.EingangA, p.EingangB, p.Ausgang)) {
         k.meldung(SuchTexte::termanzahlFalsch);
         return 1;
@@ -63,12 +79,11 @@ int chromosomLaden(const QStringList& argumente, TProjekt& p, TRegelsystem& rs, 
 
 QString gleitZahl(float wert)
 {
-    char puffer[64];
-    std::snprintf(puffer, sizeof puffer, "%g", static_cast<double>(wert));
-    return QString::fromLatin1(puffer);
+    return GleitZahl(wert, 6);
 }
 
 } // namespace
+
 
 int BefehlRules(const QStringList& argumente, const TCliKontext& k)
 {
@@ -136,16 +151,31 @@ public:
         return true;
     }
     void zeigeGenNote(float note) override { genNote_ = note; }
+    void zeigeGeneration(int) override { laufend_ = {}; }
+    void zeigeChromosomNr(int i) override { nr_ = i; }
+    // The list is not changed while a generation is graded: line nr_ is the
+    // chromosome of this grade. The lowest grade is the best; the first wins.
+    void zeigeChrNote(float note) override
+    {
+        if (nr_ >= 1 && nr_ <= evolution_.Liste.size() && (laufend_.chromosom.isEmpty() || note < laufend_.note))
+            laufend_ = {evolution_.Liste[nr_ - 1], note};
+    }
     void generationBeendet(int generation) override
     {
-        float beste = evolution_.Bewertung(1);
-        for (int i = 2; i <= evolution_.ChromosomenAnzahl; ++i)
-            beste = std::min(beste, evolution_.Bewertung(i));
+        bester_ = laufend_;
         k_.meldung(QStringLiteral("Generation: %1  GenNote: %2  beste ChrNote: %3")
                        .arg(generation)
-                       .arg(Zahl(genNote_), Zahl(beste)));
+                       .arg(Zahl(genNote_), Zahl(bester_.note)));
         std::fflush(k_.fehler);
     }
+
+    struct TBester {
+        QString chromosom;
+        float note = 0;
+    };
+    // The best chromosome of the last whole generation; empty when none was
+    // completed.
+    const TBester& bester() const { return bester_; }
 
     bool gemeldet() const { return gemeldet_; }
     const QStringList& protokoll() const { return protokoll_; }
@@ -156,6 +186,9 @@ private:
     bool mitProtokoll_;
     bool gemeldet_ = false;
     float genNote_ = 0;
+    int nr_ = 0;
+    TBester laufend_;
+    TBester bester_;
     QStringList protokoll_;
 };
 
@@ -224,9 +257,10 @@ std::optional<int> optionenLesen(const QStringList& argumente, TSuchOptionen& o,
         o.startwert = startwert;
     }
     if (const auto n = gelesen.wert("--count")) {
-        o.anzahl = ganzzahlIn(*n, 1, TEvolution::MaxChromosomen);
-        if (!o.anzahl)
-            return k.aufruf(QStringLiteral("Die Anzahl der Chromosomen muss zwischen 1 und 40 liegen: ") + *n);
+        // The pairing takes the chromosomes two by two.
+        o.anzahl = ganzzahlIn(*n, 2, TEvolution::MaxChromosomen);
+        if (!o.anzahl || *o.anzahl % 2 != 0)
+            return k.aufruf(QStringLiteral("Die Anzahl der Chromosomen muss eine gerade Zahl zwischen 2 und 40 sein: ") + *n);
     }
     if (const auto r = gelesen.wert("--crossover")) {
         const auto kr = rate(*r);
@@ -314,6 +348,12 @@ int BefehlSearch(const QStringList& argumente, const TCliKontext& k)
 
     if (!evolution.StartButtonClick(o.generationen))
         return 1;
+
+    // The result a user hands on to rules and grade.
+    if (!beobachter.bester().chromosom.isEmpty()) {
+        k.zeile(beobachter.bester().chromosom);
+        k.zeile(QStringLiteral("ChrNote: ") + Zahl(beobachter.bester().note));
+    }
 
     int status = beobachter.gemeldet() ? 1 : 0;
     const TGenErgebnis gespeichert = GenDateiSpeichern(o.aus, evolution.Liste, kodierung);

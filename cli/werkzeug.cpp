@@ -27,9 +27,7 @@ int TCliKontext::aufruf(const QString& grund) const
 
 QString Zahl(float wert)
 {
-    char puffer[64];
-    std::snprintf(puffer, sizeof puffer, "%.9g", static_cast<double>(wert));
-    return QString::fromLatin1(puffer);
+    return GleitZahl(wert, 9);
 }
 
 QString Zahlen(const float* werte, int anzahl)

@@ -1,22 +1,24 @@
 #include "core/zahlenformat.h"
 
 #include <charconv>
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 #include <string>
 
+// No printf, strtod or iostream here: they follow the C library's locale,
+// which a German desktop sets to a decimal comma.
+
 namespace {
 
-// Digits of |wert| with every decimal its binary value has: glibc prints the
-// exact expansion, and 1100 places hold the longest one a double can have.
+// Digits of |wert| with every decimal its binary value has: 1100 places hold
+// the longest expansion a double can have, and to_chars writes it exactly.
 std::string exakteZiffern(double betrag)
 {
     constexpr int genug = 1100;
     std::string s(genug + 320, '\0');
-    int n = std::snprintf(s.data(), s.size(), "%.*f", genug, betrag);
-    s.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    const auto [ende, fehler] = std::to_chars(s.data(), s.data() + s.size(), betrag, std::chars_format::fixed, genug);
+    s.resize(fehler == std::errc() ? static_cast<std::size_t>(ende - s.data()) : 0);
     return s;
 }
 
@@ -61,6 +63,16 @@ QString FestKomma(double wert, int stellen, int breite)
     if (text.size() < breite)
         text = QString(breite - text.size(), QLatin1Char(' ')) + text;
     return text;
+}
+
+QString GleitZahl(double wert, int stellen)
+{
+    char puffer[64];
+    const auto [ende, fehler] =
+        std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::general, std::clamp(stellen, 1, 17));
+    if (fehler != std::errc())
+        return QString();
+    return QString::fromLatin1(puffer, static_cast<qsizetype>(ende - puffer));
 }
 
 QString RealZeile(float wert)
@@ -109,6 +121,67 @@ bool exponentLesen(const std::string& s, std::size_t& i)
     return ziffern > 0;
 }
 
+// Whether the number text (digits, optional "." and digits, optional
+// exponent; at least one digit) is worth 1 or more in magnitude. Tells an
+// overflow from an underflow when from_chars finds the value out of range.
+bool mindestensEins(const std::string& s, std::size_t i)
+{
+    long stelle = 0;
+    bool gefunden = false;
+    long ganzStellen = 0;
+    for (; i < s.size() && istZiffer(QLatin1Char(s[i])); ++i) {
+        if (!gefunden && s[i] != '0') {
+            gefunden = true;
+            stelle = ganzStellen;
+        }
+        ++ganzStellen;
+    }
+    long potenz = gefunden ? ganzStellen - 1 - stelle : 0;
+    if (i < s.size() && s[i] == '.') {
+        long bruch = 0;
+        for (++i; i < s.size() && istZiffer(QLatin1Char(s[i])); ++i) {
+            ++bruch;
+            if (!gefunden && s[i] != '0') {
+                gefunden = true;
+                potenz = -bruch;
+            }
+        }
+    }
+    if (!gefunden)
+        return false;
+    long exponent = 0;
+    bool negativ = false;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            negativ = s[i++] == '-';
+        // Saturates: any exponent this large decides the question alone.
+        for (; i < s.size() && istZiffer(QLatin1Char(s[i])); ++i)
+            exponent = std::min(exponent * 10 + (s[i] - '0'), 100'000'000L);
+    }
+    return potenz + (negativ ? -exponent : exponent) >= 0;
+}
+
+// Reads the checked number text from i on; no "+" sign, "5." and ".5" taken.
+// Nothing when its value lies beyond the float range; an underflow is 0.
+std::optional<float> floatLesen(const std::string& s, std::size_t i)
+{
+    std::string t = s.substr(i);
+    // from_chars wants a digit before the point.
+    if (!t.empty() && t[0] == '.')
+        t.insert(t.begin(), '0');
+    float wert = 0;
+    const auto [ende, fehler] = std::from_chars(t.data(), t.data() + t.size(), wert);
+    if (fehler == std::errc::result_out_of_range) {
+        if (mindestensEins(t, 0))
+            return std::nullopt;
+        return 0.0f;
+    }
+    if (fehler != std::errc() || ende != t.data() + t.size() || !std::isfinite(wert))
+        return std::nullopt;
+    return wert;
+}
+
 } // namespace
 
 std::optional<float> LiesReal(const QString& text)
@@ -135,17 +208,12 @@ std::optional<float> LiesReal(const QString& text)
     }
     if (!exponentLesen(s, i) || i != s.size())
         return std::nullopt;
-    // from_chars takes no "+"; the grammar is already checked above.
-    float wert = 0;
-    const char* anfang = s.data() + zahlAnfang;
-    const auto [ende, fehler] = std::from_chars(anfang, s.data() + s.size(), wert);
-    if (fehler == std::errc::result_out_of_range) {
-        // Overflow reads as infinity, underflow as zero, like strtof.
-        wert = std::strtof(anfang, nullptr);
-    } else if (fehler != std::errc() || ende != s.data() + s.size()) {
+    // The grammar is checked above. A value beyond the float range is no
+    // number: infinity would be written back as a text no reader takes.
+    const auto wert = floatLesen(s, zahlAnfang);
+    if (!wert)
         return std::nullopt;
-    }
-    return s[0] == '-' ? -wert : wert;
+    return s[0] == '-' ? -*wert : *wert;
 }
 
 std::optional<std::int32_t> LiesGanzzahl(const QString& text)
@@ -190,10 +258,17 @@ QString ExponentText(double wert)
         mantisse = 10;
         ++exponent;
     }
-    char puffer[32];
-    std::snprintf(puffer, sizeof puffer, "%c%d.%dE%c%04d", wert < 0 ? '-' : ' ', mantisse / 10, mantisse % 10,
-                  exponent < 0 ? '-' : '+', exponent < 0 ? -exponent : exponent);
-    return QString::fromLatin1(puffer);
+    const int betrag = exponent < 0 ? -exponent : exponent;
+    std::string text;
+    text += wert < 0 ? '-' : ' ';
+    text += static_cast<char>('0' + mantisse / 10);
+    text += '.';
+    text += static_cast<char>('0' + mantisse % 10);
+    text += 'E';
+    text += exponent < 0 ? '-' : '+';
+    for (int teiler = 1000; teiler > 0; teiler /= 10)
+        text += static_cast<char>('0' + betrag / teiler % 10);
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -238,11 +313,8 @@ float SingEditZahl(const QString& text)
     // A mantissa without digits ("", ".", "-.e5") is worth 0 whatever follows.
     if (!ziffern)
         return 0;
-    // strtof takes "5." and ".5" alike; the grammar is already checked above.
-    const float wert = std::strtof(s.c_str() + anfang, nullptr);
     // Beyond the float range there is no number a window could check.
-    if (!std::isfinite(wert))
-        return 0;
+    const float wert = floatLesen(s, anfang).value_or(0.0f);
     return negativ ? -wert : wert;
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 
 // Every text form of a number that the program reads or writes lives here.
+// None of them depends on the C library's locale.
 
 // Fixed point with `stellen` decimals and "." as decimal point, right-aligned
 // with leading blanks in `breite` characters (wider when the number needs it).
@@ -13,12 +14,18 @@
 // printf, which rounds exact halves to even. A result of zero has no sign.
 QString FestKomma(double wert, int stellen, int breite);
 
+// `stellen` significant digits in the shortest of fixed point and exponent,
+// trailing zeros dropped, as printf's "%.9g" writes in the C locale ("0.0500000007",
+// "1e+30"). The command-line tool's numbers.
+QString GleitZahl(double wert, int stellen);
+
 // A real in a project file: 5 decimals in 10 characters ("   2.50000").
 QString RealZeile(float wert);
 
 // Reads a real line of a project file: leading blanks, optional sign, digits,
 // optional "." with fraction digits, optional exponent. Anything else (an
-// empty line included) is no number.
+// empty line included) is no number, and so is a value beyond the float range
+// ("1e39"); a value too small for a float reads as 0.
 std::optional<float> LiesReal(const QString& text);
 
 // Reads an integer line: leading blanks, optional sign, decimal digits, within

@@ -1,10 +1,9 @@
 #include "plant/pendel.h"
 
+#include <cmath>
 #include <numbers>
 
-namespace {
-constexpr double pi = std::numbers::pi;
-}
+using std::numbers::pi;
 
 float TPendel::winkel() const
 {
@@ -65,4 +64,14 @@ void TPendel::Schritt()
     for (int k = 0; k < 4; ++k)
         v[k] = static_cast<float>(double(s[k]) + double(d[k]) * FDt);
     FZeit = static_cast<float>(double(FZeit) + FDt);
+}
+
+float LastPosition(const TPendel& p)
+{
+    return static_cast<float>(double(p.x()) + double(p.laenge()) * std::sin(double(p.winkel()) * pi / 180));
+}
+
+float LastGeschwindigkeit(const TPendel& p)
+{
+    return static_cast<float>(double(p.xdot()) + double(p.winkeldot()) * pi * double(p.laenge()) / 180);
 }

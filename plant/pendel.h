@@ -62,3 +62,8 @@ private:
     vektor v{};
     bool FPendeltyp = false;
 };
+
+// The crane's load: position x + L sin(winkel) and velocity
+// xdot + winkeldot pi L / 180, as 32-bit floats.
+float LastPosition(const TPendel& pendel);
+float LastGeschwindigkeit(const TPendel& pendel);

@@ -4,11 +4,6 @@
 #include "core/regeltab.h"
 
 #include <cmath>
-#include <numbers>
-
-namespace {
-constexpr double pi = std::numbers::pi;
-}
 
 void PendelStarten(TPendel& pendel, const TStartwerte& start)
 {
@@ -28,9 +23,8 @@ void PendelStarten(TPendel& pendel, const TStartwerte& start)
 
 bool AmpelGruen(const TPendel& pendel)
 {
-    const double l = pendel.laenge();
-    const float position = static_cast<float>(pendel.x() + l * std::sin(pendel.winkel() * pi / 180));
-    const double geschwindigkeit = std::fabs(pendel.winkeldot() * pi * l / 180 + pendel.xdot());
+    const float position = LastPosition(pendel);
+    const float geschwindigkeit = std::fabs(LastGeschwindigkeit(pendel));
     // The bounds are compared as floats too, so that a load shown at 2.1 m is
     // outside and one at 2.0 m inside whatever the binary rounding.
     return geschwindigkeit < 0.1 && position > 1.9f && position < 2.1f;

@@ -10,7 +10,7 @@ namespace {
 
 double standardZufall()
 {
-    static QRandomGenerator quelle(std::uint32_t(QDateTime::currentMSecsSinceEpoch()));
+    static QRandomGenerator quelle{static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch())};
     return quelle.generateDouble();
 }
 

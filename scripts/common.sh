@@ -9,6 +9,7 @@ PAKETE=(
   qt6-qpa-plugins qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev libfuzzylite-dev
   fonts-liberation fonts-dejavu-core
+  locales
 )
 
 fehlende_pakete() {
@@ -22,12 +23,31 @@ installieren() {
   local fehlend
   fehlend=$(fehlende_pakete)
   [ -z "$fehlend" ] && return 0
-  local sudo=""
-  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
   echo "Installiere: $(echo $fehlend)"
-  $sudo apt-get update -qq
+  mit_root apt-get update -qq
   # shellcheck disable=SC2086
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $fehlend
+  mit_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $fehlend
+}
+
+mit_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# The tests run a second time under a German locale (decimal comma in the C
+# library); Debian ships it only once it is generated.
+deutsches_gebietsschema() {
+  locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8' && return 0
+  echo "Erzeuge das Gebietsschema de_DE.UTF-8"
+  if [ -f /etc/locale.gen ] && command -v locale-gen >/dev/null; then
+    if grep -q '^# *de_DE.UTF-8 UTF-8' /etc/locale.gen; then
+      mit_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    elif ! grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen; then
+      echo 'de_DE.UTF-8 UTF-8' | mit_root tee -a /etc/locale.gen >/dev/null
+    fi
+    mit_root locale-gen >/dev/null
+  else
+    mit_root localedef -i de_DE -c -f UTF-8 de_DE.UTF-8
+  fi
 }
 
 bauen() {

@@ -4,31 +4,20 @@
 #include "core/zahlenformat.h"
 #include "search/suchtexte.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
-#include <numbers>
 #include <thread>
 #include <vector>
 
 namespace {
 
-constexpr double pi = std::numbers::pi;
 constexpr float ziel = 2;
 
 } // namespace
-
-float LastPosition(const TPendel& p)
-{
-    return static_cast<float>(double(p.x()) + double(p.laenge()) * std::sin(double(p.winkel()) * pi / 180));
-}
-
-float LastGeschwindigkeit(const TPendel& p)
-{
-    return static_cast<float>(double(p.xdot()) + double(p.winkeldot()) * pi * double(p.laenge()) / 180);
-}
 
 bool ZielErreicht(const TPendel& p)
 {
@@ -196,6 +185,9 @@ bool TEvolution::StartButtonClick(int generationenGrenze)
         return false;
     }
 
+    // Handlers may change the public count during the search (the parameter
+    // dialog does); the search keeps the count it started with.
+    n_ = ChromosomenAnzahl;
     laeuft_ = true;
     generation_ = 0;
     if (beobachter_)
@@ -233,9 +225,18 @@ bool TEvolution::StartButtonClick(int generationenGrenze)
     return true;
 }
 
+int TEvolution::Anzahl() const
+{
+    if (laeuft_)
+        return n_;
+    // Outside a search the list may be shorter than the count: no line beyond
+    // it is read.
+    return static_cast<int>(std::clamp<qsizetype>(std::min<qsizetype>(ChromosomenAnzahl, Liste.size()), 0, MaxChromosomen));
+}
+
 void TEvolution::Dekodieren()
 {
-    const int n = std::min<qsizetype>(ChromosomenAnzahl, std::min<qsizetype>(Liste.size(), MaxChromosomen));
+    const int n = Anzahl();
     for (int i = 0; i < n; ++i)
         StringToRegelsystem(Liste[i], regelsystemliste_[i]);
 }
@@ -276,7 +277,7 @@ QString chromosomZeile(int i, float note)
 
 void TEvolution::sequentiellBewerten()
 {
-    const int n = ChromosomenAnzahl;
+    const int n = Anzahl();
     for (int i = 1; i <= n; ++i) {
         if (beobachter_)
             beobachter_->zeigeChromosomNr(i);
@@ -318,6 +319,99 @@ struct TChromosomLaeufe {
     int offen = TEvolution::Testlaeufe;
 };
 
+// Every worker sets the inputs' values and the output's heights of its own
+// copies; each set lies on cache lines of its own.
+struct alignas(128) TArbeiterKopien {
+    TFuzzy a;
+    TFuzzy b;
+    TFuzzy aus;
+    TPendel pendel;
+};
+
+// The test runs of one generation: which chromosome each list line takes its
+// grade from (a line equal to an earlier one is not run again), the jobs
+// (chromosome, start position) and the results, shared by the workers.
+class TBewertungsauftraege {
+public:
+    TBewertungsauftraege(const QStringList& liste, int n)
+        : quelle_(n)
+        , laeufe_(n)
+    {
+        for (int i = 0; i < n; ++i) {
+            quelle_[i] = i;
+            for (int j = 0; j < i; ++j) {
+                if (liste[j] == liste[i]) {
+                    quelle_[i] = j;
+                    break;
+                }
+            }
+            if (quelle_[i] == i) {
+                for (int k = 0; k < TEvolution::Testlaeufe; ++k)
+                    auftraege_.emplace_back(i, k);
+            }
+        }
+    }
+
+    int anzahl() const { return static_cast<int>(auftraege_.size()); }
+    int quelle(int i) const { return quelle_[i]; }
+
+    // Takes jobs until none is left; a set stop flag turns the rest into runs
+    // that did not happen.
+    void arbeiten(const std::array<TRegelsystem, TEvolution::MaxChromosomen>& regelsysteme,
+                  TArbeiterKopien& eigene, const std::atomic<bool>& stop)
+    {
+        for (;;) {
+            const std::size_t nr = naechster_.fetch_add(1);
+            if (nr >= auftraege_.size())
+                return;
+            const auto [i, k] = auftraege_[nr];
+            TTestlaufErgebnis lauf;
+            const bool laufen = !stop.load(std::memory_order_relaxed);
+            if (laufen)
+                lauf = Kranlauf(regelsysteme[i], TEvolution::StartPosVektor[k], eigene.a, eigene.b, eigene.aus,
+                                eigene.pendel, stop);
+            bool fertig = false;
+            {
+                const std::lock_guard<std::mutex> sperre(m_);
+                TChromosomLaeufe& l = laeufe_[i];
+                l.gelaufen[k] = laufen;
+                l.note[k] = lauf.Bewertungszahl;
+                l.zeit[k] = lauf.Zeit;
+                fertig = --l.offen == 0;
+            }
+            if (fertig)
+                fertigMeldung_.notify_all();
+        }
+    }
+
+    // The runs of line i once all are done. With an observer, events are
+    // handed to it every few milliseconds meanwhile, so the window stays alive.
+    TChromosomLaeufe abwarten(int i, TSuchBeobachter* beobachter)
+    {
+        std::unique_lock<std::mutex> sperre(m_);
+        const int q = quelle_[i];
+        while (laeufe_[q].offen > 0) {
+            if (!beobachter) {
+                fertigMeldung_.wait(sperre);
+                continue;
+            }
+            fertigMeldung_.wait_for(sperre, std::chrono::milliseconds(5));
+            sperre.unlock();
+            beobachter->ereignisse();
+            sperre.lock();
+        }
+        return laeufe_[q];
+    }
+
+private:
+    std::vector<int> quelle_;
+    std::vector<std::pair<int, int>> auftraege_;
+    std::vector<TChromosomLaeufe> laeufe_;
+    std::mutex m_;
+    std::condition_variable fertigMeldung_;
+    std::atomic<std::size_t> naechster_{0};
+};
+
 } // namespace
 
 // The test runs of the distinct chromosomes are shared out among the workers,
@@ -328,126 +422,65 @@ struct TChromosomLaeufe {
 // count cannot change a result.
 void TEvolution::parallelBewerten()
 {
-    const int n = ChromosomenAnzahl;
-    std::vector<int> quelle(n);
-    std::vector<std::pair<int, int>> auftraege;
-    for (int i = 0; i < n; ++i) {
-        quelle[i] = i;
-        for (int j = 0; j < i; ++j) {
-            if (Liste[j] == Liste[i]) {
-                quelle[i] = j;
-                break;
-            }
-        }
-        if (quelle[i] == i) {
-            for (int k = 0; k < Testlaeufe; ++k)
-                auftraege.emplace_back(i, k);
-        }
-    }
-
-    std::vector<TChromosomLaeufe> laeufe(n);
-    std::mutex m;
-    std::condition_variable fertigMeldung;
-    std::atomic<std::size_t> naechster{0};
-
-    // Every worker sets the inputs' values and the output's heights of its own
-    // copies; they are made here, before any worker runs, each on cache lines
-    // of its own.
-    struct alignas(128) TKopien {
-        TFuzzy a;
-        TFuzzy b;
-        TFuzzy aus;
-        TPendel pendel;
-    };
-    const int anzahlArbeiter = std::min<int>(threads_, static_cast<int>(auftraege.size()));
-    std::vector<TKopien> kopien(anzahlArbeiter, TKopien{FEingangA, FEingangB, FAusgang, TPendel{}});
-
-    auto arbeiter = [&](TKopien& eigene) {
-        for (;;) {
-            const std::size_t nr = naechster.fetch_add(1);
-            if (nr >= auftraege.size())
-                return;
-            const auto [i, k] = auftraege[nr];
-            TTestlaufErgebnis lauf;
-            const bool laufen = !simulationbeenden.load(std::memory_order_relaxed);
-            if (laufen)
-                lauf = Kranlauf(regelsystemliste_[i], StartPosVektor[k], eigene.a, eigene.b, eigene.aus,
-                                eigene.pendel, simulationbeenden);
-            bool fertig = false;
-            {
-                const std::lock_guard<std::mutex> sperre(m);
-                TChromosomLaeufe& l = laeufe[i];
-                l.gelaufen[k] = laufen;
-                l.note[k] = lauf.Bewertungszahl;
-                l.zeit[k] = lauf.Zeit;
-                fertig = --l.offen == 0;
-            }
-            if (fertig)
-                fertigMeldung.notify_all();
-        }
-    };
+    const int n = Anzahl();
+    TBewertungsauftraege auftraege(Liste, n);
+    // The copies are made here, before any worker runs.
+    const int anzahlArbeiter = std::min(threads_, auftraege.anzahl());
+    std::vector<TArbeiterKopien> kopien(anzahlArbeiter, TArbeiterKopien{FEingangA, FEingangB, FAusgang, TPendel{}});
 
     // Without a window to keep alive this thread is one of the workers and
     // collects the grades once all runs are done.
     const int eigeneArbeit = beobachter_ || anzahlArbeiter == 0 ? 0 : 1;
     std::vector<std::thread> arbeiterThreads;
     arbeiterThreads.reserve(anzahlArbeiter);
-    for (int t = eigeneArbeit; t < anzahlArbeiter; ++t)
-        arbeiterThreads.emplace_back(arbeiter, std::ref(kopien[t]));
-    if (eigeneArbeit) {
-        arbeiter(kopien[0]);
-        for (std::thread& t : arbeiterThreads)
-            t.join();
-        arbeiterThreads.clear();
+    for (int t = eigeneArbeit; t < anzahlArbeiter; ++t) {
+        arbeiterThreads.emplace_back([&, t] { auftraege.arbeiten(regelsystemliste_, kopien[t], simulationbeenden); });
     }
+    if (eigeneArbeit)
+        auftraege.arbeiten(regelsystemliste_, kopien[0], simulationbeenden);
 
     for (int i = 0; i < n; ++i) {
         if (beobachter_) {
             beobachter_->zeigeChromosomNr(i + 1);
             beobachter_->ereignisse();
         }
-        TChromosomLaeufe l;
-        {
-            std::unique_lock<std::mutex> sperre(m);
-            while (laeufe[quelle[i]].offen > 0) {
-                if (!beobachter_) {
-                    fertigMeldung.wait(sperre);
-                    continue;
-                }
-                // The window stays alive while the workers run.
-                fertigMeldung.wait_for(sperre, std::chrono::milliseconds(5));
-                sperre.unlock();
-                beobachter_->ereignisse();
-                sperre.lock();
-            }
-            l = laeufe[quelle[i]];
-        }
-        float note = 0;
-        int letzter = -1;
-        for (int k = 0; k < Testlaeufe; ++k) {
-            if (!l.gelaufen[k])
-                continue;
-            note = note + l.note[k];
-            letzter = k;
-        }
-        if (beobachter_ && quelle[i] == i && letzter >= 0) {
-            beobachter_->zeigeTestlaufNr(letzter + 1);
-            beobachter_->zeigeZeit(l.zeit[letzter]);
-            beobachter_->zeigeEinzelnote(l.note[letzter]);
-        }
-        bewertung_[i] = note;
-        if (beobachter_)
-            beobachter_->zeigeChrNote(note);
-        if (protokollOffen())
-            Protokolliere(chromosomZeile(i + 1, note));
+        const TChromosomLaeufe l = auftraege.abwarten(i, beobachter_);
+        chromosomBewertet(i + 1, l.note, l.zeit, l.gelaufen, auftraege.quelle(i) == i);
     }
     for (std::thread& t : arbeiterThreads)
         t.join();
 }
 
+// The grade of line i from its runs, in start-position order, with the
+// displays of its last run (only for a line that was run, not copied) and
+// its log line.
+void TEvolution::chromosomBewertet(int i, const std::array<float, Testlaeufe>& noten,
+                                   const std::array<float, Testlaeufe>& zeiten,
+                                   const std::array<bool, Testlaeufe>& gelaufen, bool selbstGelaufen)
+{
+    float note = 0;
+    int letzter = -1;
+    for (int k = 0; k < Testlaeufe; ++k) {
+        if (!gelaufen[k])
+            continue;
+        note = note + noten[k];
+        letzter = k;
+    }
+    if (beobachter_ && selbstGelaufen && letzter >= 0) {
+        beobachter_->zeigeTestlaufNr(letzter + 1);
+        beobachter_->zeigeZeit(zeiten[letzter]);
+        beobachter_->zeigeEinzelnote(noten[letzter]);
+    }
+    bewertung_[i - 1] = note;
+    if (beobachter_)
+        beobachter_->zeigeChrNote(note);
+    if (protokollOffen())
+        Protokolliere(chromosomZeile(i, note));
+}
+
 bool TEvolution::Selektion()
 {
-    const int n = ChromosomenAnzahl;
+    const int n = Anzahl();
     float summe = 0;
     for (int i = 0; i < n; ++i)
         summe = summe + bewertung_[i];
@@ -481,12 +514,14 @@ bool TEvolution::Selektion()
 
 void TEvolution::Kreuzung()
 {
+    // Taken before the list is emptied below.
+    const int n = Anzahl();
     neueListe_.clear();
     while (!Liste.isEmpty()) {
         const int k = zufall_->Ganzzahl(static_cast<int>(Liste.size()));
         neueListe_.append(Liste.takeAt(k));
     }
-    const int paare = std::min<qsizetype>(ChromosomenAnzahl, neueListe_.size()) / 2;
+    const int paare = std::min<qsizetype>(n, neueListe_.size()) / 2;
     for (int p = 1; p <= paare; ++p) {
         QString kind1;
         QString kind2;
@@ -511,7 +546,7 @@ void TEvolution::KreuzePaar(const QString& a, const QString& b, QString& kind1, 
 
 void TEvolution::Mutation()
 {
-    const int n = std::min<qsizetype>(ChromosomenAnzahl, Liste.size());
+    const int n = std::min<qsizetype>(Anzahl(), Liste.size());
     for (int i = 0; i < n; ++i) {
         const double u = zufall_->Real();
         if (!(static_cast<float>(u) < mutationsrate))

@@ -53,10 +53,7 @@ public:
     virtual void generationBeendet(int /*generation*/) {}
 };
 
-// Load position x + L sin(winkel) and load velocity xdot + winkeldot pi L / 180
-// of the crane, as 32-bit floats.
-float LastPosition(const TPendel& pendel);
-float LastGeschwindigkeit(const TPendel& pendel);
+// LastPosition and LastGeschwindigkeit of the crane's load: plant/pendel.h.
 // The load rests at the target 2 after the first second: load velocity below
 // 0.1, load within 0.1 and cart within 0.2 of the target.
 bool ZielErreicht(const TPendel& pendel);
@@ -124,6 +121,10 @@ public:
     // Set while no search runs and when a stop is requested.
     std::atomic<bool> simulationbeenden{true};
 
+    // The number of chromosomes the search works with: while it runs, the
+    // ChromosomenAnzahl taken at Start; else ChromosomenAnzahl within the list.
+    int Anzahl() const;
+
     float Bewertung(int i) const { return bewertung_[i - 1]; }
     void setBewertung(int i, float note) { bewertung_[i - 1] = note; }
     const TRegelsystem& Regelsystem(int i) const { return regelsystemliste_[i - 1]; }
@@ -165,6 +166,8 @@ private:
     bool alleDefiniert() const;
     void sequentiellBewerten();
     void parallelBewerten();
+    void chromosomBewertet(int i, const std::array<float, Testlaeufe>& noten, const std::array<float, Testlaeufe>& zeiten,
+                           const std::array<bool, Testlaeufe>& gelaufen, bool selbstGelaufen);
 
     TSuchBeobachter* beobachter_ = nullptr;
     std::unique_ptr<TStandardZufall> eigenerZufall_;
@@ -176,6 +179,7 @@ private:
     std::array<float, MaxChromosomen> bewertung_{};
     QStringList neueListe_;
     int generation_ = 0;
+    int n_ = 0;
     bool laeuft_ = false;
     int schritte_ = 0;
 };

@@ -67,26 +67,3 @@ int TStandardZufall::Ganzzahl(int m)
     }
     return static_cast<int>(produkt >> 64);
 }
-
-double TZufallsfolge::Real()
-{
-    if (reals_.empty()) {
-        ueberzogen_ = true;
-        return 0;
-    }
-    const double u = reals_.front();
-    reals_.pop_front();
-    return u;
-}
-
-int TZufallsfolge::Ganzzahl(int m)
-{
-    grenzen_.push_back(m);
-    if (ganze_.empty()) {
-        ueberzogen_ = true;
-        return 0;
-    }
-    const int k = ganze_.front();
-    ganze_.pop_front();
-    return k;
-}

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <deque>
 
 // The search's random source: a real uniformly in [0, 1) and an integer
 // uniformly in 0..m - 1.
@@ -36,29 +35,4 @@ private:
     std::uint64_t startwert_ = 0;
 };
 
-// Hands out a scripted sequence, for tests. When a queue runs dry, reals read
-// 0 and integers 0, and leer() reports it.
-class TZufallsfolge : public TZufall {
-public:
-    TZufallsfolge() = default;
-    TZufallsfolge(std::deque<double> reals, std::deque<int> ganze)
-        : reals_(std::move(reals)), ganze_(std::move(ganze))
-    {
-    }
-
-    void real(double u) { reals_.push_back(u); }
-    void ganzzahl(int k) { ganze_.push_back(k); }
-    bool leer() const { return reals_.empty() && ganze_.empty(); }
-    bool ueberzogen() const { return ueberzogen_; }
-    // Integer draws with their m, in the order they were made.
-    const std::deque<int>& grenzen() const { return grenzen_; }
-
-    double Real() override;
-    int Ganzzahl(int m) override;
-
-private:
-    std::deque<double> reals_;
-    std::deque<int> ganze_;
-    std::deque<int> grenzen_;
-    bool ueberzogen_ = false;
-};
+// A scripted source for tests: TZufallsfolge in tests/zufallsfolge.h.

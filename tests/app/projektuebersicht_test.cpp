@@ -481,17 +481,31 @@ TEST_F(UebersichtImHauptfenster, StartPageOpensTheExampleThroughOpenWithItsQuest
     EXPECT_EQ(u().Variablentitel(1)->text(), QStringLiteral("Eingang A: Winkel"));
 }
 
-TEST_F(UebersichtImHauptfenster, AssistantButtonRunsTheAssistantCommandWhenThereIsOne)
+TEST_F(UebersichtImHauptfenster, AssistantButtonRunsTheAssistantWithItsSteps)
 {
     QAction* assistent = f->Menue().Assistent;
-    EXPECT_EQ(u().AssistentKnopf()->isEnabled(), assistent->isEnabled());
-    assistent->setEnabled(true);
+    ASSERT_TRUE(assistent->isEnabled());
     EXPECT_TRUE(u().AssistentKnopf()->isEnabled());
-    QSignalSpy ausgeloest(assistent, &QAction::triggered);
-    QTest::mouseClick(u().AssistentKnopf(), Qt::LeftButton);
-    EXPECT_EQ(ausgeloest.count(), 1);
+    {
+        // Every editor cancelled: the steps still run, the rules with their warning.
+        ScopedMeldungen m({Antwort::Ok, Antwort::Nein});
+        ScopedModal modal;
+        QTest::mouseClick(u().AssistentKnopf(), Qt::LeftButton);
+        EXPECT_EQ(m.texte(), (QStringList{QStringLiteral("Definieren Sie die Fuzzyvariable für den Eingang A!"),
+                                          QStringLiteral("Wollen Sie auch noch eine weitere Eingangsvariable "
+                                                         "definieren?"),
+                                          QStringLiteral("Definieren Sie die Fuzzyvariable für den Ausgang!"),
+                                          QStringLiteral("Geben Sie nun die Regeln ein!"), regelnOhneVariablen}));
+        EXPECT_EQ(modal.dialoge(), (QStringList{QStringLiteral("TVarEditform"), QStringLiteral("TVarEditform")}));
+    }
+    EXPECT_TRUE(u().Startseite());
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Tarvik [Neu]"));
+
+    // Without an assistant command the button cannot be pressed.
     assistent->setEnabled(false);
     EXPECT_FALSE(u().AssistentKnopf()->isEnabled());
+    assistent->setEnabled(true);
+    EXPECT_TRUE(u().AssistentKnopf()->isEnabled());
 }
 
 TEST_F(UebersichtImHauptfenster, GivesWayToTheSimulationPanelAndComesBack)

@@ -38,6 +38,38 @@ TEST(TarvikCli, EvalPrintsMembershipsHeightsAndOutput)
     EXPECT_EQ(l.aus, QStringLiteral("a: 0.5 0\nh: 0 0.5\ny: 6.11111116\n"));
 }
 
+TEST(TarvikCli, EvalWithInputBPrintsBothInputsAndCombinesTheRules)
+{
+    const QString kran = QStringLiteral(TARVIK_TESTDATA "/../../examples/kran.fuz");
+    struct Fall {
+        const char* xa;
+        const char* xb;
+        const char* aus;
+    };
+    // Worked by hand from the crane example's terms and rules; the centroid
+    // weighs each clipped term's area: (1.125 * 0 + 3 * 5) / 4.125.
+    const Fall faelle[] = {
+        {"1.75", "-2.5", "a: 0 0.5 0.5 0\nb: 0 1 0 0\nh: 0 0.5 0.5 0\ny: 3.63636374\n"},
+        {"2", "0", "a: 0 0 1 0\nb: 0 0.5 0.5 0\nh: 0 0.5 0 0\ny: 0\n"},
+        {"-20", "-90", "a: 0 0 0 0\nb: 1 0 0 0\nh: 0 0 0 0\ny: -10\n"},
+    };
+    for (const Fall& f : faelle) {
+        const Lauf l = cli({QStringLiteral("eval"), kran, QString::fromLatin1(f.xa), QString::fromLatin1(f.xb)});
+        EXPECT_EQ(l.status, 0) << l.fehler.toStdString();
+        EXPECT_EQ(l.aus, QString::fromLatin1(f.aus)) << f.xa << " " << f.xb;
+    }
+    // Values a float cannot hold are refused as the simulation refuses them.
+    for (const QStringList& werte : {QStringList{QStringLiteral("1e39"), QStringLiteral("0")},
+                                     QStringList{QStringLiteral("1"), QStringLiteral("-1e39")},
+                                     QStringList{QStringLiteral("inf"), QStringLiteral("0")},
+                                     QStringList{QStringLiteral("1"), QStringLiteral("nan")}}) {
+        const Lauf l = cli(QStringList{QStringLiteral("eval"), kran} + werte);
+        EXPECT_EQ(l.status, 2) << werte.join(' ').toStdString();
+        EXPECT_TRUE(l.fehler.startsWith(QStringLiteral("Keine gültige Zahl: "))) << l.fehler.toStdString();
+        EXPECT_EQ(l.aus, QString());
+    }
+}
+
 TEST(TarvikCli, SurfaceHasTwentyLinesOfTwentyValues)
 {
     const Lauf l = cli({QStringLiteral("surface"), winkel});

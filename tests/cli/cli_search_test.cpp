@@ -82,11 +82,19 @@ TEST(TarvikCliSuche, RulesAndGradeRefuseWhatTheSearchCannotUse)
         QString fehler; // the start of stderr
     };
     const Fall faelle[] = {
-        {{kran, gut.left(95)}, 1, gedruckt(SuchTexte::listeFalsch)},
-        {{kran, gut.left(95) + QLatin1Char('2')}, 1, gedruckt(SuchTexte::listeFalsch)},
+        // A wrong chromosome is a wrong argument, named with what a chromosome is.
+        {{kran, gut.left(95)}, 2,
+         QStringLiteral("Kein gültiges Chromosom: \"") + gut.left(95)
+             + QStringLiteral("\" (95 Zeichen).\nEin Chromosom besteht aus genau 96 Ziffern 0 und 1.\n")},
+        {{kran, gut.left(95) + QLatin1Char('2')}, 2, QStringLiteral("Kein gültiges Chromosom: ")},
+        {{kran, gut + QLatin1Char('0')}, 2, QStringLiteral("Kein gültiges Chromosom: ")},
+        {{kran, QString()}, 2, QStringLiteral("Kein gültiges Chromosom: \"\" (0 Zeichen).")},
+        {{kran, QString(500, QLatin1Char('1'))}, 2,
+         QStringLiteral("Kein gültiges Chromosom: \"") + QString(120, QLatin1Char('1')) + QStringLiteral("…\" (500 Zeichen).")},
+        {{kran3, gut.left(10)}, 2, QStringLiteral("Kein gültiges Chromosom: ")},
+        {{QStringLiteral("fehlt.fuz"), QStringLiteral("x")}, 2, QStringLiteral("Kein gültiges Chromosom: ")},
         {{kran3, gut}, 1, gedruckt(SuchTexte::termanzahlFalsch)},
         {{winkel, gut}, 1, gedruckt(SuchTexte::suchvariablenFehlen)},
-        {{kran3, gut.left(10)}, 1, gedruckt(SuchTexte::listeFalsch)},
         {{QStringLiteral("fehlt.fuz"), gut}, 1, QStringLiteral("Daten konnten nicht gelesen werden!\n")},
         {{kran}, 2, QStringLiteral("Es fehlen die Projektdatei oder das Chromosom.\n")},
         {{kran, gut, gut}, 2, QStringLiteral("Zu viele Argumente.\n")},
@@ -96,6 +104,9 @@ TEST(TarvikCliSuche, RulesAndGradeRefuseWhatTheSearchCannotUse)
             const Lauf l = cli(QStringList{befehl} + f.argumente);
             EXPECT_EQ(l.status, f.status) << befehl.toStdString() << " " << f.argumente.join(' ').toStdString();
             EXPECT_TRUE(l.fehler.startsWith(f.fehler)) << l.fehler.toStdString();
+            if (f.status == 2) {
+                EXPECT_TRUE(l.fehler.contains(QStringLiteral("Aufruf: tarvik-cli"))) << l.fehler.toStdString();
+            }
             EXPECT_EQ(l.aus, QString());
         }
     }
@@ -106,6 +117,7 @@ TEST(TarvikCliSuche, SearchIsTheSameOnOneAndOnSeveralThreads)
     QTemporaryDir dir;
     QByteArray listen[2];
     QByteArray protokolle[2];
+    QString ausgaben[2];
     const char* threads[2] = {"1", "3"};
     for (int t = 0; t < 2; ++t) {
         const QString aus = dir.filePath(QStringLiteral("aus%1.gen").arg(t));
@@ -115,7 +127,7 @@ TEST(TarvikCliSuche, SearchIsTheSameOnOneAndOnSeveralThreads)
                             QStringLiteral("--threads"), QString::fromLatin1(threads[t]), QStringLiteral("--log"),
                             log});
         EXPECT_EQ(l.status, 0) << l.fehler.toStdString();
-        EXPECT_EQ(l.aus, QString());
+        ausgaben[t] = l.aus;
         const QStringList fortschritt = l.fehler.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         ASSERT_EQ(fortschritt.size(), 3);
         EXPECT_TRUE(fortschritt[2].startsWith(QStringLiteral("Generation: 3  GenNote: "))) << fortschritt[2].toStdString();
@@ -124,12 +136,43 @@ TEST(TarvikCliSuche, SearchIsTheSameOnOneAndOnSeveralThreads)
     }
     EXPECT_EQ(listen[1], listen[0]);
     EXPECT_EQ(protokolle[1], protokolle[0]);
+    EXPECT_EQ(ausgaben[1], ausgaben[0]);
     EXPECT_EQ(listen[0].size(), 20 * 98);
     EXPECT_EQ(listen[0].count("\r\n"), 20);
     EXPECT_TRUE(protokolle[0].startsWith("Generation: 1\r\n-------------------------------------\r\n \r\n"
                                          "1. Chromosom: "));
     EXPECT_EQ(protokolle[0].count("\r\n"), 3 * 27);
     EXPECT_TRUE(protokolle[0].endsWith("\r\n \r\n \r\n"));
+}
+
+// The search ends with its result on stdout, in the form rules and grade take.
+TEST(TarvikCliSuche, SearchPrintsTheBestChromosomeOfTheLastGenerationForGrade)
+{
+    QTemporaryDir dir;
+    const QString aus = dir.filePath(QStringLiteral("aus.gen"));
+    const QString log = dir.filePath(QStringLiteral("log.txt"));
+    const Lauf l = cli({QStringLiteral("search"), kran, QStringLiteral("--generations"), QStringLiteral("2"),
+                        QStringLiteral("--out"), aus, QStringLiteral("--seed"), QStringLiteral("3"),
+                        QStringLiteral("--count"), QStringLiteral("6"), QStringLiteral("--log"), log});
+    ASSERT_EQ(l.status, 0) << l.fehler.toStdString();
+    const QStringList zeilen = l.aus.split(QLatin1Char('\n'));
+    ASSERT_EQ(zeilen.size(), 3) << l.aus.toStdString();
+    const QString chromosom = zeilen[0];
+    EXPECT_TRUE(ChromosomGueltig(chromosom)) << chromosom.toStdString();
+    EXPECT_TRUE(zeilen[1].startsWith(QStringLiteral("ChrNote: ")));
+    EXPECT_EQ(zeilen[2], QString());
+    // Its grade is the lowest of the last generation's log and the one grade finds.
+    const Lauf note = cli({QStringLiteral("grade"), kran, chromosom});
+    ASSERT_EQ(note.status, 0);
+    EXPECT_TRUE(note.aus.endsWith(zeilen[1] + QLatin1Char('\n'))) << note.aus.toStdString();
+    const QList<QByteArray> protokoll = lesen(log).split('\n');
+    float kleinste = 1e30f;
+    for (qsizetype i = protokoll.size() / 2; i < protokoll.size(); ++i) {
+        if (protokoll[i].contains(". Chromosom: "))
+            kleinste = std::min(kleinste, protokoll[i].split(':').last().trimmed().toFloat());
+    }
+    EXPECT_NEAR(zeilen[1].mid(9).toDouble(), kleinste, 0.006);
+    EXPECT_TRUE(l.fehler.contains(QStringLiteral("beste ChrNote: ") + zeilen[1].mid(9)));
 }
 
 TEST(TarvikCliSuche, SearchGoesOnFromAListFile)
@@ -167,7 +210,13 @@ TEST(TarvikCliSuche, SearchArgumentsAndFilesThatAreRefused)
         {{QStringLiteral("search"), kran, g1[0], g1[1]}, 2, QStringLiteral("Es fehlt die Option --out.")},
         {basis + QStringList{g1[0], QStringLiteral("0")}, 2, QStringLiteral("Die Anzahl der Generationen")},
         {basis + g1 + QStringList{QStringLiteral("--count"), QStringLiteral("41")}, 2,
-         QStringLiteral("Die Anzahl der Chromosomen muss zwischen 1 und 40 liegen: 41")},
+         QStringLiteral("Die Anzahl der Chromosomen muss eine gerade Zahl zwischen 2 und 40 sein: 41")},
+        {basis + g1 + QStringList{QStringLiteral("--count"), QStringLiteral("1")}, 2,
+         QStringLiteral("Die Anzahl der Chromosomen muss eine gerade Zahl zwischen 2 und 40 sein: 1")},
+        {basis + g1 + QStringList{QStringLiteral("--count"), QStringLiteral("3")}, 2,
+         QStringLiteral("Die Anzahl der Chromosomen muss eine gerade Zahl zwischen 2 und 40 sein: 3")},
+        {basis + g1 + QStringList{QStringLiteral("--count"), QStringLiteral("0")}, 2,
+         QStringLiteral("Die Anzahl der Chromosomen muss eine gerade Zahl zwischen 2 und 40 sein: 0")},
         {basis + g1 + QStringList{QStringLiteral("--crossover"), QStringLiteral("1.5")}, 2,
          QStringLiteral("Die Kreuzungsrate")},
         {basis + g1 + QStringList{QStringLiteral("--mutation"), QStringLiteral("0")}, 2,
@@ -179,8 +228,6 @@ TEST(TarvikCliSuche, SearchArgumentsAndFilesThatAreRefused)
         {basis + g1 + QStringList{QStringLiteral("--tempo")}, 2, QStringLiteral("Unbekannte Option: --tempo")},
         {basis + g1 + QStringList{QStringLiteral("--seed")}, 2, QStringLiteral("Der Option --seed fehlt ihr Wert.")},
         {basis + g1 + g1, 2, QStringLiteral("Die Option --generations ist doppelt angegeben.")},
-        {basis + g1 + QStringList{QStringLiteral("--count"), QStringLiteral("3")}, 1,
-         gedruckt(SuchTexte::anzahlUngerade)},
         {basis + g1 + QStringList{QStringLiteral("--list"), dir.filePath(QStringLiteral("fehlt.gen"))}, 1,
          SuchTexte::genNichtGelesen.left(20)},
         {basis + g1 + QStringList{QStringLiteral("--list"), einzeilig}, 1,

@@ -1,4 +1,5 @@
 #include "tests/cli/cli_lauf.h"
+#include "tests/gebietsschema.h"
 #include "tests/qstring_ausgabe.h"
 
 #include <gtest/gtest.h>
@@ -139,6 +140,26 @@ TEST(Simulate, StepCountAndStepLength)
     ASSERT_EQ(z.size(), 4);
     for (int i = 0; i < 4; ++i)
         EXPECT_NEAR(z[i].zeit, 0.1 * i, 1e-6);
+}
+
+// On a German desktop the C library writes a decimal comma; the CSV must not.
+TEST(Simulate, GermanLocaleWritesTheSameCsvAsTheCLocale)
+{
+    const QStringList argumente = {projekt, QStringLiteral("--plant"), QStringLiteral("pendulum"),
+                                   QStringLiteral("--steps"), QStringLiteral("50"), QStringLiteral("--dt"),
+                                   QStringLiteral("0,05")};
+    Lauf c;
+    {
+        gebietsschema::ScopedGebietsschema cLocale("C.UTF-8");
+        c = simulate(argumente);
+    }
+    TARVIK_DEUTSCH(deutsch);
+    const Lauf de = simulate(argumente);
+    ASSERT_EQ(de.status, 0) << de.fehler.toStdString();
+    EXPECT_EQ(de.aus, c.aus);
+    EXPECT_TRUE(de.aus.section(QLatin1Char('\n'), 2, 2).startsWith(QStringLiteral("0.0500000007,1.5,0,10,")))
+        << de.aus.section(QLatin1Char('\n'), 2, 2).toStdString();
+    EXPECT_EQ(zeilen(de).size(), 51);
 }
 
 TEST(Simulate, WrongCallsAndUnusableProjectsAreRefused)

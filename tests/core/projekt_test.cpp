@@ -6,6 +6,7 @@
 
 #include "tests/datei_hilfe.h"
 #include "tests/fuzzy_hilfe.h"
+#include "tests/gebietsschema.h"
 #include "tests/qstring_ausgabe.h"
 
 #include <gtest/gtest.h>
@@ -138,6 +139,58 @@ TEST_F(Projektdatei, RealsRoundToFiveDecimalsAndReadTolerantly)
     EXPECT_EQ(p.EingangA.Term(2, 2), 0);
 }
 
+TEST_F(Projektdatei, RealBeyondTheFloatRangeReadsAsZeroAndSavesReadably)
+{
+    // Infinity would be saved as "INF", which reads back as 0: the value
+    // would change silently on the next save.
+    for (const QByteArray& text : {QByteArray("1e39"), QByteArray("-1e39"), QByteArray("INF")}) {
+        QByteArray bytes = ProjektBytes(winkelProjekt());
+        bytes.replace("\r\n  -5.00000\r\n", "\r\n" + text + "\r\n"); // output term 1, value c
+        schreiben(pfad("gross.fuz"), bytes);
+        TProjekt p;
+        p.Dateiname = pfad("gross.fuz");
+        EXPECT_FALSE(LoadFile(p).meldung) << text.constData();
+        EXPECT_EQ(p.Ausgang.Term(1, 3), 0) << text.constData();
+        p.Dateiname = pfad("zurueck.fuz");
+        ASSERT_FALSE(FileSave(p).meldung);
+        const QByteArray gespeichert = lesen(p.Dateiname);
+        EXPECT_FALSE(gespeichert.contains("INF")) << text.constData();
+        TProjekt q;
+        q.Dateiname = p.Dateiname;
+        EXPECT_FALSE(LoadFile(q).meldung);
+        EXPECT_EQ(ProjektBytes(q), gespeichert);
+    }
+}
+
+TEST_F(Projektdatei, GermanLocaleSavesAndReadsBackByteIdentical)
+{
+    TARVIK_DEUTSCH(deutsch);
+    TProjekt p = winkelProjekt();
+    p.EingangA.setTerm(1, 3, -0.5f);
+    p.EingangA.setTerm(2, 2, 2.5f);
+    p.Ausgang.setTerm(1, 4, 0.123456f);
+    p.Dateiname = pfad("de.fuz");
+    ASSERT_FALSE(FileSave(p).meldung);
+    const QByteArray gespeichert = lesen(p.Dateiname);
+    EXPECT_TRUE(gespeichert.contains("\r\n  -0.50000\r\n"));
+    EXPECT_TRUE(gespeichert.contains("\r\n   2.50000\r\n"));
+    EXPECT_TRUE(gespeichert.contains("\r\n   0.12346\r\n"));
+    EXPECT_FALSE(gespeichert.contains(','));
+    TProjekt q;
+    q.Dateiname = p.Dateiname;
+    ASSERT_FALSE(LoadFile(q).meldung);
+    EXPECT_EQ(q.EingangA.Term(1, 3), -0.5f);
+    EXPECT_EQ(q.EingangA.Term(2, 2), 2.5f);
+    q.Dateiname = pfad("de2.fuz");
+    ASSERT_FALSE(FileSave(q).meldung);
+    EXPECT_EQ(lesen(q.Dateiname), gespeichert);
+
+    TProjekt beispiel;
+    beispiel.Dateiname = beispielDatei;
+    ASSERT_FALSE(LoadFile(beispiel).meldung);
+    EXPECT_EQ(ProjektBytes(beispiel), lesen(beispielDatei));
+}
+
 TEST_F(Projektdatei, TextIsWindows1252AndLfAloneEndsALine)
 {
     TProjekt p = winkelProjekt();
@@ -192,6 +245,16 @@ QByteArray beispielMit(const QByteArray& alt, const QByteArray& neu, int nach = 
     return b.replace(pos, alt.size(), neu);
 }
 
+// The first n lines of the example: 33 lines of variable blocks, then 25 rule lines.
+QByteArray ersteZeilen(int n)
+{
+    const QByteArray b = lesen(beispielDatei);
+    qsizetype pos = 0;
+    for (int i = 0; i < n; ++i)
+        pos = b.indexOf("\r\n", pos) + 2;
+    return b.left(pos);
+}
+
 QByteArray binaer()
 {
     QByteArray b;
@@ -202,8 +265,10 @@ QByteArray binaer()
 
 INSTANTIATE_TEST_SUITE_P(Faelle, KaputteDatei,
     testing::Values(
-        Kaputt{"cut short after the variable blocks", beispielMit("2\r\n1\r\n", "")},
-        Kaputt{"cut short inside the rule block", beispielDatei.isEmpty() ? QByteArray() : beispielMit("0\r\n0\r\n0\r\n0\r\n", "").left(330)},
+        Kaputt{"ends right after the variable blocks", ersteZeilen(33)},
+        Kaputt{"cut short inside the rule block", ersteZeilen(33 + 10)},
+        Kaputt{"cut short inside the output block", ersteZeilen(25)},
+        Kaputt{"last rule line missing", ersteZeilen(33 + 24)},
         Kaputt{"letters in an integer line", beispielMit("Winkel\r\n2\r\n", "Winkel\r\nzwei\r\n")},
         Kaputt{"term count 9", beispielMit("Winkel\r\n2\r\n", "Winkel\r\n9\r\n")},
         Kaputt{"term count -1", beispielMit("Winkel\r\n2\r\n", "Winkel\r\n-1\r\n")},

@@ -1,5 +1,8 @@
 #include "core/zahlenformat.h"
 
+#include "tests/gebietsschema.h"
+#include "tests/qstring_ausgabe.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -59,6 +62,18 @@ TEST(EditFormat, SingEditRoundTripKeepsFourDecimalsOrTwoDigits)
     EXPECT_EQ(SingEditZahl(SingEditText(-0.123449f)), -0.1234f);
     EXPECT_EQ(SingEditZahl(SingEditText(12345)), 12000);
     EXPECT_EQ(SingEditZahl(SingEditText(-0.00004f)), 0);
+}
+
+TEST(EditFormat, GermanLocaleChangesNeitherTextNorReading)
+{
+    TARVIK_DEUTSCH(deutsch);
+    EXPECT_EQ(SingEditText(2.5f), QStringLiteral("  2.5000"));
+    EXPECT_EQ(SingEditText(-0.5f), QStringLiteral(" -0.5000"));
+    EXPECT_EQ(SingEditText(1500), QStringLiteral(" 1.5E+0003"));
+    EXPECT_EQ(SingEditZahl(QStringLiteral("2,5")), 2.5f);
+    EXPECT_EQ(SingEditZahl(QStringLiteral("2.5")), 2.5f);
+    EXPECT_EQ(SingEditZahl(QStringLiteral("5.e1")), 50);
+    EXPECT_EQ(IntEditText(-3), QStringLiteral("-3"));
 }
 
 TEST(EditFormat, IntEditReadsIntegersAndAnythingElseAsZero)

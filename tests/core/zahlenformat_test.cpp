@@ -1,5 +1,6 @@
 #include "core/zahlenformat.h"
 
+#include "tests/gebietsschema.h"
 #include "tests/qstring_ausgabe.h"
 
 #include <gtest/gtest.h>
@@ -52,7 +53,54 @@ TEST(Zahlenformat, RealLinesReadTolerantly)
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(LiesReal(QString::fromLatin1(f.text)), f.wert) << f.text;
-    EXPECT_EQ(LiesReal(QStringLiteral("1e99")), std::numeric_limits<float>::infinity());
+}
+
+TEST(Zahlenformat, RealsBeyondTheFloatRangeAreNoNumber)
+{
+    // Infinity would be written back as "INF", which no reader takes.
+    struct Fall {
+        const char* text;
+        std::optional<float> wert;
+    };
+    const Fall faelle[] = {
+        {"1e39", std::nullopt}, {"-1e39", std::nullopt}, {"1e99", std::nullopt}, {"340282357000000000000000000000000000000", std::nullopt},
+        {"1e999999999999", std::nullopt}, {"3.4e38", 3.4e38f}, {"1e-50", 0.0f}, {"0.000001e-99999999999", 0.0f},
+        {"0.0000e999999", 0.0f}, {"1e-40", 1e-40f}, {"INF", std::nullopt}, {"NAN", std::nullopt},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(LiesReal(QString::fromLatin1(f.text)), f.wert) << f.text;
+}
+
+TEST(Zahlenformat, GleitZahlWritesLikePrintfGInTheCLocale)
+{
+    struct Fall {
+        double wert;
+        int stellen;
+        const char* text;
+    };
+    const Fall faelle[] = {
+        {0.05f, 9, "0.0500000007"}, {1.5, 9, "1.5"}, {0, 9, "0"}, {-10, 9, "-10"}, {1e30f, 9, "1.00000002e+30"},
+        {123456789, 9, "123456789"}, {1234567890, 9, "1.23456789e+09"}, {0.0001, 6, "0.0001"}, {0.00001, 6, "1e-05"},
+        {-3.0, 6, "-3"}, {2.5e-7f, 6, "2.5e-07"},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(GleitZahl(f.wert, f.stellen), QString::fromLatin1(f.text)) << f.wert;
+}
+
+// A German desktop sets the C library's decimal point to a comma; files and
+// labels must not follow it.
+TEST(Zahlenformat, GermanLocaleChangesNoTextOfANumber)
+{
+    TARVIK_DEUTSCH(deutsch);
+    EXPECT_EQ(FestKomma(-0.5, 4, 8), QStringLiteral(" -0.5000"));
+    EXPECT_EQ(FestKomma(0.125, 2, 4), QStringLiteral("0.13"));
+    EXPECT_EQ(RealZeile(2.5f), QStringLiteral("   2.50000"));
+    EXPECT_EQ(ProtokollZahl(1346.2939453125), QStringLiteral(" 1346.29"));
+    EXPECT_EQ(LiesReal(QStringLiteral("   2.50000")), 2.5f);
+    EXPECT_EQ(LiesReal(QStringLiteral("2,5")), std::nullopt);
+    EXPECT_EQ(LiesReal(QStringLiteral("1e39")), std::nullopt);
+    EXPECT_EQ(LiesGanzzahl(QStringLiteral("-3")), -3);
+    EXPECT_EQ(GleitZahl(0.05f, 9), QStringLiteral("0.0500000007"));
 }
 
 TEST(Zahlenformat, IntegerLinesReadStrictly)

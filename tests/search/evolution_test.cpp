@@ -3,7 +3,9 @@
 #include "core/zahlenformat.h"
 #include "search/suchtexte.h"
 #include "suchhilfe.h"
+#include "tests/gebietsschema.h"
 #include "tests/qstring_ausgabe.h"
+#include "tests/zufallsfolge.h"
 
 #include <gtest/gtest.h>
 
@@ -184,6 +186,61 @@ TEST(Evolution, LogLinesOfOneGeneration)
     EXPECT_EQ(e.Generation(), 1);
     EXPECT_TRUE(e.simulationbeenden);
     EXPECT_FALSE(e.laeuft());
+}
+
+TEST(Evolution, LogLinesUnderAGermanLocaleKeepTheDecimalPoint)
+{
+    TARVIK_DEUTSCH(deutsch);
+    TEvolution e;
+    TAufzeichnung a;
+    TStandardZufall z(1);
+    e.setBeobachter(&a);
+    e.setZufall(&z);
+    kranVariablen(e);
+    e.Liste = {stillstand(0), stillstand(1)};
+    e.ChromosomenAnzahl = 2;
+    EXPECT_TRUE(e.StartButtonClick(1));
+    ASSERT_GE(a.protokoll.size(), 7);
+    EXPECT_EQ(a.protokoll[3], QStringLiteral("1. Chromosom:   841.45"));
+    EXPECT_EQ(a.protokoll[6], QStringLiteral("Durchschnittsnote:   841.45"));
+    EXPECT_EQ(QStringLiteral("1. Chromosom: ") + ProtokollZahl(1346.2939453125), QStringLiteral("1. Chromosom:  1346.29"));
+}
+
+// The parameter dialog may change the count while a generation is graded; the
+// search goes on with the count it started with, on both grading paths.
+TEST(Evolution, CountIsTakenAtStartWhileAHandlerChangesIt)
+{
+    struct Aendernd : TAufzeichnung {
+        int neu = 0;
+        void zeigeChromosomNr(int i) override
+        {
+            TAufzeichnung::zeigeChromosomNr(i);
+            if (i == 1 && evolution->Generation() == 1)
+                evolution->ChromosomenAnzahl = neu;
+        }
+    };
+    for (const int threads : {1, 2}) {
+        for (const int neu : {40, 2, 0}) {
+            TEvolution e;
+            Aendernd a;
+            a.evolution = &e;
+            a.neu = neu;
+            TStandardZufall z(5);
+            e.setZufall(&z);
+            e.setBeobachter(&a);
+            e.setThreads(threads);
+            kranVariablen(e);
+            e.ChromosomenAnzahl = 4;
+            e.ErzeugenButtonClick();
+            EXPECT_TRUE(e.StartButtonClick(2));
+            EXPECT_EQ(a.chromosomNr, (std::vector<int>{1, 2, 3, 4, 1, 2, 3, 4})) << threads << " " << neu;
+            EXPECT_EQ(e.Liste.size(), 4) << threads << " " << neu;
+            EXPECT_TRUE(ChromosomenlistePruefen(e.Liste));
+            EXPECT_EQ(a.protokoll.size(), 2 * (4 + 7));
+            EXPECT_TRUE(a.meldungen.empty());
+            EXPECT_EQ(e.ChromosomenAnzahl, neu) << "the new count waits for the next start";
+        }
+    }
 }
 
 TEST(Evolution, RepeatedChromosomeTakesTheEarlierGradeWithoutRuns)

@@ -1,0 +1,182 @@
+#include "app/initform.h"
+
+#include "app/externeprogramme.h"
+#include "app/konfiguration.h"
+#include "forms/dialoghilfe.h"
+#include "platform/dateitypen.h"
+#include "platform/hilfe.h"
+#include "platform/meldung.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+QString ohneSteuerzeichen(const QString& name)
+{
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control)
+            return {};
+    }
+    return name;
+}
+
+} // namespace
+
+TInitform::TInitform(const QString& pfad, const QString& ini, QWidget* parent)
+    : QDialog(parent)
+    , programmpfad(pfad)
+    , konfiguration(ini)
+{
+    DialogRahmen(*this, Breite, Hoehe, QStringLiteral("TARVIK - Initialisierung"));
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    HilfeKontextSetzen(this, HilfeKontext);
+
+    auto* rahmen = new QFrame(this);
+    rahmen->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    rahmen->setGeometry(8, 8, Breite - 16, 302);
+
+    fuzBox = new QCheckBox(QStringLiteral(" Die Extension .FUZ wird mit dem Programm Tarvik verknüpft. "), rahmen);
+    fuzBox->setGeometry(14, 12, 430, 20);
+    HinweisSetzen(fuzBox, QStringLiteral("Ein Doppelklick auf eine .FUZ-Datei öffnet sie mit Tarvik"));
+    expBox = new QCheckBox(QStringLiteral(" Die Extension .EXP wird mit dem Programm Tamsor verknüpft. "), rahmen);
+    expBox->setGeometry(14, 36, 430, 20);
+    HinweisSetzen(expBox, QStringLiteral("Ein Doppelklick auf eine .EXP-Datei öffnet sie mit Tamsor"));
+
+    auto* text = new QLabel(QStringLiteral("Folgende externe Programme im Tarvik- Verzeichnis sollen eingebunden werden:"),
+                            rahmen);
+    text->setGeometry(14, 66, 436, 18);
+
+    dateiliste = new QListWidget(rahmen);
+    dateiliste->setGeometry(14, 88, 180, 172);
+    HinweisSetzen(dateiliste, QStringLiteral("Programme im Tarvik-Verzeichnis"));
+    hinzufuegen = KnopfAnlegen(rahmen, QStringLiteral("->"), QRect(207, 136, 50, 25),
+                               QStringLiteral("Markiertes Programm einbinden"));
+    entfernen = KnopfAnlegen(rahmen, QStringLiteral("<-"), QRect(207, 172, 50, 25),
+                             QStringLiteral("Markiertes Programm nicht mehr einbinden"));
+    programmliste = new QListWidget(rahmen);
+    programmliste->setGeometry(270, 88, 180, 172);
+    HinweisSetzen(programmliste, QStringLiteral("Eingebundene Programme (Menü Simulation)"));
+
+    hinweis = new QLabel(QStringLiteral("Änderungen werden erst bei Neustart gültig!"), rahmen);
+    QFont fett = hinweis->font();
+    fett.setBold(true);
+    hinweis->setFont(fett);
+    QPalette lila = hinweis->palette();
+    lila.setColor(QPalette::WindowText, QColor(128, 0, 128));
+    hinweis->setPalette(lila);
+    hinweis->setGeometry(14, 272, 436, 18);
+
+    ok = KnopfAnlegen(this, QStringLiteral("OK"), QRect(Breite - 3 * 83 - 8, Hoehe - 37, 75, 25));
+    ok->setDefault(true);
+    abbrechen = KnopfAnlegen(this, QStringLiteral("Abbrechen"), QRect(Breite - 2 * 83 - 8, Hoehe - 37, 75, 25));
+    hilfe = KnopfAnlegen(this, QStringLiteral("Hilfe"), QRect(Breite - 83 - 8, Hoehe - 37, 75, 25));
+
+    connect(hinzufuegen, &QPushButton::clicked, this, &TInitform::HinzufuegenClick);
+    connect(entfernen, &QPushButton::clicked, this, &TInitform::EntfernenClick);
+    connect(dateiliste, &QListWidget::itemDoubleClicked, this, &TInitform::HinzufuegenClick);
+    connect(programmliste, &QListWidget::itemDoubleClicked, this, &TInitform::EntfernenClick);
+    connect(ok, &QPushButton::clicked, this, &TInitform::OkClick);
+    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    connect(hilfe, &QPushButton::clicked, this, [] { ZeigeHilfe(HilfeKontext); });
+
+    if (const QScreen* schirm = QGuiApplication::primaryScreen())
+        move(schirm->availableGeometry().center() - rect().center());
+}
+
+QStringList TInitform::EigeneProgramme()
+{
+    QStringList eigene{QStringLiteral("tarvik"), QStringLiteral("tarvik-cli")};
+    const QString laufend = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    if (!laufend.isEmpty() && !eigene.contains(laufend))
+        eigene.append(laufend);
+    const QStringList ohneEndung = eigene;
+    for (const QString& name : ohneEndung)
+        eigene.append(name + QStringLiteral(".exe"));
+    return eigene;
+}
+
+QStringList TInitform::Programmdateien(const QString& pfad)
+{
+    const QStringList eigene = EigeneProgramme();
+    QStringList namen;
+    const QFileInfoList dateien = QDir(pfad).entryInfoList(QDir::Files, QDir::Name);
+    for (const QFileInfo& datei : dateien) {
+        const QString name = ohneSteuerzeichen(datei.fileName());
+        if (name.isEmpty() || eigene.contains(name))
+            continue;
+        if (datei.isExecutable() || name.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive))
+            namen.append(name);
+    }
+    return namen;
+}
+
+void TInitform::oeffnen()
+{
+    dateiliste->clear();
+    dateiliste->addItems(Programmdateien(programmpfad));
+    const TIniDatei ini = TIniDatei::Laden(konfiguration);
+    fuzBox->setChecked(ini.ReadBool(Konfiguration::Extension, Konfiguration::Eintrag, false));
+    expBox->setChecked(ini.ReadBool(Konfiguration::Extension, Konfiguration::Tamsor, false));
+    programmliste->clear();
+    programmliste->addItems(Programmnamen(ini, QString()));
+}
+
+void TInitform::HinzufuegenClick()
+{
+    const QListWidgetItem* gewaehlt = dateiliste->currentItem();
+    if (!gewaehlt || !gewaehlt->isSelected())
+        return;
+    const QString name = Programmname(gewaehlt->text());
+    if (EigeneProgramme().contains(name))
+        return;
+    programmliste->addItem(name);
+}
+
+void TInitform::EntfernenClick()
+{
+    QListWidgetItem* gewaehlt = programmliste->currentItem();
+    if (!gewaehlt || !gewaehlt->isSelected())
+        return;
+    delete gewaehlt;
+}
+
+void TInitform::OkClick()
+{
+    TKonfiguration k;
+    for (int i = 0; i < programmliste->count(); ++i)
+        k.Programme.append(programmliste->item(i)->text());
+    k.Eintrag = fuzBox->isChecked();
+    k.Tamsor = expBox->isChecked();
+    if (!KonfigurationSchreiben(konfiguration, k)) {
+        Meldung(MeldungsArt::Fehler,
+                QStringLiteral("Die Datei ") + QDir::toNativeSeparators(konfiguration) +
+                    QStringLiteral(" konnte nicht geschrieben werden.\rDie Einstellungen wurden nicht gespeichert."));
+        accept();
+        return;
+    }
+    const QString tamsor = ProgrammDatei(programmpfad, QStringLiteral("tamsor"));
+    const TDateityp typen[] = {
+        {QStringLiteral("fuz"), programmpfad + QStringLiteral("tarvik.exe ^.fuz"),
+         QDir(programmpfad).filePath(QStringLiteral("tarvik")), QStringLiteral("Tarvik"), QStringLiteral("Fuzzy-Datei")},
+        {QStringLiteral("exp"), programmpfad + QStringLiteral("tamsor.exe ^.exp"),
+         tamsor.isEmpty() ? QDir(programmpfad).filePath(QStringLiteral("tamsor")) : tamsor, QStringLiteral("Tamsor"),
+         QStringLiteral("Experiment-Datei")},
+    };
+    const bool an[] = {k.Eintrag, k.Tamsor};
+    for (int i = 0; i < 2; ++i) {
+        if (an[i])
+            DateitypVerknuepfen(typen[i]);
+        else
+            DateitypLoesen(typen[i].endung);
+    }
+    accept();
+}

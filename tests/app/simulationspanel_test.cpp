@@ -1,0 +1,533 @@
+// The simulation panel: commands, hand and fuzzy runs through the fake clock,
+// the lamps, the force bar and the faults a loop on the GUI thread invites.
+#include "app/mainform.h"
+#include "app/simulationspanel.h"
+#include "core/projekt.h"
+#include "forms/optionenform.h"
+#include "platform/modal.h"
+#include "plant/simulation.h"
+#include "platform/hilfe.h"
+#include "platform/meldung.h"
+#include "platform/uhr.h"
+#include "widgets/intedit.h"
+#include "widgets/koordinatensystem.h"
+#include "widgets/lineal1.h"
+#include "widgets/pendelzeichnen.h"
+#include "widgets/singedit.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+
+#include "tests/platform/meldung_ausgabe.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+const QString Beispiele = QStringLiteral(TARVIK_TESTDATA "/../../examples/");
+
+// Runs `f` from inside the next Pause of a run, as a click would.
+template <class F>
+void waehrendDerPause(QObject* ziel, F f)
+{
+    QMetaObject::invokeMethod(ziel, f, Qt::QueuedConnection);
+}
+
+struct Panel : testing::Test {
+    TProjekt projekt;
+    TPendel pendel;
+    bool abbruch = false;
+    std::int32_t zeitfaktor = 1;
+    TEinstellungen einstellungen;
+    QWidget fenster;
+    TSimulationspanel panel{projekt, pendel, abbruch, zeitfaktor, einstellungen, &fenster};
+    // Each reading moves the clock 25 ms on: a pass then measures 100 ms.
+    ScopedUhr uhr{1000, 25};
+
+    Panel() { fenster.resize(900, 700); }
+
+    // Stops the run after `n` passes.
+    void nachDurchlaeufen(int n)
+    {
+        panel.setNachDurchlauf([this, n] {
+            if (panel.Durchlaeufe() >= n)
+                abbruch = true;
+        });
+    }
+
+    void projektLaden(const QString& name)
+    {
+        projekt.Dateiname = Beispiele + name;
+        ASSERT_FALSE(LoadFile(projekt).meldung);
+    }
+
+    TStartwerte startwerte(float wind = 0) const
+    {
+        return {einstellungen.Pendellaenge, einstellungen.Startwinkel, einstellungen.Katzenstartposition, wind};
+    }
+};
+
+// A plot set up like the panel's, with the background and what `zeichnen` adds.
+QImage erwartetesBild(const std::function<void(TKoordinatensystem&)>& zeichnen, float y1 = -0.1f)
+{
+    TKoordinatensystem k;
+    k.resize(421, 133);
+    k.setSkalenart(TSkala::keine);
+    k.setXBereich(-6, 6);
+    k.setYBereich(y1, 2.5f);
+    k.setStiftart(TStiftart::Xor);
+    k.setGraphFarbe(Qt::white);
+    k.setOnPaint([](TKoordinatensystem& p) { p.Canvas().StretchDraw(QRect(0, 0, 421, 133), BackGround()); });
+    k.Refresh();
+    zeichnen(k);
+    return k.Bild().copy();
+}
+
+void erwarteZustand(const TPendel& ist, const TPendel& soll)
+{
+    EXPECT_FLOAT_EQ(ist.x(), soll.x());
+    EXPECT_FLOAT_EQ(ist.xdot(), soll.xdot());
+    EXPECT_FLOAT_EQ(ist.winkel(), soll.winkel());
+    EXPECT_FLOAT_EQ(ist.winkeldot(), soll.winkeldot());
+    EXPECT_FLOAT_EQ(ist.Zeit(), soll.Zeit());
+    EXPECT_FLOAT_EQ(ist.DeltaT(), soll.DeltaT());
+}
+
+TEST_F(Panel, CommandsChoosePlantAndPageAndCentreThePanel)
+{
+    struct Fall {
+        void (TSimulationspanel::*befehl)();
+        bool pendelTyp;
+        int seite;
+        QString titel, eingangA, eingangB;
+    };
+    const Fall faelle[] = {
+        {&TSimulationspanel::Handregelung1Click, true, 0, QStringLiteral("invertiertes Pendel"),
+         QStringLiteral("Eingang A: Winkel"), QStringLiteral("Eingang B: Winkelgeschwindigkeit")},
+        {&TSimulationspanel::FuzzyRegelung1Click, true, 1, QStringLiteral("invertiertes Pendel"),
+         QStringLiteral("Eingang A: Winkel"), QStringLiteral("Eingang B: Winkelgeschwindigkeit")},
+        {&TSimulationspanel::Handregelung2Click, false, 0, QStringLiteral("Laufkatze"),
+         QStringLiteral("Eingang A: Position"), QStringLiteral("Eingang B: Winkel")},
+        {&TSimulationspanel::FuzzyRegelung2Click, false, 1, QStringLiteral("Laufkatze"),
+         QStringLiteral("Eingang A: Position"), QStringLiteral("Eingang B: Winkel")},
+    };
+    EXPECT_TRUE(panel.isHidden());
+    EXPECT_EQ(panel.tabText(0), QStringLiteral("Handregelung"));
+    EXPECT_EQ(panel.tabText(1), QStringLiteral("Fuzzy-Regelung"));
+    for (const Fall& f : faelle) {
+        (panel.*f.befehl)();
+        EXPECT_FALSE(panel.isHidden());
+        EXPECT_EQ(pendel.PendelTyp(), f.pendelTyp);
+        EXPECT_EQ(pendel.g_() > 0, f.pendelTyp);
+        EXPECT_EQ(panel.currentIndex(), f.seite);
+        EXPECT_EQ(panel.Label10->text(), f.titel);
+        EXPECT_EQ(panel.Label11->text(), f.titel);
+        EXPECT_EQ(panel.Label4->text(), f.eingangA);
+        EXPECT_EQ(panel.Label5->text(), f.eingangB);
+        EXPECT_EQ(panel.Label6->text(), QStringLiteral("Ausgang: Kraft auf den Wagen"));
+        EXPECT_EQ(panel.pos(), QPoint((900 - TSimulationspanel::Breite) / 2, (700 - TSimulationspanel::Hoehe) / 2 - 15));
+    }
+    fenster.resize(1200, 800);
+    EXPECT_EQ(panel.pos(), QPoint((1200 - TSimulationspanel::Breite) / 2, (800 - TSimulationspanel::Hoehe) / 2 - 15));
+    panel.BitBtn2->click();
+    EXPECT_TRUE(panel.isHidden());
+    EXPECT_TRUE(abbruch);
+}
+
+TEST_F(Panel, ControlsCarryTheirTextsAndHints)
+{
+    EXPECT_EQ(panel.Start->toolTip(), QStringLiteral("Simulation starten"));
+    EXPECT_EQ(panel.Stop2->statusTip(), QStringLiteral("Simulation beenden"));
+    EXPECT_EQ(panel.Zeitlupe->toolTip(), QStringLiteral("fünffache Zeitlupe"));
+    EXPECT_EQ(panel.wind1->toolTip(), QStringLiteral("Seitenwind von rechts ein- bzw. ausschalten"));
+    EXPECT_EQ(panel.Shape1->toolTip(), QStringLiteral("Ampel auf GRÜN, wenn Geschwindigkeit kleiner als 10cm/s und  "
+                                                      "Abweichung vom Ziel kleiner als 10 cm"));
+    EXPECT_EQ(panel.Shape2->toolTip(), panel.Shape1->toolTip());
+    EXPECT_EQ(panel.BitBtn1->text(), QStringLiteral("&Schließen"));
+    EXPECT_EQ(panel.Label2->text(), QStringLiteral("Zeit in s"));
+    EXPECT_EQ(panel.Label3->text(), QStringLiteral("Zeit in s:"));
+    EXPECT_EQ(panel.Label7->text(), QStringLiteral("Kraft in N"));
+    EXPECT_EQ(panel.ProgressBar1->width(), 105);
+    EXPECT_EQ(panel.Koordinatensystem1->size(), QSize(421, 133));
+    EXPECT_EQ(panel.Koordinatensystem2->size(), QSize(421, 133));
+    EXPECT_EQ(panel.Lineal1->xlinks(), -6);
+    EXPECT_EQ(panel.Lineal1->xrechts(), 6);
+    EXPECT_TRUE(panel.Shape1->isHidden());
+    EXPECT_TRUE(panel.Shape2->isHidden());
+    ScopedHilfe hilfe;
+    panel.BitBtn4->click();
+    panel.BitBtn3->click();
+    EXPECT_EQ(hilfe.kontexte(), (QList<int>{3, 3}));
+}
+
+TEST_F(Panel, OneHandPassOfThePendulumStepsThePlantAndLeavesOnlyItsNewPicture)
+{
+    panel.Handregelung1Click();
+    nachDurchlaeufen(1);
+    panel.StartClick();
+    EXPECT_EQ(panel.Durchlaeufe(), 1);
+    EXPECT_FALSE(panel.Laeuft());
+
+    TPendel soll;
+    soll.setPendelTyp(true);
+    PendelStarten(soll, startwerte());
+    soll.Schritt();
+    soll.setDeltaT(0.1f); // the pass took 100 ms on the fake clock
+    erwarteZustand(pendel, soll);
+    EXPECT_EQ(pendel.x(), 1.5f);
+    EXPECT_GT(pendel.winkeldot(), 0); // it starts to fall to the right
+    EXPECT_EQ(panel.SingEdit1->text(), SingEditText(0.05f));
+    EXPECT_EQ(panel.SingEdit3->text(), SingEditText(0));
+    EXPECT_EQ(panel.ProgressBar1->value(), 50);
+    EXPECT_TRUE(panel.Shape2->isHidden());
+    EXPECT_EQ(panel.Koordinatensystem1->Bild(), erwartetesBild([&](TKoordinatensystem& k) { ZeigePendel(soll, k); }));
+}
+
+TEST_F(Panel, TheMeasuredPassBecomesTheStepSlowedByZeitlupeAndCapped)
+{
+    EXPECT_FLOAT_EQ(Schrittweite(50, 1), 0.05f);
+    EXPECT_FLOAT_EQ(Schrittweite(55, 5), 0.011f);
+    EXPECT_FLOAT_EQ(Schrittweite(200, 1), 0.2f);
+    EXPECT_FLOAT_EQ(Schrittweite(5000, 1), 0.2f);
+    EXPECT_FLOAT_EQ(Schrittweite(5000, 5), 0.04f);
+
+    panel.Handregelung1Click();
+    panel.Zeitlupe->click();
+    EXPECT_EQ(zeitfaktor, 5);
+    nachDurchlaeufen(1);
+    panel.StartClick();
+    EXPECT_FLOAT_EQ(pendel.DeltaT(), 0.02f);
+    panel.Zeitlupe->click();
+    EXPECT_EQ(zeitfaktor, 1);
+
+    // A message box held open for five seconds during a pass.
+    panel.setNachDurchlauf([this] {
+        if (panel.Durchlaeufe() == 1)
+            waehrendDerPause(&panel, [this] { uhr.weiter(5000); });
+        else
+            abbruch = true;
+    });
+    panel.StartClick();
+    EXPECT_FLOAT_EQ(pendel.DeltaT(), 0.2f);
+    EXPECT_TRUE(std::isfinite(pendel.winkel()));
+}
+
+TEST_F(Panel, HandRunOfTheCraneDrawsMarkersRailAndTheLamp)
+{
+    einstellungen.Katzenstartposition = -5;
+    panel.Handregelung2Click();
+    nachDurchlaeufen(1);
+    panel.StartClick();
+    EXPECT_FALSE(panel.Shape2->isHidden());
+    EXPECT_EQ(panel.Shape2->Farbe(), QColor(255, 0, 0));
+    EXPECT_FLOAT_EQ(pendel.x(), -5);
+
+    const TKoordinatensystem& k = *panel.Koordinatensystem1;
+    const QImage& bild = k.Bild();
+    const QImage leer = erwartetesBild([](TKoordinatensystem&) {});
+    auto pixel = [&](float x, float y, int dy) {
+        const QPoint p = *k.Pixel(x, y);
+        return bild.pixelColor(p.x(), p.y() + dy);
+    };
+    // Markers at -3 (whatever the start position) and at the target, 2 m.
+    EXPECT_EQ(pixel(-3, 0, 5), QColor(255, 0, 0));
+    EXPECT_EQ(pixel(2, 0, 5), QColor(255, 0, 0));
+    EXPECT_NE(pixel(-5, 0, 5), QColor(255, 0, 0));
+    // The rail at the rope's height, XORed in white over the background.
+    const QPoint schiene = *k.Pixel(4, 2.5f);
+    EXPECT_EQ(bild.pixel(schiene), leer.pixel(schiene) ^ 0x00FFFFFFu);
+    EXPECT_EQ(k.Stiftart(), TStiftart::Xor);
+}
+
+TEST_F(Panel, LampTurnsGreenOnlyWithTheLoadAtRestWithinTenCentimetresOfTheTarget)
+{
+    struct Fall {
+        float start;
+        bool gruen;
+    };
+    for (const Fall f : {Fall{2.0f, true}, Fall{2.09f, true}, Fall{2.1f, false}, Fall{1.9f, false}, Fall{-3, false}}) {
+        einstellungen.Katzenstartposition = f.start;
+        panel.Handregelung2Click();
+        EXPECT_TRUE(panel.Shape2->isHidden());
+        nachDurchlaeufen(1);
+        panel.StartClick();
+        EXPECT_EQ(panel.Shape2->Farbe(), f.gruen ? QColor(0, 255, 0) : QColor(255, 0, 0)) << f.start;
+    }
+}
+
+TEST_F(Panel, ForceBarMapsTheMouseColumnToTheForceOfEachPlant)
+{
+    struct Fall {
+        bool pendelTyp;
+        int spalte;
+        int position;
+        float kraft;
+    };
+    const Fall faelle[] = {
+        {true, 0, 0, -25}, {true, 50, 50, 0}, {true, 100, 100, 25}, {true, 104, 100, 27},
+        {false, 0, 0, -1}, {false, 50, 50, 0}, {false, 100, 100, 1}, {false, 104, 100, 1.08f},
+    };
+    panel.Handregelung1Click();
+    panel.ProgressBar1->setPosition(30);
+    for (const Fall& f : faelle) {
+        pendel.setPendelTyp(f.pendelTyp);
+        QMouseEvent bewegung(QEvent::MouseMove, QPointF(f.spalte, 5), panel.ProgressBar1->mapToGlobal(QPointF(f.spalte, 5)),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(panel.ProgressBar1, &bewegung);
+        EXPECT_EQ(panel.ProgressBar1->value(), f.position) << f.spalte;
+        EXPECT_FLOAT_EQ(pendel.Kraft(), f.kraft) << f.spalte;
+        EXPECT_EQ(panel.SingEdit3->text(), SingEditText(f.kraft));
+    }
+    EXPECT_FLOAT_EQ(KraftAusBalken(-10, true), -30);
+    panel.ProgressBar1->setPosition(-10);
+    EXPECT_EQ(panel.ProgressBar1->value(), 0);
+}
+
+TEST_F(Panel, OneFuzzyPassOfThePendulumRunsTheRulesOnTheProjectsVariables)
+{
+    projektLaden(QStringLiteral("pendel.fuz"));
+    TProjekt kopie = projekt;
+    panel.FuzzyRegelung1Click();
+    nachDurchlaeufen(1);
+    panel.Start2Click();
+    ASSERT_EQ(panel.Durchlaeufe(), 1);
+
+    TPendel soll;
+    soll.setPendelTyp(true);
+    PendelStarten(soll, startwerte());
+    FuzzyDurchlauf(soll, kopie.EingangA, kopie.EingangB, kopie.Regeltab, kopie.AusgangKopie, 0.1f);
+    erwarteZustand(pendel, soll);
+    EXPECT_FLOAT_EQ(pendel.Kraft(), soll.Kraft());
+    EXPECT_NE(pendel.Kraft(), 0);
+    EXPECT_FLOAT_EQ(projekt.EingangA.x(), pendel.winkel());
+    EXPECT_EQ(panel.SingEdit2->text(), SingEditText(0.05f));
+    EXPECT_TRUE(panel.Shape1->isHidden());
+    EXPECT_EQ(panel.Koordinatensystem2->Bild(),
+              erwartetesBild([&](TKoordinatensystem& k) { ZeigePendel(soll, k); }, 1e-7f));
+}
+
+TEST_F(Panel, FuzzyRunHoldsThePendulumAndWindActsAtOnce)
+{
+    projektLaden(QStringLiteral("pendel.fuz"));
+    panel.FuzzyRegelung1Click();
+    panel.setNachDurchlauf([this] {
+        if (panel.Durchlaeufe() == 10) {
+            panel.wind1->click();
+            EXPECT_FLOAT_EQ(pendel.Wind(), 3.0f);
+        }
+        if (panel.Durchlaeufe() >= 200)
+            panel.Stop2->click();
+    });
+    panel.Start2Click();
+    EXPECT_EQ(panel.Durchlaeufe(), 200);
+    EXPECT_LT(std::fabs(pendel.winkel()), 10.0f);
+    EXPECT_TRUE(panel.wind1->isChecked());
+    // A new start takes the wind from the button.
+    nachDurchlaeufen(1);
+    panel.Start2Click();
+    EXPECT_FLOAT_EQ(pendel.Wind(), 3.0f);
+}
+
+TEST_F(Panel, FuzzyCraneRunStartsAtItsPositionAndDrawsTheFirstMarkerThere)
+{
+    projektLaden(QStringLiteral("kran.fuz"));
+    einstellungen.Katzenstartposition = -5;
+    panel.FuzzyRegelung2Click();
+    nachDurchlaeufen(1);
+    panel.Start2Click();
+    EXPECT_FALSE(panel.Shape1->isHidden());
+    const TKoordinatensystem& k = *panel.Koordinatensystem2;
+    const QPoint marke = *k.Pixel(-5, 0);
+    EXPECT_EQ(k.Bild().pixelColor(marke.x(), marke.y() + 5), QColor(255, 0, 0));
+    EXPECT_FLOAT_EQ(projekt.EingangA.x(), pendel.x());
+    EXPECT_FLOAT_EQ(projekt.EingangB.x(), pendel.winkel());
+}
+
+TEST_F(Panel, FuzzyStartWithAnUndefinedVariableIsRefusedWithTheWarning)
+{
+    projektLaden(QStringLiteral("kran.fuz"));
+    projekt.EingangB.setDefiniert(false);
+    panel.FuzzyRegelung2Click();
+    const QImage vorher = panel.Koordinatensystem2->Bild().copy();
+    ScopedMeldungen meldungen;
+    panel.Start2Click();
+    ASSERT_EQ(meldungen.meldungen().size(), 1);
+    EXPECT_EQ(meldungen.meldungen()[0].art, MeldungsArt::Warnung);
+    EXPECT_EQ(meldungen.texte(), QStringList{SimulationsTexte::nichtDefiniert});
+    EXPECT_EQ(panel.Durchlaeufe(), 0);
+    EXPECT_TRUE(panel.Shape1->isHidden());
+    EXPECT_EQ(panel.Koordinatensystem2->Bild(), vorher);
+}
+
+TEST_F(Panel, StartDuringARunDoesNotStartASecondRun)
+{
+    int beendet = 0;
+    QObject::connect(&panel, &TSimulationspanel::LaufBeendet, [&] { ++beendet; });
+    panel.Handregelung1Click();
+    panel.setNachDurchlauf([this] {
+        if (panel.Durchlaeufe() == 1) {
+            panel.Start->click();
+            EXPECT_EQ(panel.Durchlaeufe(), 1);
+        }
+        if (panel.Durchlaeufe() >= 3)
+            abbruch = true;
+    });
+    panel.StartClick();
+    EXPECT_EQ(panel.Durchlaeufe(), 3);
+    EXPECT_EQ(beendet, 1);
+}
+
+TEST_F(Panel, ACommandDuringARunStopsItAndLeavesNoGhosts)
+{
+    projektLaden(QStringLiteral("kran.fuz"));
+    panel.FuzzyRegelung2Click();
+    panel.setNachDurchlauf([this] {
+        if (panel.Durchlaeufe() == 2)
+            waehrendDerPause(&panel, [this] { panel.Handregelung1Click(); });
+        EXPECT_LE(panel.Durchlaeufe(), 2);
+    });
+    panel.Start2Click();
+    EXPECT_EQ(panel.Durchlaeufe(), 2);
+    EXPECT_TRUE(abbruch);
+    EXPECT_FALSE(panel.Laeuft());
+    // The new plant is an inverted pendulum through and through.
+    EXPECT_TRUE(pendel.PendelTyp());
+    EXPECT_GT(pendel.g_(), 0);
+    EXPECT_EQ(pendel.Zeit(), 0);
+    const QImage leer = erwartetesBild([](TKoordinatensystem&) {});
+    EXPECT_EQ(panel.Koordinatensystem1->Bild(), leer);
+    EXPECT_EQ(panel.Koordinatensystem2->Bild(), erwartetesBild([](TKoordinatensystem&) {}, 1e-7f));
+
+    // The same for a hand command on the hand page that is already shown.
+    panel.setNachDurchlauf([this] {
+        if (panel.Durchlaeufe() == 1)
+            waehrendDerPause(&panel, [this] { panel.Handregelung2Click(); });
+    });
+    panel.StartClick();
+    EXPECT_EQ(panel.Durchlaeufe(), 1);
+    EXPECT_FALSE(pendel.PendelTyp());
+    EXPECT_LT(pendel.g_(), 0);
+    EXPECT_EQ(panel.Koordinatensystem1->Bild(), leer);
+}
+
+TEST_F(Panel, APageChangeStopsTheRunAndSkipsTheRestOfItsPass)
+{
+    projektLaden(QStringLiteral("pendel.fuz"));
+    panel.FuzzyRegelung1Click();
+    panel.setNachDurchlauf([this] {
+        if (panel.Durchlaeufe() == 1)
+            waehrendDerPause(&panel, [this] { panel.setCurrentIndex(0); });
+    });
+    panel.Start2Click();
+    EXPECT_EQ(panel.Durchlaeufe(), 1);
+    EXPECT_TRUE(abbruch);
+    EXPECT_EQ(panel.SingEdit1->text(), QString());
+    EXPECT_EQ(panel.SingEdit2->text(), QString());
+    EXPECT_EQ(pendel.Zeit(), 0);
+    EXPECT_EQ(pendel.Kraft(), 0);
+    // A command for the page already shown changes nothing of the page.
+    panel.SingEdit1->setText(QStringLiteral("x"));
+    panel.Handregelung1Click();
+    EXPECT_EQ(panel.SingEdit1->text(), QStringLiteral("x"));
+}
+
+TEST_F(Panel, StartReadsTheSettingsAnew)
+{
+    panel.Handregelung1Click();
+    einstellungen.Pendellaenge = 1.5f;
+    einstellungen.Startwinkel = -4;
+    nachDurchlaeufen(1);
+    panel.StartClick();
+    EXPECT_FLOAT_EQ(pendel.laenge(), 1.5f);
+    EXPECT_LT(pendel.winkeldot(), 0);
+    EXPECT_NEAR(pendel.winkel(), -4, 1e-4);
+}
+
+TEST(Hauptfenster, SimulationCommandsOpenThePanelInTheCentralArea)
+{
+    TMainForm f;
+    f.resize(1000, 700);
+    f.show();
+    TSimulationspanel* p = f.Simulationspanel();
+    ASSERT_EQ(p->parentWidget(), f.Simulationsbereich());
+    struct Fall {
+        QAction* a;
+        bool pendelTyp;
+        int seite;
+    };
+    for (const Fall& fall : {Fall{f.Menue().PendelHand, true, 0}, Fall{f.Menue().KatzeFuzzy, false, 1},
+                             Fall{f.Knoepfe().Pendel, true, 0}, Fall{f.Menue().PendelFuzzy, true, 1},
+                             Fall{f.Knoepfe().Laufkatze, false, 0}, Fall{f.Menue().KatzeHand, false, 0}}) {
+        fall.a->trigger();
+        EXPECT_TRUE(p->isVisible());
+        EXPECT_EQ(f.Pendel().PendelTyp(), fall.pendelTyp);
+        EXPECT_EQ(p->currentIndex(), fall.seite);
+    }
+    const QWidget* b = f.Simulationsbereich();
+    EXPECT_EQ(p->pos(), QPoint((b->width() - p->width()) / 2, (b->height() - p->height()) / 2 - 15));
+}
+
+TEST(Hauptfenster, ClosingDuringARunStopsTheRunAndClosesAfterItsLoop)
+{
+    ScopedUhr uhr(0, 25);
+    TMainForm f;
+    f.show();
+    TSimulationspanel* p = f.Simulationspanel();
+    f.Menue().PendelHand->trigger();
+    bool nachDemSchliessen = false;
+    p->setNachDurchlauf([&] {
+        if (p->Durchlaeufe() == 2) {
+            EXPECT_FALSE(f.close());
+            // The window waits for the loop.
+            EXPECT_TRUE(f.isVisible());
+            nachDemSchliessen = true;
+        }
+        EXPECT_LE(p->Durchlaeufe(), 2);
+    });
+    p->StartClick();
+    EXPECT_TRUE(nachDemSchliessen);
+    EXPECT_FALSE(p->Laeuft());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(f.isVisible());
+}
+
+} // namespace
+
+namespace {
+
+TEST(Hauptfenster, OptionsTakenWithOkAreReadAtTheNextStart)
+{
+    ScopedUhr uhr(0, 25);
+    TMainForm f;
+    {
+        ScopedModal modal([](QDialog& d) {
+            auto& o = static_cast<TOptionenform&>(d);
+            o.Pendellaenge->setText(QStringLiteral("1,5"));
+            o.Startposition->setText(QStringLiteral("-4"));
+            o.OK->click();
+            return d.result();
+        });
+        f.Menue().Parameter->trigger();
+        EXPECT_EQ(modal.dialoge(), QStringList{QStringLiteral("TOptionenform")});
+    }
+    EXPECT_FLOAT_EQ(f.Einstellungen().Pendellaenge, 1.5f);
+    EXPECT_FLOAT_EQ(f.Einstellungen().Katzenstartposition, -4.0f);
+    {
+        ScopedModal abbrechen;
+        f.Menue().Parameter->trigger();
+    }
+    EXPECT_FLOAT_EQ(f.Einstellungen().Pendellaenge, 1.5f);
+    TSimulationspanel* p = f.Simulationspanel();
+    f.Menue().KatzeHand->trigger();
+    p->setNachDurchlauf([&] { f.setAbbruch(true); });
+    p->StartClick();
+    EXPECT_FLOAT_EQ(f.Pendel().laenge(), 1.5f);
+    EXPECT_FLOAT_EQ(f.Pendel().x(), -4.0f);
+}
+
+} // namespace

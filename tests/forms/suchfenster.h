@@ -1,0 +1,81 @@
+#pragma once
+
+// The four windows of the genetic search as the main window owns them, with
+// the crane variables of the examples and a seeded random source.
+#include "forms/cregelform.h"
+#include "forms/parameterform.h"
+#include "forms/protokollform.h"
+#include "forms/suchenform.h"
+#include "search/regelsystem.h"
+#include "tests/fuzzy_hilfe.h"
+
+#include <array>
+#include <functional>
+
+namespace suchfenster {
+
+inline TFuzzy variable(const char* name, float fa, float fb, const std::array<const char*, 4>& namen,
+                       const std::array<std::array<float, 4>, 4>& t)
+{
+    TFuzzy f = fuzzytest::trapezVariable(fa, fb, {t[0], t[1], t[2], t[3]});
+    f.setName(QString::fromUtf8(name));
+    for (int i = 1; i <= 4; ++i)
+        f.setTermname(i, QString::fromUtf8(namen[i - 1]));
+    return f;
+}
+
+inline TFuzzy position()
+{
+    return variable("Position", -10, 10, {"weit links", "links", "am Ziel", "rechts"},
+                    {{{-10, -10, -1, 1}, {-1, 1, 1.5f, 2}, {1.5f, 2, 2, 2.5f}, {2, 2.5f, 10, 10}}});
+}
+inline TFuzzy winkel()
+{
+    return variable("Winkel", -90, 90, {"stark links", "links", "rechts", "stark rechts"},
+                    {{{-90, -90, -10, -4}, {-10, -4, -1, 1}, {-1, 1, 4, 10}, {4, 10, 90, 90}}});
+}
+inline TFuzzy kraft()
+{
+    return variable("Kraft", -10, 10, {"links", "null", "rechts", "stark rechts"},
+                    {{{-10, -10, -5, -1}, {-1.5f, 0, 0, 1.5f}, {1, 5, 5, 9}, {5, 9, 10, 10}}});
+}
+
+// The search window with hooks where the engine hands events over and where
+// a generation ends, so that a test can act in the middle of a search.
+class TTestSuchenForm : public TSuchenForm {
+public:
+    using TSuchenForm::TSuchenForm;
+
+    std::function<void()> beiEreignissen;
+    std::function<void(int)> nachGeneration;
+    int uebergaben = 0;
+
+    void ereignisse() override
+    {
+        ++uebergaben;
+        if (beiEreignissen)
+            beiEreignissen();
+        TSuchenForm::ereignisse();
+    }
+    void generationBeendet(int generation) override
+    {
+        if (nachGeneration)
+            nachGeneration(generation);
+    }
+};
+
+struct TFenster {
+    TParameterForm parameter;
+    TProtokollform protokoll;
+    TCRegelform cregel;
+    TTestSuchenForm form{parameter, protokoll, cregel};
+    TStandardZufall zufall{7};
+
+    TFenster()
+    {
+        form.setZufall(&zufall);
+        form.VariablenUebernehmen(position(), winkel(), kraft());
+    }
+};
+
+} // namespace suchfenster
