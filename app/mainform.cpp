@@ -49,15 +49,11 @@
 
 namespace {
 
-// Help page of the file and print dialogs.
-constexpr int DialogHilfe = 4;
-
 const QString FrageLoeschen = QStringLiteral("Sollen die bestehenden Daten\rtatsächlich gelöscht werden?");
 const QString FrageSichern =
     QStringLiteral("Wollen Sie Ihr Fuzzy-Projekt vor dem\rSchließen der Anwendung sichern?");
 const QString FalscheEndung = QStringLiteral("Die Datei kann mit dieser Extension nicht abgespeichert werden.");
 const QString NichtDefiniert = QStringLiteral("Diese Fuzzyvariable ist (noch) nicht definiert!");
-const QString RegelnOhneVariablen = QStringLiteral("Eingang A und/oder Ausgang (noch) nicht definiert!");
 const QString KeinBild = QStringLiteral("Zwischenablage nicht vorhanden oder im falschen Format");
 const QString DruckFehler = QStringLiteral("Fehler beim Ausdruck");
 
@@ -408,6 +404,8 @@ bool TMainForm::dateiErgebnis(const TDateiErgebnis& ergebnis)
     uebersichtAktualisieren();
     if (ergebnis.meldung)
         Meldung(*ergebnis.meldung);
+    else if (!ergebnis.dateifehler && projekt.Dateiname != QLatin1String("Neu"))
+        bestaetigterName = projekt.Dateiname;
     return !ergebnis.dateifehler;
 }
 
@@ -440,7 +438,7 @@ void TMainForm::FileOpen()
     dialog.filter = QStringLiteral("Fuzzy-Datei (*.Fuz)");
     dialog.standardEndung = QStringLiteral("fuz");
     dialog.vorschlag = projekt.Dateiname;
-    dialog.hilfeKontext = DialogHilfe;
+    dialog.hilfeKontext = DateiDialogHilfe;
     const auto name = DateiDialog(dialog);
     if (!name)
         return;
@@ -460,12 +458,17 @@ bool TMainForm::FileSaveAs()
     dialog.titel = QStringLiteral("Fuzzy-Datei speichern unter");
     dialog.filter = QStringLiteral("Fuzzy-Datei (*.FUZ)");
     dialog.standardEndung = QStringLiteral("FUZ");
-    dialog.vorschlag = speichername;
-    dialog.hilfeKontext = DialogHilfe;
+    // The current file, else the folder of the last successful open or save:
+    // a refused or unwritable name is never proposed again (a special folder
+    // of the system can hang the dialog).
+    if (!bestaetigterName.isEmpty())
+        dialog.vorschlag = projekt.Dateiname == bestaetigterName
+                               ? bestaetigterName
+                               : QFileInfo(bestaetigterName).absolutePath() + QLatin1Char('/');
+    dialog.hilfeKontext = DateiDialogHilfe;
     const auto name = DateiDialog(dialog);
     if (!name)
         return false;
-    speichername = *name;
     if (Endung(*name) != QLatin1String(".FUZ")) {
         Meldung(MeldungsArt::Warnung, FalscheEndung);
         return false;
@@ -582,7 +585,7 @@ bool TMainForm::eingaengeFuerRegeln()
 {
     if (projekt.EingangA.definiert() && projekt.Ausgang.definiert())
         return true;
-    Meldung(MeldungsArt::Warnung, RegelnOhneVariablen);
+    Meldung(MeldungsArt::Warnung, RegelTexte::variablenFehlen);
     return false;
 }
 

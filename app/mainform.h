@@ -162,7 +162,7 @@ private:
     std::int32_t zeitfaktor = 1;
     TEinstellungen einstellungen;
     QString programmpfad;
-    QString speichername;  // the save dialog keeps the name chosen last
+    QString bestaetigterName;  // the file of the last successful open or save
     bool aktiviert = false;
 
     TMenue menue{};

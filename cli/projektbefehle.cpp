@@ -4,8 +4,6 @@
 
 namespace {
 
-const QString nichtDefiniert = QStringLiteral("Eingang A und/oder Ausgang (noch) nicht definiert!");
-
 void variableZeigen(const QString& rolle, const TFuzzy& f, const TCliKontext& k)
 {
     if (!f.definiert()) {
@@ -40,7 +38,7 @@ int auswertbarLaden(const QStringList& argumente, TProjekt& p, const TCliKontext
     if (const int status = laden(argumente, p, k); status >= 0)
         return status;
     if (!p.EingangA.definiert() || !p.Ausgang.definiert()) {
-        k.meldung(nichtDefiniert);
+        k.meldung(RegelTexte::variablenFehlen);
         return 1;
     }
     return -1;

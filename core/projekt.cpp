@@ -76,6 +76,31 @@ void variableSchreiben(TZeilenschreiber& s, const TFuzzy& f)
 
 } // namespace
 
+bool ProjektLesen(const QByteArray& inhalt, TProjekt& p)
+{
+    p.EingangA.loeschen();
+    p.EingangB.loeschen();
+    p.Ausgang.loeschen();
+    try {
+        TZeilenleser leser(inhalt);
+        variableLesen(leser, p.EingangA);
+        variableLesen(leser, p.EingangB);
+        variableLesen(leser, p.Ausgang);
+        TRegeltab tabelle;
+        for (auto& eintrag : tabelle.werte)
+            eintrag = nullBisFuenf(leser);
+        p.Regeltab = tabelle;
+        return true;
+    } catch (const Formatfehler&) {
+        for (TFuzzy* f : {&p.EingangA, &p.EingangB, &p.Ausgang}) {
+            f->loeschen();
+            f->setName(QString());
+        }
+        p.Regeltab = TRegeltab{};
+        return false;
+    }
+}
+
 TDateiErgebnis LoadFile(TProjekt& p)
 {
     TDateiErgebnis ergebnis;
@@ -89,29 +114,11 @@ TDateiErgebnis LoadFile(TProjekt& p)
     const bool lesefehler = datei.error() != QFileDevice::NoError;
     datei.close();
 
-    p.EingangA.loeschen();
-    p.EingangB.loeschen();
-    p.Ausgang.loeschen();
-    try {
-        if (lesefehler)
-            throw Formatfehler{};
-        TZeilenleser leser(inhalt);
-        variableLesen(leser, p.EingangA);
-        variableLesen(leser, p.EingangB);
-        variableLesen(leser, p.Ausgang);
-        TRegeltab tabelle;
-        for (auto& eintrag : tabelle.werte)
-            eintrag = nullBisFuenf(leser);
-        p.Regeltab = tabelle;
-    } catch (const Formatfehler&) {
+    // A file that could not be read whole is read as no project at all.
+    if (!ProjektLesen(lesefehler ? QByteArray() : inhalt, p)) {
         ergebnis.meldung = TMeldung{MeldungsArt::Fehler, ProjektTexte::formatFehler};
         p.Dateiname = QStringLiteral("Neu");
         ergebnis.titel = ProjektTitel(p.Dateiname);
-        for (TFuzzy* f : {&p.EingangA, &p.EingangB, &p.Ausgang}) {
-            f->loeschen();
-            f->setName(QString());
-        }
-        p.Regeltab = TRegeltab{};
     }
     p.AusgangKopie.assign(p.Ausgang);
     p.Geaendert = false;

@@ -33,6 +33,11 @@ struct TDateiErgebnis {
 // "Tarvik [" + Dateiname + "]"
 QString ProjektTitel(const QString& dateiname);
 
+// Reads a project file's bytes into the three variables and the rule table;
+// false, with them emptied, when the bytes are no project file. An empty
+// file is no project file.
+bool ProjektLesen(const QByteArray& inhalt, TProjekt& projekt);
+
 // Reads the project file named by projekt.Dateiname into the project.
 TDateiErgebnis LoadFile(TProjekt& projekt);
 

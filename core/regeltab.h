@@ -2,6 +2,8 @@
 
 #include "core/regel.h"
 
+#include <QString>
+
 #include <array>
 #include <cstdint>
 
@@ -33,3 +35,8 @@ void RegleAusgang(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegelli
 // universe and B at a() + j/20 of its universe. A and B keep the last sample.
 using TKennfeld = std::array<std::array<float, 20>, 20>;
 TKennfeld Kennfeld(TFuzzy& eingangA, TFuzzy& eingangB, const TRegeltab& tabelle, TFuzzy& ausgang);
+
+namespace RegelTexte {
+// Rules need input A and the output.
+inline const QString variablenFehlen = QStringLiteral("Eingang A und/oder Ausgang (noch) nicht definiert!");
+} // namespace RegelTexte

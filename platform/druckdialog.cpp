@@ -11,15 +11,12 @@
 
 namespace {
 
-// Help page of the file and print dialogs.
-constexpr int DialogHilfe = 4;
-
 bool standardDialog(QPrinter& drucker)
 {
     QPrintDialog dialog(&drucker, QApplication::activeWindow());
     auto* f1 = new QShortcut(QKeySequence::HelpContents, &dialog);
     f1->setObjectName(QStringLiteral("Hilfetaste"));
-    QObject::connect(f1, &QShortcut::activated, &dialog, [] { ZeigeHilfe(DialogHilfe); });
+    QObject::connect(f1, &QShortcut::activated, &dialog, [] { ZeigeHilfe(DateiDialogHilfe); });
     return dialog.exec() == QDialog::Accepted;
 }
 

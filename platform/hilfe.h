@@ -28,6 +28,9 @@ public:
 protected:
     bool eventFilter(QObject* objekt, QEvent* e) override;
 };
+
+// The help page of the file and print dialogs.
+inline constexpr int DateiDialogHilfe = 4;
 // Closes the help viewer (when the program ends).
 void SchliesseHilfe();
 

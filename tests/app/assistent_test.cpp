@@ -1,8 +1,26 @@
-// The assistant's order of steps, with the commands recorded.
+// The assistant: its order of steps with the commands recorded, and the whole
+// tour through the main window's dialogs.
 #include "app/assistent.h"
+#include "app/mainform.h"
+#include "forms/regeditform.h"
+#include "forms/vareditform.h"
+#include "platform/dateidialog.h"
 #include "platform/meldung.h"
+#include "platform/modal.h"
+#include "widgets/singedit.h"
 
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QStringList>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "tests/datei_hilfe.h"
+#include "tests/fuzzy_hilfe.h"
+#include "tests/platform/meldung_ausgabe.h"
 
 #include "tests/qstring_ausgabe.h"
 
@@ -64,6 +82,134 @@ TEST(Assistent, LeadsThroughEveryStepInOrderWhateverTheEditorsReturn)
         Assistent(ablauf.befehle());
         EXPECT_EQ(ablauf.schritte, fall.erwartet) << int(fall.frage) << fall.editorOk;
     }
+}
+
+const QString frageNeu = QStringLiteral("Sollen die bestehenden Daten\rtatsächlich gelöscht werden?");
+const QString ohneVariablen = QStringLiteral("Eingang A und/oder Ausgang (noch) nicht definiert!");
+
+// A project with all three variables and one rule.
+void beispielprojekt(TProjekt& p)
+{
+    for (TFuzzy* v : {&p.EingangA, &p.EingangB, &p.Ausgang}) {
+        *v = fuzzytest::trapezVariable(0, 10, {{0, 0, 5, 10}});
+        v->setName(QStringLiteral("alt"));
+        v->setTermname(1, QStringLiteral("mittel"));
+    }
+    p.Regeltab(1, 1) = 1;
+}
+
+TEST(AssistentImHauptfenster, RunsEveryStepThroughTheMenusCommandsWhateverTheAnswers)
+{
+    struct Fall {
+        const char* wie;
+        bool geaendert;
+        QList<Antwort> antworten;
+        QStringList texte;
+        QStringList dialoge;
+        bool leer;  // the project was emptied by New
+    };
+    const QString a = AssistentTexte::eingangA;
+    const QString frage = AssistentTexte::weitererEingang;
+    const QString aus = AssistentTexte::ausgang;
+    const QString regeln = AssistentTexte::regeln;
+    const Fall faelle[] = {
+        {"changed project, New answered No, input B wanted", true, {Antwort::Nein, Antwort::Ja},
+         {frageNeu, a, frage, aus, regeln},
+         {"TVarEditform", "TVarEditform", "TVarEditform", "TRegEditForm"}, false},
+        {"changed project, New answered Yes, no input B", true, {Antwort::Ja, Antwort::Nein},
+         {frageNeu, a, frage, aus, regeln, ohneVariablen}, {"TVarEditform", "TVarEditform"}, true},
+        {"unchanged project, no question from New", false, {Antwort::Nein},
+         {a, frage, aus, regeln, ohneVariablen}, {"TVarEditform", "TVarEditform"}, true},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.wie);
+        TMainForm f;
+        beispielprojekt(f.Projekt());
+        f.Projekt().Geaendert = fall.geaendert;
+        ScopedMeldungen m(fall.antworten);
+        // Every editor is cancelled: the tour goes on all the same.
+        ScopedModal modal;
+        f.Menue().Assistent->trigger();
+        EXPECT_EQ(m.texte(), fall.texte);
+        EXPECT_EQ(m.offeneAntworten(), 0);
+        EXPECT_EQ(modal.dialoge(), fall.dialoge);
+        EXPECT_EQ(f.Projekt().EingangA.definiert(), !fall.leer);
+        EXPECT_EQ(f.Projekt().Regeltab(1, 1), fall.leer ? 0 : 1);
+        EXPECT_EQ(f.Projekt().Geaendert, fall.geaendert);
+    }
+}
+
+// Fills a new variable in the editor as a student would, and presses OK.
+int variableEintippen(TVarEditform& e, const QString& name, float fa, float fb, const QStringList& terme,
+                      const QList<std::array<const char*, 5>>& werte)
+{
+    auto eintippen = [](QLineEdit* feld, const QString& text) {
+        QTest::keyClick(feld, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(feld, text);
+    };
+    eintippen(e.Edit1(), name);
+    eintippen(e.SingEdit1(), QString::number(fa));
+    eintippen(e.SingEdit2(), QString::number(fb));
+    for (const QString& term : terme) {
+        e.Edit2()->setText(term);
+        e.SpeedButton2Click();
+    }
+    for (int i = 1; i <= werte.size(); ++i)
+        for (int j = 1; j <= 5; ++j)
+            e.StringGrid1()->item(i, j)->setText(QString::fromLatin1(werte[i - 1][j - 1]));
+    e.OKBtn()->click();
+    return e.result();
+}
+
+TEST(AssistentImHauptfenster, AProjectMadeInTheDialogsIsSavedAsTheHandWrittenFile)
+{
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    TMainForm f;
+    ScopedMeldungen m({Antwort::Nein});
+    int editor = 0;
+    ScopedModal modal([&](QDialog& d) {
+        if (auto* e = qobject_cast<TVarEditform*>(&d)) {
+            if (++editor == 1)
+                return variableEintippen(*e, QStringLiteral("Winkel"), -30, 30,
+                                         {QStringLiteral("negativ"), QStringLiteral("positiv")},
+                                         {{"-30", "-30", "-10", "0", "1"}, {"0", "10", "30", "30", "1"}});
+            return variableEintippen(*e, QStringLiteral("Kraft"), -10, 10,
+                                     {QStringLiteral("links"), QStringLiteral("rechts")},
+                                     {{"-10", "-10", "-5", "0", "1"}, {"0", "5", "10", "10", "1"}});
+        }
+        auto& r = dynamic_cast<TRegEditForm&>(d);
+        EXPECT_EQ(r.Zelle(0, 2), QStringLiteral("PO"));
+        r.ListBox1->setCurrentRow(1);
+        QTest::mouseClick(r.StringGrid1->viewport(), Qt::LeftButton, {}, r.Zellrechteck(1, 1).center());
+        r.ListBox1->setCurrentRow(0);
+        QTest::mouseClick(r.StringGrid1->viewport(), Qt::LeftButton, {}, r.Zellrechteck(1, 2).center());
+        r.OKBtn->click();
+        return r.result();
+    });
+    f.Menue().Assistent->trigger();
+    EXPECT_EQ(modal.dialoge(), (QStringList{"TVarEditform", "TVarEditform", "TRegEditForm"}));
+    EXPECT_EQ(m.texte(), (QStringList{AssistentTexte::eingangA, AssistentTexte::weitererEingang,
+                                      AssistentTexte::ausgang, AssistentTexte::regeln}));
+    EXPECT_TRUE(f.Projekt().Geaendert);
+
+    const QString datei = ordner.filePath(QStringLiteral("winkel.fuz"));
+    {
+        ScopedDateiDialoge speichern({datei});
+        f.Menue().SpeichernUnter->trigger();
+    }
+    EXPECT_FALSE(f.Projekt().Geaendert);
+    const QByteArray handgeschrieben = dateitest::lesen(QStringLiteral(TARVIK_TESTDATA "/winkel.fuz"));
+    EXPECT_EQ(dateitest::lesen(datei), handgeschrieben);
+
+    TMainForm g;
+    {
+        ScopedDateiDialoge oeffnen({datei});
+        g.FileOpen();
+    }
+    EXPECT_EQ(g.Projekt().Regeltab, f.Projekt().Regeltab);
+    EXPECT_EQ(g.Projekt().Ausgang.Termname(2), QStringLiteral("rechts"));
+    EXPECT_EQ(ProjektBytes(g.Projekt()), handgeschrieben);
 }
 
 } // namespace

@@ -104,10 +104,14 @@ TEST(Hauptfenster, MenuBarHoldsEveryEntryInOrderWithAccessKeysAndHints)
     EXPECT_EQ(f.Simulationsmenue()->title(), QStringLiteral("&Simulation"));
 }
 
-TEST(Hauptfenster, EveryEntryIsEnabled)
+TEST(Hauptfenster, EveryEntryAndButtonIsEnabled)
 {
     TMainForm f;
     const auto& m = f.Menue();
+    const auto& k = f.Knoepfe();
+    for (QAction* a : {k.Neu, k.Oeffnen, k.Speichern, k.SpeichernUnter, k.Drucken, k.Beenden, k.RegelnEditieren,
+                       k.RegelnTesten, k.RegelnSuchen, k.Pendel, k.Laufkatze, k.Experiment, k.Info, k.Internet})
+        EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
     for (QAction* a : {m.Neu, m.Oeffnen, m.Speichern, m.SpeichernUnter, m.Beenden, m.ZwischenablageDrucken, m.TestenA,
                        m.TestenB, m.TestenAusgang, m.RegelnEditieren, m.RegelnTesten, m.RegelnSuchen, m.Knopfleiste,
                        m.RealExperiment, m.Initialisierung, m.FuzzyImInternet, m.Info, m.PendelHand,

@@ -106,8 +106,15 @@ TEST(TFuzzy, LoeschenAssignAndColours)
     EXPECT_EQ(kopie.Term(1, 4), 4);
     EXPECT_EQ(kopie.x(), 0) << "assign does not copy x";
     EXPECT_EQ(kopie.Farbe(1), TFarbe{}) << "assign does not copy colours";
-    EXPECT_EQ(f.Farbe(4), (TFarbe{0, 128, 0}));
-    EXPECT_EQ(f.XORFarbe(1), (TFarbe{128, 128, 0}));
+    // The ten colours: drawing colour and XOR colour of each term.
+    const TFarbe farben[5][2] = {
+        {{0, 0, 255}, {128, 128, 0}}, {{255, 0, 0}, {0, 128, 128}}, {{0, 255, 255}, {128, 0, 0}},
+        {{0, 128, 0}, {128, 0, 128}}, {{128, 0, 128}, {0, 128, 0}},
+    };
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(f.Farbe(i), farben[i - 1][0]) << i;
+        EXPECT_EQ(f.XORFarbe(i), farben[i - 1][1]) << i;
+    }
 
     f.loeschen();
     EXPECT_EQ(f.Anzahl(), 0);

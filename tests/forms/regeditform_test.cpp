@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -21,6 +22,14 @@
 namespace {
 
 using fuzzytest::trapezVariable;
+
+// Pictures for looking at the dialog, when a folder is named.
+void bildAblegen(QWidget& w, const QString& name)
+{
+    const QString ordner = qEnvironmentVariable("TARVIK_BILDER");
+    if (!ordner.isEmpty())
+        w.grab().save(QDir(ordner).filePath(name + QStringLiteral(".png")));
+}
 
 // A defined variable with the named terms on 0..10.
 TFuzzy benannt(const QString& name, const QStringList& terme)
@@ -134,6 +143,7 @@ TEST_F(RegEdit, OpeningShowsNamesHeadsAndTheRulesOfTheTermsInUse)
     EXPECT_EQ(d.Zelle(0, 1), QStringLiteral("NE"));
     EXPECT_EQ(d.Zelle(0, 3), QString());
     EXPECT_EQ(koerper(), (QStringList{"HA . . . .", ". . ZI . .", ". . . . .", ". . . . .", ". . . . ."}));
+    bildAblegen(d, QStringLiteral("regedit_2x3"));
     EXPECT_FALSE(d.RegelChanged);
     EXPECT_EQ(d.regeltab(4, 1), 1);
     EXPECT_EQ(d.regeltab(1, 5), 1);
@@ -162,6 +172,7 @@ TEST_F(RegEdit, WithoutInputBOnlyTheFirstColumnCounts)
         EXPECT_EQ(d.Zelle(1, 0), fall.kopf1);
         EXPECT_EQ(d.Zelle(0, 3), QStringLiteral("RE"));
         EXPECT_EQ(koerper(), (QStringList{". . . . .", ". . . . .", "SC . . . .", ". . . . .", ". . . . ."}));
+        bildAblegen(d, QStringLiteral("regedit_ohne_b"));
     }
 }
 
@@ -231,6 +242,23 @@ TEST_F(RegEdit, KeysSetTheChosenTermInEveryCellTheyMoveTo)
     EXPECT_TRUE(m.texte().isEmpty());
 }
 
+TEST_F(RegEdit, TabLeavesTheGridAtItsLastCellWithoutWrappingAround)
+{
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    d.oeffnen();
+    ScopedMeldungen m;
+    waehle(1);
+    klick(4, 5);
+    QTest::keyClick(d.StringGrid1, Qt::Key_Tab);
+    EXPECT_EQ(d.regeltab(5, 5), 1);
+    QTest::keyClick(d.StringGrid1, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), d.ListBox1);
+    EXPECT_EQ(d.regeltab(1, 1), 0);
+    EXPECT_TRUE(m.texte().isEmpty());
+    d.hide();
+}
+
 TEST_F(RegEdit, TheFocusAloneSetsNoRule)
 {
     d.show();
@@ -242,6 +270,8 @@ TEST_F(RegEdit, TheFocusAloneSetsNoRule)
     waehle(2);
     // Into the grid by Tab and by focus alone, with a term chosen and without.
     d.StringGrid1->setFocus(Qt::TabFocusReason);
+    // Qt makes the first cell current on its own; that sets no rule.
+    EXPECT_EQ(d.StringGrid1->currentRow(), 0);
     d.ListBox1->clearSelection();
     d.OKBtn->setFocus(Qt::TabFocusReason);
     d.StringGrid1->setFocus(Qt::BacktabFocusReason);
@@ -299,6 +329,7 @@ TEST_F(RegEdit, ARuleOnAnOutputTermThatIsGoneIsMarkedAndKept)
     d.oeffnen();
     EXPECT_EQ(d.Zelle(1, 1), TRegEditForm::OhneWirkung);
     EXPECT_EQ(d.Zelle(2, 1), TRegEditForm::OhneWirkung);
+    bildAblegen(d, QStringLiteral("regedit_verlorener_term"));
     EXPECT_NE(d.Zelle(1, 1), d.Ausgang.AbkTermname(3));
     EXPECT_EQ(d.regeltab(1, 1), 3);
     EXPECT_EQ(d.regeltab(2, 1), 5);
@@ -332,6 +363,7 @@ TEST_F(RegEdit, LongNamesAreShortenedAndShownWholeInTheTooltip)
     EXPECT_EQ(d.Label3->toolTip(), lang);
     EXPECT_LT(d.Label4->geometry().right(), d.ListBox1->x());
     EXPECT_TRUE(d.Label4->text().endsWith(QChar(0x2026)));
+    bildAblegen(d, QStringLiteral("regedit_lange_namen"));
 }
 
 TEST_F(RegEdit, OkAndCancelEndTheDialog)

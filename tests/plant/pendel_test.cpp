@@ -32,6 +32,48 @@ TEST(TPendel, FirstStepOfBothPlants)
     }
 }
 
+// One Euler step, one term of the model at a time, worked by hand with mass 2,
+// friction 0.5, length 1.5 (li = 1) and step 0.1: x' = xdot,
+// xdot' = (F - c xdot) / m, phi' = phidot,
+// phidot' = li (g phi - (F + W + c xdot) / m - 2 c phidot).
+TEST(TPendel, EachTermOfTheDerivativeWithItsSign)
+{
+    struct Fall {
+        const char* term;
+        float kraft, wind, xdot, phi, phidot; // angles in radians
+        double x, xdotNeu, phiNeu, phidotPendel, phidotKran;
+    };
+    const Fall faelle[] = {
+        {"F/m", 4, 0, 0, 0, 0, 0, 0.2, 0, -0.2, -0.2},
+        {"c xdot", 0, 0, 1, 0, 0, 0.1, 0.975, 0, -0.025, -0.025},
+        {"2 c phidot", 0, 0, 0, 0, 1, 0, 0, 0.1, 0.9, 0.9},
+        {"g phi", 0, 0, 0, 0.1f, 0, 0, 0, 0.1f, 0.0981, -0.0981},
+        {"wind", 0, 3, 0, 0, 0, 0, 0, 0, -0.15, -0.15},
+    };
+    for (const Fall& f : faelle) {
+        for (const bool pendelTyp : {true, false}) {
+            TPendel p;
+            p.setPendelTyp(pendelTyp);
+            p.Init();
+            p.setMasse(2);
+            p.setCr(0.5f);
+            p.setLaenge(1.5f);
+            p.setDeltaT(0.1f);
+            p.setKraft(f.kraft);
+            p.setWind(f.wind);
+            p.setXdot(f.xdot);
+            p.setWinkel(static_cast<float>(f.phi * 180 / std::numbers::pi));
+            p.setWinkeldot(static_cast<float>(f.phidot * 180 / std::numbers::pi));
+            p.Schritt();
+            const vektor& v = p.zustand();
+            EXPECT_NEAR(v[0], f.x, 1e-6) << f.term << " " << pendelTyp;
+            EXPECT_NEAR(v[1], f.xdotNeu, 1e-6) << f.term << " " << pendelTyp;
+            EXPECT_NEAR(v[2], f.phiNeu, 1e-6) << f.term << " " << pendelTyp;
+            EXPECT_NEAR(v[3], pendelTyp ? f.phidotPendel : f.phidotKran, 1e-6) << f.term << " " << pendelTyp;
+        }
+    }
+}
+
 TEST(TPendel, ConstantForceDrivesTheVelocityTowardsForceOverFriction)
 {
     TPendel p = gestartet(false);

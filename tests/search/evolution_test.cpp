@@ -62,6 +62,35 @@ TEST(Testlauf, SuccessAtFirstChanceAndRunWithoutEnd)
     EXPECT_EQ(e.FEingangB.x(), 0.0f);
 }
 
+// Runs that end far from rest, so that every term of the grade
+// 10 |xdot| + 30 |xL - 2| + Zeit + |winkeldot| + |winkel| weighs in.
+TEST(Testlauf, GradeAddsEveryTermOfARunThatEndsInMotion)
+{
+    TRegelsystem rs{};
+    for (int k = 0; k < 16; ++k)
+        rs[k] = TRegel{k % 4 + 1, k / 4 + 1, 4}; // always "stark rechts"
+    TEvolution e;
+    kranVariablen(e);
+    e.Liste = {ChromosomText(rs)};
+    e.ChromosomenAnzahl = 1;
+    e.Dekodieren();
+    e.simulationbeenden = false;
+    for (const float start : {-3.0f, 4.0f}) {
+        e.StartPosition = start;
+        e.Testlauf(1);
+        const TPendel& p = e.Pendel;
+        ASSERT_TRUE(TestlaufEnde(p) && p.Zeit() < 30) << start; // ended by an end test, in motion
+        const double terme[] = {10 * std::fabs(p.xdot()), 30 * std::fabs(LastPosition(p) - 2.0), p.Zeit(),
+                                std::fabs(p.winkeldot()), std::fabs(p.winkel())};
+        double summe = 0;
+        for (const double t : terme) {
+            EXPECT_GT(t, 0.5) << start; // each term would show when it went missing
+            summe += t;
+        }
+        EXPECT_NEAR(e.Bewertungszahl, summe, summe * 1e-6) << start;
+    }
+}
+
 TEST(Testlauf, EndTestsUseCartAndAngleWithStrictBounds)
 {
     struct Fall {

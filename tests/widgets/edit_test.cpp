@@ -16,6 +16,8 @@ TEST(Edits, SingEditReadsTypedTextAndShowsItsFormat)
     EXPECT_EQ(e.Number(), 0); // a trailing blank makes it no number
     e.setNumber(1000);
     EXPECT_EQ(e.text(), QStringLiteral(" 1.0E+0003"));
+    e.setNumber(2.5f);
+    EXPECT_EQ(e.text(), QStringLiteral("  2.5000"));
     e.setNumber(-0.5f);
     EXPECT_EQ(e.text(), QStringLiteral(" -0.5000"));
     EXPECT_EQ(e.Number(), -0.5f);

@@ -2,7 +2,11 @@
 
 #include "widgets/koordinatensystem.h"
 
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 #include <QRect>
 
 #include <memory>
@@ -41,4 +45,32 @@ inline bool etwasAnders(const QImage& bild, const QRect& r, QRgb farbe)
 inline QRgb rgb(const QImage& bild, int x, int y)
 {
     return bild.pixel(x, y) & 0xffffff;
+}
+
+// The inked part of a box: the smallest rectangle around every pixel that
+// differs from the background, cut out; a null image when there is none.
+inline QImage tinte(const QImage& bild, const QRect& box, QRgb hintergrund)
+{
+    const QRect innen = box.intersected(bild.rect());
+    QRect rahmen;
+    for (int y = innen.top(); y <= innen.bottom(); ++y)
+        for (int x = innen.left(); x <= innen.right(); ++x)
+            if ((bild.pixel(x, y) & 0xffffff) != (hintergrund & 0xffffff))
+                rahmen |= QRect(x, y, 1, 1);
+    return rahmen.isNull() ? QImage() : bild.copy(rahmen).convertToFormat(QImage::Format_RGB32);
+}
+
+// The inked part of a text written in the font and colour on the background,
+// to compare with a label read off a picture by tinte().
+inline QImage textTinte(const QString& text, const QFont& schrift, const QColor& farbe, QRgb hintergrund)
+{
+    QImage bild(400, 60, QImage::Format_RGB32);
+    bild.fill(hintergrund);
+    {
+        QPainter maler(&bild);
+        maler.setFont(schrift);
+        maler.setPen(farbe);
+        maler.drawText(QPoint(10, 10 + QFontMetrics(schrift).ascent()), text);
+    }
+    return tinte(bild, bild.rect(), hintergrund);
 }

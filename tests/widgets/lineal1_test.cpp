@@ -44,6 +44,21 @@ TEST(Lineal1, TicksStandAtTheRoundedUnitColumns)
         EXPECT_EQ(schwarz(bild, x, 5), x >= 10 && x <= 355) << x; // base line to 354, then the last tick
 }
 
+// The label texts themselves: each label's ink equals its number written in
+// the ruler's font.
+TEST(Lineal1, LabelsShowTheWholeNumbersOfTheirTicks)
+{
+    auto l = kranLineal();
+    const QImage bild = l->Bild();
+    const QList<int> spalten = {10, 39, 68, 96, 125, 154, 182, 211, 240, 269, 298, 326, 355};
+    const QColor schrift = l->palette().color(QPalette::WindowText);
+    for (int i = 0; i < spalten.size(); ++i) {
+        const QString zahl = QString::number(i - 6);
+        EXPECT_EQ(tinte(bild, QRect(spalten[i] - 13, 15, 27, 15), 0xffffff), textTinte(zahl, l->font(), schrift, 0xffffff))
+            << zahl.toStdString();
+    }
+}
+
 TEST(Lineal1, ModuliChooseLongAndLabelledTicks)
 {
     auto l = kranLineal();
