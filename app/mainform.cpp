@@ -350,11 +350,8 @@ void TMainForm::uebersichtAnlegen()
     uebersicht->setAssistentVerfuegbar(menue.Assistent->isEnabled());
     connect(menue.Assistent, &QAction::enabledChanged, uebersicht, &TProjektuebersicht::setAssistentVerfuegbar);
     connect(uebersicht, &TProjektuebersicht::AssistentGewuenscht, menue.Assistent, &QAction::trigger);
-    connect(uebersicht, &TProjektuebersicht::VariableEditierenGewuenscht, this, [this](int welche) {
-        // The variable editor's command; its menu entries stand in for it until it joins.
-        QAction* befehle[] = {menue.EditierenA, menue.EditierenB, menue.EditierenAusgang};
-        befehle[welche - 1]->trigger();
-    });
+    connect(uebersicht, &TProjektuebersicht::VariableEditierenGewuenscht, this,
+            [this](int welche) { VariableEditieren(welche); });
     connect(uebersicht, &TProjektuebersicht::RegelnEditierenGewuenscht, this, [this] {
         RegelnEditieren();
         uebersichtAktualisieren();
@@ -367,7 +364,7 @@ void TMainForm::uebersichtAnlegen()
     });
     // Any menu or tool command may change the project, also those wired later:
     // the overview follows after each.
-    for (QAction* a : findChildren<QAction*>())
+    for (QAction* a : menuBar()->findChildren<QAction*>() + knopfleiste->actions())
         connect(a, &QAction::triggered, this, &TMainForm::uebersichtAktualisieren);
     uebersichtAktualisieren();
 }
@@ -573,6 +570,8 @@ bool TMainForm::VariableEditieren(int welche)
         projekt.AusgangKopie.assign(varEditform->FuzzyVar());
     if (varEditform->FuzzyVarChanged())
         projekt.Geaendert = true;
+    // At once, also between the assistant's steps.
+    uebersichtAktualisieren();
     return true;
 }
 

@@ -35,6 +35,7 @@ constexpr int Grundschrift = 15;
 constexpr int Titelschrift = 20;
 constexpr int Plotschrift = 13;
 constexpr int Startseitenbreite = 720;
+constexpr int Dateinamenbreite = 600;
 constexpr int Zellenbreite = 66;
 constexpr int Zellenhoehe = 40;
 constexpr int Zeilenkopfbreite = 60;
@@ -91,7 +92,10 @@ QFrame* karteRahmen(QWidget* eltern)
 {
     auto* k = new QFrame(eltern);
     k->setObjectName(QStringLiteral("Karte"));
-    k->setStyleSheet(QStringLiteral("QFrame#Karte { background: white; border: 1px solid #a8a8a8; border-radius: 4px; }"));
+    // The frame turns blue under the pointer: the card reacts to a double click.
+    k->setStyleSheet(QStringLiteral("QFrame#Karte { background: white; border: 1px solid #a8a8a8; border-radius: 4px; }"
+                                    "QFrame#Karte:hover { border: 1px solid #3a6fc0; }"));
+    k->setAttribute(Qt::WA_Hover);
     return k;
 }
 
@@ -206,9 +210,12 @@ void TProjektuebersicht::karteAnlegen(int welche, QWidget* eltern)
 
     auto* kopf = new QHBoxLayout;
     k.titel = beschriftung(k.karte, Titelschrift, true);
+    k.titel->setTextFormat(Qt::PlainText);
+    k.titel->setWordWrap(true);
     kopf->addWidget(k.titel, 1);
     QLabel* doppelklick = beschriftung(k.karte, 13, false, QStringLiteral("#707070"));
     doppelklick->setText(QStringLiteral("Doppelklick: editieren"));
+    bedienhinweise.append(doppelklick);
     kopf->addWidget(doppelklick, 0, Qt::AlignRight | Qt::AlignTop);
     l->addLayout(kopf);
     k.text = beschriftung(k.karte, Grundschrift, false, QStringLiteral("#303030"));
@@ -282,8 +289,12 @@ QWidget* TProjektuebersicht::uebersichtAnlegen()
     kopf->addWidget(dateiname);
     pfad = beschriftung(inhalt, Grundschrift, false, QStringLiteral("#606060"));
     pfad->setTextFormat(Qt::PlainText);
+    // A long folder is cut rather than widening the window.
+    pfad->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     kopf->addWidget(pfad, 1, Qt::AlignBottom);
     zustand = beschriftung(inhalt, 16, true);
+    bedienhinweise.append(zustand);
+    bedienhinweise.append(pfad);
     zustand->setTextFormat(Qt::PlainText);
     kopf->addWidget(zustand, 0, Qt::AlignBottom);
     il->addLayout(kopf);
@@ -309,6 +320,7 @@ QWidget* TProjektuebersicht::uebersichtAnlegen()
     rkopf->addWidget(regeltitel, 1);
     QLabel* doppelklick = beschriftung(regelkarte, 13, false, QStringLiteral("#707070"));
     doppelklick->setText(QStringLiteral("Doppelklick: editieren"));
+    bedienhinweise.append(doppelklick);
     rkopf->addWidget(doppelklick, 0, Qt::AlignRight | Qt::AlignTop);
     rl->addLayout(rkopf);
     regelanzahl = beschriftung(regelkarte, Grundschrift, false, QStringLiteral("#303030"));
@@ -318,6 +330,7 @@ QWidget* TProjektuebersicht::uebersichtAnlegen()
     gitterRaster->setSpacing(6);
     spaltenname = beschriftung(regelkarte, Grundschrift, true);
     spaltenname->setTextFormat(Qt::PlainText);
+    spaltenname->setWordWrap(true);
     gitterRaster->addWidget(spaltenname, 0, 1, Qt::AlignLeft | Qt::AlignBottom);
     zeilenname = beschriftung(regelkarte, Grundschrift, true);
     zeilenname->setTextFormat(Qt::PlainText);
@@ -409,7 +422,10 @@ void TProjektuebersicht::kopfZeigen(const TProjekt& projekt)
 {
     const bool neu = projekt.Dateiname == QLatin1String("Neu");
     const QFileInfo datei(projekt.Dateiname);
-    dateiname->setText(neu ? QStringLiteral("Neues Projekt") : datei.fileName());
+    // A long name is shortened in the middle rather than widening the window.
+    dateiname->setText(neu ? QStringLiteral("Neues Projekt")
+                           : dateiname->fontMetrics().elidedText(datei.fileName(), Qt::ElideMiddle,
+                                                                 Dateinamenbreite));
     pfad->setText(neu ? QString() : QDir::toNativeSeparators(datei.absolutePath()));
     dateiname->setToolTip(neu ? QString() : QDir::toNativeSeparators(projekt.Dateiname));
     if (projekt.Geaendert) {
@@ -580,7 +596,18 @@ bool TProjektuebersicht::eventFilter(QObject* objekt, QEvent* ereignis)
 
 QImage TProjektuebersicht::Bild() const
 {
-    return inhalt->grab().toImage();
+    // The picture is for a worksheet: without the hints on how to use the window.
+    QList<QWidget*> ausgeblendet;
+    for (QWidget* w : bedienhinweise) {
+        if (!w->isHidden()) {
+            w->hide();
+            ausgeblendet.append(w);
+        }
+    }
+    const QImage bild = inhalt->grab().toImage();
+    for (QWidget* w : ausgeblendet)
+        w->show();
+    return bild;
 }
 
 void TProjektuebersicht::Kopieren()

@@ -4,6 +4,7 @@
 #include "core/regeltab.h"
 
 #include <QImage>
+#include <QList>
 #include <QString>
 #include <QWidget>
 
@@ -119,6 +120,8 @@ private:
     QPushButton* pendelKnopf = nullptr;
     QPushButton* kranKnopf = nullptr;
     QWidget* simulationsbereich = nullptr;
+    // Left out of the copied picture.
+    QList<QWidget*> bedienhinweise;
 };
 
 // Where an example project that ships with Tarvik lies: beside the program, in

@@ -2,8 +2,10 @@
 #include "app/mainform.h"
 #include "app/projektuebersicht.h"
 #include "core/projekt.h"
+#include "forms/vareditform.h"
 #include "platform/dateidialog.h"
 #include "platform/meldung.h"
+#include "platform/modal.h"
 #include "widgets/koordinatensystem.h"
 
 #include <QAction>
@@ -13,6 +15,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -290,6 +293,8 @@ TEST_F(Uebersicht, CopyPutsThePictureOfTheOverviewOnTheClipboard)
     // The plots are in it, the copy button is not.
     EXPECT_TRUE(hatFarbe(bild, QColor(0, 0, 255)));
     EXPECT_LT(bild.height(), u.height());
+    // The hints for the user are left out of the picture only.
+    EXPECT_TRUE(u.Zustand()->isVisible());
 }
 
 TEST(Beispieldatei, FoundBesideTheProgramInstalledOrInTheSourceTree)
@@ -381,6 +386,61 @@ TEST_F(UebersichtImHauptfenster, EveryMenuCommandRefreshesTheOverviewAfterwards)
     EXPECT_EQ(u().Regelanzahl()->text(), QStringLiteral("25 Regeln"));
 }
 
+// A double click on a variable opens its editor; OK shows the edited variable
+// and the unsaved change at once, Cancel changes nothing.
+TEST_F(UebersichtImHauptfenster, VariableDoubleClickOpensItsEditorAndShowsTheResult)
+{
+    {
+        ScopedDateiDialoge d({QFileInfo(beispiel).absoluteFilePath()});
+        f->FileOpen();
+    }
+    const auto umbenennen = [](int ergebnis) {
+        return [ergebnis](QDialog& d) {
+            auto& e = dynamic_cast<TVarEditform&>(d);
+            e.Edit1()->setText(QStringLiteral("Kraft am Wagen"));
+            QTest::keyClicks(e.Edit1(), "!");
+            if (ergebnis == QDialog::Accepted) {
+                e.OKBtn()->click();
+                return d.result();
+            }
+            return ergebnis;
+        };
+    };
+    {
+        ScopedModal abbrechen(umbenennen(QDialog::Rejected));
+        QTest::mouseDClick(u().Plot(3), Qt::LeftButton, {}, QPoint(80, 80));
+        EXPECT_EQ(abbrechen.dialoge(), QStringList{QStringLiteral("TVarEditform")});
+    }
+    EXPECT_EQ(u().Variablentitel(3)->text(), QStringLiteral("Ausgang: Kraft"));
+    EXPECT_EQ(u().Zustand()->text(), QStringLiteral("Gespeichert"));
+    {
+        ScopedModal ok(umbenennen(QDialog::Accepted));
+        QTest::mouseDClick(u().Plot(3), Qt::LeftButton, {}, QPoint(80, 80));
+    }
+    EXPECT_EQ(u().Variablentitel(3)->text(), QStringLiteral("Ausgang: Kraft am Wagen!"));
+    EXPECT_EQ(u().Regelanzahl()->text(), QStringLiteral("25 Regeln"));
+    EXPECT_EQ(u().Zustand()->text(), QStringLiteral("Ungespeicherte Änderungen"));
+    {
+        // The command itself shows the result, as the assistant calls it between its steps.
+        ScopedModal ok(umbenennen(QDialog::Accepted));
+        ASSERT_TRUE(f->VariableEditieren(1));
+    }
+    EXPECT_EQ(u().Variablentitel(1)->text(), QStringLiteral("Eingang A: Kraft am Wagen!"));
+
+    // The undefined input B, between a defined A and a defined output.
+    f->Projekt().EingangA = dreiTerme(QStringLiteral("A"));
+    f->Projekt().EingangB = TFuzzy{};
+    f->Projekt().Ausgang = dreiTerme(QStringLiteral("Z"));
+    f->Menue().Knopfleiste->trigger();
+    QString name;
+    ScopedModal welche([&name](QDialog& d) {
+        name = dynamic_cast<TVarEditform&>(d).Edit1()->text();
+        return int(QDialog::Rejected);
+    });
+    QTest::mouseDClick(u().Variablenflaeche(2), Qt::LeftButton, {}, QPoint(150, 150));
+    EXPECT_EQ(name, QStringLiteral("Fuzzyvariable"));
+}
+
 TEST_F(UebersichtImHauptfenster, RulesDoubleClickGoesThroughTheRuleCommandWithItsWarning)
 {
     {
@@ -421,17 +481,31 @@ TEST_F(UebersichtImHauptfenster, StartPageOpensTheExampleThroughOpenWithItsQuest
     EXPECT_EQ(u().Variablentitel(1)->text(), QStringLiteral("Eingang A: Winkel"));
 }
 
-TEST_F(UebersichtImHauptfenster, AssistantButtonRunsTheAssistantCommandWhenThereIsOne)
+TEST_F(UebersichtImHauptfenster, AssistantButtonRunsTheAssistantWithItsSteps)
 {
     QAction* assistent = f->Menue().Assistent;
-    EXPECT_EQ(u().AssistentKnopf()->isEnabled(), assistent->isEnabled());
-    assistent->setEnabled(true);
+    ASSERT_TRUE(assistent->isEnabled());
     EXPECT_TRUE(u().AssistentKnopf()->isEnabled());
-    QSignalSpy ausgeloest(assistent, &QAction::triggered);
-    QTest::mouseClick(u().AssistentKnopf(), Qt::LeftButton);
-    EXPECT_EQ(ausgeloest.count(), 1);
+    {
+        // Every editor cancelled: the steps still run, the rules with their warning.
+        ScopedMeldungen m({Antwort::Ok, Antwort::Nein});
+        ScopedModal modal;
+        QTest::mouseClick(u().AssistentKnopf(), Qt::LeftButton);
+        EXPECT_EQ(m.texte(), (QStringList{QStringLiteral("Definieren Sie die Fuzzyvariable für den Eingang A!"),
+                                          QStringLiteral("Wollen Sie auch noch eine weitere Eingangsvariable "
+                                                         "definieren?"),
+                                          QStringLiteral("Definieren Sie die Fuzzyvariable für den Ausgang!"),
+                                          QStringLiteral("Geben Sie nun die Regeln ein!"), regelnOhneVariablen}));
+        EXPECT_EQ(modal.dialoge(), (QStringList{QStringLiteral("TVarEditform"), QStringLiteral("TVarEditform")}));
+    }
+    EXPECT_TRUE(u().Startseite());
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Tarvik [Neu]"));
+
+    // Without an assistant command the button cannot be pressed.
     assistent->setEnabled(false);
     EXPECT_FALSE(u().AssistentKnopf()->isEnabled());
+    assistent->setEnabled(true);
+    EXPECT_TRUE(u().AssistentKnopf()->isEnabled());
 }
 
 TEST_F(UebersichtImHauptfenster, GivesWayToTheSimulationPanelAndComesBack)
@@ -447,6 +521,21 @@ TEST_F(UebersichtImHauptfenster, GivesWayToTheSimulationPanelAndComesBack)
     EXPECT_TRUE(panel->isVisible());
     panel->hide();
     EXPECT_TRUE(u().isVisible());
+}
+
+// Long names wrap or are shortened: the overview still fits a screen 1024
+// pixels wide.
+TEST(UebersichtBreite, LongNamesDoNotWidenTheWindow)
+{
+    TProjektuebersicht u;
+    TProjekt p = geladen(beispiel);
+    p.Dateiname = QStringLiteral("/projekte/") + QString(40, QLatin1Char('o')) + QLatin1Char('/') +
+                  QString(120, QLatin1Char('x')) + QStringLiteral(".fuz");
+    p.EingangA.setName(QStringLiteral("Position des Wagens auf der Schiene gemessen in Metern vom Mittelpunkt aus"));
+    p.EingangB.setName(QStringLiteral("Winkel des Seils gegen die Senkrechte gemessen in Grad, positiv nach rechts"));
+    u.Zeigen(p);
+    EXPECT_LE(u.minimumSizeHint().width(), 1000);
+    EXPECT_TRUE(u.Dateiname()->text().endsWith(QStringLiteral("xx.fuz")));
 }
 
 } // namespace
