@@ -490,7 +490,7 @@ void TSuchenForm::generationBeendet(int generation)
     float beste = evolution.Bewertung(1);
     for (int i = 2; i <= n; ++i)
         beste = std::min(beste, evolution.Bewertung(i));
-    verlaufOffen.append(TVerlaufPunkt{generation, beste, letzteGenNote});
+    verlaufOffen.append(TNotenPunkt{generation, beste, letzteGenNote});
 }
 
 void TSuchenForm::done(int ergebnis)

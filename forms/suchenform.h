@@ -193,7 +193,7 @@ private:
     // too: generations of short runs come faster than the eye can follow.
     std::optional<QStringList> listeOffen;
     QStringList protokollOffen;
-    QList<TVerlaufPunkt> verlaufOffen;
+    QList<TNotenPunkt> verlaufOffen;
     int protokollPlatz = 0;
     int ungezaehlt = 0;
     std::uint32_t letzteUebergabe = 0;

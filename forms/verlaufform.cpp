@@ -48,19 +48,19 @@ QString beschriftung(double wert, double schritt)
 
 } // namespace
 
-TVerlaufPlot::TVerlaufPlot(QWidget* parent)
+TNotenPlot::TNotenPlot(QWidget* parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QRect TVerlaufPlot::flaeche() const
+QRect TNotenPlot::flaeche() const
 {
     return QRect(RandLinks, RandOben, std::max(1, bild.width() - RandLinks - RandRechts),
                  std::max(1, bild.height() - RandOben - RandUnten));
 }
 
-QPointF TVerlaufPlot::Pixel(double generation, double note) const
+QPointF TNotenPlot::Pixel(double generation, double note) const
 {
     const QRect f = flaeche();
     const double x = f.left() + f.width() * generation / xMax;
@@ -72,19 +72,19 @@ QPointF TVerlaufPlot::Pixel(double generation, double note) const
     return QPointF(x, f.bottom() + 1 - f.height() * anteil);
 }
 
-void TVerlaufPlot::leeren()
+void TNotenPlot::leeren()
 {
     punkte.clear();
     skalieren();
     neuZeichnen();
 }
 
-void TVerlaufPlot::anhaengen(const TVerlaufPunkt& punkt)
+void TNotenPlot::anhaengen(const TNotenPunkt& punkt)
 {
-    anhaengen(QList<TVerlaufPunkt>{punkt});
+    anhaengen(QList<TNotenPunkt>{punkt});
 }
 
-void TVerlaufPlot::anhaengen(const QList<TVerlaufPunkt>& neue)
+void TNotenPlot::anhaengen(const QList<TNotenPunkt>& neue)
 {
     if (neue.isEmpty())
         return;
@@ -96,7 +96,7 @@ void TVerlaufPlot::anhaengen(const QList<TVerlaufPunkt>& neue)
         segmenteZeichnen(ab);
 }
 
-bool TVerlaufPlot::skalieren()
+bool TNotenPlot::skalieren()
 {
     const bool logVorher = logarithmisch;
     const double untenVorher = unten;
@@ -106,7 +106,7 @@ bool TVerlaufPlot::skalieren()
     double kleinste = 0;
     double groesste = 0;
     bool gefunden = false;
-    for (const TVerlaufPunkt& p : std::as_const(punkte)) {
+    for (const TNotenPunkt& p : std::as_const(punkte)) {
         for (float note : {p.BesteChrNote, p.GenNote}) {
             if (!zeichenbar(note))
                 continue;
@@ -131,7 +131,7 @@ bool TVerlaufPlot::skalieren()
     return logarithmisch != logVorher || unten != untenVorher || oben != obenVorher || xMax != xVorher;
 }
 
-void TVerlaufPlot::neuZeichnen()
+void TNotenPlot::neuZeichnen()
 {
     ++neuzeichnungen;
     if (bild.size() != size())
@@ -188,7 +188,7 @@ void TVerlaufPlot::neuZeichnen()
     update();
 }
 
-void TVerlaufPlot::segmenteZeichnen(int ab)
+void TNotenPlot::segmenteZeichnen(int ab)
 {
     if (bild.isNull() || ab >= punkte.size())
         return;
@@ -196,7 +196,7 @@ void TVerlaufPlot::segmenteZeichnen(int ab)
     maler.setClipRect(flaeche());
     QRectF geaendert;
     for (int i = ab; i < punkte.size(); ++i) {
-        const TVerlaufPunkt& p = punkte[i];
+        const TNotenPunkt& p = punkte[i];
         for (const auto& [farbe, note, vorher] :
              {std::tuple{GenFarbe, p.GenNote, i > 0 ? punkte[i - 1].GenNote : p.GenNote},
               std::tuple{BesteFarbe, p.BesteChrNote, i > 0 ? punkte[i - 1].BesteChrNote : p.BesteChrNote}}) {
@@ -212,13 +212,13 @@ void TVerlaufPlot::segmenteZeichnen(int ab)
     update(geaendert.toAlignedRect());
 }
 
-void TVerlaufPlot::paintEvent(QPaintEvent* e)
+void TNotenPlot::paintEvent(QPaintEvent* e)
 {
     QPainter maler(this);
     maler.drawImage(e->rect(), bild, e->rect());
 }
 
-void TVerlaufPlot::resizeEvent(QResizeEvent*)
+void TNotenPlot::resizeEvent(QResizeEvent*)
 {
     neuZeichnen();
 }
@@ -227,7 +227,7 @@ TVerlaufform::TVerlaufform(QWidget* parent)
     : QDialog(parent)
 {
     DialogRahmen(*this, 520, 352, QStringLiteral("Verlauf der Suche"));
-    plot = new TVerlaufPlot(this);
+    plot = new TNotenPlot(this);
     plot->setGeometry(8, 8, 504, 300);
     kopiereKnopf = KnopfAnlegen(this, QStringLiteral("Kopieren"), QRect(248, 318, 80, 25),
                                 QStringLiteral("Verlauf in die Zwischenablage kopieren"));

@@ -8,31 +8,31 @@
 class QPushButton;
 
 // One generation of a search: its best ChrNote and its GenNote.
-struct TVerlaufPunkt {
+struct TNotenPunkt {
     int Generation = 0;
     float BesteChrNote = 0;
     float GenNote = 0;
 
-    friend bool operator==(const TVerlaufPunkt&, const TVerlaufPunkt&) = default;
+    friend bool operator==(const TNotenPunkt&, const TNotenPunkt&) = default;
 };
 
 // The progress curve: best ChrNote and GenNote over the generations, on a
 // logarithmic value axis once the grades span more than a factor of 10. The
 // picture lives in a backing image; a new generation draws only its two
 // segments, and the whole picture is drawn again only when a scale changes.
-class TVerlaufPlot : public QWidget {
+class TNotenPlot : public QWidget {
     Q_OBJECT
 public:
     static inline const QColor BesteFarbe = QColor(0, 70, 200);
     static inline const QColor GenFarbe = QColor(220, 90, 0);
 
-    explicit TVerlaufPlot(QWidget* parent = nullptr);
+    explicit TNotenPlot(QWidget* parent = nullptr);
 
     void leeren();
-    void anhaengen(const TVerlaufPunkt& punkt);
+    void anhaengen(const TNotenPunkt& punkt);
     // Several generations at once, drawn in one go.
-    void anhaengen(const QList<TVerlaufPunkt>& neue);
-    const QList<TVerlaufPunkt>& Punkte() const { return punkte; }
+    void anhaengen(const QList<TNotenPunkt>& neue);
+    const QList<TNotenPunkt>& Punkte() const { return punkte; }
 
     bool Logarithmisch() const { return logarithmisch; }
     // The value range of the axis and the last generation it shows.
@@ -56,7 +56,7 @@ private:
     void segmenteZeichnen(int ab);
     QRect flaeche() const;
 
-    QList<TVerlaufPunkt> punkte;
+    QList<TNotenPunkt> punkte;
     QImage bild;
     bool logarithmisch = false;
     double unten = 0;
@@ -72,7 +72,7 @@ class TVerlaufform : public QDialog {
 public:
     explicit TVerlaufform(QWidget* parent = nullptr);
 
-    TVerlaufPlot* Plot() const { return plot; }
+    TNotenPlot* Plot() const { return plot; }
     QPushButton* KopiereButton() const { return kopiereKnopf; }
     QPushButton* OKBtn() const { return okKnopf; }
     QPushButton* HelpBtn() const { return hilfeKnopf; }
@@ -81,7 +81,7 @@ public:
     void KopiereButtonClick();
 
 private:
-    TVerlaufPlot* plot;
+    TNotenPlot* plot;
     QPushButton* kopiereKnopf;
     QPushButton* okKnopf;
     QPushButton* hilfeKnopf;

@@ -40,13 +40,13 @@ TEST(TarvikCli, EvalPrintsMembershipsHeightsAndOutput)
 
 TEST(TarvikCli, EvalWithInputBPrintsBothInputsAndCombinesTheRules)
 {
-    const QString kran = QStringLiteral(TARVIK_TESTDATA "/../../examples/kran.fuz");
+    const QString kran = QStringLiteral(TARVIK_TESTDATA "/kran_eval.fuz");
     struct Fall {
         const char* xa;
         const char* xb;
         const char* aus;
     };
-    // Worked by hand from the crane example's terms and rules; the centroid
+    // Worked by hand from this crane project's terms and rules; the centroid
     // weighs each clipped term's area: (1.125 * 0 + 3 * 5) / 4.125.
     const Fall faelle[] = {
         {"1.75", "-2.5", "a: 0 0.5 0.5 0\nb: 0 1 0 0\nh: 0 0.5 0.5 0\ny: 3.63636374\n"},

@@ -19,7 +19,7 @@ namespace {
 
 using namespace suchfenster;
 
-QRgb farbeBei(const TVerlaufPlot& p, double generation, double note)
+QRgb farbeBei(const TNotenPlot& p, double generation, double note)
 {
     const QPoint punkt = p.Pixel(generation, note).toPoint();
     return p.Bild().pixel(punkt) & 0xFFFFFF;
@@ -28,7 +28,7 @@ QRgb farbeBei(const TVerlaufPlot& p, double generation, double note)
 TEST(Verlauf, ScalesLinearOrLogarithmicAndDrawsOnlyTheNewPart)
 {
     TVerlaufform f;
-    TVerlaufPlot& p = *f.Plot();
+    TNotenPlot& p = *f.Plot();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Verlauf der Suche"));
     p.leeren();
     p.anhaengen({1, 300, 900});
@@ -40,8 +40,8 @@ TEST(Verlauf, ScalesLinearOrLogarithmicAndDrawsOnlyTheNewPart)
     const int vorher = p.Neuzeichnungen();
     p.anhaengen({3, 240, 700});
     EXPECT_EQ(p.Neuzeichnungen(), vorher); // same scales: only the new segments
-    EXPECT_EQ(farbeBei(p, 3, 240), TVerlaufPlot::BesteFarbe.rgb() & 0xFFFFFF);
-    EXPECT_EQ(farbeBei(p, 3, 700), TVerlaufPlot::GenFarbe.rgb() & 0xFFFFFF);
+    EXPECT_EQ(farbeBei(p, 3, 240), TNotenPlot::BesteFarbe.rgb() & 0xFFFFFF);
+    EXPECT_EQ(farbeBei(p, 3, 700), TNotenPlot::GenFarbe.rgb() & 0xFFFFFF);
 
     // Grades spanning more than a factor of 10: a logarithmic axis by decades.
     p.anhaengen({4, 20, 600});
@@ -49,8 +49,8 @@ TEST(Verlauf, ScalesLinearOrLogarithmicAndDrawsOnlyTheNewPart)
     EXPECT_EQ(p.Unten(), 10.0);
     EXPECT_EQ(p.Oben(), 1000.0);
     EXPECT_GT(p.Neuzeichnungen(), vorher);
-    EXPECT_EQ(farbeBei(p, 4, 20), TVerlaufPlot::BesteFarbe.rgb() & 0xFFFFFF);
-    EXPECT_EQ(farbeBei(p, 2, 800), TVerlaufPlot::GenFarbe.rgb() & 0xFFFFFF);
+    EXPECT_EQ(farbeBei(p, 4, 20), TNotenPlot::BesteFarbe.rgb() & 0xFFFFFF);
+    EXPECT_EQ(farbeBei(p, 2, 800), TNotenPlot::GenFarbe.rgb() & 0xFFFFFF);
 
     // The generation axis grows in steps of 1, 2, 5 times ten.
     p.anhaengen({11, 20, 600});
@@ -80,7 +80,7 @@ TEST(Verlauf, FollowsTheSearchWithTheNumbersOfTheLog)
     EXPECT_TRUE(w.form.Verlaufform().isVisible());
     w.form.StartButtonClick();
 
-    const QList<TVerlaufPunkt>& punkte = w.form.Verlaufform().Plot()->Punkte();
+    const QList<TNotenPunkt>& punkte = w.form.Verlaufform().Plot()->Punkte();
     ASSERT_EQ(punkte.size(), 3);
     const QStringList log = w.protokoll.Memo1()->toPlainText().split(QLatin1Char('\n'));
     const QRegularExpression chromosom(QStringLiteral("^\\d+\\. Chromosom: (.*)$"));
@@ -93,7 +93,7 @@ TEST(Verlauf, FollowsTheSearchWithTheNumbersOfTheLog)
         } else if (const auto m = chromosom.match(zeile); m.hasMatch()) {
             noten.append(m.captured(1).trimmed().toDouble());
         } else if (zeile.startsWith(QStringLiteral("Durchschnittsnote: "))) {
-            const TVerlaufPunkt& p = punkte[generation - 1];
+            const TNotenPunkt& p = punkte[generation - 1];
             EXPECT_EQ(p.Generation, generation);
             EXPECT_EQ(QStringLiteral("Durchschnittsnote: ") + ProtokollZahl(p.GenNote), zeile);
             EXPECT_EQ(ProtokollZahl(p.BesteChrNote).trimmed().toDouble(), *std::min_element(noten.begin(), noten.end()));
