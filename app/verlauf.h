@@ -26,7 +26,7 @@ struct TVerlaufPunkt {
 TVerlaufPunkt VerlaufPunkt(const TPendel& pendel, bool gruen);
 
 // A number in the history's CSV: shortest form with up to 9 significant
-// digits and "." as decimal point, as "%.9g" writes it in the C locale.
+// digits and "." as decimal point, whatever the locale.
 QString CsvZahl(float wert);
 // The history as CSV, with the columns and number form of the command-line
 // tool's simulate command, one row per line ending in "\n".

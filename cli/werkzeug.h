@@ -20,7 +20,7 @@ struct TCliKontext {
     int aufruf(const QString& grund) const;
 };
 
-// The float value with 9 significant digits ("%.9g" in the C locale).
+// The float value with 9 significant digits (shortest form, "." as decimal point).
 QString Zahl(float wert);
 // Numbers separated by single blanks.
 QString Zahlen(const float* werte, int anzahl);

@@ -15,7 +15,7 @@
 QString FestKomma(double wert, int stellen, int breite);
 
 // `stellen` significant digits in the shortest of fixed point and exponent,
-// trailing zeros dropped, as printf's "%.9g" writes in the C locale ("0.0500000007",
+// trailing zeros dropped, with "." whatever the locale ("0.0500000007",
 // "1e+30"). The command-line tool's numbers.
 QString GleitZahl(double wert, int stellen);
 

@@ -21,7 +21,7 @@ struct TDateityp {
 void DateitypVerknuepfen(const TDateityp& typ);
 void DateitypLoesen(const QString& endung);
 
-// The default, after the freedesktop.org specifications: a value in the
+// The default, after the freedesktop.org base-directory rules: a value in the
 // per-user "Extensions" list ($XDG_CONFIG_HOME/tarvik/extensions.ini), a MIME
 // type for "*.<endung>" in $XDG_DATA_HOME/mime, a desktop entry in
 // $XDG_DATA_HOME/applications and the default application in
