@@ -330,7 +330,9 @@ QWidget* TProjektuebersicht::uebersichtAnlegen()
     gitterRaster->setSpacing(6);
     spaltenname = beschriftung(regelkarte, Grundschrift, true);
     spaltenname->setTextFormat(Qt::PlainText);
-    spaltenname->setWordWrap(true);
+    // One line above the grid: a wrapped head would need a height the row
+    // does not give it; a very long name is cut at the grid's right edge.
+    spaltenname->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     gitterRaster->addWidget(spaltenname, 0, 1, Qt::AlignLeft | Qt::AlignBottom);
     zeilenname = beschriftung(regelkarte, Grundschrift, true);
     zeilenname->setTextFormat(Qt::PlainText);
