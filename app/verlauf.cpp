@@ -204,6 +204,33 @@ void TVerlaufPlot::verschieben(int sekunden, float vorigeZeit)
     update();
 }
 
+namespace {
+
+// Cuts the segment p0-p1 to the rows oben..unten; false when nothing of it is
+// left there.
+bool aufStreifenKuerzen(QPointF& p0, QPointF& p1, double oben, double unten)
+{
+    const double y0 = p0.y(), y1 = p1.y();
+    if ((y0 < oben && y1 < oben) || (y0 > unten && y1 > unten))
+        return false;
+    const auto schnitt = [&](double y) {
+        const double t = (y - y0) / (y1 - y0);
+        return QPointF(p0.x() + t * (p1.x() - p0.x()), y);
+    };
+    const QPointF a = p0, b = p1;
+    if (y0 < oben)
+        p0 = schnitt(oben);
+    else if (y0 > unten)
+        p0 = schnitt(unten);
+    if (y1 < oben)
+        p1 = QPointF(a.x() + (oben - y0) / (y1 - y0) * (b.x() - a.x()), oben);
+    else if (y1 > unten)
+        p1 = QPointF(a.x() + (unten - y0) / (y1 - y0) * (b.x() - a.x()), unten);
+    return true;
+}
+
+} // namespace
+
 QRect TVerlaufPlot::segmentZeichnen(QPainter& m, const TVerlaufPunkt& von, const TVerlaufPunkt& bis)
 {
     if (bis.zeit < anfang)
@@ -235,10 +262,16 @@ QRect TVerlaufPlot::segmentZeichnen(QPainter& m, const TVerlaufPunkt& von, const
         if (!std::isfinite(y0) || !std::isfinite(y1))
             continue;
         const QRect r = streifen(i);
+        // A run that has run away gives rows far beyond any integer: cut the
+        // segment to a little more than its strip before it reaches the
+        // painter or a QRect.
+        QPointF p0(x0, y0), p1(x1, y1);
+        if (!aufStreifenKuerzen(p0, p1, r.top() - 4.0, r.bottom() + 4.0))
+            continue;
         m.setClipRect(innen(r));
         m.setPen(QPen(Farben()[static_cast<std::size_t>(i)], 2, Qt::SolidLine, Qt::RoundCap));
-        m.drawLine(QPointF(x0, y0), QPointF(x1, y1));
-        geaendert |= QRectF(QPointF(x0, y0), QPointF(x1, y1)).normalized().toAlignedRect().adjusted(-2, -2, 2, 2) & r;
+        m.drawLine(p0, p1);
+        geaendert |= QRectF(p0, p1).normalized().toAlignedRect().adjusted(-2, -2, 2, 2) & r;
     }
     m.setClipping(false);
     m.setRenderHint(QPainter::Antialiasing, false);
