@@ -68,22 +68,22 @@ THilfeForm::THilfeForm(QWidget* parent)
     resize(560, 620);
 }
 
-QString THilfeForm::Seite(int kontext)
+QString THilfeForm::Seitenpfad(HilfeSeite s)
 {
-    const QString pfad = kontext == HilfeInhalt ? QStringLiteral(":/hilfe/inhalt.html")
-                                                : QStringLiteral(":/hilfe/kontext%1.html").arg(kontext);
+    const QString pfad = s == HilfeSeite::Inhalt ? QStringLiteral(":/hilfe/inhalt.html")
+                                                 : QStringLiteral(":/hilfe/kontext%1.html").arg(static_cast<int>(s));
     return QFile::exists(pfad) ? pfad : QString();
 }
 
-void THilfeForm::ZeigeKontext(int k)
+void THilfeForm::ZeigeSeite(HilfeSeite s)
 {
-    kontext = k;
-    const QString seite = Seite(k);
-    if (seite.isEmpty()) {
+    seite = s;
+    const QString pfad = Seitenpfad(s);
+    if (pfad.isEmpty()) {
         browser->clearHistory();
         browser->setHtml(keineHilfeSeite());
     } else {
-        browser->setSource(QUrl(QStringLiteral("qrc") + seite));
+        browser->setSource(QUrl(QStringLiteral("qrc") + pfad));
     }
     // Help asked for from a modal dialog must be usable while that dialog is
     // open: then the help window is modal above it until it is closed.
@@ -102,5 +102,5 @@ void THilfeForm::ZeigeKontext(int k)
 
 THilfeAnzeige THilfeForm::Anzeige()
 {
-    return {[this](int k) { ZeigeKontext(k); }, [this] { close(); }};
+    return {[this](HilfeSeite s) { ZeigeSeite(s); }, [this] { close(); }};
 }

@@ -8,7 +8,7 @@ class QPushButton;
 class QTextBrowser;
 
 // The help viewer: one window that shows the German help page of a context
-// number. The pages are compiled into the program.
+// page. The pages are compiled into the program.
 class THilfeForm : public QWidget {
     Q_OBJECT
 public:
@@ -17,14 +17,14 @@ public:
     explicit THilfeForm(QWidget* parent = nullptr);
 
     // Loads the page and shows the window in front.
-    void ZeigeKontext(int kontext);
-    int Kontext() const { return kontext; }
+    void ZeigeSeite(HilfeSeite seite);
+    HilfeSeite Seite() const { return seite; }
     QTextBrowser* Browser() const { return browser; }
     QPushButton* Zurueck() const { return zurueck; }
     QPushButton* Themen() const { return themen; }
 
     // Resource path of a context's page; empty when there is none.
-    static QString Seite(int kontext);
+    static QString Seitenpfad(HilfeSeite seite);
 
     // Lets ZeigeHilfe()/SchliesseHilfe() reach this window.
     THilfeAnzeige Anzeige();
@@ -33,5 +33,5 @@ private:
     QTextBrowser* browser;
     QPushButton* zurueck = nullptr;
     QPushButton* themen = nullptr;
-    int kontext = 0;
+    HilfeSeite seite = HilfeSeite::Inhalt;
 };

@@ -33,7 +33,7 @@ TInfoForm::TInfoForm(QWidget* parent)
     : QDialog(parent)
 {
     DialogRahmen(*this, Breite, Hoehe, QStringLiteral("Infos"));
-    HilfeKontextSetzen(this, TInitform::HilfeKontext);
+    HilfeSeiteSetzen(this, HilfeSeite::Einrichtung);
 
     auto* rahmen = new QFrame(this);
     rahmen->setFrameStyle(QFrame::Box | QFrame::Sunken);

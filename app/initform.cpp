@@ -38,7 +38,6 @@ TInitform::TInitform(const QString& pfad, const QString& ini, QWidget* parent)
 {
     DialogRahmen(*this, Breite, Hoehe, QStringLiteral("TARVIK - Initialisierung"));
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    HilfeKontextSetzen(this, HilfeKontext);
 
     auto* rahmen = new QFrame(this);
     rahmen->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -86,7 +85,7 @@ TInitform::TInitform(const QString& pfad, const QString& ini, QWidget* parent)
     connect(programmliste, &QListWidget::itemDoubleClicked, this, &TInitform::EntfernenClick);
     connect(ok, &QPushButton::clicked, this, &TInitform::OkClick);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    connect(hilfe, &QPushButton::clicked, this, [] { ZeigeHilfe(HilfeKontext); });
+    HilfeSeiteSetzen(this, HilfeSeite::Einrichtung, hilfe);
 
     if (const QScreen* schirm = QGuiApplication::primaryScreen())
         move(schirm->availableGeometry().center() - rect().center());

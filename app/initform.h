@@ -17,7 +17,6 @@ public:
     static constexpr int Breite = 480;
     static constexpr int Hoehe = 358;
     // Help page of the set-up.
-    static constexpr int HilfeKontext = 6;
 
     // `konfiguration` is the path of tarvik.ini.
     TInitform(const QString& programmpfad, const QString& konfiguration, QWidget* parent = nullptr);

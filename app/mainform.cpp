@@ -110,7 +110,7 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     // The tool bar is switched by its menu entry only, so that the check mark
     // always tells the truth.
     setContextMenuPolicy(Qt::NoContextMenu);
-    HilfeKontextSetzen(this, HilfeInhalt);
+    HilfeSeiteSetzen(this, HilfeSeite::Inhalt);
 
     varTestForm = new TVarTestForm(this);
     varEditform = new TVarEditform(this);
@@ -244,7 +244,7 @@ void TMainForm::menueAnlegen()
 
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     QAction* themen = eintrag(hilfe, QStringLiteral("&Hilfethemen"), QStringLiteral("Übersicht über alle Hilfeseiten"),
-                              [] { ZeigeHilfe(HilfeInhalt); });
+                              [] { ZeigeHilfe(HilfeSeite::Inhalt); });
     themen->setShortcut(QKeySequence::HelpContents);
     menue.FuzzyImInternet = eintrag(hilfe, QStringLiteral("&Fuzzy im Internet"),
                                     QStringLiteral("Aktuelles zu Fuzzy aus dem Internet"), [] { FuzzyImInternet(); });
@@ -444,7 +444,7 @@ void TMainForm::FileOpen()
     dialog.filter = QStringLiteral("Fuzzy-Datei (*.Fuz)");
     dialog.standardEndung = QStringLiteral("fuz");
     dialog.vorschlag = projekt.Dateiname;
-    dialog.hilfeKontext = DateiDialogHilfe;
+    dialog.hilfeSeite = HilfeSeite::Dateien;
     const auto name = DateiDialog(dialog);
     if (!name)
         return;
@@ -471,7 +471,7 @@ bool TMainForm::FileSaveAs()
         dialog.vorschlag = projekt.Dateiname == bestaetigterName
                                ? bestaetigterName
                                : QFileInfo(bestaetigterName).absolutePath() + QLatin1Char('/');
-    dialog.hilfeKontext = DateiDialogHilfe;
+    dialog.hilfeSeite = HilfeSeite::Dateien;
     const auto name = DateiDialog(dialog);
     if (!name)
         return false;

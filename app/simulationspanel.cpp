@@ -268,8 +268,9 @@ void TSimulationspanel::seitenAnlegen()
     connect(ProgressBar1, &TKraftbalken::mausBewegt, this, &TSimulationspanel::ProgressBar1MouseMove);
     for (QPushButton* k : {BitBtn1, BitBtn2})
         connect(k, &QPushButton::clicked, this, &TSimulationspanel::BitBtn1Click);
+    HilfeSeiteSetzen(this, HilfeSeite::Simulation);
     for (QPushButton* k : {BitBtn4, BitBtn3})
-        connect(k, &QPushButton::clicked, this, [] { ZeigeHilfe(HilfeKontext); });
+        connect(k, &QPushButton::clicked, this, [] { ZeigeHilfe(HilfeSeite::Simulation); });
 }
 
 bool TSimulationspanel::eventFilter(QObject* o, QEvent* e)

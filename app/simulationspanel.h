@@ -77,7 +77,6 @@ class TSimulationspanel : public QTabWidget {
 public:
     static constexpr int Breite = 445;
     static constexpr int Hoehe = 300;
-    static constexpr int HilfeKontext = 3;
 
     TSimulationspanel(TProjekt& projekt, TPendel& pendel, bool& abbruch, std::int32_t& zeitfaktor,
                       const TEinstellungen& einstellungen, QWidget* parent);

@@ -415,7 +415,7 @@ void TVerlauf::speichern(const QString& titel, const QString& filter, const QStr
     dialog.titel = titel;
     dialog.filter = filter;
     dialog.standardEndung = endung;
-    dialog.hilfeKontext = 3;
+    dialog.hilfeSeite = HilfeSeite::Simulation;
     const auto name = DateiDialog(dialog);
     if (!name)
         return;

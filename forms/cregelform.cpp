@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int Hilfekontext = 7;
 
 } // namespace
 
@@ -38,7 +37,7 @@ TCRegelform::TCRegelform(QWidget* parent)
                                 QStringLiteral("Regeln in die Zwischenablage kopieren"));
     hilfeKnopf = KnopfAnlegen(this, QStringLiteral("Hilfe"), QRect(445, 296, 80, 25));
     connect(okKnopf, &QPushButton::clicked, this, &QDialog::accept);
-    connect(hilfeKnopf, &QPushButton::clicked, this, [] { ZeigeHilfe(Hilfekontext); });
+    HilfeSeiteSetzen(this, HilfeSeite::Suche, hilfeKnopf);
     connect(kopiereKnopf, &QPushButton::clicked, this, &TCRegelform::KopiereButtonClick);
 }
 

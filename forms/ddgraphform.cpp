@@ -2,6 +2,7 @@
 
 #include "core/kennfeldfarben.h"
 #include "forms/dialoghilfe.h"
+#include "platform/hilfe.h"
 #include "widgets/farbe.h"
 #include "widgets/flaechendiagramm3d.h"
 
@@ -15,6 +16,7 @@ TDDGraphForm::TDDGraphForm(QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Fuzzy-3-D-Graph"));
+    HilfeSeiteSetzen(this, HilfeSeite::Regeln);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setSizeGripEnabled(true);

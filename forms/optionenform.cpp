@@ -63,7 +63,7 @@ TOptionenform::TOptionenform(QWidget* parent)
 
     connect(OK, &QPushButton::clicked, this, &TOptionenform::OKClick);
     connect(Abbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    connect(Hilfe, &QPushButton::clicked, this, [] { ZeigeHilfe(HilfeKontext); });
+    HilfeSeiteSetzen(this, HilfeSeite::Optionen, Hilfe);
     connect(Standardwerte, &QPushButton::clicked, this, &TOptionenform::StandardwerteClick);
 }
 

@@ -25,7 +25,6 @@ struct TOptionenWerte {
 class TOptionenform : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int HilfeKontext = 5;
     static constexpr int StandardRasterlinien = 5;
 
     explicit TOptionenform(QWidget* parent = nullptr);

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int Hilfekontext = 7;
 
 } // namespace
 
@@ -44,7 +43,7 @@ TParameterForm::TParameterForm(QWidget* parent)
     connect(standardKnopf, &QPushButton::clicked, this, &TParameterForm::StandardwerteClick);
     connect(okKnopf, &QPushButton::clicked, this, &QDialog::accept);
     connect(abbrechenKnopf, &QPushButton::clicked, this, &QDialog::reject);
-    connect(hilfeKnopf, &QPushButton::clicked, this, [] { ZeigeHilfe(Hilfekontext); });
+    HilfeSeiteSetzen(this, HilfeSeite::Suche, hilfeKnopf);
 }
 
 void TParameterForm::aktivieren()

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int Hilfekontext = 7;
 
 } // namespace
 
@@ -37,7 +36,7 @@ TProtokollform::TProtokollform(QWidget* parent)
     kopiereKnopf = KnopfAnlegen(this, QStringLiteral("Kopieren"), QRect(300, 76, 80, 25),
                                 QStringLiteral("Protokoll in die Zwischenablage kopieren"));
     connect(okKnopf, &QPushButton::clicked, this, &QDialog::accept);
-    connect(hilfeKnopf, &QPushButton::clicked, this, [] { ZeigeHilfe(Hilfekontext); });
+    HilfeSeiteSetzen(this, HilfeSeite::Suche, hilfeKnopf);
     connect(kopiereKnopf, &QPushButton::clicked, this, &TProtokollform::KopiereButtonClick);
 }
 

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace {
 
@@ -161,9 +160,7 @@ TRegEditForm::TRegEditForm(QWidget* parent)
     connect(Kopieren, &QPushButton::clicked, this, &TRegEditForm::KopierenClick);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpBtn, &QPushButton::clicked, this, [] { ZeigeHilfe(HilfeKontext); });
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, [] { ZeigeHilfe(HilfeKontext); });
+    HilfeSeiteSetzen(this, HilfeSeite::Regeln, HelpBtn);
 }
 
 bool TRegEditForm::imGebrauch(int c, int r) const

@@ -40,7 +40,6 @@ private:
 class TRegEditForm : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int HilfeKontext = 2;
     static inline const QString KeinAusgangsterm = QStringLiteral("Wählen Sie zunächst einen Ausgangsterm!");
     static inline const QString FrageLoeschen = QStringLiteral("Sollen die Regeln wirklich gelöscht werden?");
     // Text of a cell whose output term the output no longer has.

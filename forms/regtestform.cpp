@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr int Hilfekontext = 2;
 constexpr int Skalenende = 200;
 
 QLabel* Namenslabel(QWidget* parent, const QRect& platz)
@@ -135,7 +134,7 @@ TRegTestForm::TRegTestForm(TDDGraphForm* graph, QWidget* parent)
     connect(scrollB, &QScrollBar::valueChanged, this, [this] { ScrollBar2Change(); });
     connect(knopf3d, &QPushButton::clicked, this, [this] { b3dClick(); });
     connect(knopfOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(knopfHilfe, &QPushButton::clicked, this, [] { ZeigeHilfe(Hilfekontext); });
+    HilfeSeiteSetzen(this, HilfeSeite::Regeln, knopfHilfe);
 }
 
 double TRegTestForm::Gitterposition(const TFuzzy& eingang)

@@ -36,7 +36,6 @@
 
 namespace {
 
-constexpr int Hilfekontext = 7;
 // Characters of a valid line with its line end: a caret position divided by
 // this is the line's index.
 constexpr int ZeilenLaenge = 98;
@@ -162,7 +161,7 @@ void TSuchenForm::steuerungAnlegen()
     connect(protokollKnopf, &QPushButton::clicked, this, &TSuchenForm::ProtokollbuttonClick);
     connect(verlaufKnopf, &QPushButton::clicked, this, &TSuchenForm::VerlaufButtonClick);
     connect(okKnopf, &QPushButton::clicked, this, &QDialog::accept);
-    connect(hilfeKnopf, &QPushButton::clicked, this, [] { ZeigeHilfe(Hilfekontext); });
+    HilfeSeiteSetzen(this, HilfeSeite::Suche, hilfeKnopf);
     // The engine reads the pace at every step, so a switch takes effect at once.
     connect(echtzeitKnopf, &QRadioButton::toggled, this, [this](bool an) { evolution.setEchtzeit(an); });
 }

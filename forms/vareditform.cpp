@@ -17,7 +17,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -415,10 +414,7 @@ void TVarEditform::controlsAnlegen()
     connect(loeschen, &QPushButton::clicked, this, &TVarEditform::LoeschenClick);
     connect(okBtn, &QPushButton::clicked, this, &TVarEditform::OKBtnClick);
     connect(cancelBtn, &QPushButton::clicked, this, &TVarEditform::reject);
-    connect(helpBtn, &QPushButton::clicked, this, &TVarEditform::HelpBtnClick);
-    // F1 opens the same page as the help button.
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            &TVarEditform::HelpBtnClick);
+    HilfeSeiteSetzen(this, HilfeSeite::Variablen, helpBtn);
 }
 
 QImage TVarEditform::Trapezskizze(const QSize& groesse, const QFont& schrift)
@@ -675,11 +671,6 @@ void TVarEditform::zeichnen1Click()
 void TVarEditform::Kopieren1Click()
 {
     koordinatensystem1->CopyToClipboard();
-}
-
-void TVarEditform::HelpBtnClick()
-{
-    ZeigeHilfe(Hilfekontext);
 }
 
 void TVarEditform::OKBtnClick()

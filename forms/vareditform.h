@@ -41,7 +41,6 @@ class TVarEditform : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int Hilfekontext = 1;
 
     explicit TVarEditform(QWidget* parent = nullptr);
     ~TVarEditform() override;
@@ -67,7 +66,6 @@ public:
     void Kopieren1Click();
     void LoeschenClick();
     void OKBtnClick();
-    void HelpBtnClick();
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();

@@ -9,7 +9,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -80,10 +79,8 @@ TVarTestForm::TVarTestForm(QWidget* parent)
 
     connect(scrollBar1, &QScrollBar::valueChanged, this, &TVarTestForm::ScrollBar1Change);
     connect(okBtn, &QPushButton::clicked, this, &TVarTestForm::accept);
-    connect(helpBtn, &QPushButton::clicked, this, [] { ZeigeHilfe(Hilfekontext); });
+    HilfeSeiteSetzen(this, HilfeSeite::Variablen, helpBtn);
     // F1 opens the same page as the help button.
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            [] { ZeigeHilfe(Hilfekontext); });
 }
 
 TVarTestForm::~TVarTestForm() = default;

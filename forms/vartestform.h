@@ -18,7 +18,6 @@ class TVarTestForm : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int Hilfekontext = 1;
     // The scroll bar's positions run from 0 to this.
     static constexpr int Schritte = 400;
 

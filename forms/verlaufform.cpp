@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int Hilfekontext = 7;
 constexpr int RandLinks = 62;
 constexpr int RandRechts = 14;
 constexpr int RandOben = 26;
@@ -236,7 +235,7 @@ TVerlaufform::TVerlaufform(QWidget* parent)
     hilfeKnopf = KnopfAnlegen(this, QStringLiteral("Hilfe"), QRect(428, 318, 80, 25));
     connect(kopiereKnopf, &QPushButton::clicked, this, &TVerlaufform::KopiereButtonClick);
     connect(okKnopf, &QPushButton::clicked, this, &QDialog::accept);
-    connect(hilfeKnopf, &QPushButton::clicked, this, [] { ZeigeHilfe(Hilfekontext); });
+    HilfeSeiteSetzen(this, HilfeSeite::Suche, hilfeKnopf);
 }
 
 void TVerlaufform::KopiereButtonClick()

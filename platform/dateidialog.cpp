@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QShortcut>
 
 #include <utility>
 
@@ -54,12 +53,8 @@ std::unique_ptr<QFileDialog> DateiDialogErstellen(const TDateiDialog& d, QWidget
     }
     if (!d.vorschlag.isEmpty())
         dialog->selectFile(d.vorschlag);
-    if (d.hilfeKontext > 0) {
-        auto* f1 = new QShortcut(QKeySequence::HelpContents, dialog.get());
-        f1->setObjectName(QStringLiteral("Hilfetaste"));
-        const int kontext = d.hilfeKontext;
-        QObject::connect(f1, &QShortcut::activated, dialog.get(), [kontext] { ZeigeHilfe(kontext); });
-    }
+    if (d.hilfeSeite)
+        HilfeSeiteSetzen(dialog.get(), *d.hilfeSeite);
     return dialog;
 }
 

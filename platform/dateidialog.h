@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include "platform/hilfe.h"
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -19,7 +21,7 @@ struct TDateiDialog {
     QString filter;          // "Fuzzy-Datei (*.Fuz)"
     QString standardEndung;  // without the dot; appended to a name without extension
     QString vorschlag;       // proposed file name
-    int hilfeKontext = 0;    // help page for F1; 0 = none
+    std::optional<HilfeSeite> hilfeSeite; // help page for F1
 };
 
 // Shows the dialog; the chosen name, or nothing when it was cancelled. A name

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QShortcut>
 
 #include <utility>
 
@@ -14,9 +13,7 @@ namespace {
 bool standardDialog(QPrinter& drucker)
 {
     QPrintDialog dialog(&drucker, QApplication::activeWindow());
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, &dialog);
-    f1->setObjectName(QStringLiteral("Hilfetaste"));
-    QObject::connect(f1, &QShortcut::activated, &dialog, [] { ZeigeHilfe(DateiDialogHilfe); });
+    HilfeSeiteSetzen(&dialog, HilfeSeite::Dateien);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -1,7 +1,6 @@
 #include "platform/hilfe.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QKeyEvent>
 #include <QVariant>
 #include <QWidget>
@@ -10,12 +9,7 @@
 
 namespace {
 
-constexpr char KontextEigenschaft[] = "tarvikHilfeKontext";
-
-QString ohneKuerzel(QString text)
-{
-    return text.remove(QLatin1Char('&'));
-}
+constexpr char SeitenEigenschaft[] = "tarvikHilfeSeite";
 
 THilfeAnzeige& anzeige()
 {
@@ -25,10 +19,10 @@ THilfeAnzeige& anzeige()
 
 } // namespace
 
-void ZeigeHilfe(int kontext)
+void ZeigeHilfe(HilfeSeite seite)
 {
     if (anzeige().zeigen)
-        anzeige().zeigen(kontext);
+        anzeige().zeigen(seite);
 }
 
 void SchliesseHilfe()
@@ -44,7 +38,7 @@ THilfeAnzeige setzeHilfeAnzeige(THilfeAnzeige neu)
 
 ScopedHilfe::ScopedHilfe()
 {
-    vorher_ = setzeHilfeAnzeige({[this](int kontext) { kontexte_.append(kontext); }, [this] { ++geschlossen_; }});
+    vorher_ = setzeHilfeAnzeige({[this](HilfeSeite seite) { seiten_.append(seite); }, [this] { ++geschlossen_; }});
 }
 
 ScopedHilfe::~ScopedHilfe()
@@ -52,15 +46,21 @@ ScopedHilfe::~ScopedHilfe()
     setzeHilfeAnzeige(std::move(vorher_));
 }
 
-void HilfeKontextSetzen(QWidget* fenster, int kontext)
+void HilfeSeiteSetzen(QWidget* bereich, HilfeSeite seite, QAbstractButton* knopf)
 {
-    fenster->setProperty(KontextEigenschaft, kontext);
+    bereich->setProperty(SeitenEigenschaft, static_cast<int>(seite));
+    if (knopf)
+        QObject::connect(knopf, &QAbstractButton::clicked, bereich, [seite] { ZeigeHilfe(seite); });
 }
 
-int THilfetaste::Kontext(const QWidget* widget)
+std::optional<HilfeSeite> HilfeSeiteVon(const QWidget* widget)
 {
-    const QVariant kontext = widget ? widget->window()->property(KontextEigenschaft) : QVariant();
-    return kontext.isValid() ? kontext.toInt() : -1;
+    for (const QWidget* w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+        const QVariant seite = w->property(SeitenEigenschaft);
+        if (seite.isValid())
+            return static_cast<HilfeSeite>(seite.toInt());
+    }
+    return std::nullopt;
 }
 
 bool THilfetaste::eventFilter(QObject* objekt, QEvent* e)
@@ -70,17 +70,9 @@ bool THilfetaste::eventFilter(QObject* objekt, QEvent* e)
     const auto* taste = static_cast<QKeyEvent*>(e);
     if (taste->key() != Qt::Key_F1 || taste->modifiers() != Qt::NoModifier)
         return false;
-    QWidget* fenster = static_cast<QWidget*>(objekt)->window();
-    if (const int kontext = Kontext(fenster); kontext >= 0) {
-        ZeigeHilfe(kontext);
-        return true;
-    }
-    const auto knoepfe = fenster->findChildren<QAbstractButton*>();
-    for (QAbstractButton* knopf : knoepfe) {
-        if (knopf->isVisible() && knopf->isEnabled() && ohneKuerzel(knopf->text()) == QLatin1String("Hilfe")) {
-            knopf->click();
-            return true;
-        }
-    }
-    return false;
+    const auto seite = HilfeSeiteVon(static_cast<QWidget*>(objekt));
+    if (!seite)
+        return false;
+    ZeigeHilfe(*seite);
+    return true;
 }

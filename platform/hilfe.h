@@ -4,40 +4,52 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
+class QAbstractButton;
 class QWidget;
 
-// Help pages by context number: 1 variables, 2 rules, 3 simulation, 4 file and
-// print dialogs, 5 options, 6 set-up and external programs, 7 genetic search;
-// HilfeInhalt is the index page that links them all.
-constexpr int HilfeInhalt = 0;
-void ZeigeHilfe(int kontext);
+// The help pages. Inhalt is the index page that links all the others; the
+// numbers are those of the page files (kontext1.html ...).
+enum class HilfeSeite {
+    Inhalt = 0,
+    Variablen = 1,
+    Regeln = 2,
+    Simulation = 3,
+    Dateien = 4, // file and print dialogs
+    Optionen = 5,
+    Einrichtung = 6, // set-up and external programs
+    Suche = 7,       // genetic search
+};
 
-// The help context that F1 opens in the window (see THilfetaste).
-void HilfeKontextSetzen(QWidget* fenster, int kontext);
+void ZeigeHilfe(HilfeSeite seite);
 
-// F1 anywhere in the program, installed on the application: opens the
-// context of the active window; in a window without one it presses the
-// window's "Hilfe" button, so that F1 and the button always agree.
+// The one way a window (or a part of a window, such as the simulation panel
+// inside the main window) gets its help page: F1 anywhere inside `bereich`
+// opens `seite`, and so does `knopf` when one is given.
+void HilfeSeiteSetzen(QWidget* bereich, HilfeSeite seite, QAbstractButton* knopf = nullptr);
+
+// The page of the innermost area around `widget` that has one, within its
+// window; none when no area up to the window has a page.
+std::optional<HilfeSeite> HilfeSeiteVon(const QWidget* widget);
+
+// F1 anywhere in the program, installed on the application: opens the page
+// of the focused widget's area (see HilfeSeiteSetzen).
 class THilfetaste : public QObject {
 public:
     using QObject::QObject;
-    // The context of the widget's window, or -1 when it has none.
-    static int Kontext(const QWidget* widget);
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* e) override;
 };
 
-// The help page of the file and print dialogs.
-inline constexpr int DateiDialogHilfe = 4;
 // Closes the help viewer (when the program ends).
 void SchliesseHilfe();
 
 // The viewer the program installs at start-up. Until one is installed help
 // requests are ignored.
 struct THilfeAnzeige {
-    std::function<void(int kontext)> zeigen;
+    std::function<void(HilfeSeite seite)> zeigen;
     std::function<void()> schliessen;
 };
 THilfeAnzeige setzeHilfeAnzeige(THilfeAnzeige anzeige);
@@ -50,11 +62,11 @@ public:
     ScopedHilfe(const ScopedHilfe&) = delete;
     ScopedHilfe& operator=(const ScopedHilfe&) = delete;
 
-    const QList<int>& kontexte() const { return kontexte_; }
+    const QList<HilfeSeite>& seiten() const { return seiten_; }
     int geschlossen() const { return geschlossen_; }
 
 private:
-    QList<int> kontexte_;
+    QList<HilfeSeite> seiten_;
     int geschlossen_ = 0;
     THilfeAnzeige vorher_;
 };

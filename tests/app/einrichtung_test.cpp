@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -511,29 +512,33 @@ TEST_F(Einrichtung, F1OpensTheIndexInTheMainWindowAndTheDialogsOwnPage)
         QTest::keyClick(info.Ok(), Qt::Key_F1);
     }
     {
-        // A dialog without a context presses its help button.
+        // An area inside a window has its own page; a window without one
+        // opens none; Shift+F1 is not help.
         QDialog d;
-        auto* knopf = new QPushButton(QStringLiteral("&Hilfe"), &d);
-        QObject::connect(knopf, &QPushButton::clicked, [] { ZeigeHilfe(5); });
+        auto* bereich = new QWidget(&d);
+        auto* feld = new QLineEdit(bereich);
+        HilfeSeiteSetzen(bereich, HilfeSeite::Optionen);
+        QDialog ohne;
         d.show();
-        QTest::keyClick(&d, Qt::Key_F1);
-        // Shift+F1 is not help.
-        QTest::keyClick(&d, Qt::Key_F1, Qt::ShiftModifier);
+        QTest::keyClick(feld, Qt::Key_F1);
+        QTest::keyClick(feld, Qt::Key_F1, Qt::ShiftModifier);
+        QTest::keyClick(&ohne, Qt::Key_F1);
         d.close();
     }
     qApp->removeEventFilter(&f1);
-    EXPECT_EQ(hilfe.kontexte(), (QList<int>{HilfeInhalt, HilfeInhalt, 6, 6, 6, 5}));
+    EXPECT_EQ(hilfe.seiten(), (QList<HilfeSeite>{HilfeSeite::Inhalt, HilfeSeite::Inhalt, HilfeSeite::Einrichtung, HilfeSeite::Einrichtung,
+                                          HilfeSeite::Einrichtung, HilfeSeite::Optionen}));
 }
 
 TEST(Hilfeseiten, TheIndexLinksEveryPageAndAMissingPageSaysSo)
 {
     THilfeForm h;
-    h.ZeigeKontext(HilfeInhalt);
+    h.ZeigeSeite(HilfeSeite::Inhalt);
     EXPECT_EQ(h.Browser()->source(), QUrl(QStringLiteral("qrc:/hilfe/inhalt.html")));
     const QString html = h.Browser()->toHtml();
     for (int kontext : {1, 2, 3, 4, 5, 6, 7})
         EXPECT_TRUE(html.contains(QStringLiteral("kontext%1.html").arg(kontext))) << kontext;
-    h.ZeigeKontext(6);
+    h.ZeigeSeite(HilfeSeite::Einrichtung);
     EXPECT_TRUE(h.Browser()->toPlainText().contains(QStringLiteral("TARVIK - Initialisierung")));
     // Its picture is there.
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/hilfe/initform.png")));
@@ -555,12 +560,12 @@ TEST(Hilfeseiten, HelpFromTheSetUpDialogStaysAboveIt)
     d.setWindowModality(Qt::ApplicationModal);
     d.show();
     d.Hilfe()->click();  // no viewer installed: nothing happens
-    h.ZeigeKontext(TInitform::HilfeKontext);
+    h.ZeigeSeite(HilfeSeite::Einrichtung);
     EXPECT_TRUE(h.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(QApplication::activeModalWidget(), &h);
     h.close();
     d.close();
-    h.ZeigeKontext(HilfeInhalt);
+    h.ZeigeSeite(HilfeSeite::Inhalt);
     EXPECT_FALSE(h.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(h.isVisible());
     h.close();

@@ -55,33 +55,31 @@ TEST(Titelfenster, ClosesItselfWhenItsTwoSecondsAreOver)
 TEST(Hilfefenster, ShowsThePageOfAContextOrSaysThereIsNone)
 {
     THilfeForm h;
-    h.ZeigeKontext(3);
+    h.ZeigeSeite(HilfeSeite::Simulation);
     EXPECT_TRUE(h.isVisible());
     EXPECT_EQ(h.Browser()->source(), QUrl(QStringLiteral("qrc:/hilfe/kontext3.html")));
     EXPECT_TRUE(h.Browser()->toPlainText().contains(QStringLiteral("Das Hauptfenster")));
 
-    h.ZeigeKontext(4);
+    h.ZeigeSeite(HilfeSeite::Dateien);
     EXPECT_TRUE(h.Browser()->toPlainText().contains(QStringLiteral("Fuzzy-Datei speichern unter")));
     // The pages link to each other.
     h.Browser()->setSource(QUrl(QStringLiteral("kontext3.html")));
     EXPECT_TRUE(h.Browser()->toPlainText().contains(QStringLiteral("Das Hauptfenster")));
 
-    h.ZeigeKontext(5);
+    h.ZeigeSeite(HilfeSeite::Optionen);
     EXPECT_TRUE(h.Browser()->toPlainText().contains(QStringLiteral("Anzahl der Rasterlinien")));
 
-    for (int kontext : {99}) {
-        h.ZeigeKontext(kontext);
-        EXPECT_EQ(h.Kontext(), kontext);
-        EXPECT_TRUE(h.Browser()->toPlainText().contains(QStringLiteral("Zu diesem Thema gibt es noch keine Hilfe.")))
-            << kontext;
-    }
+    const auto ohneSeite = static_cast<HilfeSeite>(99);
+    h.ZeigeSeite(ohneSeite);
+    EXPECT_EQ(h.Seite(), ohneSeite);
+    EXPECT_TRUE(h.Browser()->toPlainText().contains(QStringLiteral("Zu diesem Thema gibt es noch keine Hilfe.")));
 
     setzeHilfeAnzeige(h.Anzeige());
     SchliesseHilfe();
     EXPECT_FALSE(h.isVisible());
-    ZeigeHilfe(4);
+    ZeigeHilfe(HilfeSeite::Dateien);
     EXPECT_TRUE(h.isVisible());
-    EXPECT_EQ(h.Kontext(), 4);
+    EXPECT_EQ(h.Seite(), HilfeSeite::Dateien);
     setzeHilfeAnzeige({});
     h.close();
 }
@@ -93,12 +91,12 @@ TEST(Hilfefenster, AskedForFromAModalDialogItStaysUsableAboveIt)
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
     ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
-    h.ZeigeKontext(4);
+    h.ZeigeSeite(HilfeSeite::Dateien);
     EXPECT_EQ(h.windowModality(), Qt::ApplicationModal);
     EXPECT_EQ(QApplication::activeModalWidget(), &h);
     h.close();
     dialog.close();
-    h.ZeigeKontext(3);
+    h.ZeigeSeite(HilfeSeite::Simulation);
     EXPECT_EQ(h.windowModality(), Qt::NonModal);
     h.close();
 }

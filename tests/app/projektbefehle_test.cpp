@@ -102,7 +102,7 @@ TEST_F(Projektbefehle, OpenCancelledChangesNothingAndTheDialogProposesDateiname)
         EXPECT_EQ(dialog.filter, QStringLiteral("Fuzzy-Datei (*.Fuz)"));
         EXPECT_EQ(dialog.standardEndung, QStringLiteral("fuz"));
         EXPECT_EQ(dialog.vorschlag, QStringLiteral("Neu"));
-        EXPECT_EQ(dialog.hilfeKontext, 4);
+        EXPECT_EQ(dialog.hilfeSeite, HilfeSeite::Dateien);
         EXPECT_EQ(f.Projekt().Dateiname, QStringLiteral("Neu"));
         EXPECT_EQ(f.windowTitle(), QStringLiteral("Tarvik 3.0"));
     }

@@ -163,7 +163,7 @@ TEST_F(Panel, ControlsCarryTheirTextsAndHints)
     ScopedHilfe hilfe;
     panel.BitBtn4->click();
     panel.BitBtn3->click();
-    EXPECT_EQ(hilfe.kontexte(), (QList<int>{3, 3}));
+    EXPECT_EQ(hilfe.seiten(), (QList<HilfeSeite>{HilfeSeite::Simulation, HilfeSeite::Simulation}));
 }
 
 TEST_F(Panel, OneHandPassOfThePendulumStepsThePlantAndLeavesOnlyItsNewPicture)

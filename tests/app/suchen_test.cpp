@@ -75,7 +75,7 @@ namespace {
 TEST(Suchen, HelpPageOfTheSearchIsCompiledIn)
 {
     THilfeForm h;
-    h.ZeigeKontext(7);
+    h.ZeigeSeite(HilfeSeite::Suche);
     const QString text = h.Browser()->toPlainText();
     for (const char* wort : {"Genetische Regelsuche", "Chromosom", "ChrNote", "GenNote", "Selektion", "Kreuzung",
                              "Mutation", "Mutationsrate"})

@@ -56,7 +56,7 @@ TEST_F(Optionen, FieldsFramesAndDefaults)
     EXPECT_EQ(form.Rasterlinien(), 5);
     ScopedHilfe hilfe;
     form.Hilfe->click();
-    EXPECT_EQ(hilfe.kontexte(), QList<int>{5});
+    EXPECT_EQ(hilfe.seiten(), QList<HilfeSeite>{HilfeSeite::Optionen});
 }
 
 TEST_F(Optionen, OkRaisesValuesToTheirBoundsWithThreeWarningsInOrder)

@@ -350,7 +350,7 @@ TEST_F(RegEdit, KopierenPutsThePictureOfTheDialogOnTheClipboardAndHilfeOpensTopi
     EXPECT_EQ(bild.size() / bild.devicePixelRatio(), QSize(566, 322));
     ScopedHilfe hilfe;
     QTest::mouseClick(d.HelpBtn, Qt::LeftButton);
-    EXPECT_EQ(hilfe.kontexte(), QList<int>{2});
+    EXPECT_EQ(hilfe.seiten(), QList<HilfeSeite>{HilfeSeite::Regeln});
 }
 
 TEST_F(RegEdit, LongNamesAreShortenedAndShownWholeInTheTooltip)

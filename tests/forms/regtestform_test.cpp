@@ -332,7 +332,7 @@ TEST_F(RegTest, KeysMoveInputAHelpShowsTheRulesPageAndOkCloses)
     EXPECT_EQ(form.SingEdit2()->text(), SingEditText(form.EingangA.x()));
     ScopedHilfe hilfe;
     QTest::mouseClick(form.HelpBtn(), Qt::LeftButton);
-    EXPECT_EQ(hilfe.kontexte(), QList<int>{2});
+    EXPECT_EQ(hilfe.seiten(), QList<HilfeSeite>{HilfeSeite::Regeln});
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Regeln testen"));
     EXPECT_EQ(form.Ausganglabel()->text(), QStringLiteral("Kraft"));
     QTest::mouseClick(form.OKBtn(), Qt::LeftButton);

@@ -582,7 +582,7 @@ TEST(Suchenfenster, EveryHelpButtonOpensTheSearchHelp)
     ScopedHilfe hilfe;
     for (QPushButton* k : {w.form.HelpBtn(), w.parameter.HelpBtn(), w.protokoll.HelpBtn(), w.cregel.HelpBtn()})
         QTest::mouseClick(k, Qt::LeftButton);
-    EXPECT_EQ(hilfe.kontexte(), (QList<int>{7, 7, 7, 7}));
+    EXPECT_EQ(hilfe.seiten(), (QList<HilfeSeite>{HilfeSeite::Suche, HilfeSeite::Suche, HilfeSeite::Suche, HilfeSeite::Suche}));
 }
 
 TEST(Suchenfenster, ProtokollButtonShowsTheLogThatSurvivesClosing)

@@ -694,7 +694,7 @@ TEST_F(VarEdit, HelpAndCopy)
 {
     oeffnen(winkel());
     f.HelpBtn()->click();
-    EXPECT_EQ(hilfe.kontexte(), QList<int>{1});
+    EXPECT_EQ(hilfe.seiten(), QList<HilfeSeite>{HilfeSeite::Variablen});
     QApplication::clipboard()->clear();
     f.Kopieren1()->click();
     EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),

@@ -3,7 +3,8 @@
 
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QShortcut>
+#include <QApplication>
+#include <QTest>
 
 #include "tests/qstring_ausgabe.h"
 
@@ -37,7 +38,7 @@ TDateiDialog speichernDialog()
     d.titel = QStringLiteral("Fuzzy-Datei speichern unter");
     d.filter = QStringLiteral("Fuzzy-Datei (*.FUZ)");
     d.standardEndung = QStringLiteral("FUZ");
-    d.hilfeKontext = 4;
+    d.hilfeSeite = HilfeSeite::Dateien;
     return d;
 }
 
@@ -74,7 +75,7 @@ TEST(DateiDialogErstellen, OpenDialogWantsAnExistingFileAndProposesTheName)
     const auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     ASSERT_TRUE(name);
     EXPECT_EQ(name->text(), QStringLiteral("Neu"));
-    EXPECT_EQ(dialog->findChild<QShortcut*>(QStringLiteral("Hilfetaste")), nullptr);
+    EXPECT_EQ(HilfeSeiteVon(dialog.get()), std::nullopt);
 }
 
 TEST(DateiDialogErstellen, SaveDialogAsksBeforeOverwritingAndF1OpensItsHelp)
@@ -86,11 +87,13 @@ TEST(DateiDialogErstellen, SaveDialogAsksBeforeOverwritingAndF1OpensItsHelp)
     EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
     EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("FUZ"));
 
-    auto* f1 = dialog->findChild<QShortcut*>(QStringLiteral("Hilfetaste"));
-    ASSERT_TRUE(f1);
-    EXPECT_EQ(f1->key(), QKeySequence(QKeySequence::HelpContents));
-    emit f1->activated();
-    EXPECT_EQ(hilfe.kontexte(), QList<int>{4});
+    THilfetaste f1;
+    qApp->installEventFilter(&f1);
+    dialog->show();
+    QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog.get(), Qt::Key_F1);
+    qApp->removeEventFilter(&f1);
+    dialog->close();
+    EXPECT_EQ(hilfe.seiten(), QList<HilfeSeite>{HilfeSeite::Dateien});
 }
 
 } // namespace

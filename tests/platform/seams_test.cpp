@@ -195,13 +195,13 @@ TEST(StarteProgramm, ScopedHandlerRecordsStartsAndAddresses)
 
 TEST(ZeigeHilfe, RequestsReachTheInstalledViewerAndAreHarmlessWithoutOne)
 {
-    ZeigeHilfe(3);
+    ZeigeHilfe(HilfeSeite::Simulation);
     SchliesseHilfe();
     ScopedHilfe hilfe;
-    ZeigeHilfe(3);
-    ZeigeHilfe(4);
+    ZeigeHilfe(HilfeSeite::Simulation);
+    ZeigeHilfe(HilfeSeite::Dateien);
     SchliesseHilfe();
-    EXPECT_EQ(hilfe.kontexte(), (QList<int>{3, 4}));
+    EXPECT_EQ(hilfe.seiten(), (QList<HilfeSeite>{HilfeSeite::Simulation, HilfeSeite::Dateien}));
     EXPECT_EQ(hilfe.geschlossen(), 1);
 }
 
