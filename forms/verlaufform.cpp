@@ -1,5 +1,6 @@
 #include "forms/verlaufform.h"
 
+#include "core/achsenteilung.h"
 #include "core/zahlenformat.h"
 #include "forms/dialoghilfe.h"
 #include "platform/hilfe.h"
@@ -23,19 +24,6 @@ constexpr int RandUnten = 34;
 bool zeichenbar(float note)
 {
     return std::isfinite(note) && note > 0;
-}
-
-// The smallest of 1, 2, 5 times a power of ten that is at least x.
-double rundAuf(double x)
-{
-    if (!(x > 0))
-        return 1;
-    const double zehner = std::pow(10.0, std::floor(std::log10(x)));
-    for (double f : {1.0, 2.0, 5.0, 10.0}) {
-        if (f * zehner >= x * (1 - 1e-12))
-            return f * zehner;
-    }
-    return 10 * zehner;
 }
 
 // A label: as many decimals as the step between labels needs.
@@ -123,10 +111,10 @@ bool TNotenPlot::skalieren()
         oben = std::pow(10.0, std::ceil(std::log10(groesste)));
     } else {
         unten = 0;
-        oben = rundAuf(groesste);
+        oben = EinsZweiFuenf(groesste);
     }
     const int letzte = punkte.isEmpty() ? 0 : punkte.constLast().Generation;
-    xMax = std::max(10, int(rundAuf(letzte)));
+    xMax = std::max(10, int(EinsZweiFuenf(letzte)));
     return logarithmisch != logVorher || unten != untenVorher || oben != obenVorher || xMax != xVorher;
 }
 

@@ -1,5 +1,6 @@
 #include "widgets/flaechendiagramm3d.h"
 
+#include "core/achsenteilung.h"
 #include "core/zahlenformat.h"
 
 #include <QFontMetrics>
@@ -27,14 +28,7 @@ const QColor Achsenfarbe(64, 64, 64);
 // five intervals.
 double Tickschritt(double spanne)
 {
-    if (!(spanne > 0) || !std::isfinite(spanne))
-        return 1;
-    const double roh = spanne / 5;
-    const double zehner = std::pow(10.0, std::floor(std::log10(roh)));
-    for (double f : {1.0, 2.0, 5.0})
-        if (roh <= f * zehner * 1.0000001)
-            return f * zehner;
-    return 10 * zehner;
+    return EinsZweiFuenf(spanne / 5);
 }
 
 int Nachkommastellen(double schritt)
