@@ -44,7 +44,7 @@ bool TMainForm::dateiErgebnis(const TDateiErgebnis& ergebnis)
     uebersichtAktualisieren();
     if (ergebnis.meldung)
         Meldung(*ergebnis.meldung);
-    else if (!ergebnis.dateifehler && projekt.Dateiname != QLatin1String("Neu"))
+    else if (!ergebnis.dateifehler && projekt.Dateiname != NeuerProjektname)
         bestaetigterName = projekt.Dateiname;
     return !ergebnis.dateifehler;
 }
@@ -58,7 +58,7 @@ void TMainForm::FileNew()
 {
     if (!datenLoeschenErlaubt())
         return;
-    projekt.Dateiname = QStringLiteral("Neu");
+    projekt.Dateiname = NeuerProjektname;
     setWindowTitle(ProjektTitel(projekt.Dateiname));
     for (TFuzzy* f : {&projekt.EingangA, &projekt.EingangB, &projekt.Ausgang}) {
         f->loeschen();

@@ -1,6 +1,7 @@
 #include "app/externeprogramme.h"
 
 #include "app/konfiguration.h"
+#include "core/projekt.h"
 #include "core/zahlenformat.h"
 #include "platform/meldung.h"
 
@@ -11,7 +12,6 @@
 
 namespace {
 
-const QString Neu = QStringLiteral("Neu");
 const QString Tamsor = QStringLiteral("tamsor");
 
 bool istDatei(const QString& pfad)
@@ -100,7 +100,7 @@ void ExternClick(const QString& programmpfad, const QString& name, const QString
     if (!ProgrammnameZulaessig(name))
         return;
     QStringList argumente;
-    if (dateiname != Neu)
+    if (dateiname != NeuerProjektname)
         argumente.append(dateiname);
     Starten(Startdatei(programmpfad, name), argumente, true);
 }

@@ -84,7 +84,7 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
 {
     TarvikStilSetzen();
     projekt.Geaendert = false;
-    projekt.Dateiname = QStringLiteral("Neu");
+    projekt.Dateiname = NeuerProjektname;
     programmpfad = QDir(pfad.isEmpty() ? QCoreApplication::applicationDirPath() : pfad).absolutePath();
     if (!programmpfad.endsWith(QLatin1Char('/')))
         programmpfad += QLatin1Char('/');

@@ -422,7 +422,7 @@ bool TProjektuebersicht::Startseite() const
 
 void TProjektuebersicht::kopfZeigen(const TProjekt& projekt)
 {
-    const bool neu = projekt.Dateiname == QLatin1String("Neu");
+    const bool neu = projekt.Dateiname == NeuerProjektname;
     const QFileInfo datei(projekt.Dateiname);
     // A long name is shortened in the middle rather than widening the window.
     dateiname->setText(neu ? QStringLiteral("Neues Projekt")

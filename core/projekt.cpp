@@ -117,7 +117,7 @@ TDateiErgebnis LoadFile(TProjekt& p)
     // A file that could not be read whole is read as no project at all.
     if (!ProjektLesen(lesefehler ? QByteArray() : inhalt, p)) {
         ergebnis.meldung = TMeldung{MeldungsArt::Fehler, ProjektTexte::formatFehler};
-        p.Dateiname = QStringLiteral("Neu");
+        p.Dateiname = NeuerProjektname;
         ergebnis.titel = ProjektTitel(p.Dateiname);
     }
     p.AusgangKopie.assign(p.Ausgang);
@@ -139,7 +139,7 @@ QByteArray ProjektBytes(const TProjekt& p)
 TDateiErgebnis FileSave(TProjekt& p)
 {
     TDateiErgebnis ergebnis;
-    if (p.Dateiname.isEmpty() || p.Dateiname == QLatin1String("Neu")) {
+    if (p.Dateiname.isEmpty() || p.Dateiname == NeuerProjektname) {
         // The changes are still unsaved: a later close must still offer to save them.
         ergebnis.meldung = TMeldung{MeldungsArt::Fehler, ProjektTexte::keinName};
         return ergebnis;

@@ -11,13 +11,16 @@
 // The project the main window works on: three variables, the working copy of
 // the output for the simulation's inference, the rule table, the file name and
 // the changed flag.
+// The file name of a project that has not been saved yet.
+inline const QString NeuerProjektname = QStringLiteral("Neu");
+
 struct TProjekt {
     TFuzzy EingangA;
     TFuzzy EingangB;
     TFuzzy Ausgang;
     TFuzzy AusgangKopie;
     TRegeltab Regeltab;
-    QString Dateiname = QStringLiteral("Neu");
+    QString Dateiname = NeuerProjektname;
     bool Geaendert = false;
 };
 

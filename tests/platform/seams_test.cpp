@@ -4,7 +4,6 @@
 #include "platform/pause.h"
 #include "platform/programmstart.h"
 #include "platform/uhr.h"
-#include "platform/zufall.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -96,49 +95,6 @@ TEST(TickCount, RealClockNeverGoesBack)
     const std::uint32_t a = TickCount();
     const std::uint32_t b = TickCount();
     EXPECT_LT(b - a, 1000u);
-}
-
-TEST(Zufall, ScriptedValuesRepeatAndIntegersAreTakenFromThem)
-{
-    ScopedZufall z({0.0, 0.5, 0.999, 1.0});
-    const int m = 10;
-    EXPECT_EQ(Zufall(m), 0);
-    EXPECT_EQ(Zufall(m), 5);
-    EXPECT_EQ(Zufall(m), 9);
-    EXPECT_EQ(Zufall(m), 9);  // a value of 1.0 must not yield m
-    EXPECT_DOUBLE_EQ(Zufall(), 0.0);
-    EXPECT_EQ(Zufall(0), 0);
-    EXPECT_EQ(Zufall(-3), 0);
-}
-
-TEST(Zufall, SameSeedSameSequenceAndValuesStayBelowOne)
-{
-    QList<double> erste;
-    {
-        ScopedZufall z(42u);
-        for (int i = 0; i < 1000; ++i)
-            erste.append(Zufall());
-    }
-    ScopedZufall z(42u);
-    for (int i = 0; i < 1000; ++i) {
-        const double x = Zufall();
-        ASSERT_EQ(x, erste.at(i));
-        ASSERT_GE(x, 0.0);
-        ASSERT_LT(x, 1.0);
-    }
-}
-
-TEST(Zufall, ProgramSourceCoversTheWholeRange)
-{
-    QList<int> gesehen(6, 0);
-    for (int i = 0; i < 2000; ++i) {
-        const int k = Zufall(6);
-        ASSERT_GE(k, 0);
-        ASSERT_LT(k, 6);
-        ++gesehen[k];
-    }
-    for (int k = 0; k < 6; ++k)
-        EXPECT_GT(gesehen[k], 0) << k;
 }
 
 TEST(StarteProgramm, ReportsAMissingFileOrDirectoryWithItsCode)
