@@ -25,8 +25,8 @@ void TMainForm::VariableTesten(const TFuzzy& variable)
         Meldung(MeldungsArt::Warnung, NichtDefiniert);
         return;
     }
-    varTestForm->fuzzyvar().assign(variable);
-    varTestForm->oeffnen();
+    // The tester works on a copy; nothing comes back.
+    varTestForm->oeffnen(variable);
     ZeigeModal(*varTestForm);
 }
 
@@ -36,15 +36,14 @@ bool TMainForm::VariableEditieren(int welche)
     if (welche < 1 || welche > 3)
         return false;
     TFuzzy& variable = *variablen[welche - 1];
-    varEditform->FuzzyVar().assign(variable);
-    varEditform->setWindowTitle(QStringLiteral("Variable editieren [") + projekt.Dateiname + QLatin1Char(']'));
-    varEditform->oeffnen();
+    varEditform->oeffnen({variable, projekt.Dateiname});
     if (ZeigeModal(*varEditform) != QDialog::Accepted)
         return false;
-    variable.assign(varEditform->FuzzyVar());
+    const TFuzzy ergebnis = varEditform->Ergebnis();
+    variable.assign(ergebnis);
     if (welche == 3)
-        projekt.AusgangKopie.assign(varEditform->FuzzyVar());
-    if (varEditform->FuzzyVarChanged())
+        projekt.AusgangKopie.assign(ergebnis);
+    if (varEditform->Geaendert())
         projekt.Geaendert = true;
     // At once, also between the assistant's steps.
     uebersichtAktualisieren();

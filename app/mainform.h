@@ -110,8 +110,8 @@ public:
     void ZwischenablageDrucken();
     void VariableTesten(const TFuzzy& variable);
     // Opens the variable editor on variable 1 = Eingang A, 2 = Eingang B, 3 = Ausgang, with the
-    // menu's caption; copies back on OK (the output also into AusgangKopie), sets Geaendert from the
-    // dialog's FuzzyVarChanged; true when the dialog closed with OK.
+    // menu's caption; copies back on OK (the output also into AusgangKopie), sets Geaendert when the
+    // user changed the variable in the dialog; true when the dialog closed with OK.
     bool VariableEditieren(int welche);
     void RegelnEditieren();
     void RegelnTesten();

@@ -1,7 +1,11 @@
 #include "forms/vareditform.h"
 
+#include "core/variablenregeln.h"
 #include "core/zahlenformat.h"
 #include "forms/dialoghilfe.h"
+#include "forms/vareditbilder.h"
+#include "forms/vareditgitter.h"
+#include "forms/variablenplot.h"
 #include "platform/hilfe.h"
 #include "platform/meldung.h"
 #include "widgets/fuzzyzeichnen.h"
@@ -9,29 +13,19 @@
 #include "widgets/singedit.h"
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStyle>
-#include <QStyledItemDelegate>
-#include <QTableWidget>
 #include <QToolButton>
 
 #include <algorithm>
-#include <utility>
 
 namespace {
 
-const QString NeuerName = QStringLiteral("Fuzzyvariable");
 const QString FehlerZahl = QStringLiteral("Fehler bei Zahleingabe");
-const QString FehlerGrundmenge =
-    QStringLiteral("Fehler bei Angaben zur Grundmenge!\rZweite Zahl muss größer als die erste sein.");
 const QString KeinFeld = QStringLiteral("Bitte zuerst Feld selektieren!");
 const QString KeinTermname = QStringLiteral("Bitte geben Sie zuerst\rden Termnamen ein!");
 const QString ZuVieleTerme = QStringLiteral("Es kann kein weiterer Termname angefügt werden");
@@ -39,180 +33,7 @@ const QString NichtSelektiert = QStringLiteral("Kein Termname selektiert!");
 const QString ZeileOhneName = QStringLiteral("Bitte geben Sie zunächst den zugehörigen Termnamen ein!");
 const QString FrageLoeschen = QStringLiteral("Wollen Sie diese Fuzzyvariable wirklich löschen?");
 
-QString ZeilenFehler(int i)
-{
-    return QStringLiteral("In Zeile ") + QString::number(i)
-           + QStringLiteral(" der Tabelle ist eine Zahl zu groß oder zu klein!");
-}
-
-const QColor Teal(0, 128, 128);
-
-// A grid cell's text: two decimals, at least four characters.
-QString Zellentext(float wert)
-{
-    return FestKomma(wert, 2, 4);
-}
-
-// A filled circle with a black outline: the colour of a grid row's term.
-class TShape : public QWidget {
-public:
-    TShape(const QColor& farbe, QWidget* parent) : QWidget(parent), farbe(farbe) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter maler(this);
-        maler.setRenderHint(QPainter::Antialiasing);
-        maler.setPen(QPen(Qt::black, 1));
-        maler.setBrush(farbe);
-        maler.drawEllipse(QRectF(0.5, 0.5, width() - 1.0, height() - 1.0));
-    }
-
-private:
-    QColor farbe;
-};
-
-enum class TGlyphe { Editieren, Anfuegen, Ersetzen };
-
-// The pictures of the three term-name buttons, drawn at 16 x 16.
-QIcon Glyphe(TGlyphe art)
-{
-    QPixmap bild(16, 16);
-    bild.fill(Qt::transparent);
-    QPainter maler(&bild);
-    maler.setRenderHint(QPainter::Antialiasing);
-    switch (art) {
-    case TGlyphe::Editieren: {
-        // A pencil over a line of text.
-        maler.setPen(QPen(QColor(40, 40, 40), 1));
-        maler.drawLine(1, 14, 9, 14);
-        QPainterPath stift;
-        stift.moveTo(4, 12);
-        stift.lineTo(5, 9);
-        stift.lineTo(12, 2);
-        stift.lineTo(14, 4);
-        stift.lineTo(7, 11);
-        stift.closeSubpath();
-        maler.setBrush(QColor(230, 180, 40));
-        maler.drawPath(stift);
-        maler.setBrush(QColor(200, 60, 60));
-        maler.drawPolygon(QPolygonF({QPointF(11, 3), QPointF(12, 2), QPointF(14, 4), QPointF(13, 5)}));
-        break;
-    }
-    case TGlyphe::Anfuegen: {
-        // A list with a green plus below its last line.
-        maler.setPen(QPen(QColor(60, 60, 60), 1));
-        maler.drawLine(1, 2, 10, 2);
-        maler.drawLine(1, 5, 10, 5);
-        maler.setPen(QPen(QColor(0, 140, 0), 3, Qt::SolidLine, Qt::FlatCap));
-        maler.drawLine(QPointF(10, 7), QPointF(10, 16));
-        maler.drawLine(QPointF(5.5, 11.5), QPointF(14.5, 11.5));
-        break;
-    }
-    case TGlyphe::Ersetzen: {
-        // Two arrows in a circle: one name goes, another comes.
-        maler.setPen(QPen(QColor(0, 70, 180), 2, Qt::SolidLine, Qt::FlatCap));
-        maler.drawArc(QRectF(2.5, 2.5, 11, 11), 30 * 16, 150 * 16);
-        maler.drawArc(QRectF(2.5, 2.5, 11, 11), 210 * 16, 150 * 16);
-        maler.setPen(Qt::NoPen);
-        maler.setBrush(QColor(0, 70, 180));
-        maler.drawPolygon(QPolygonF({QPointF(15.5, 5), QPointF(10.5, 5), QPointF(14, 9.5)}));
-        maler.drawPolygon(QPolygonF({QPointF(0.5, 11), QPointF(5.5, 11), QPointF(2, 6.5)}));
-        break;
-    }
-    }
-    return QIcon(bild);
-}
-
-// Draws a cell's text two pixels from its left edge, as the grid always did,
-// and smaller when it is wider than the cell, so that "-1250.50" stays
-// readable instead of being cut off.
-class TZellenDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        QStyleOptionViewItem o = option;
-        initStyleOption(&o, index);
-        const QString text = o.text;
-        o.text.clear();
-        QStyle* stil = o.widget ? o.widget->style() : QApplication::style();
-        stil->drawControl(QStyle::CE_ItemViewItem, &o, maler, o.widget);
-
-        const QRect platz = o.rect.adjusted(2, 0, -1, 0);
-        QFont schrift = o.font;
-        int groesse = QFontInfo(schrift).pixelSize();
-        while (groesse > 7 && QFontMetrics(schrift).horizontalAdvance(text) > platz.width())
-            schrift.setPixelSize(--groesse);
-        const bool gewaehlt = o.state & QStyle::State_Selected;
-        maler->save();
-        maler->setFont(schrift);
-        maler->setPen(o.palette.color(o.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled,
-                                      gewaehlt ? QPalette::HighlightedText : QPalette::Text));
-        maler->setClipRect(o.rect);
-        maler->drawText(platz, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
-        maler->restore();
-    }
-};
-
 } // namespace
-
-// The grid of the term values: row 0 and column 0 are fixed cells.
-class TVarEditform::TGrid : public QTableWidget {
-public:
-    using QTableWidget::QTableWidget;
-
-    // Hands an open cell editor's text to its cell and closes the editor.
-    void editorUebernehmen()
-    {
-        if (state() != QAbstractItemView::EditingState)
-            return;
-        for (QWidget* editor : viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (!editor->isVisible() || !itemDelegate())
-                continue;
-            commitData(editor);
-            closeEditor(editor, QAbstractItemDelegate::NoHint);
-        }
-    }
-
-protected:
-    // Shift+Tab in the first value cell leaves the grid, as Tab does in the
-    // last one; the fixed cells cannot stop it there.
-    bool focusNextPrevChild(bool next) override
-    {
-        const QModelIndex zelle = currentIndex();
-        if (!next && zelle.row() <= 1 && zelle.column() <= 1)
-            return QWidget::focusNextPrevChild(false);
-        return QTableWidget::focusNextPrevChild(next);
-    }
-};
-
-QStringList VariablenFehler(const TFuzzy& fuzzy)
-{
-    if (!(fuzzy.b() > fuzzy.a()))
-        return {FehlerGrundmenge};
-    QStringList fehler;
-    for (int i = 1; i <= fuzzy.gueltigeAnzahl(); ++i) {
-        // Written so that a value that is no number counts as faulty.
-        const bool geordnet = fuzzy.a() <= fuzzy.Term(i, 1) && fuzzy.Term(i, 1) <= fuzzy.Term(i, 2)
-                              && fuzzy.Term(i, 2) <= fuzzy.Term(i, 3) && fuzzy.Term(i, 3) <= fuzzy.Term(i, 4)
-                              && fuzzy.Term(i, 4) <= fuzzy.b();
-        if (!geordnet)
-            fehler.append(ZeilenFehler(i));
-    }
-    return fehler;
-}
-
-QString NameOhneSteuerzeichen(const QString& name)
-{
-    QString ergebnis;
-    ergebnis.reserve(name.size());
-    for (const QChar c : name)
-        if (c.category() != QChar::Other_Control)
-            ergebnis += c;
-    return ergebnis;
-}
 
 TVarEditform::TVarEditform(QWidget* parent)
     : QDialog(parent)
@@ -222,12 +43,11 @@ TVarEditform::TVarEditform(QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     controlsAnlegen();
+    verbinden();
 
     fuzzyVar.FarbeInit();
     fuzzyVar.setDefiniert(false);
-    for (int i = 1; i <= TFuzzy::MaxTerme; ++i)
-        for (int j = 1; j <= 5; ++j)
-            fuzzyVar.setTerm(i, j, j == 5 ? 1.0f : 0.0f);
+    FreieZeilenZuruecksetzen(fuzzyVar);
 
     connect(qApp, &QApplication::focusChanged, this, &TVarEditform::gridFokusWechsel);
 }
@@ -290,78 +110,20 @@ void TVarEditform::controlsAnlegen()
     image1->setPixmap(QPixmap::fromImage(Trapezskizze(image1->size(), font())));
     HinweisSetzen(image1, QStringLiteral("a, b, c, d und h sind die charakteristische Werte"));
 
-    stringGrid1 = new TGrid(6, 6, this);
+    stringGrid1 = new TVarEditGitter(this);
     stringGrid1->setGeometry(368, 192, 255, 153);
-    stringGrid1->setItemDelegate(new TZellenDelegate(stringGrid1));
     HinweisSetzen(stringGrid1, QStringLiteral("Tabelle für charakteristische Werte a, b, c, d und h "));
-    stringGrid1->horizontalHeader()->hide();
-    stringGrid1->verticalHeader()->hide();
-    for (QHeaderView* kopf : {stringGrid1->horizontalHeader(), stringGrid1->verticalHeader()}) {
-        kopf->setMinimumSectionSize(1);
-        kopf->setSectionResizeMode(QHeaderView::Fixed);
-    }
-    // 41 pixels of cell and one of grid line per column, 24 and one per row.
-    stringGrid1->horizontalHeader()->setDefaultSectionSize(42);
-    stringGrid1->verticalHeader()->setDefaultSectionSize(25);
-    stringGrid1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    stringGrid1->setLineWidth(1);
-    stringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    stringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    stringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    stringGrid1->setTabKeyNavigation(true);
-    stringGrid1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
-                                 | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
-    {
-        const QSignalBlocker sperre(stringGrid1);
-        const QStringList koepfe{QString(), QStringLiteral("  a"), QStringLiteral("  b"), QStringLiteral("  c"),
-                                 QStringLiteral("  d"), QStringLiteral("  h")};
-        for (int r = 0; r < 6; ++r) {
-            for (int s = 0; s < 6; ++s) {
-                auto* zelle = new QTableWidgetItem(r == 0 ? koepfe[s] : QString());
-                if (r == 0 || s == 0) {
-                    // Fixed cells: neither current nor editable.
-                    zelle->setFlags(Qt::NoItemFlags);
-                    zelle->setBackground(Teal);
-                    zelle->setForeground(Qt::black);
-                }
-                stringGrid1->setItem(r, s, zelle);
-            }
-        }
-        stringGrid1->setCurrentCell(1, 1);
-    }
-    connect(stringGrid1, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* zelle) {
-        if (zelle->row() >= 1 && zelle->column() >= 1)
-            zelleGeaendert[zelle->row() - 1][zelle->column() - 1] = true;
-        geaendert();
-    });
-    connect(stringGrid1, &QTableWidget::currentCellChanged, this,
-            [this](int zeile, int spalte, int, int) { zelleGewaehlt(zeile, spalte); });
 
     const QColor markenfarben[5] = {QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 255, 255), QColor(0, 128, 0),
                                     QColor(255, 0, 255)};
     for (int i = 0; i < 5; ++i) {
-        shapes[i] = new TShape(markenfarben[i], this);
+        shapes[i] = new TFarbmarke(markenfarben[i], this);
         shapes[i]->setGeometry(344, 222 + 25 * i, 17, 17);
     }
 
-    auto* panel = new QFrame(this);
-    panel->setGeometry(16, 168, 313, 201);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setLineWidth(2);
-    panel->setAutoFillBackground(true);
-    QPalette weiss = panel->palette();
-    weiss.setColor(QPalette::Window, Qt::white);
-    panel->setPalette(weiss);
-    panel1 = panel;
-    koordinatensystem1 = new TKoordinatensystem(panel);
-    koordinatensystem1->setGeometry(2, 2, 309, 197);
-    koordinatensystem1->setSkalenart(TSkala::teilweise);
-    koordinatensystem1->setGraphFarbe(Qt::black);
-    koordinatensystem1->setKSFarbe(QColor(128, 128, 128));
-    koordinatensystem1->setStiftart(TStiftart::Kopieren);
-    koordinatensystem1->setXBereich(-10, 10);
-    koordinatensystem1->setYBereich(-10, 10);
-    koordinatensystem1->Refresh();
+    const TVariablenPlot plot = VariablenPlotAnlegen(this, QRect(16, 168, 313, 201));
+    panel1 = plot.panel;
+    koordinatensystem1 = plot.koordinatensystem;
 
     kopieren1 = KnopfAnlegen(this, QStringLiteral("Kopieren"), QRect(16, 376, 81, 25),
                              QStringLiteral("Grafik in die Zwischenablage kopieren"));
@@ -384,6 +146,13 @@ void TVarEditform::controlsAnlegen()
     setTabOrder(helpBtn, cancelBtn);
     setTabOrder(cancelBtn, loeschen);
     setTabOrder(loeschen, kopieren1);
+}
+
+void TVarEditform::verbinden()
+{
+    connect(stringGrid1, &QTableWidget::itemChanged, this, [this] { aenderungMerken(); });
+    connect(stringGrid1, &QTableWidget::currentCellChanged, this,
+            [this](int zeile, int spalte, int, int) { zelleGewaehlt(zeile, spalte); });
 
     connect(edit1, &QLineEdit::returnPressed, singEdit1, [this] { singEdit1->setFocus(Qt::OtherFocusReason); });
     connect(singEdit1, &QLineEdit::returnPressed, singEdit2, [this] { singEdit2->setFocus(Qt::OtherFocusReason); });
@@ -391,19 +160,19 @@ void TVarEditform::controlsAnlegen()
     connect(edit2, &QLineEdit::returnPressed, this, &TVarEditform::SpeedButton2Click);
     connect(edit1, &QLineEdit::textEdited, this, [this] {
         nameBereinigen(edit1);
-        geaendert();
+        aenderungMerken();
     });
     connect(edit2, &QLineEdit::textEdited, this, [this] {
         nameBereinigen(edit2);
-        geaendert();
+        aenderungMerken();
     });
     connect(singEdit1, &QLineEdit::textEdited, this, [this] {
         feldAGeaendert = true;
-        geaendert();
+        aenderungMerken();
     });
     connect(singEdit2, &QLineEdit::textEdited, this, [this] {
         feldBGeaendert = true;
-        geaendert();
+        aenderungMerken();
     });
 
     connect(speedButton1, &QToolButton::clicked, this, &TVarEditform::SpeedButton1Click);
@@ -417,87 +186,14 @@ void TVarEditform::controlsAnlegen()
     HilfeSeiteSetzen(this, HilfeSeite::Variablen, helpBtn);
 }
 
-QImage TVarEditform::Trapezskizze(const QSize& groesse, const QFont& schrift)
-{
-    QImage bild(groesse, QImage::Format_RGB32);
-    bild.fill(Qt::white);
-    QPainter maler(&bild);
-    const int w = groesse.width();
-    const int h = groesse.height();
-    // A lowered frame, like the bevel around a picture.
-    maler.setPen(QColor(128, 128, 128));
-    maler.drawLine(0, 0, w - 1, 0);
-    maler.drawLine(0, 0, 0, h - 1);
-    maler.setPen(QColor(230, 230, 230));
-    maler.drawLine(1, h - 1, w - 1, h - 1);
-    maler.drawLine(w - 1, 1, w - 1, h - 1);
-
-    maler.setRenderHint(QPainter::Antialiasing);
-    QFont fett = schrift;
-    fett.setBold(true);
-    maler.setFont(fett);
-    const QFontMetrics m(fett);
-
-    // World: the base line at y0, the height h at y1.
-    const double x0 = 26;
-    const double x9 = w - 14;
-    const double y0 = h - 34;
-    const double y1 = 30;
-    const double xa = x0 + (x9 - x0) * 0.14;
-    const double xb = x0 + (x9 - x0) * 0.38;
-    const double xc = x0 + (x9 - x0) * 0.62;
-    const double xd = x0 + (x9 - x0) * 0.86;
-
-    // Axes with arrow heads.
-    maler.setPen(QPen(Qt::black, 1));
-    maler.setBrush(Qt::black);
-    maler.drawLine(QPointF(x0, y0), QPointF(x9, y0));
-    maler.drawPolygon(QPolygonF({QPointF(x9 + 6, y0), QPointF(x9 - 2, y0 - 3.5), QPointF(x9 - 2, y0 + 3.5)}));
-    maler.drawLine(QPointF(x0, y0), QPointF(x0, y1 - 16));
-    maler.drawPolygon(QPolygonF({QPointF(x0, y1 - 22), QPointF(x0 - 3.5, y1 - 14), QPointF(x0 + 3.5, y1 - 14)}));
-
-    // Guide lines from the corners to the axes.
-    maler.setPen(QPen(QColor(110, 110, 110), 1, Qt::DashLine));
-    maler.drawLine(QPointF(x0, y1), QPointF(xb, y1));
-    maler.drawLine(QPointF(xb, y1), QPointF(xb, y0));
-    maler.drawLine(QPointF(xc, y1), QPointF(xc, y0));
-
-    // The trapezoid.
-    maler.setPen(QPen(QColor(0, 0, 255), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    maler.setBrush(QColor(200, 215, 255));
-    maler.drawPolygon(QPolygonF({QPointF(xa, y0), QPointF(xb, y1), QPointF(xc, y1), QPointF(xd, y0)}));
-
-    // Ticks and letters.
-    maler.setPen(QPen(Qt::black, 1));
-    maler.setBrush(Qt::NoBrush);
-    const int textOben = static_cast<int>(y0) + 6;
-    const std::pair<double, char> ecken[] = {{xa, 'a'}, {xb, 'b'}, {xc, 'c'}, {xd, 'd'}};
-    for (const auto& [x, buchstabe] : ecken) {
-        maler.drawLine(QPointF(x, y0 - 3), QPointF(x, y0 + 3));
-        const QString t(QLatin1Char{buchstabe});
-        maler.drawText(QPointF(x - m.horizontalAdvance(t) / 2.0, textOben + m.ascent()), t);
-    }
-    maler.drawLine(QPointF(x0 - 3, y1), QPointF(x0 + 3, y1));
-    const QString hText = QStringLiteral("h");
-    maler.drawText(QPointF(x0 - 8 - m.horizontalAdvance(hText), y1 + m.ascent() / 2.0 - 1), hText);
-    const QString null = QStringLiteral("0");
-    maler.drawText(QPointF(x0 - 8 - m.horizontalAdvance(null), y0 + m.ascent() / 2.0 - 1), null);
-
-    // What the letters mean, in the sketch's own words.
-    QFont klein = schrift;
-    maler.setFont(klein);
-    maler.setPen(QColor(60, 60, 60));
-    maler.drawText(QRectF(4, h - 15, w - 8, 13), Qt::AlignHCenter | Qt::AlignVCenter,
-                   QStringLiteral("a ≤ b ≤ c ≤ d,  h: Höhe des Terms"));
-    return bild;
-}
-
 // --- opening, transfers, check ---------------------------------------------
 
-void TVarEditform::oeffnen()
+void TVarEditform::oeffnen(const TVariablenDaten& daten)
 {
+    setWindowTitle(QStringLiteral("Variable editieren [") + daten.Dateiname + QLatin1Char(']'));
+    fuzzyVar.assign(daten.Variable);
     offen = true;
-    fuzzyVarChanged = false;
+    geaendert = false;
     feldAGeaendert = false;
     feldBGeaendert = false;
     fuzzyVar.FarbeInit();
@@ -508,18 +204,13 @@ void TVarEditform::oeffnen()
         edit1->setCursorPosition(0);
         for (int i = 1; i <= fuzzyVar.gueltigeAnzahl(); ++i)
             listBox1->addItem(fuzzyVar.Termname(i));
-        singEdit1->setNumber(fuzzyVar.a());
-        singEdit2->setNumber(fuzzyVar.b());
     } else {
-        edit1->setText(NeuerName);
-        singEdit1->setNumber(0);
-        singEdit2->setNumber(100);
-        fuzzyVar.loeschen();
         // The variable holds what its fields show.
-        fuzzyVar.setName(NeuerName);
-        fuzzyVar.setA(0);
-        fuzzyVar.setB(100);
+        NeueVariableSetzen(fuzzyVar);
+        edit1->setText(fuzzyVar.Name());
     }
+    singEdit1->setNumber(fuzzyVar.a());
+    singEdit2->setNumber(fuzzyVar.b());
     Tabaktuell();
     {
         const QSignalBlocker sperre(stringGrid1);
@@ -542,17 +233,7 @@ void TVarEditform::done(int ergebnis)
 
 void TVarEditform::Tabaktuell()
 {
-    const QSignalBlocker sperre(stringGrid1);
-    stringGrid1->editorUebernehmen();
-    const int n = fuzzyVar.gueltigeAnzahl();
-    for (int i = 1; i <= TFuzzy::MaxTerme; ++i) {
-        const bool belegt = i <= n;
-        stringGrid1->item(i, 0)->setText(belegt ? QStringLiteral(" ") + fuzzyVar.AbkTermname(i) : QString());
-        for (int j = 1; j <= 5; ++j) {
-            stringGrid1->item(i, j)->setText(belegt ? Zellentext(fuzzyVar.Term(i, j)) : QString());
-            zelleGeaendert[i - 1][j - 1] = false;
-        }
-    }
+    stringGrid1->Zeigen(fuzzyVar);
 }
 
 void TVarEditform::Varaktuell()
@@ -576,17 +257,14 @@ void TVarEditform::Varaktuell()
         for (int i = 1; i <= anzahl; ++i) {
             fuzzyVar.setTermname(i, listBox1->item(i - 1)->text());
             for (int j = 1; j <= 5; ++j) {
-                if (!zelleGeaendert[i - 1][j - 1])
+                const std::optional<QString> eingabe = stringGrid1->Eingabe(i, j);
+                if (!eingabe)
                     continue;
-                zelleGeaendert[i - 1][j - 1] = false;
-                const auto wert = LiesSingEditZahl(stringGrid1->item(i, j)->text());
+                const auto wert = LiesSingEditZahl(*eingabe);
                 fuzzyVar.setTerm(i, j, wert.value_or(0));
                 if (!wert) {
-                    {
-                        // The cell shows the value the variable now holds.
-                        const QSignalBlocker sperre(stringGrid1);
-                        stringGrid1->item(i, j)->setText(Zellentext(0));
-                    }
+                    // The cell shows the value the variable now holds.
+                    stringGrid1->WertZeigen(i, j, 0);
                     meldung(MeldungsArt::Fehler, FehlerZahl);
                 }
             }
@@ -640,7 +318,7 @@ void TVarEditform::zelleGewaehlt(int zeile, int)
 {
     if (zeile < 1)
         return;
-    geaendert();
+    aenderungMerken();
     if (listBox1->count() < zeile)
         meldung(MeldungsArt::Warnung, ZeileOhneName);
 }
@@ -684,15 +362,13 @@ void TVarEditform::LoeschenClick()
 {
     if (!meldungJa(FrageLoeschen))
         return;
-    geaendert();
-    fuzzyVar.loeschen();
-    fuzzyVar.setName(NeuerName);
-    fuzzyVar.setA(0);
-    fuzzyVar.setB(100);
+    aenderungMerken();
+    NeueVariableSetzen(fuzzyVar);
     listBox1->clear();
-    edit1->setText(NeuerName);
-    singEdit1->setText(QStringLiteral("0"));
-    singEdit2->setText(QStringLiteral("100"));
+    edit1->setText(fuzzyVar.Name());
+    // Plain text here, not the four decimals of an opening.
+    singEdit1->setText(GleitZahl(fuzzyVar.a(), 7));
+    singEdit2->setText(GleitZahl(fuzzyVar.b(), 7));
     feldAGeaendert = feldBGeaendert = false;
     edit2->clear();
     Tabaktuell();
@@ -730,7 +406,7 @@ void TVarEditform::SpeedButton2Click()
         meldung(MeldungsArt::Fehler, ZuVieleTerme);
         return;
     }
-    geaendert();
+    aenderungMerken();
     listBox1->addItem(name);
     listeUebernehmen();
     Tabaktuell();
@@ -754,14 +430,12 @@ void TVarEditform::SpeedButton3Click()
         meldung(MeldungsArt::Warnung, KeinTermname);
         return;
     }
-    geaendert();
+    aenderungMerken();
     const int k = listBox1->row(listBox1->selectedItems().first());
     listBox1->item(k)->setText(name);
     edit2->clear();
     listeUebernehmen();
-    for (int r = fuzzyVar.Anzahl() + 1; r <= TFuzzy::MaxTerme; ++r)
-        for (int j = 1; j <= 5; ++j)
-            fuzzyVar.setTerm(r, j, j == 5 ? 1.0f : 0.0f);
+    FreieZeilenZuruecksetzen(fuzzyVar);
     Tabaktuell();
 }
 
@@ -777,19 +451,14 @@ void TVarEditform::ListBox1Entf()
 
 void TVarEditform::termLoeschen(bool edit2Leeren)
 {
-    geaendert();
+    aenderungMerken();
     const int k = listBox1->row(listBox1->selectedItems().first());
     delete listBox1->takeItem(k);
-    // The terms behind the deleted one move up a row.
-    for (int r = k + 1; r <= TFuzzy::MaxTerme - 1; ++r)
-        for (int j = 1; j <= 5; ++j)
-            fuzzyVar.setTerm(r, j, fuzzyVar.Term(r + 1, j));
+    TermEntfernen(fuzzyVar, k + 1);
     if (edit2Leeren)
         edit2->clear();
+    // The list is the master of the names.
     listeUebernehmen();
-    for (int r = fuzzyVar.Anzahl() + 1; r <= TFuzzy::MaxTerme; ++r)
-        for (int j = 1; j <= 5; ++j)
-            fuzzyVar.setTerm(r, j, j == 5 ? 1.0f : 0.0f);
     listBox1->clearSelection();
     Tabaktuell();
 }
@@ -824,7 +493,7 @@ bool TVarEditform::eventFilter(QObject* objekt, QEvent* ereignis)
 {
     if (ereignis->type() == QEvent::MouseButtonPress
         && (objekt == edit1 || objekt == singEdit1 || objekt == singEdit2 || objekt == edit2))
-        geaendert();
+        aenderungMerken();
     if (objekt == listBox1 && ereignis->type() == QEvent::KeyPress
         && static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_Delete) {
         ListBox1Entf();

@@ -4,7 +4,6 @@
 #include "core/meldung.h"
 
 #include <QDialog>
-#include <QStringList>
 
 #include <array>
 
@@ -16,21 +15,18 @@ class QTableWidget;
 class QToolButton;
 class TKoordinatensystem;
 class TSingEdit;
+class TVarEditGitter;
 
-// The editor's complaints about a variable, in the order it shows them: a
-// base set whose second bound is not above the first (then the terms are not
-// examined), else one message per term whose values are out of order or
-// outside the base set. Empty when the variable can be drawn.
-QStringList VariablenFehler(const TFuzzy& fuzzy);
-
-// Strips control characters (line breaks, tabs) from a name, so that it stays
-// one line of a project file.
-QString NameOhneSteuerzeichen(const QString& name);
+// What the variable editor opens with: a copy of the project's variable and
+// the project's file name for the caption.
+struct TVariablenDaten {
+    TFuzzy Variable;
+    QString Dateiname;
+};
 
 // The variable editor: name, base set, up to five term names and the values
-// a, b, c, d, h of each term, a drawing of the variable. The caller fills
-// FuzzyVar(), calls oeffnen(), shows the dialog modally and takes the
-// variable back after OK.
+// a, b, c, d, h of each term, a drawing of the variable. The caller opens it
+// with oeffnen(), shows it modally and takes Ergebnis() back after OK.
 //
 // The controls are transferred into the variable at fixed points only: before
 // each of the dialog's message boxes, when the grid loses the focus to another
@@ -41,18 +37,16 @@ class TVarEditform : public QDialog {
     Q_OBJECT
 
 public:
-
     explicit TVarEditform(QWidget* parent = nullptr);
     ~TVarEditform() override;
 
-    // The variable under edit; filled by the caller before each opening.
-    TFuzzy& FuzzyVar() { return fuzzyVar; }
-    const TFuzzy& FuzzyVar() const { return fuzzyVar; }
+    // Takes the variable and sets the caption, every control and the plot
+    // from it; run before each showing.
+    void oeffnen(const TVariablenDaten& daten);
+    // The variable as the dialog holds it; after OK, what the user defined.
+    TFuzzy Ergebnis() const { return fuzzyVar; }
     // Whether the user touched the variable during this opening.
-    bool FuzzyVarChanged() const { return fuzzyVarChanged; }
-
-    // Sets every control and the plot from FuzzyVar(); run before each showing.
-    void oeffnen();
+    bool Geaendert() const { return geaendert; }
 
     // Variable -> grid: rows 1..Anzahl from the terms, the rows below emptied.
     void Tabaktuell();
@@ -92,9 +86,6 @@ public:
     QPushButton* CancelBtn() const { return cancelBtn; }
     QPushButton* HelpBtn() const { return helpBtn; }
 
-    // The trapezoid sketch shown in Image1.
-    static QImage Trapezskizze(const QSize& groesse, const QFont& schrift);
-
     void done(int ergebnis) override;
 
 protected:
@@ -102,9 +93,8 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
-    class TGrid;
-
     void controlsAnlegen();
+    void verbinden();
     // A message box of the dialog: the controls are transferred first.
     void meldung(MeldungsArt art, const QString& text);
     bool meldungJa(const QString& text);
@@ -115,19 +105,18 @@ private:
     void listeUebernehmen();
     void termLoeschen(bool edit2Leeren);
     void plotLeeren();
-    void geaendert() { fuzzyVarChanged = true; }
+    void aenderungMerken() { geaendert = true; }
     void nameBereinigen(QLineEdit* feld);
 
     TFuzzy fuzzyVar;
-    bool fuzzyVarChanged = false;
+    bool geaendert = false;
     // Between oeffnen() and the end of the dialog.
     bool offen = false;
     bool uebertragung = false;
     int offeneMeldungen = 0;
-    // The user changed a base-set field or a value cell since it was set.
+    // The user changed a base-set field since it was set.
     bool feldAGeaendert = false;
     bool feldBGeaendert = false;
-    std::array<std::array<bool, 5>, 5> zelleGeaendert{};
 
     QLineEdit* edit1 = nullptr;
     TSingEdit* singEdit1 = nullptr;
@@ -138,7 +127,7 @@ private:
     QToolButton* speedButton3 = nullptr;
     QListWidget* listBox1 = nullptr;
     QLabel* image1 = nullptr;
-    TGrid* stringGrid1 = nullptr;
+    TVarEditGitter* stringGrid1 = nullptr;
     std::array<QWidget*, 5> shapes{};
     QWidget* panel1 = nullptr;
     TKoordinatensystem* koordinatensystem1 = nullptr;

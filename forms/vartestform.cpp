@@ -1,12 +1,13 @@
 #include "forms/vartestform.h"
 
+#include "core/variablenregeln.h"
 #include "forms/dialoghilfe.h"
+#include "forms/variablenplot.h"
 #include "platform/hilfe.h"
 #include "widgets/fuzzyzeichnen.h"
 #include "widgets/koordinatensystem.h"
 #include "widgets/singedit.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -20,28 +21,13 @@ TVarTestForm::TVarTestForm(QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
-    auto* panel = new QFrame(this);
-    panel->setGeometry(24, 8, 377, 225);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setLineWidth(2);
-    panel->setAutoFillBackground(true);
-    QPalette weiss = panel->palette();
-    weiss.setColor(QPalette::Window, Qt::white);
-    panel->setPalette(weiss);
-    panel1 = panel;
-    koordinatensystem1 = new TKoordinatensystem(panel);
-    koordinatensystem1->setGeometry(2, 2, 373, 221);
-    koordinatensystem1->setSkalenart(TSkala::teilweise);
-    koordinatensystem1->setGraphFarbe(Qt::black);
-    koordinatensystem1->setKSFarbe(QColor(128, 128, 128));
-    koordinatensystem1->setStiftart(TStiftart::Kopieren);
-    koordinatensystem1->setXBereich(-10, 10);
-    koordinatensystem1->setYBereich(-10, 10);
-    koordinatensystem1->Refresh();
+    const TVariablenPlot plot = VariablenPlotAnlegen(this, QRect(24, 8, 377, 225));
+    panel1 = plot.panel;
+    koordinatensystem1 = plot.koordinatensystem;
 
     scrollBar1 = new QScrollBar(Qt::Horizontal, this);
     scrollBar1->setGeometry(48, 248, 345, 20);
-    scrollBar1->setRange(0, Schritte);
+    scrollBar1->setRange(0, Testschritte);
     scrollBar1->setSingleStep(1);
     scrollBar1->setPageStep(1);
     // The right arrow key moves to higher values, as on a slider.
@@ -79,19 +65,15 @@ TVarTestForm::TVarTestForm(QWidget* parent)
 
     connect(scrollBar1, &QScrollBar::valueChanged, this, &TVarTestForm::ScrollBar1Change);
     connect(okBtn, &QPushButton::clicked, this, &TVarTestForm::accept);
-    HilfeSeiteSetzen(this, HilfeSeite::Variablen, helpBtn);
     // F1 opens the same page as the help button.
+    HilfeSeiteSetzen(this, HilfeSeite::Variablen, helpBtn);
 }
 
 TVarTestForm::~TVarTestForm() = default;
 
-float TVarTestForm::Eingangswert(const TFuzzy& fuzzy, int position)
+void TVarTestForm::oeffnen(const TFuzzy& fuzzy)
 {
-    return static_cast<float>(double(position) * (double(fuzzy.b()) - fuzzy.a()) / Schritte + fuzzy.a());
-}
-
-void TVarTestForm::oeffnen()
-{
+    variable.assign(fuzzy);
     setWindowTitle(QStringLiteral("Fuzzyvariable testen [") + variable.Name() + QLatin1Char(']'));
     variable.FarbeInit();
     variable.setX(variable.a());

@@ -18,28 +18,21 @@ class TVarTestForm : public QDialog {
     Q_OBJECT
 
 public:
-    // The scroll bar's positions run from 0 to this.
-    static constexpr int Schritte = 400;
-
     explicit TVarTestForm(QWidget* parent = nullptr);
     ~TVarTestForm() override;
 
-    // The variable under test; overwritten by the caller before each opening.
-    TFuzzy& fuzzyvar() { return variable; }
-    const TFuzzy& fuzzyvar() const { return variable; }
-
-    // Caption, colours, x at the left end of the base set, scroll bar at 0,
-    // value field and label from that x, the plot drawn anew.
-    void oeffnen();
+    // Takes a copy of the variable; caption, colours, x at the left end of the
+    // base set, scroll bar at 0, value field and label from that x, the plot
+    // drawn anew.
+    void oeffnen(const TFuzzy& fuzzy);
+    // The tester's copy with its current x.
+    const TFuzzy& Variable() const { return variable; }
 
     // Erases the membership lines, takes x from the scroll bar's position and
     // draws the lines at the new x.
     void ScrollBar1Change();
     // Draws the variable and the membership lines at the current x again.
     void Neuzeichnen();
-
-    // x at a scroll bar position: position / 400 of the way from a to b.
-    static float Eingangswert(const TFuzzy& fuzzy, int position);
 
     TKoordinatensystem& Koordinatensystem1() const { return *koordinatensystem1; }
     QWidget* Panel1() const { return panel1; }

@@ -121,17 +121,20 @@ TEST(Variablenbefehle, TesterGetsACopyAndGivesNothingBack)
     f.Projekt().Ausgang = temperatur();
     f.Projekt().Ausgang.setX(33);
     QString titel;
+    float x = 0;
     ScopedModal modal([&](QDialog& d) {
         auto& t = dynamic_cast<TVarTestForm&>(d);
         titel = t.windowTitle();
         t.ScrollBar1()->setValue(200);
-        t.fuzzyvar().setName(QStringLiteral("verändert"));
+        x = t.Variable().x();
         return int(QDialog::Accepted);
     });
     f.Menue().TestenAusgang->trigger();
     EXPECT_EQ(modal.dialoge(), QStringList{"TVarTestForm"});
     EXPECT_EQ(titel, QStringLiteral("Fuzzyvariable testen [Temperatur]"));
     EXPECT_EQ(f.Projekt().Ausgang.Name(), QStringLiteral("Temperatur"));
+    // The tester's copy moved to the middle of 0..40, the project's value stays.
+    EXPECT_EQ(x, 20.0f);
     EXPECT_EQ(f.Projekt().Ausgang.x(), 33.0f);
     EXPECT_FALSE(f.Projekt().Geaendert);
 }

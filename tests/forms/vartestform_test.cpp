@@ -52,8 +52,7 @@ class VarTest : public testing::Test {
 public:
     void oeffnen(const TFuzzy& v)
     {
-        t.fuzzyvar().assign(v);
-        t.oeffnen();
+        t.oeffnen(v);
     }
     void schieben(int position) { t.ScrollBar1()->setValue(position); }
     const QImage& bild() const { return t.Koordinatensystem1().Bild(); }
@@ -89,10 +88,10 @@ TEST_F(VarTest, OpeningStartsAtTheLeftEndWithCaptionValueAndMemberships)
     oeffnen(hundert());
     EXPECT_EQ(t.windowTitle(), QStringLiteral("Fuzzyvariable testen [Geschwindigkeit]"));
     EXPECT_EQ(t.ScrollBar1()->value(), 0);
-    EXPECT_EQ(t.fuzzyvar().x(), 0.0f);
+    EXPECT_EQ(t.Variable().x(), 0.0f);
     EXPECT_EQ(t.SingEdit1()->text(), QStringLiteral("  0.0000"));
     EXPECT_EQ(t.Label1()->text(), QStringLiteral("Z = ( 1.00 ; 0.00 ; 0.00 )"));
-    EXPECT_EQ(t.fuzzyvar().Farbe(2), (TFarbe{255, 0, 0}));
+    EXPECT_EQ(t.Variable().Farbe(2), (TFarbe{255, 0, 0}));
     // The terms are drawn: the blue of term 1 sits on the plot.
     bool blau = false;
     for (int y = 0; y < bild().height(); ++y)
@@ -118,7 +117,7 @@ TEST_F(VarTest, TheScrollBarSetsXInFourHundredStepsOfTheBaseSet)
     };
     for (const Fall& f : faelle) {
         schieben(f.position);
-        EXPECT_EQ(t.fuzzyvar().x(), f.x) << f.position;
+        EXPECT_EQ(t.Variable().x(), f.x) << f.position;
         EXPECT_EQ(t.SingEdit1()->text(), QString::fromLatin1(f.feld));
         EXPECT_EQ(t.Label1()->text(), QString::fromLatin1(f.liste));
     }
@@ -126,7 +125,7 @@ TEST_F(VarTest, TheScrollBarSetsXInFourHundredStepsOfTheBaseSet)
     schieben(10);
     QTest::keyClick(t.ScrollBar1(), Qt::Key_Right);
     EXPECT_EQ(t.ScrollBar1()->value(), 11);
-    EXPECT_EQ(t.fuzzyvar().x(), 2.75f);
+    EXPECT_EQ(t.Variable().x(), 2.75f);
 }
 
 TEST_F(VarTest, MovingBackAndForthLeavesNoStrayLines)
@@ -145,8 +144,7 @@ TEST_F(VarTest, MovingBackAndForthLeavesNoStrayLines)
 
     // The picture at a position is the one a fresh tester draws there.
     TVarTestForm frisch;
-    frisch.fuzzyvar().assign(fuenfTerme());
-    frisch.oeffnen();
+    frisch.oeffnen(fuenfTerme());
     frisch.ScrollBar1()->setValue(150);
     schieben(150);
     EXPECT_EQ(unterschiede(bild(), frisch.Koordinatensystem1().Bild()), 0);
@@ -159,12 +157,11 @@ TEST_F(VarTest, ReopeningShowsOnlyTheNewVariableFromItsLeftEnd)
     schieben(300);
     oeffnen(hundert());
     EXPECT_EQ(t.ScrollBar1()->value(), 0);
-    EXPECT_EQ(t.fuzzyvar().x(), 0.0f);
+    EXPECT_EQ(t.Variable().x(), 0.0f);
     EXPECT_EQ(t.SingEdit1()->text(), QStringLiteral("  0.0000"));
     EXPECT_EQ(t.Label1()->text(), QStringLiteral("Z = ( 1.00 ; 0.00 ; 0.00 )"));
     TVarTestForm frisch;
-    frisch.fuzzyvar().assign(hundert());
-    frisch.oeffnen();
+    frisch.oeffnen(hundert());
     EXPECT_EQ(unterschiede(bild(), frisch.Koordinatensystem1().Bild()), 0);
 
     // With the scroll bar already at 0 the fields still follow the variable.
@@ -184,7 +181,7 @@ TEST_F(VarTest, RedrawingKeepsXAndThePicture)
     const QImage vorher = bild().copy();
     t.Neuzeichnen();
     t.repaint();
-    EXPECT_EQ(t.fuzzyvar().x(), 30.75f);
+    EXPECT_EQ(t.Variable().x(), 30.75f);
     EXPECT_EQ(unterschiede(bild(), vorher), 0);
 }
 
@@ -201,10 +198,10 @@ TEST_F(VarTest, VariablesWithFaultsNeitherCrashNorHang)
         oeffnen(v);
         for (int p : {0, 1, 200, 399, 400, 0})
             schieben(p);
-        EXPECT_EQ(t.fuzzyvar().x(), v.a());
+        EXPECT_EQ(t.Variable().x(), v.a());
     }
     schieben(200);
-    EXPECT_EQ(t.fuzzyvar().x(), 0.0f);
+    EXPECT_EQ(t.Variable().x(), 0.0f);
 }
 
 TEST_F(VarTest, OKHasTheFocusAndHelpOpensThePageOfTheVariables)

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QIcon>
+#include <QImage>
+#include <QWidget>
+
+// The pictures of the variable editor: the sketch of a trapezoid with its
+// characteristic values, the glyphs of the term-name buttons and the colour
+// marks beside the grid rows.
+
+// A trapezoid on its axes, annotated with a, b, c, d and h, on white in a
+// lowered frame.
+QImage Trapezskizze(const QSize& groesse, const QFont& schrift);
+
+enum class TGlyphe { Editieren, Anfuegen, Ersetzen };
+
+// The picture of a term-name button, drawn at 16 x 16.
+QIcon Glyphe(TGlyphe art);
+
+// A filled circle with a black outline: the colour of a grid row's term.
+class TFarbmarke : public QWidget {
+public:
+    TFarbmarke(const QColor& farbe, QWidget* parent) : QWidget(parent), farbe(farbe) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor farbe;
+};
