@@ -36,7 +36,8 @@ void TermEntfernen(TFuzzy& fuzzy, int i)
     for (int r = i; r < TFuzzy::MaxTerme; ++r)
         for (int j = 1; j <= 5; ++j)
             fuzzy.setTerm(r, j, fuzzy.Term(r + 1, j));
-    // The name of the old last row stays behind it, as the term list leaves it.
+    // Only the terms' names move; a name behind the last term belongs to no
+    // term and is left as it was.
     for (int r = i; r < anzahl; ++r)
         fuzzy.setTermname(r, fuzzy.Termname(r + 1));
     fuzzy.setAnzahl(anzahl - 1);
