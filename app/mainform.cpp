@@ -8,6 +8,7 @@
 #include "app/konfiguration.h"
 #include "app/simulationspanel.h"
 #include "app/projektuebersicht.h"
+#include "app/startseite.h"
 #include "app/stil.h"
 #include "app/titelform.h"
 #include "forms/optionenform.h"
@@ -331,22 +332,23 @@ bool TMainForm::event(QEvent* e)
 void TMainForm::uebersichtAnlegen()
 {
     uebersicht->setSimulationsbereich(simulationsbereich);
-    uebersicht->setBeispiele(BeispielDatei(programmpfad, QStringLiteral("pendel.fuz")),
-                             BeispielDatei(programmpfad, QStringLiteral("kran.fuz")));
-    uebersicht->setAssistentVerfuegbar(menue.Assistent->isEnabled());
-    connect(menue.Assistent, &QAction::enabledChanged, uebersicht, &TProjektuebersicht::setAssistentVerfuegbar);
-    connect(uebersicht, &TProjektuebersicht::AssistentGewuenscht, menue.Assistent, &QAction::trigger);
+    TStartseite* start = uebersicht->Startseite();
+    start->setBeispiele(BeispielDatei(programmpfad, QStringLiteral("pendel.fuz")),
+                        BeispielDatei(programmpfad, QStringLiteral("kran.fuz")));
+    start->setAssistentVerfuegbar(menue.Assistent->isEnabled());
+    connect(menue.Assistent, &QAction::enabledChanged, start, &TStartseite::setAssistentVerfuegbar);
+    connect(start, &TStartseite::AssistentGewuenscht, menue.Assistent, &QAction::trigger);
+    connect(start, &TStartseite::BeispielGewuenscht, this, [this](const QString& pfad) {
+        if (!datenLoeschenErlaubt())
+            return;
+        projekt.Dateiname = pfad;
+        dateiErgebnis(LoadFile(projekt));
+    });
     connect(uebersicht, &TProjektuebersicht::VariableEditierenGewuenscht, this,
             [this](int welche) { VariableEditieren(welche); });
     connect(uebersicht, &TProjektuebersicht::RegelnEditierenGewuenscht, this, [this] {
         RegelnEditieren();
         uebersichtAktualisieren();
-    });
-    connect(uebersicht, &TProjektuebersicht::BeispielGewuenscht, this, [this](const QString& pfad) {
-        if (!datenLoeschenErlaubt())
-            return;
-        projekt.Dateiname = pfad;
-        dateiErgebnis(LoadFile(projekt));
     });
     // Any menu or tool command may change the project, also those wired later:
     // the overview follows after each.
