@@ -2,6 +2,7 @@
 
 #include "app/assistent.h"
 #include "app/bilder.h"
+#include "app/einrichtung.h"
 #include "app/externeprogramme.h"
 #include "app/infoform.h"
 #include "app/initform.h"
@@ -234,7 +235,7 @@ void TMainForm::menueAnlegen()
     menue.FuzzyImInternet = eintrag(hilfe, QStringLiteral("&Fuzzy im Internet"),
                                     QStringLiteral("Aktuelles zu Fuzzy aus dem Internet"), [] { FuzzyImInternet(); });
     menue.Info = eintrag(hilfe, QStringLiteral("Inf&o..."), QStringLiteral("Programminformationen anzeigen"),
-                         [this] { InfoZeigen(programmpfad, this); });
+                         [this] { InfoZeigen(); });
     hilfe->addSeparator();
     menue.Assistent = eintrag(hilfe, QStringLiteral("&Assistent"),
                               QStringLiteral("Assistent für das Erstellen eines Fuzzyprojekts"), [this] {
@@ -292,7 +293,7 @@ void TMainForm::knopfleisteAnlegen()
                                [this] { RealExperimentStarten(programmpfad); });
     knopfleiste->addSeparator();
     knoepfe.Info = knopf(TKnopfbild::Information, QStringLiteral("Information über das Programm"),
-                         [this] { InfoZeigen(programmpfad, this); });
+                         [this] { InfoZeigen(); });
     knoepfe.Internet = knopf(TKnopfbild::Internet, QStringLiteral("Aktuelles zu Fuzzy aus dem Internet"),
                              [] { FuzzyImInternet(); });
 }
@@ -370,9 +371,20 @@ void TMainForm::ersteAktivierung()
 
 void TMainForm::InitformZeigen()
 {
-    TInitform init(programmpfad, KonfigurationsDatei(programmpfad), this);
-    init.oeffnen();
-    ZeigeModal(init);
+    const QString datei = KonfigurationsDatei(programmpfad);
+    TInitform init(this);
+    init.oeffnen(EinrichtungLesen(programmpfad, datei));
+    if (ZeigeModal(init) != QDialog::Accepted)
+        return;
+    if (!EinrichtungSpeichern(programmpfad, datei, init.Ergebnis()))
+        Meldung(MeldungsArt::Fehler, KonfigurationNichtGeschrieben(datei));
+}
+
+void TMainForm::InfoZeigen()
+{
+    TInfoForm info(this);
+    info.oeffnen({ProgrammAnzahl(TIniDatei::Laden(KonfigurationsQuelle(programmpfad)))});
+    ZeigeModal(info);
 }
 
 void TMainForm::Programmstart(const QStringList& argumente)
@@ -381,6 +393,7 @@ void TMainForm::Programmstart(const QStringList& argumente)
         InitformZeigen();
     {
         TTitelform titel;
+        titel.oeffnen();
         ZeigeModal(titel);
     }
     if (argumente.size() == 1) {
