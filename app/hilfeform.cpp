@@ -75,7 +75,7 @@ QString THilfeForm::Seitenpfad(HilfeSeite s)
     return QFile::exists(pfad) ? pfad : QString();
 }
 
-void THilfeForm::ZeigeSeite(HilfeSeite s)
+void THilfeForm::oeffnen(HilfeSeite s)
 {
     seite = s;
     const QString pfad = Seitenpfad(s);
@@ -102,5 +102,5 @@ void THilfeForm::ZeigeSeite(HilfeSeite s)
 
 THilfeAnzeige THilfeForm::Anzeige()
 {
-    return {[this](HilfeSeite s) { ZeigeSeite(s); }, [this] { close(); }};
+    return {[this](HilfeSeite s) { oeffnen(s); }, [this] { close(); }};
 }

@@ -17,7 +17,7 @@ public:
     explicit THilfeForm(QWidget* parent = nullptr);
 
     // Loads the page and shows the window in front.
-    void ZeigeSeite(HilfeSeite seite);
+    void oeffnen(HilfeSeite seite);
     HilfeSeite Seite() const { return seite; }
     QTextBrowser* Browser() const { return browser; }
     QPushButton* Zurueck() const { return zurueck; }

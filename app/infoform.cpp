@@ -1,12 +1,9 @@
 #include "app/infoform.h"
 
 #include "app/bilder.h"
-#include "app/initform.h"
-#include "app/konfiguration.h"
 #include "core/zahlenformat.h"
 #include "forms/dialoghilfe.h"
 #include "platform/hilfe.h"
-#include "platform/modal.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -66,16 +63,7 @@ TInfoForm::TInfoForm(QWidget* parent)
         move(schirm->availableGeometry().center() - rect().center());
 }
 
-void TInfoForm::oeffnen()
+void TInfoForm::oeffnen(const TInfoDaten& daten)
 {
-    const TIniDatei ini = TIniDatei::Laden(KonfigurationsQuelle(pfad));
-    anzahl->setText(AnzahlText + IntEditText(ProgrammAnzahl(ini)));
-}
-
-void InfoZeigen(const QString& programmpfad, QWidget* parent)
-{
-    TInfoForm info(parent);
-    info.pfad = programmpfad;
-    info.oeffnen();
-    ZeigeModal(info);
+    anzahl->setText(AnzahlText + IntEditText(daten.Programmanzahl));
 }

@@ -5,8 +5,14 @@
 class QLabel;
 class QPushButton;
 
+// What the about box shows beside its fixed lines: the number of programs
+// tarvik.ini registers, read anew before every showing.
+struct TInfoDaten {
+    int Programmanzahl = 0;
+};
+
 // The about box "Infos": name, version, authors, rights, pictures, and how
-// many programs tarvik.ini registers (read anew at every showing).
+// many programs are registered.
 class TInfoForm : public QDialog {
     Q_OBJECT
 public:
@@ -16,11 +22,7 @@ public:
 
     explicit TInfoForm(QWidget* parent = nullptr);
 
-    // The program directory; the main window sets it before showing the box.
-    QString pfad;
-
-    // Reads the count from tarvik.ini; called before every showing.
-    void oeffnen();
+    void oeffnen(const TInfoDaten& daten);
 
     QLabel* Anzahl() const { return anzahl; }
     QPushButton* Ok() const { return ok; }
@@ -31,6 +33,3 @@ private:
     QPushButton* ok;
     QList<QLabel*> zeilen;
 };
-
-// Shows the about box for the program directory, modally.
-void InfoZeigen(const QString& programmpfad, QWidget* parent = nullptr);

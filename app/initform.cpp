@@ -1,16 +1,10 @@
 #include "app/initform.h"
 
 #include "app/externeprogramme.h"
-#include "app/konfiguration.h"
 #include "forms/dialoghilfe.h"
-#include "platform/dateitypen.h"
 #include "platform/hilfe.h"
-#include "platform/meldung.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,23 +12,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
-
-QString ohneSteuerzeichen(const QString& name)
-{
-    for (const QChar c : name) {
-        if (c.category() == QChar::Other_Control)
-            return {};
-    }
-    return name;
-}
-
-} // namespace
-
-TInitform::TInitform(const QString& pfad, const QString& ini, QWidget* parent)
+TInitform::TInitform(QWidget* parent)
     : QDialog(parent)
-    , programmpfad(pfad)
-    , konfiguration(ini)
 {
     DialogRahmen(*this, Breite, Hoehe, QStringLiteral("TARVIK - Initialisierung"));
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -83,7 +62,7 @@ TInitform::TInitform(const QString& pfad, const QString& ini, QWidget* parent)
     connect(entfernen, &QPushButton::clicked, this, &TInitform::EntfernenClick);
     connect(dateiliste, &QListWidget::itemDoubleClicked, this, &TInitform::HinzufuegenClick);
     connect(programmliste, &QListWidget::itemDoubleClicked, this, &TInitform::EntfernenClick);
-    connect(ok, &QPushButton::clicked, this, &TInitform::OkClick);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
     HilfeSeiteSetzen(this, HilfeSeite::Einrichtung, hilfe);
 
@@ -91,42 +70,24 @@ TInitform::TInitform(const QString& pfad, const QString& ini, QWidget* parent)
         move(schirm->availableGeometry().center() - rect().center());
 }
 
-QStringList TInitform::EigeneProgramme()
-{
-    QStringList eigene{QStringLiteral("tarvik"), QStringLiteral("tarvik-cli")};
-    const QString laufend = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    if (!laufend.isEmpty() && !eigene.contains(laufend))
-        eigene.append(laufend);
-    const QStringList ohneEndung = eigene;
-    for (const QString& name : ohneEndung)
-        eigene.append(name + QStringLiteral(".exe"));
-    return eigene;
-}
-
-QStringList TInitform::Programmdateien(const QString& pfad)
-{
-    const QStringList eigene = EigeneProgramme();
-    QStringList namen;
-    const QFileInfoList dateien = QDir(pfad).entryInfoList(QDir::Files, QDir::Name);
-    for (const QFileInfo& datei : dateien) {
-        const QString name = ohneSteuerzeichen(datei.fileName());
-        if (name.isEmpty() || eigene.contains(name))
-            continue;
-        if (datei.isExecutable() || name.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive))
-            namen.append(name);
-    }
-    return namen;
-}
-
-void TInitform::oeffnen()
+void TInitform::oeffnen(const TInitDaten& daten)
 {
     dateiliste->clear();
-    dateiliste->addItems(Programmdateien(programmpfad));
-    const TIniDatei ini = TIniDatei::Laden(KonfigurationsQuelle(programmpfad, konfiguration));
-    fuzBox->setChecked(ini.ReadBool(Konfiguration::Extension, Konfiguration::Eintrag, false));
-    expBox->setChecked(ini.ReadBool(Konfiguration::Extension, Konfiguration::Tamsor, false));
+    dateiliste->addItems(daten.Programmdateien);
+    fuzBox->setChecked(daten.Konfiguration.Eintrag);
+    expBox->setChecked(daten.Konfiguration.Tamsor);
     programmliste->clear();
-    programmliste->addItems(Programmnamen(ini, QString()));
+    programmliste->addItems(daten.Konfiguration.Programme);
+}
+
+TKonfiguration TInitform::Ergebnis() const
+{
+    TKonfiguration k;
+    for (int i = 0; i < programmliste->count(); ++i)
+        k.Programme.append(programmliste->item(i)->text());
+    k.Eintrag = fuzBox->isChecked();
+    k.Tamsor = expBox->isChecked();
+    return k;
 }
 
 void TInitform::HinzufuegenClick()
@@ -146,37 +107,4 @@ void TInitform::EntfernenClick()
     if (!gewaehlt || !gewaehlt->isSelected())
         return;
     delete gewaehlt;
-}
-
-void TInitform::OkClick()
-{
-    TKonfiguration k;
-    for (int i = 0; i < programmliste->count(); ++i)
-        k.Programme.append(programmliste->item(i)->text());
-    k.Eintrag = fuzBox->isChecked();
-    k.Tamsor = expBox->isChecked();
-    if (!KonfigurationSchreiben(konfiguration, k,
-                                TIniDatei::Laden(KonfigurationsQuelle(programmpfad, konfiguration)))) {
-        Meldung(MeldungsArt::Fehler,
-                QStringLiteral("Die Datei ") + QDir::toNativeSeparators(konfiguration) +
-                    QStringLiteral(" konnte nicht geschrieben werden.\rDie Einstellungen wurden nicht gespeichert."));
-        accept();
-        return;
-    }
-    const QString tamsor = ProgrammDatei(programmpfad, QStringLiteral("tamsor"));
-    const TDateityp typen[] = {
-        {QStringLiteral("fuz"), programmpfad + QStringLiteral("tarvik.exe ^.fuz"),
-         QDir(programmpfad).filePath(QStringLiteral("tarvik")), QStringLiteral("Tarvik"), QStringLiteral("Fuzzy-Datei")},
-        {QStringLiteral("exp"), programmpfad + QStringLiteral("tamsor.exe ^.exp"),
-         tamsor.isEmpty() ? QDir(programmpfad).filePath(QStringLiteral("tamsor")) : tamsor, QStringLiteral("Tamsor"),
-         QStringLiteral("Experiment-Datei")},
-    };
-    const bool an[] = {k.Eintrag, k.Tamsor};
-    for (int i = 0; i < 2; ++i) {
-        if (an[i])
-            DateitypVerknuepfen(typen[i]);
-        else
-            DateitypLoesen(typen[i].endung);
-    }
-    accept();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/einrichtung.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -10,29 +12,23 @@ class QPushButton;
 
 // The set-up dialog "TARVIK - Initialisierung": which programs of the program
 // directory join the "Simulation" menu, and whether .FUZ and .EXP files open
-// with Tarvik and Tamsor. Created each time it is shown; only OK writes.
+// with Tarvik and Tamsor. Created each time it is shown; what OK hands back is
+// written by the opener.
 class TInitform : public QDialog {
     Q_OBJECT
 public:
     static constexpr int Breite = 480;
     static constexpr int Hoehe = 358;
-    // Help page of the set-up.
 
-    // `konfiguration` is the path of tarvik.ini.
-    TInitform(const QString& programmpfad, const QString& konfiguration, QWidget* parent = nullptr);
+    explicit TInitform(QWidget* parent = nullptr);
 
-    // Fills the file list from the program directory and the rest from tarvik.ini.
-    void oeffnen();
+    // Fills the file list, the registered programs and the two boxes.
+    void oeffnen(const TInitDaten& daten);
+    // The registered programs and the boxes as they stand.
+    TKonfiguration Ergebnis() const;
+
     void HinzufuegenClick();
     void EntfernenClick();
-    // Writes tarvik.ini and the file types, then closes the dialog.
-    void OkClick();
-
-    // The files of the program directory that may be registered: executables
-    // and names ending in ".exe", but not Tarvik's own programs.
-    static QStringList Programmdateien(const QString& programmpfad);
-    // Tarvik's own programs, which the list does not offer and Add refuses.
-    static QStringList EigeneProgramme();
 
     QCheckBox* FuzBox() const { return fuzBox; }
     QCheckBox* ExpBox() const { return expBox; }
@@ -46,8 +42,6 @@ public:
     QLabel* Hinweis() const { return hinweis; }
 
 private:
-    QString programmpfad;
-    QString konfiguration;
     QCheckBox* fuzBox;
     QCheckBox* expBox;
     QListWidget* dateiliste;

@@ -2,12 +2,14 @@
 
 #include "app/assistent.h"
 #include "app/bilder.h"
+#include "app/einrichtung.h"
 #include "app/externeprogramme.h"
 #include "app/infoform.h"
 #include "app/initform.h"
 #include "app/konfiguration.h"
 #include "app/simulationspanel.h"
 #include "app/projektuebersicht.h"
+#include "app/startseite.h"
 #include "app/stil.h"
 #include "app/titelform.h"
 #include "forms/optionenform.h"
@@ -233,7 +235,7 @@ void TMainForm::menueAnlegen()
     menue.FuzzyImInternet = eintrag(hilfe, QStringLiteral("&Fuzzy im Internet"),
                                     QStringLiteral("Aktuelles zu Fuzzy aus dem Internet"), [] { FuzzyImInternet(); });
     menue.Info = eintrag(hilfe, QStringLiteral("Inf&o..."), QStringLiteral("Programminformationen anzeigen"),
-                         [this] { InfoZeigen(programmpfad, this); });
+                         [this] { InfoZeigen(); });
     hilfe->addSeparator();
     menue.Assistent = eintrag(hilfe, QStringLiteral("&Assistent"),
                               QStringLiteral("Assistent für das Erstellen eines Fuzzyprojekts"), [this] {
@@ -291,7 +293,7 @@ void TMainForm::knopfleisteAnlegen()
                                [this] { RealExperimentStarten(programmpfad); });
     knopfleiste->addSeparator();
     knoepfe.Info = knopf(TKnopfbild::Information, QStringLiteral("Information über das Programm"),
-                         [this] { InfoZeigen(programmpfad, this); });
+                         [this] { InfoZeigen(); });
     knoepfe.Internet = knopf(TKnopfbild::Internet, QStringLiteral("Aktuelles zu Fuzzy aus dem Internet"),
                              [] { FuzzyImInternet(); });
 }
@@ -331,22 +333,23 @@ bool TMainForm::event(QEvent* e)
 void TMainForm::uebersichtAnlegen()
 {
     uebersicht->setSimulationsbereich(simulationsbereich);
-    uebersicht->setBeispiele(BeispielDatei(programmpfad, QStringLiteral("pendel.fuz")),
-                             BeispielDatei(programmpfad, QStringLiteral("kran.fuz")));
-    uebersicht->setAssistentVerfuegbar(menue.Assistent->isEnabled());
-    connect(menue.Assistent, &QAction::enabledChanged, uebersicht, &TProjektuebersicht::setAssistentVerfuegbar);
-    connect(uebersicht, &TProjektuebersicht::AssistentGewuenscht, menue.Assistent, &QAction::trigger);
+    TStartseite* start = uebersicht->Startseite();
+    start->setBeispiele(BeispielDatei(programmpfad, QStringLiteral("pendel.fuz")),
+                        BeispielDatei(programmpfad, QStringLiteral("kran.fuz")));
+    start->setAssistentVerfuegbar(menue.Assistent->isEnabled());
+    connect(menue.Assistent, &QAction::enabledChanged, start, &TStartseite::setAssistentVerfuegbar);
+    connect(start, &TStartseite::AssistentGewuenscht, menue.Assistent, &QAction::trigger);
+    connect(start, &TStartseite::BeispielGewuenscht, this, [this](const QString& pfad) {
+        if (!datenLoeschenErlaubt())
+            return;
+        projekt.Dateiname = pfad;
+        dateiErgebnis(LoadFile(projekt));
+    });
     connect(uebersicht, &TProjektuebersicht::VariableEditierenGewuenscht, this,
             [this](int welche) { VariableEditieren(welche); });
     connect(uebersicht, &TProjektuebersicht::RegelnEditierenGewuenscht, this, [this] {
         RegelnEditieren();
         uebersichtAktualisieren();
-    });
-    connect(uebersicht, &TProjektuebersicht::BeispielGewuenscht, this, [this](const QString& pfad) {
-        if (!datenLoeschenErlaubt())
-            return;
-        projekt.Dateiname = pfad;
-        dateiErgebnis(LoadFile(projekt));
     });
     // Any menu or tool command may change the project, also those wired later:
     // the overview follows after each.
@@ -368,9 +371,20 @@ void TMainForm::ersteAktivierung()
 
 void TMainForm::InitformZeigen()
 {
-    TInitform init(programmpfad, KonfigurationsDatei(programmpfad), this);
-    init.oeffnen();
-    ZeigeModal(init);
+    const QString datei = KonfigurationsDatei(programmpfad);
+    TInitform init(this);
+    init.oeffnen(EinrichtungLesen(programmpfad, datei));
+    if (ZeigeModal(init) != QDialog::Accepted)
+        return;
+    if (!EinrichtungSpeichern(programmpfad, datei, init.Ergebnis()))
+        Meldung(MeldungsArt::Fehler, KonfigurationNichtGeschrieben(datei));
+}
+
+void TMainForm::InfoZeigen()
+{
+    TInfoForm info(this);
+    info.oeffnen({ProgrammAnzahl(TIniDatei::Laden(KonfigurationsQuelle(programmpfad)))});
+    ZeigeModal(info);
 }
 
 void TMainForm::Programmstart(const QStringList& argumente)
@@ -379,6 +393,7 @@ void TMainForm::Programmstart(const QStringList& argumente)
         InitformZeigen();
     {
         TTitelform titel;
+        titel.oeffnen();
         ZeigeModal(titel);
     }
     if (argumente.size() == 1) {

@@ -155,7 +155,9 @@ private:
     // Shows a load's or save's message and caption; false on a file error.
     bool dateiErgebnis(const TDateiErgebnis& ergebnis);
     bool eingaengeFuerRegeln();
+    // The set-up dialog; on OK its result is written to tarvik.ini and the file types.
     void InitformZeigen();
+    void InfoZeigen();
     void ersteAktivierung();
     void uebersichtAnlegen();
     // Shows the project as it is now in the overview.

@@ -55,8 +55,7 @@ TTitelform::TTitelform(QWidget* parent)
         move(schirm->availableGeometry().center() - rect().center());
 }
 
-void TTitelform::showEvent(QShowEvent* e)
+void TTitelform::oeffnen()
 {
-    QDialog::showEvent(e);
     zeitgeber->start();
 }

@@ -6,7 +6,7 @@ class QLabel;
 class QTimer;
 
 // The title window of start-up: a borderless picture with the program's lines,
-// shown modally; it closes itself after Anzeigedauer ms.
+// shown modally; it closes itself Anzeigedauer ms after it opens.
 class TTitelform : public QDialog {
     Q_OBJECT
 public:
@@ -16,12 +16,12 @@ public:
 
     explicit TTitelform(QWidget* parent = nullptr);
 
+    // Starts the time the window stays; the opener shows it right after.
+    void oeffnen();
+
     QTimer* Zeitgeber() const { return zeitgeber; }
     // The lines over the picture: tagline, author, rights, picture credits.
     QList<QLabel*> Zeilen() const { return zeilen; }
-
-protected:
-    void showEvent(QShowEvent* e) override;
 
 private:
     QTimer* zeitgeber;

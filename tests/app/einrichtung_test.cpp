@@ -1,5 +1,6 @@
 // Set-up: tarvik.ini, the set-up dialog, the external programs, Tamsor, the
 // web page, the about box and help from everywhere.
+#include "app/einrichtung.h"
 #include "app/externeprogramme.h"
 #include "app/hilfeform.h"
 #include "app/infoform.h"
@@ -32,6 +33,8 @@
 #include "tests/qstring_ausgabe.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -74,6 +77,21 @@ protected:
         QEvent aktiv(QEvent::WindowActivate);
         QCoreApplication::sendEvent(&f, &aktiv);
     }
+    // "Optionen / Initialisierung" of a main window, the dialog handled by `bedienen`.
+    void einrichten(const std::function<void(TInitform&)>& bedienen)
+    {
+        TMainForm f(pfad);
+        ScopedModal modal([&](QDialog& d) {
+            auto* init = qobject_cast<TInitform*>(&d);
+            EXPECT_TRUE(init);
+            if (!init)
+                return int(QDialog::Rejected);
+            bedienen(*init);
+            return init->result();
+        });
+        f.Menue().Initialisierung->trigger();
+        EXPECT_EQ(modal.dialoge(), QStringList{QStringLiteral("TInitform")});
+    }
 
     QTemporaryDir ordner;
     QString pfad;
@@ -103,12 +121,14 @@ TEST_F(Einrichtung, AnInstalledTarvikStartsFromTheAdministratorsFileAndWritesThe
     const QByteArray vorgabe = dateitest::lesen(ini());
     EXPECT_EQ(KonfigurationsQuelle(pfad, benutzer), ini());
     ScopedDateitypen typen;
-    TInitform d(pfad, benutzer);
-    d.oeffnen();
+    TInitform d;
+    d.oeffnen(EinrichtungLesen(pfad, benutzer));
     ASSERT_EQ(d.Programmliste()->count(), 1);
     EXPECT_TRUE(d.ExpBox()->isChecked());
     d.FuzBox()->setChecked(true);
     d.Ok()->click();
+    ASSERT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_TRUE(EinrichtungSpeichern(pfad, benutzer, d.Ergebnis()));
     EXPECT_EQ(dateitest::lesen(benutzer), QByteArray("; für alle\n[Extern]\nAnzahl=1\nProgramm1=sim\n[Extension]\n"
                                                      "Tamsor=1\nEintrag=1\n"));
     EXPECT_EQ(dateitest::lesen(ini()), vorgabe);
@@ -312,8 +332,8 @@ TEST_F(Einrichtung, SetUpDialogShowsItsElementsAndTheProgramFolder)
         programm(QString::fromLatin1(name), QByteArray(name) != "alt.exe");
     dateitest::schreiben(pfad + QStringLiteral("liesmich.txt"), "x");
     iniSchreiben("[Extern]\nAnzahl=2\nProgramm1=sim\n[Extension]\nEintrag=1\n");
-    TInitform d(pfad, ini());
-    d.oeffnen();
+    TInitform d;
+    d.oeffnen(EinrichtungLesen(pfad, ini()));
     EXPECT_EQ(d.windowTitle(), QStringLiteral("TARVIK - Initialisierung"));
     EXPECT_EQ(d.minimumSize(), d.maximumSize());
     EXPECT_EQ(d.FuzBox()->text(), QStringLiteral(" Die Extension .FUZ wird mit dem Programm Tarvik verknüpft. "));
@@ -346,8 +366,8 @@ TEST_F(Einrichtung, AddAndRemoveFollowTheirRules)
 {
     programm(QStringLiteral("sim"));
     programm(QStringLiteral("TARVIK.EXE"));
-    TInitform d(pfad, ini());
-    d.oeffnen();
+    TInitform d;
+    d.oeffnen(EinrichtungLesen(pfad, ini()));
     auto waehle = [&](QListWidget* liste, const QString& text) {
         const auto treffer = liste->findItems(text, Qt::MatchExactly);
         ASSERT_FALSE(treffer.isEmpty()) << text.toStdString();
@@ -388,15 +408,13 @@ TEST_F(Einrichtung, OkWritesTheFileAndTheFileTypesRemovingLeavesTheStaleKey)
 {
     iniSchreiben("; von Hand\n[Extern]\nAnzahl=3\nProgramm1=a\nProgramm2=b\nProgramm3=c\n");
     ScopedDateitypen typen;
-    {
-        TInitform d(pfad, ini());
-        d.oeffnen();
+    einrichten([](TInitform& d) {
         d.Programmliste()->setCurrentRow(1);
         d.Entfernen()->click();
         d.FuzBox()->setChecked(true);
         d.Ok()->click();
         EXPECT_EQ(d.result(), QDialog::Accepted);
-    }
+    });
     EXPECT_EQ(dateitest::lesen(ini()), QByteArray("; von Hand\n[Extern]\nAnzahl=2\nProgramm1=a\nProgramm2=c\n"
                                                   "Programm3=c\n\n[Extension]\nEintrag=1\nTamsor=0\n"));
     TMainForm f(pfad);
@@ -405,11 +423,11 @@ TEST_F(Einrichtung, OkWritesTheFileAndTheFileTypesRemovingLeavesTheStaleKey)
 
     // Ticked, cleared, ticked again.
     for (bool an : {false, true}) {
-        TInitform d(pfad, ini());
-        d.oeffnen();
-        d.FuzBox()->setChecked(an);
-        d.ExpBox()->setChecked(an);
-        d.Ok()->click();
+        einrichten([an](TInitform& d) {
+            d.FuzBox()->setChecked(an);
+            d.ExpBox()->setChecked(an);
+            d.Ok()->click();
+        });
     }
     const QString fuz = QStringLiteral("fuz=") + pfad + QStringLiteral("tarvik.exe ^.fuz");
     const QString exp = QStringLiteral("exp=") + pfad + QStringLiteral("tamsor.exe ^.exp");
@@ -449,15 +467,15 @@ TEST_F(Einrichtung, AFileThatCannotBeWrittenIsNamedTheRestIsSkippedTheDialogClos
     QDir().mkpath(ini());  // a folder in the way of the file
     ScopedDateitypen typen;
     ScopedMeldungen m;
-    TInitform d(pfad, ini());
-    d.oeffnen();
-    d.FuzBox()->setChecked(true);
-    d.Ok()->click();
+    einrichten([](TInitform& d) {
+        d.FuzBox()->setChecked(true);
+        d.Ok()->click();
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+    });
     ASSERT_EQ(m.meldungen().size(), 1);
     EXPECT_EQ(m.meldungen()[0].art, MeldungsArt::Fehler);
     EXPECT_TRUE(m.meldungen()[0].text.contains(ini())) << m.meldungen()[0].text.toStdString();
     EXPECT_TRUE(typen.aufrufe().isEmpty());
-    EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_TRUE(QFileInfo(ini()).isDir());
 }
 
@@ -505,7 +523,7 @@ TEST_F(Einrichtung, F1OpensTheIndexInTheMainWindowAndTheDialogsOwnPage)
         themen->trigger();
     }
     {
-        TInitform d(pfad, ini());
+        TInitform d;
         QTest::keyClick(d.Dateiliste(), Qt::Key_F1);
         d.Hilfe()->click();
         TInfoForm info;
@@ -533,12 +551,12 @@ TEST_F(Einrichtung, F1OpensTheIndexInTheMainWindowAndTheDialogsOwnPage)
 TEST(Hilfeseiten, TheIndexLinksEveryPageAndAMissingPageSaysSo)
 {
     THilfeForm h;
-    h.ZeigeSeite(HilfeSeite::Inhalt);
+    h.oeffnen(HilfeSeite::Inhalt);
     EXPECT_EQ(h.Browser()->source(), QUrl(QStringLiteral("qrc:/hilfe/inhalt.html")));
     const QString html = h.Browser()->toHtml();
     for (int kontext : {1, 2, 3, 4, 5, 6, 7})
         EXPECT_TRUE(html.contains(QStringLiteral("kontext%1.html").arg(kontext))) << kontext;
-    h.ZeigeSeite(HilfeSeite::Einrichtung);
+    h.oeffnen(HilfeSeite::Einrichtung);
     EXPECT_TRUE(h.Browser()->toPlainText().contains(QStringLiteral("TARVIK - Initialisierung")));
     // Its picture is there.
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/hilfe/initform.png")));
@@ -556,16 +574,16 @@ TEST(Hilfeseiten, TheIndexLinksEveryPageAndAMissingPageSaysSo)
 TEST(Hilfeseiten, HelpFromTheSetUpDialogStaysAboveIt)
 {
     THilfeForm h;
-    TInitform d(QDir::tempPath(), QStringLiteral("/gibt/es/nicht/tarvik.ini"));
+    TInitform d;
     d.setWindowModality(Qt::ApplicationModal);
     d.show();
     d.Hilfe()->click();  // no viewer installed: nothing happens
-    h.ZeigeSeite(HilfeSeite::Einrichtung);
+    h.oeffnen(HilfeSeite::Einrichtung);
     EXPECT_TRUE(h.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(QApplication::activeModalWidget(), &h);
     h.close();
     d.close();
-    h.ZeigeSeite(HilfeSeite::Inhalt);
+    h.oeffnen(HilfeSeite::Inhalt);
     EXPECT_FALSE(h.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(h.isVisible());
     h.close();

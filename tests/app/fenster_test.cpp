@@ -43,8 +43,9 @@ TEST(Titelfenster, ClosesItselfWhenItsTwoSecondsAreOver)
     EXPECT_EQ(zeitgeber->interval(), 2000);
     EXPECT_TRUE(zeitgeber->isSingleShot());
     EXPECT_FALSE(zeitgeber->isActive());
-    t.show();
+    t.oeffnen();
     ASSERT_TRUE(zeitgeber->isActive());
+    t.show();
     // Deliver the timer's event now instead of waiting for it.
     QTimerEvent ablauf(zeitgeber->timerId());
     QCoreApplication::sendEvent(zeitgeber, &ablauf);
@@ -55,22 +56,22 @@ TEST(Titelfenster, ClosesItselfWhenItsTwoSecondsAreOver)
 TEST(Hilfefenster, ShowsThePageOfAContextOrSaysThereIsNone)
 {
     THilfeForm h;
-    h.ZeigeSeite(HilfeSeite::Simulation);
+    h.oeffnen(HilfeSeite::Simulation);
     EXPECT_TRUE(h.isVisible());
     EXPECT_EQ(h.Browser()->source(), QUrl(QStringLiteral("qrc:/hilfe/kontext3.html")));
     EXPECT_TRUE(h.Browser()->toPlainText().contains(QStringLiteral("Das Hauptfenster")));
 
-    h.ZeigeSeite(HilfeSeite::Dateien);
+    h.oeffnen(HilfeSeite::Dateien);
     EXPECT_TRUE(h.Browser()->toPlainText().contains(QStringLiteral("Fuzzy-Datei speichern unter")));
     // The pages link to each other.
     h.Browser()->setSource(QUrl(QStringLiteral("kontext3.html")));
     EXPECT_TRUE(h.Browser()->toPlainText().contains(QStringLiteral("Das Hauptfenster")));
 
-    h.ZeigeSeite(HilfeSeite::Optionen);
+    h.oeffnen(HilfeSeite::Optionen);
     EXPECT_TRUE(h.Browser()->toPlainText().contains(QStringLiteral("Anzahl der Rasterlinien")));
 
     const auto ohneSeite = static_cast<HilfeSeite>(99);
-    h.ZeigeSeite(ohneSeite);
+    h.oeffnen(ohneSeite);
     EXPECT_EQ(h.Seite(), ohneSeite);
     EXPECT_TRUE(h.Browser()->toPlainText().contains(QStringLiteral("Zu diesem Thema gibt es noch keine Hilfe.")));
 
@@ -91,12 +92,12 @@ TEST(Hilfefenster, AskedForFromAModalDialogItStaysUsableAboveIt)
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
     ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
-    h.ZeigeSeite(HilfeSeite::Dateien);
+    h.oeffnen(HilfeSeite::Dateien);
     EXPECT_EQ(h.windowModality(), Qt::ApplicationModal);
     EXPECT_EQ(QApplication::activeModalWidget(), &h);
     h.close();
     dialog.close();
-    h.ZeigeSeite(HilfeSeite::Simulation);
+    h.oeffnen(HilfeSeite::Simulation);
     EXPECT_EQ(h.windowModality(), Qt::NonModal);
     h.close();
 }

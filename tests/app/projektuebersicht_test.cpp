@@ -1,6 +1,7 @@
 // The overview of the project in the main window, and its start page.
 #include "app/mainform.h"
 #include "app/projektuebersicht.h"
+#include "app/startseite.h"
 #include "core/projekt.h"
 #include "forms/vareditform.h"
 #include "platform/dateidialog.h"
@@ -89,18 +90,18 @@ protected:
 TEST_F(Uebersicht, EmptyProjectShowsTheStartPageAndAnyDefinedPartTheOverview)
 {
     u.Zeigen(TProjekt{});
-    EXPECT_TRUE(u.Startseite());
-    EXPECT_TRUE(u.AssistentKnopf()->isVisible());
+    EXPECT_TRUE(u.StartseiteSichtbar());
+    EXPECT_TRUE(u.Startseite()->AssistentKnopf()->isVisible());
 
     TProjekt nurRegeln;
     nurRegeln.Regeltab(1, 1) = 2;
     u.Zeigen(nurRegeln);
-    EXPECT_FALSE(u.Startseite());
+    EXPECT_FALSE(u.StartseiteSichtbar());
 
     TProjekt nurAusgang;
     nurAusgang.Ausgang = dreiTerme(QStringLiteral("Kraft"));
     u.Zeigen(nurAusgang);
-    EXPECT_FALSE(u.Startseite());
+    EXPECT_FALSE(u.StartseiteSichtbar());
     EXPECT_EQ(u.NaechsterSchritt()->text(),
               QStringLiteral("Nächster Schritt: Definieren Sie den Eingang A: Doppelklick auf „Eingang A“ "
                              "oder „Fuzzyvariable → Editieren → Eingang A“."));
@@ -112,14 +113,14 @@ TEST_F(Uebersicht, ShowsTheVariablesTheRulesAndTheFile)
 {
     TProjekt p = geladen(beispiel);
     u.Zeigen(p);
-    EXPECT_FALSE(u.Startseite());
+    EXPECT_FALSE(u.StartseiteSichtbar());
     EXPECT_EQ(u.Dateiname()->text(), QStringLiteral("pendel.fuz"));
     EXPECT_EQ(u.Zustand()->text(), QStringLiteral("Gespeichert"));
     EXPECT_EQ(u.Variablentitel(1)->text(), QStringLiteral("Eingang A: Winkel"));
     EXPECT_EQ(u.Variablentext(1)->text(), QStringLiteral("Grundmenge -30.00 bis 30.00 · 5 Terme"));
     EXPECT_EQ(u.Variablentitel(3)->text(), QStringLiteral("Ausgang: Kraft"));
     for (int i = 1; i <= 3; ++i)
-        EXPECT_TRUE(u.Plot(i)->isVisible()) << i;
+        EXPECT_TRUE(u.Variablenplot(i)->isVisible()) << i;
     EXPECT_EQ(u.Regelanzahl()->text(), QStringLiteral("25 Regeln"));
 
     // The grid as the rule editor lays it out: A's terms down, B's across.
@@ -135,7 +136,7 @@ TEST_F(Uebersicht, ShowsTheVariablesTheRulesAndTheFile)
 
     // Terms are drawn in their colours: the first blue, the second red.
     QCoreApplication::processEvents();
-    const QImage bild = u.Plot(1)->Bild();
+    const QImage bild = u.Variablenplot(1)->Bild();
     EXPECT_GT(bild.width(), 300);
     EXPECT_TRUE(hatFarbe(bild, QColor(0, 0, 255)));
     EXPECT_TRUE(hatFarbe(bild, QColor(255, 0, 0)));
@@ -155,7 +156,7 @@ TEST_F(Uebersicht, WithoutInputBTheGridHasOneColumnAndBIsNotDefined)
     const TProjekt p = geladen(ohneB);
     ASSERT_FALSE(p.EingangB.definiert());
     u.Zeigen(p);
-    EXPECT_FALSE(u.Plot(2)->isVisible());
+    EXPECT_FALSE(u.Variablenplot(2)->isVisible());
     const QList<QLabel*> texte = u.Variablenflaeche(2)->findChildren<QLabel*>();
     EXPECT_TRUE(std::any_of(texte.begin(), texte.end(), [](const QLabel* l) {
         return l->isVisible() && l->text() == QStringLiteral("nicht definiert");
@@ -194,22 +195,6 @@ TEST_F(Uebersicht, NextStepFollowsWhatTheProjectLacks)
                                                             QString::fromUtf8(f.beginn)))
             << u.NaechsterSchritt()->text().toStdString();
     }
-}
-
-TEST(Regelanzahl, CountsTheEntriesTheInferenceUses)
-{
-    const TFuzzy a = dreiTerme(QStringLiteral("A"));
-    const TFuzzy b = dreiTerme(QStringLiteral("B"));
-    TFuzzy ohne;
-    TRegeltab t;
-    t(1, 1) = 1;  // used with and without B
-    t(2, 3) = 2;  // only with B
-    t(1, 4) = 3;  // row beyond A's three terms
-    t(4, 1) = 3;  // column beyond B's three terms
-    t(5, 5) = 1;
-    EXPECT_EQ(TProjektuebersicht::AnzahlRegeln(a, b, t), 2);
-    EXPECT_EQ(TProjektuebersicht::AnzahlRegeln(a, ohne, t), 1);
-    EXPECT_EQ(TProjektuebersicht::AnzahlRegeln(a, b, TRegeltab{}), 0);
 }
 
 TEST_F(Uebersicht, ARuleNamingAMissingOutputTermShowsAsUnknown)
@@ -257,7 +242,7 @@ TEST_F(Uebersicht, DoubleClicksAskForTheRightEditor)
     QSignalSpy variable(&u, &TProjektuebersicht::VariableEditierenGewuenscht);
     QSignalSpy regeln(&u, &TProjektuebersicht::RegelnEditierenGewuenscht);
     // On the plot itself, on a card's free space, on the rule grid.
-    QTest::mouseDClick(u.Plot(3), Qt::LeftButton, {}, QPoint(100, 80));
+    QTest::mouseDClick(u.Variablenplot(3), Qt::LeftButton, {}, QPoint(100, 80));
     QTest::mouseDClick(u.Variablenflaeche(1), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseDClick(u.Variablentitel(2), Qt::LeftButton);
     ASSERT_EQ(variable.count(), 3);
@@ -268,7 +253,7 @@ TEST_F(Uebersicht, DoubleClicksAskForTheRightEditor)
     QTest::mouseDClick(u.Regelgitter(), Qt::LeftButton, {}, QPoint(90, 60));
     EXPECT_EQ(regeln.count(), 1);
     // A single click opens nothing.
-    QTest::mouseClick(u.Plot(1), Qt::LeftButton);
+    QTest::mouseClick(u.Variablenplot(1), Qt::LeftButton);
     EXPECT_EQ(variable.count(), 3);
 }
 
@@ -345,12 +330,12 @@ protected:
 
 TEST_F(UebersichtImHauptfenster, FollowsOpenNewAndSaveAs)
 {
-    EXPECT_TRUE(u().Startseite());
+    EXPECT_TRUE(u().StartseiteSichtbar());
     {
         ScopedDateiDialoge d({QFileInfo(ohneB).absoluteFilePath()});
         f->Menue().Oeffnen->trigger();
     }
-    EXPECT_FALSE(u().Startseite());
+    EXPECT_FALSE(u().StartseiteSichtbar());
     EXPECT_EQ(u().Dateiname()->text(), QStringLiteral("winkel.fuz"));
     EXPECT_EQ(u().Regelgitter()->columnCount(), 1);
 
@@ -370,7 +355,7 @@ TEST_F(UebersichtImHauptfenster, FollowsOpenNewAndSaveAs)
     EXPECT_EQ(u().Dateiname()->text(), QStringLiteral("kopie.fuz"));
 
     f->FileNew();
-    EXPECT_TRUE(u().Startseite());
+    EXPECT_TRUE(u().StartseiteSichtbar());
 }
 
 TEST_F(UebersichtImHauptfenster, EveryMenuCommandRefreshesTheOverviewAfterwards)
@@ -379,9 +364,9 @@ TEST_F(UebersichtImHauptfenster, EveryMenuCommandRefreshesTheOverviewAfterwards)
     // knowing, like an editor closed with OK.
     f->Projekt() = geladen(beispiel);
     f->Projekt().Geaendert = true;
-    EXPECT_TRUE(u().Startseite());
+    EXPECT_TRUE(u().StartseiteSichtbar());
     f->Menue().Knopfleiste->trigger();
-    EXPECT_FALSE(u().Startseite());
+    EXPECT_FALSE(u().StartseiteSichtbar());
     EXPECT_EQ(u().Zustand()->text(), QStringLiteral("Ungespeicherte Änderungen"));
     EXPECT_EQ(u().Regelanzahl()->text(), QStringLiteral("25 Regeln"));
 }
@@ -408,14 +393,14 @@ TEST_F(UebersichtImHauptfenster, VariableDoubleClickOpensItsEditorAndShowsTheRes
     };
     {
         ScopedModal abbrechen(umbenennen(QDialog::Rejected));
-        QTest::mouseDClick(u().Plot(3), Qt::LeftButton, {}, QPoint(80, 80));
+        QTest::mouseDClick(u().Variablenplot(3), Qt::LeftButton, {}, QPoint(80, 80));
         EXPECT_EQ(abbrechen.dialoge(), QStringList{QStringLiteral("TVarEditform")});
     }
     EXPECT_EQ(u().Variablentitel(3)->text(), QStringLiteral("Ausgang: Kraft"));
     EXPECT_EQ(u().Zustand()->text(), QStringLiteral("Gespeichert"));
     {
         ScopedModal ok(umbenennen(QDialog::Accepted));
-        QTest::mouseDClick(u().Plot(3), Qt::LeftButton, {}, QPoint(80, 80));
+        QTest::mouseDClick(u().Variablenplot(3), Qt::LeftButton, {}, QPoint(80, 80));
     }
     EXPECT_EQ(u().Variablentitel(3)->text(), QStringLiteral("Ausgang: Kraft am Wagen!"));
     EXPECT_EQ(u().Regelanzahl()->text(), QStringLiteral("25 Regeln"));
@@ -452,32 +437,32 @@ TEST_F(UebersichtImHauptfenster, RulesDoubleClickGoesThroughTheRuleCommandWithIt
     QTest::mouseDClick(u().Regelflaeche(), Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(m.meldungen(), (QList<TMeldung>{TMeldung{MeldungsArt::Warnung, regelnOhneVariablen}}));
     // The command refreshed the overview: the output shows as undefined now.
-    EXPECT_FALSE(u().Plot(3)->isVisible());
+    EXPECT_FALSE(u().Variablenplot(3)->isVisible());
 }
 
 TEST_F(UebersichtImHauptfenster, StartPageOpensTheExampleThroughOpenWithItsQuestion)
 {
-    ASSERT_TRUE(u().PendelKnopf()->isEnabled());
-    EXPECT_FALSE(u().KranKnopf()->isEnabled());
-    EXPECT_EQ(u().KranKnopf()->toolTip(), QStringLiteral("Die Beispieldatei kran.fuz wurde bei Tarvik nicht gefunden."));
+    ASSERT_TRUE(u().Startseite()->PendelKnopf()->isEnabled());
+    EXPECT_FALSE(u().Startseite()->KranKnopf()->isEnabled());
+    EXPECT_EQ(u().Startseite()->KranKnopf()->toolTip(), QStringLiteral("Die Beispieldatei kran.fuz wurde bei Tarvik nicht gefunden."));
 
     f->Projekt().Geaendert = true;
     {
         ScopedMeldungen m({Antwort::Nein});
-        QTest::mouseClick(u().PendelKnopf(), Qt::LeftButton);
+        QTest::mouseClick(u().Startseite()->PendelKnopf(), Qt::LeftButton);
         EXPECT_EQ(m.meldungen(), (QList<TMeldung>{TMeldung{MeldungsArt::Bestaetigung, frageLoeschen}}));
     }
-    EXPECT_TRUE(u().Startseite());
+    EXPECT_TRUE(u().StartseiteSichtbar());
     EXPECT_EQ(f->Projekt().Dateiname, QStringLiteral("Neu"));
     {
         ScopedMeldungen m({Antwort::Ja});
-        QTest::mouseClick(u().PendelKnopf(), Qt::LeftButton);
+        QTest::mouseClick(u().Startseite()->PendelKnopf(), Qt::LeftButton);
     }
     const QString pfad = QDir::cleanPath(ordner.filePath(QStringLiteral("examples/pendel.fuz")));
     EXPECT_EQ(f->Projekt().Dateiname, pfad);
     EXPECT_EQ(f->windowTitle(), ProjektTitel(pfad));
     EXPECT_FALSE(f->Projekt().Geaendert);
-    EXPECT_FALSE(u().Startseite());
+    EXPECT_FALSE(u().StartseiteSichtbar());
     EXPECT_EQ(u().Variablentitel(1)->text(), QStringLiteral("Eingang A: Winkel"));
 }
 
@@ -485,12 +470,12 @@ TEST_F(UebersichtImHauptfenster, AssistantButtonRunsTheAssistantWithItsSteps)
 {
     QAction* assistent = f->Menue().Assistent;
     ASSERT_TRUE(assistent->isEnabled());
-    EXPECT_TRUE(u().AssistentKnopf()->isEnabled());
+    EXPECT_TRUE(u().Startseite()->AssistentKnopf()->isEnabled());
     {
         // Every editor cancelled: the steps still run, the rules with their warning.
         ScopedMeldungen m({Antwort::Ok, Antwort::Nein});
         ScopedModal modal;
-        QTest::mouseClick(u().AssistentKnopf(), Qt::LeftButton);
+        QTest::mouseClick(u().Startseite()->AssistentKnopf(), Qt::LeftButton);
         EXPECT_EQ(m.texte(), (QStringList{QStringLiteral("Definieren Sie die Fuzzyvariable für den Eingang A!"),
                                           QStringLiteral("Wollen Sie auch noch eine weitere Eingangsvariable "
                                                          "definieren?"),
@@ -498,14 +483,14 @@ TEST_F(UebersichtImHauptfenster, AssistantButtonRunsTheAssistantWithItsSteps)
                                           QStringLiteral("Geben Sie nun die Regeln ein!"), regelnOhneVariablen}));
         EXPECT_EQ(modal.dialoge(), (QStringList{QStringLiteral("TVarEditform"), QStringLiteral("TVarEditform")}));
     }
-    EXPECT_TRUE(u().Startseite());
+    EXPECT_TRUE(u().StartseiteSichtbar());
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Tarvik [Neu]"));
 
     // Without an assistant command the button cannot be pressed.
     assistent->setEnabled(false);
-    EXPECT_FALSE(u().AssistentKnopf()->isEnabled());
+    EXPECT_FALSE(u().Startseite()->AssistentKnopf()->isEnabled());
     assistent->setEnabled(true);
-    EXPECT_TRUE(u().AssistentKnopf()->isEnabled());
+    EXPECT_TRUE(u().Startseite()->AssistentKnopf()->isEnabled());
 }
 
 TEST_F(UebersichtImHauptfenster, GivesWayToTheSimulationPanelAndComesBack)

@@ -96,7 +96,7 @@ namespace {
 TEST(Regelhilfe, TheRuleWindowsHelpPageLinksToTheAssistantsPage)
 {
     THilfeForm h;
-    h.ZeigeSeite(HilfeSeite::Regeln);
+    h.oeffnen(HilfeSeite::Regeln);
     EXPECT_TRUE(h.Browser()->toPlainText().contains(QStringLiteral("Wählen Sie zunächst einen Ausgangsterm!")));
     h.Browser()->setSource(QUrl(QStringLiteral("assistent.html")));
     EXPECT_TRUE(h.Browser()->toPlainText().contains(QStringLiteral("Geben Sie nun die Regeln ein!")));

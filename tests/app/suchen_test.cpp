@@ -75,7 +75,7 @@ namespace {
 TEST(Suchen, HelpPageOfTheSearchIsCompiledIn)
 {
     THilfeForm h;
-    h.ZeigeSeite(HilfeSeite::Suche);
+    h.oeffnen(HilfeSeite::Suche);
     const QString text = h.Browser()->toPlainText();
     for (const char* wort : {"Genetische Regelsuche", "Chromosom", "ChrNote", "GenNote", "Selektion", "Kreuzung",
                              "Mutation", "Mutationsrate"})

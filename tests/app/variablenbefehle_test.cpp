@@ -151,7 +151,7 @@ TEST(Variablenbefehle, TheDialogsAndTheirPlotsAreReachable)
 TEST(Variablenbefehle, HelpPageOfTheVariableWindowsExplainsTermsAndMessages)
 {
     THilfeForm h;
-    h.ZeigeSeite(HilfeSeite::Variablen);
+    h.oeffnen(HilfeSeite::Variablen);
     const QString text = h.Browser()->toPlainText();
     for (const char* teil : {"Fuzzyvariablen definieren und testen", "Grundmenge", "Trapez", "Fehler bei Zahleingabe",
                              "Es kann kein weiterer Termname angefügt werden", "Z = ( 0.00 ; 0.75 ; 0.25 )"})

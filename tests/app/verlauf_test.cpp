@@ -234,7 +234,7 @@ namespace {
 TEST(VerlaufHilfe, TheSimulationPageShowsThePictureOfARun)
 {
     THilfeForm h;
-    h.ZeigeSeite(HilfeSeite::Simulation);
+    h.oeffnen(HilfeSeite::Simulation);
     EXPECT_TRUE(h.Browser()->toPlainText().contains(QStringLiteral("Einschwingzeit")));
     const QVariant bild = h.Browser()->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("verlauf.png")));
     EXPECT_FALSE(qvariant_cast<QImage>(bild).isNull() && qvariant_cast<QPixmap>(bild).isNull() &&
