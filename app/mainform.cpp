@@ -1,6 +1,7 @@
 #include "app/mainform.h"
 
 #include "app/assistent.h"
+#include "app/aufgabenform.h"
 #include "app/bilder.h"
 #include "app/einrichtung.h"
 #include "app/externeprogramme.h"
@@ -242,6 +243,8 @@ void TMainForm::menueAnlegen()
                                   Assistent({[this] { FileNew(); }, [this](int w) { return VariableEditieren(w); },
                                              [this] { RegelnEditieren(); }});
                               });
+    eintrag(hilfe, QStringLiteral("Auf&gaben..."), QStringLiteral("Aufgaben lösen und das Projekt prüfen lassen"),
+            [this] { AufgabenZeigen(projekt, programmpfad, this); });
 }
 
 void TMainForm::knopfleisteAnlegen()

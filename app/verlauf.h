@@ -53,6 +53,13 @@ public:
     void Hinzufuegen(const TVerlaufPunkt& punkt);
     // Draws the whole picture again from the rows.
     void Neuzeichnen() { allesZeichnen(); }
+    // Shows the 30 s from `sekunden` on (a recorded run looked at afterwards);
+    // the next row added moves the window on as usual.
+    void setFensteranfang(float sekunden)
+    {
+        anfang = sekunden;
+        allesZeichnen();
+    }
 
     const std::vector<TVerlaufPunkt>& Punkte() const { return punkte; }
     const QImage& Bild() const { return bild; }

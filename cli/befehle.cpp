@@ -1,6 +1,7 @@
 #include "cli/befehle.h"
 
 #include "cli/projektbefehle.h"
+#include "cli/pruefbefehl.h"
 #include "cli/simulationsbefehl.h"
 #include "cli/suchbefehle.h"
 #include "cli/werkzeug.h"
@@ -35,6 +36,15 @@ QString CliAufruf()
         "                                Fuzzy-Regelung von Laufkatze oder Pendel ohne\n"
         "                                Fenster, als CSV (N = 600, S = 0.05 s, L = 2.5 m,\n"
         "                                X = -3 m, GRAD = 10)\n"
+        "  check PROJEKT.fuz [PROJEKT.fuz ...] [--task ID] [--tasks ORDNER] [--csv]\n"
+        "                                prüft jede Datei gegen jede Aufgabe (mit --task\n"
+        "                                nur gegen diese): eine Zeile je Datei und Aufgabe\n"
+        "                                mit \"bestanden\" oder \"nicht bestanden\" und dem\n"
+        "                                Messwert; Status 0, wenn alle bestanden haben\n"
+        "  check --list [--tasks ORDNER] [--csv]\n"
+        "                                die Aufgaben: Kennung und Titel\n"
+        "                                (--tasks: nur die Aufgaben dieses Ordners statt\n"
+        "                                der mitgelieferten und eigenen)\n"
         "  --help                        diese Hilfe\n");
 }
 
@@ -63,5 +73,7 @@ int TarvikCli(const QStringList& argumente, std::FILE* aus, std::FILE* fehler)
         return BefehlSearch(rest, k);
     if (befehl == QLatin1String("simulate"))
         return BefehlSimulate(rest, k);
+    if (befehl == QLatin1String("check"))
+        return BefehlCheck(rest, k);
     return k.aufruf(QStringLiteral("Unbekannter Befehl: ") + befehl);
 }

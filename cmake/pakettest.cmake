@@ -25,7 +25,7 @@ endforeach()
 execute_process(COMMAND ${DPKG_DEB} -x ${paket} ${ziel}/wurzel RESULT_VARIABLE status)
 foreach(datei usr/lib/tarvik/tarvik usr/bin/tarvik-cli usr/share/applications/tarvik.desktop
         usr/share/mime/packages/tarvik.xml usr/share/icons/hicolor/48x48/apps/tarvik.png
-        usr/share/tarvik/examples/pendel.fuz)
+        usr/share/tarvik/examples/pendel.fuz usr/share/tarvik/examples/aufgaben/kran.aufgabe)
   if(NOT EXISTS ${ziel}/wurzel/${datei})
     message(FATAL_ERROR "im Paket fehlt ${datei}")
   endif()
@@ -43,5 +43,14 @@ execute_process(COMMAND ${ziel}/wurzel/usr/bin/tarvik-cli show ${ziel}/wurzel/us
                 RESULT_VARIABLE status OUTPUT_VARIABLE ausgabe)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "tarvik-cli aus dem Paket: ${status}")
+endif()
+# It finds the installed tasks beside itself (with empty data folders, so that
+# nothing installed on this machine counts) and checks the installed example.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${ziel}/daten XDG_DATA_DIRS=${ziel}/daten
+                        ${ziel}/wurzel/usr/bin/tarvik-cli check ${ziel}/wurzel/usr/share/tarvik/examples/kran.fuz
+                        --task kran
+                RESULT_VARIABLE status OUTPUT_VARIABLE ausgabe ERROR_VARIABLE fehler)
+if(NOT status EQUAL 0 OR NOT ausgabe MATCHES "kran bestanden")
+  message(FATAL_ERROR "tarvik-cli check aus dem Paket: ${status} ${ausgabe} ${fehler}")
 endif()
 file(REMOVE_RECURSE ${ziel})

@@ -199,6 +199,31 @@ void TIniDatei::DeleteKey(const QString& abschnitt, const QString& schluessel)
         zeilen.removeAt(i);
 }
 
+QList<TIniZeile> TIniDatei::Eintraege() const
+{
+    QList<TIniZeile> liste;
+    QString abschnitt;
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        const QString& z = zeilen[i];
+        const QString t = z.trimmed();
+        if (t.isEmpty() || t.startsWith(QLatin1Char(';')) || t.startsWith(QLatin1Char('#')))
+            continue;
+        TIniZeile zeile;
+        zeile.nummer = i + 1;
+        if (const QString name = abschnittsname(z); !name.isNull()) {
+            abschnitt = name;
+            zeile.art = TIniZeile::Art::Abschnitt;
+        } else if (schluesselWert(z, &zeile.schluessel, &zeile.wert)) {
+            zeile.art = TIniZeile::Art::Eintrag;
+        } else {
+            zeile.wert = t;
+        }
+        zeile.abschnitt = abschnitt;
+        liste.append(zeile);
+    }
+    return liste;
+}
+
 QByteArray TIniDatei::Bytes() const
 {
     QByteArray bytes;

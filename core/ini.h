@@ -8,6 +8,17 @@
 
 #include <cstdint>
 
+// One line of an ini file as the reader sees it, for readers that report the
+// line of a mistake. Blank lines and comments are not listed.
+struct TIniZeile {
+    enum class Art { Abschnitt, Eintrag, Unverstanden };
+    qsizetype nummer = 0; // from 1
+    Art art = Art::Unverstanden;
+    QString abschnitt;    // the section the line opens or lies in; null before the first
+    QString schluessel;   // Eintrag only
+    QString wert;         // Eintrag: the value; Unverstanden: the line itself
+};
+
 // A small ini file: "[Section]" lines and "key=value" lines below them.
 // Section and key names are compared without regard to letter case, blanks
 // around names and values are not part of them, and the first of two equal
@@ -36,6 +47,9 @@ public:
     void WriteBool(const QString& abschnitt, const QString& schluessel, bool wert);
     // Removes every line of the key in the section.
     void DeleteKey(const QString& abschnitt, const QString& schluessel);
+
+    // Every section, entry and line not understood, in the file's order.
+    QList<TIniZeile> Eintraege() const;
 
     // The text as UTF-8, one line ending in LF each.
     QByteArray Bytes() const;

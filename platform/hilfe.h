@@ -20,6 +20,7 @@ enum class HilfeSeite {
     Optionen = 5,
     Einrichtung = 6, // set-up and external programs
     Suche = 7,       // genetic search
+    Aufgaben = 8,    // tasks with a check
 };
 
 void ZeigeHilfe(HilfeSeite seite);

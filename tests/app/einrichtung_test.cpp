@@ -554,7 +554,7 @@ TEST(Hilfeseiten, TheIndexLinksEveryPageAndAMissingPageSaysSo)
     h.oeffnen(HilfeSeite::Inhalt);
     EXPECT_EQ(h.Browser()->source(), QUrl(QStringLiteral("qrc:/hilfe/inhalt.html")));
     const QString html = h.Browser()->toHtml();
-    for (int kontext : {1, 2, 3, 4, 5, 6, 7})
+    for (int kontext : {1, 2, 3, 4, 5, 6, 7, 8})
         EXPECT_TRUE(html.contains(QStringLiteral("kontext%1.html").arg(kontext))) << kontext;
     h.oeffnen(HilfeSeite::Einrichtung);
     EXPECT_TRUE(h.Browser()->toPlainText().contains(QStringLiteral("TARVIK - Initialisierung")));

@@ -99,6 +99,7 @@ TEST(Hauptfenster, MenuBarHoldsEveryEntryInOrderWithAccessKeysAndHints)
         QStringLiteral("&Hilfe|Inf&o...|Programminformationen anzeigen"),
         QStringLiteral("&Hilfe|-"),
         QStringLiteral("&Hilfe|&Assistent|Assistent für das Erstellen eines Fuzzyprojekts"),
+        QStringLiteral("&Hilfe|Auf&gaben...|Aufgaben lösen und das Projekt prüfen lassen"),
     };
     EXPECT_EQ(menueliste(f.menuBar()), erwartet);
     EXPECT_EQ(f.Simulationsmenue()->title(), QStringLiteral("&Simulation"));

@@ -39,6 +39,44 @@ TEST(IniLesen, NamesIgnoreCaseBlanksAroundNamesAndValuesAreDropped)
     EXPECT_EQ(ini.ReadInteger(QStringLiteral("Fehlt"), QStringLiteral("Anzahl"), 4), 4);
 }
 
+// Readers that name the line of a mistake see every line but blanks and comments.
+TEST(IniLesen, EntriesListSectionsKeysAndLinesNotUnderstoodWithTheirNumbers)
+{
+    const TIniDatei ini(QByteArray("vorher=1\n"
+                                   "; Kommentar\n"
+                                   "\n"
+                                   "[ Start ]\n"
+                                   "  Winkel = 10 \n"
+                                   "kein Eintrag\n"
+                                   "=leer\n"
+                                   "[Ende\n"));
+    using A = TIniZeile::Art;
+    const QList<TIniZeile> z = ini.Eintraege();
+    ASSERT_EQ(z.size(), 6);
+    struct Erwartet {
+        qsizetype nummer;
+        A art;
+        QString abschnitt, schluessel, wert;
+    };
+    const Erwartet erwartet[] = {
+        {1, A::Eintrag, QString(), QStringLiteral("vorher"), QStringLiteral("1")},
+        {4, A::Abschnitt, QStringLiteral("Start"), QString(), QString()},
+        {5, A::Eintrag, QStringLiteral("Start"), QStringLiteral("Winkel"), QStringLiteral("10")},
+        {6, A::Unverstanden, QStringLiteral("Start"), QString(), QStringLiteral("kein Eintrag")},
+        {7, A::Unverstanden, QStringLiteral("Start"), QString(), QStringLiteral("=leer")},
+        {8, A::Unverstanden, QStringLiteral("Start"), QString(), QStringLiteral("[Ende")},
+    };
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(z[i].nummer, erwartet[i].nummer);
+        EXPECT_EQ(z[i].art, erwartet[i].art);
+        EXPECT_EQ(z[i].abschnitt, erwartet[i].abschnitt);
+        EXPECT_EQ(z[i].schluessel, erwartet[i].schluessel);
+        EXPECT_EQ(z[i].wert, erwartet[i].wert);
+    }
+    EXPECT_TRUE(z[0].abschnitt.isNull());
+}
+
 TEST(IniLesen, AValueThatIsNoIntegerReadsAsTheDefault)
 {
     const struct {
