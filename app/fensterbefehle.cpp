@@ -116,7 +116,6 @@ void TMainForm::SuchenLaufkatze1Click()
         Meldung(MeldungsArt::Fehler, SuchTexte::suchvariablenFehlen);
         return;
     }
-    suchenform->VariablenUebernehmen(projekt.EingangA, projekt.EingangB, projekt.Ausgang);
-    suchenform->oeffnen();
+    suchenform->oeffnen({projekt.EingangA, projekt.EingangB, projekt.Ausgang});
     ZeigeModal(*suchenform);
 }

@@ -59,3 +59,25 @@ float GemesseneSchrittweite(long long millisekunden, int zeitfaktor)
 {
     return static_cast<float>(static_cast<double>(millisekunden) / 1000 / (zeitfaktor < 1 ? 1 : zeitfaktor));
 }
+
+// ---------------------------------------------------------------------------
+// Control with a rule list (the genetic search's crane runs).
+
+void MesswerteSetzen(const TPendel& pendel, TFuzzy& eingangA, TFuzzy& eingangB)
+{
+    if (pendel.PendelTyp()) {
+        eingangA.setX(pendel.winkel());
+        eingangB.setX(pendel.winkeldot());
+    } else {
+        eingangA.setX(pendel.x());
+        eingangB.setX(pendel.winkel());
+    }
+}
+
+void RegellistenRegelung(TPendel& pendel, TFuzzy& eingangA, TFuzzy& eingangB, const TRegelliste& regeln,
+                         TFuzzy& ausgangKopie)
+{
+    MesswerteSetzen(pendel, eingangA, eingangB);
+    RegleAusgang(eingangA, eingangB, regeln, ausgangKopie);
+    pendel.setKraft(ausgangKopie.Schwerpunktkoordinate());
+}

@@ -48,3 +48,20 @@ namespace SimulationsTexte {
 inline const QString nichtDefiniert =
     QStringLiteral("Sie müssen zuerst die entsprechenden Fuzzyvarariablen\rund zugehörige Regeln definieren!");
 } // namespace SimulationsTexte
+
+// ---------------------------------------------------------------------------
+// Control with a rule list instead of the table: the crane runs with which the
+// genetic search grades its rule systems.
+
+#include "core/regel.h"
+
+// The plant's measurements into the two inputs, as every fuzzy pass takes them:
+// the inverted pendulum's angle and angular velocity, the crane's trolley
+// position and rope angle (degrees).
+void MesswerteSetzen(const TPendel& pendel, TFuzzy& eingangA, TFuzzy& eingangB);
+
+// The control part of a pass with a rule list: MesswerteSetzen, the rule-list
+// inference on the output copy, its centroid as the force of the next step.
+// No lamp: the search has a success test of its own.
+void RegellistenRegelung(TPendel& pendel, TFuzzy& eingangA, TFuzzy& eingangB, const TRegelliste& regeln,
+                         TFuzzy& ausgangKopie);
