@@ -136,9 +136,9 @@ void TVarEditform::controlsAnlegen()
     loeschen = KnopfAnlegen(this, QStringLiteral("Löschen"), QRect(288, 376, 81, 25),
                             QStringLiteral("Fuzzyvariable vollständig löschen"));
     // Outside the Tab chain, so that Enter in a field never ends the dialog;
-    // Alt+O and Ctrl+Enter reach it from the keyboard.
-    // The access key is underlined in the caption but is one of the dialog's
-    // keys, so that all of them click at once.
+    // Ctrl+Enter and Alt+O reach it from the keyboard. The access key is
+    // underlined in the caption but handled with the other keys, so that each
+    // of them clicks at once.
     okBtn = KnopfAnlegen(this, QStringLiteral("&OK"), QRect(377, 378, 77, 25));
     okBtn->setFocusPolicy(Qt::ClickFocus);
     okBtn->setShortcut(QKeySequence());
