@@ -160,6 +160,39 @@ TEST(RegTestEingang, ScrollPositionMapsOntoTheUniverse)
         EXPECT_FLOAT_EQ(Eingangswert(f.fa, f.fb, f.pos), f.x) << f.fa << ".." << f.fb << " @" << f.pos;
 }
 
+// What "3D" hands the 3-D window: the surface of the rules, the names, and the
+// operating point on the box the inputs' values fall on (the upper end of a
+// universe and values beyond it on the last box).
+TEST(RegTestKennfeld, TheOperatingPointSitsOnTheBoxOfTheInputsValues)
+{
+    TProjekt p = kleinesProjekt(); // A and B on 0..4
+    p.Regeltab(1, 1) = 1;
+    p.Regeltab(2, 2) = 2;
+    struct Fall {
+        float xa, xb;
+        int i, j;
+    };
+    for (const Fall& f : {Fall{0, 0, 0, 0}, Fall{2.1f, 0.3f, 10, 1}, Fall{4, 4, 19, 19}, Fall{-1, 9, 0, 19}}) {
+        SCOPED_TRACE(testing::Message() << f.xa << ", " << f.xb);
+        TRegelDaten d{p.EingangA, p.EingangB, p.Ausgang, p.Regeltab};
+        d.EingangA.setX(f.xa);
+        d.EingangB.setX(f.xb);
+        const TKennfeldDaten k = KennfeldDaten(d);
+        ASSERT_TRUE(k.Arbeitspunkt.has_value());
+        EXPECT_EQ(*k.Arbeitspunkt, QPointF(f.i + 0.5, f.j + 0.5));
+        EXPECT_EQ(k.Arbeitswert, k.FuzzyDaten[f.i][f.j]);
+    }
+    TRegelDaten d{p.EingangA, p.EingangB, p.Ausgang, p.Regeltab};
+    TFuzzy a = p.EingangA, b = p.EingangB, aus = p.Ausgang;
+    const TKennfeldDaten k = KennfeldDaten(d);
+    EXPECT_EQ(k.FuzzyDaten, Kennfeld(a, b, p.Regeltab, aus));
+    EXPECT_EQ(k.NameA, QStringLiteral("Lage"));
+    EXPECT_EQ(k.NameB, QStringLiteral("Tempo"));
+    EXPECT_EQ(k.NameAusgang, QStringLiteral("Stellwert"));
+    d.EingangB.setDefiniert(false);
+    EXPECT_EQ(KennfeldDaten(d).NameB, QString());
+}
+
 TEST_F(RegTest, TheIndexOrderOfTheTableDecidesAndNoRuleGivesTheLeftEnd)
 {
     TProjekt p = kleinesProjekt();
@@ -364,7 +397,8 @@ TEST_F(RegTest, ActivityGridShowsEachRulesDegreeAndFramesTheDecidingOne)
             for (int i = 1; i <= 5; ++i)
                 for (int j = 1; j <= 5; ++j) {
                     const TRegelZelle& z = r.zelle(i, j);
-                    EXPECT_EQ(z.grad, std::min(form.Daten().EingangA.Zugehoerigkeit(i), form.Daten().EingangB.Zugehoerigkeit(j)));
+                    EXPECT_EQ(z.grad, std::min(form.Daten().EingangA.Zugehoerigkeit(i),
+                                               form.Daten().EingangB.Zugehoerigkeit(j)));
                     const QRect c = g->Zelle(i, j);
                     const QRgb rand = bild.pixel(c.left() + 1, c.center().y()) & 0xffffff;
                     const QRgb grund = bild.pixel(c.left() + 2, c.center().y()) & 0xffffff;
