@@ -72,16 +72,11 @@ void TMainForm::RegelnEditieren()
 {
     if (!eingaengeFuerRegeln())
         return;
-    TRegEditForm& d = *regEditForm;
-    d.EingangA.assign(projekt.EingangA);
-    d.EingangB.assign(projekt.EingangB);
-    d.Ausgang.assign(projekt.Ausgang);
-    d.regeltab = projekt.Regeltab;
-    d.oeffnen();
-    if (ZeigeModal(d) != QDialog::Accepted)
+    regEditForm->oeffnen({projekt.EingangA, projekt.EingangB, projekt.Ausgang, projekt.Regeltab});
+    if (ZeigeModal(*regEditForm) != QDialog::Accepted)
         return;
-    projekt.Regeltab = d.regeltab;
-    if (d.RegelChanged)
+    projekt.Regeltab = regEditForm->Ergebnis().Regeltab;
+    if (regEditForm->Geaendert())
         projekt.Geaendert = true;
 }
 
@@ -90,11 +85,7 @@ void TMainForm::RegelnTesten()
     if (!eingaengeFuerRegeln())
         return;
     // The tester works on copies; nothing comes back.
-    regTestForm->EingangA.assign(projekt.EingangA);
-    regTestForm->EingangB.assign(projekt.EingangB);
-    regTestForm->Ausgang.assign(projekt.Ausgang);
-    regTestForm->regel = projekt.Regeltab;
-    regTestForm->oeffnen();
+    regTestForm->oeffnen({projekt.EingangA, projekt.EingangB, projekt.Ausgang, projekt.Regeltab});
     ZeigeModal(*regTestForm);
 }
 

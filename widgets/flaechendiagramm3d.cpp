@@ -256,11 +256,21 @@ void TFlaechendiagramm3D::zeichnen()
 
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing);
-    QFont schrift = font();
-    maler.setFont(schrift);
-    const QFontMetrics fm(schrift);
+    maler.setFont(font());
+    const QFontMetrics fm(font());
+    kaestenZeichnen(maler);
+    achsenZeichnen(maler, fm);
+    // The marker last, on top of every box.
+    if (marke)
+        markeZeichnen(maler, fm);
+    titelZeichnen(maler);
+}
 
-    const bool rechts = g.tiefeX >= 0;
+// Every box with the faces the viewer sees: front, the side towards the
+// depth and, while the chart is seen from above, the top.
+void TFlaechendiagramm3D::kaestenZeichnen(QPainter& maler) const
+{
+    const bool rechts = tiefeNachRechts();
     const bool oberseite = g.tiefeY > 0.5;
     const bool seite = std::abs(g.tiefeX) > 0.5;
 
@@ -315,12 +325,22 @@ void TFlaechendiagramm3D::zeichnen()
             }
         }
     }
+}
 
-    // Axes.
+void TFlaechendiagramm3D::achsenZeichnen(QPainter& maler, const QFontMetrics& fm) const
+{
     maler.setPen(QPen(Achsenfarbe, 1));
     maler.setBrush(Qt::NoBrush);
+    wertachseZeichnen(maler, fm);
+    untereAchseZeichnen(maler, fm);
+    tiefenachseZeichnen(maler, fm);
+}
+
+// Value axis on the front edge away from the depth.
+void TFlaechendiagramm3D::wertachseZeichnen(QPainter& maler, const QFontMetrics& fm) const
+{
+    const bool rechts = tiefeNachRechts();
     const int stellen = Nachkommastellen(g.schritt);
-    // Value axis on the front edge away from the depth.
     const double xWert = rechts ? 0 : g.nx;
     maler.drawLine(punkt(xWert, 0, g.unten), punkt(xWert, 0, g.oben));
     const int tickAnzahl = static_cast<int>(std::lround((g.oben - g.unten) / g.schritt));
@@ -341,8 +361,11 @@ void TFlaechendiagramm3D::zeichnen()
         tx = std::clamp(tx, 2.0, double(width() - w - 2));
         maler.drawText(QPointF(tx, p.y() - fm.height()), titelWert);
     }
+}
 
-    // Bottom axis along the front, one label per point where they fit.
+// Bottom axis along the front, one label per point where they fit.
+void TFlaechendiagramm3D::untereAchseZeichnen(QPainter& maler, const QFontMetrics& fm) const
+{
     maler.drawLine(punkt(0, 0, g.unten), punkt(g.nx, 0, g.unten));
     const double spalte = g.breite / g.nx;
     const int xSchritt = spalte >= 16 ? 1 : (spalte >= 8 ? 2 : 5);
@@ -360,9 +383,13 @@ void TFlaechendiagramm3D::zeichnen()
         maler.drawText(QPointF(p.x() - fm.horizontalAdvance(titelUnten) / 2.0, p.y() + 8 + fm.ascent() + fm.height()),
                        titelUnten);
     }
+}
 
-    // Depth axis along the bottom of the side that faces the viewer, its labels
-    // pushed outwards at right angles to it.
+// Depth axis along the bottom of the side that faces the viewer, its labels
+// pushed outwards at right angles to it.
+void TFlaechendiagramm3D::tiefenachseZeichnen(QPainter& maler, const QFontMetrics& fm) const
+{
+    const bool rechts = tiefeNachRechts();
     const double xTiefe = rechts ? g.nx : 0;
     maler.drawLine(punkt(xTiefe, 0, g.unten), punkt(xTiefe, g.nz, g.unten));
     const double laenge = std::hypot(g.tiefeX, g.tiefeY);
@@ -390,38 +417,42 @@ void TFlaechendiagramm3D::zeichnen()
             maler.drawText(QPointF(tx, std::max(double(fm.ascent() + randOben - 12), ende.y())), titelTiefe);
         }
     }
+}
 
-    // The marker last, on top of every box.
-    if (marke) {
-        const double xs = xInvertiert ? g.nx - marke->x() : marke->x();
-        const double zs = yInvertiert ? g.nz - marke->y() : marke->y();
-        const double h = std::isfinite(markenwert) ? std::clamp(double(markenwert), g.unten, g.oben) : g.unten;
-        const QPointF p = punkt(xs, zs, h);
-        const QPointF boden = punkt(xs, zs, g.unten);
-        maler.setPen(QPen(Qt::black, 1, Qt::DashLine));
-        maler.drawLine(boden, p);
-        maler.setPen(QPen(Qt::black, 2));
-        maler.setBrush(Qt::white);
-        maler.drawEllipse(p, 5, 5);
-        maler.setBrush(Qt::black);
-        maler.setPen(Qt::NoPen);
-        maler.drawEllipse(p, 2, 2);
-        // Its legend in the lower left corner.
-        const QPointF legende(12, height() - 12);
-        maler.setPen(QPen(Qt::black, 2));
-        maler.setBrush(Qt::white);
-        maler.drawEllipse(legende, 5, 5);
-        maler.setBrush(Qt::black);
-        maler.setPen(Qt::NoPen);
-        maler.drawEllipse(legende, 2, 2);
-        maler.setPen(Achsenfarbe);
-        maler.drawText(QPointF(legende.x() + 10, legende.y() + fm.ascent() / 2.0 - 1), markentext);
-    }
+// A ring with a dot where the operating point stands, a dashed line down to
+// the floor, and the same sign with its text in the lower left corner.
+void TFlaechendiagramm3D::markeZeichnen(QPainter& maler, const QFontMetrics& fm) const
+{
+    const double xs = xInvertiert ? g.nx - marke->x() : marke->x();
+    const double zs = yInvertiert ? g.nz - marke->y() : marke->y();
+    const double h = std::isfinite(markenwert) ? std::clamp(double(markenwert), g.unten, g.oben) : g.unten;
+    const QPointF p = punkt(xs, zs, h);
+    const QPointF boden = punkt(xs, zs, g.unten);
+    maler.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    maler.drawLine(boden, p);
+    maler.setPen(QPen(Qt::black, 2));
+    maler.setBrush(Qt::white);
+    maler.drawEllipse(p, 5, 5);
+    maler.setBrush(Qt::black);
+    maler.setPen(Qt::NoPen);
+    maler.drawEllipse(p, 2, 2);
+    // Its legend in the lower left corner.
+    const QPointF legende(12, height() - 12);
+    maler.setPen(QPen(Qt::black, 2));
+    maler.setBrush(Qt::white);
+    maler.drawEllipse(legende, 5, 5);
+    maler.setBrush(Qt::black);
+    maler.setPen(Qt::NoPen);
+    maler.drawEllipse(legende, 2, 2);
+    maler.setPen(Achsenfarbe);
+    maler.drawText(QPointF(legende.x() + 10, legende.y() + fm.ascent() / 2.0 - 1), markentext);
+}
 
-    // Title.
-    QFont titelschrift = schrift;
+void TFlaechendiagramm3D::titelZeichnen(QPainter& maler) const
+{
+    QFont titelschrift = font();
     titelschrift.setBold(true);
-    titelschrift.setPixelSize(std::max(12, schrift.pixelSize() + 3));
+    titelschrift.setPixelSize(std::max(12, font().pixelSize() + 3));
     maler.setFont(titelschrift);
     maler.setPen(Qt::black);
     maler.drawText(QRect(0, 6, width(), randOben - 10), Qt::AlignHCenter | Qt::AlignTop, titel);

@@ -9,6 +9,9 @@
 #include <optional>
 #include <vector>
 
+class QFontMetrics;
+class QPainter;
+
 // A 3-D area chart drawn with QPainter: one series per row in depth, each a
 // staircase of boxes (one per point, in the point's own colour) that rise
 // from the floor of the value axis to the point's value. The picture is an
@@ -98,7 +101,17 @@ private:
 
     void geaendert();
     void geometrieBerechnen();
+    // The picture in the backing image: boxes, axes, marker, title.
     void zeichnen();
+    void kaestenZeichnen(QPainter& maler) const;
+    void achsenZeichnen(QPainter& maler, const QFontMetrics& fm) const;
+    void wertachseZeichnen(QPainter& maler, const QFontMetrics& fm) const;
+    void untereAchseZeichnen(QPainter& maler, const QFontMetrics& fm) const;
+    void tiefenachseZeichnen(QPainter& maler, const QFontMetrics& fm) const;
+    void markeZeichnen(QPainter& maler, const QFontMetrics& fm) const;
+    void titelZeichnen(QPainter& maler) const;
+    // The depth leaves the front to the right (view angle up to 90).
+    bool tiefeNachRechts() const { return g.tiefeX >= 0; }
     QPointF punkt(double xs, double zs, double wert) const;
     // Height of the box at the slot, or the floor where there is none.
     double hoeheAm(int xs, int zs) const;

@@ -181,11 +181,11 @@ TEST(AssistentImHauptfenster, AProjectMadeInTheDialogsIsSavedAsTheHandWrittenFil
         }
         auto& r = dynamic_cast<TRegEditForm&>(d);
         EXPECT_EQ(r.Zelle(0, 2), QStringLiteral("PO"));
-        r.ListBox1->setCurrentRow(1);
-        QTest::mouseClick(r.StringGrid1->viewport(), Qt::LeftButton, {}, r.Zellrechteck(1, 1).center());
-        r.ListBox1->setCurrentRow(0);
-        QTest::mouseClick(r.StringGrid1->viewport(), Qt::LeftButton, {}, r.Zellrechteck(1, 2).center());
-        r.OKBtn->click();
+        r.ListBox1()->setCurrentRow(1);
+        QTest::mouseClick(r.StringGrid1()->viewport(), Qt::LeftButton, {}, r.Zellrechteck(1, 1).center());
+        r.ListBox1()->setCurrentRow(0);
+        QTest::mouseClick(r.StringGrid1()->viewport(), Qt::LeftButton, {}, r.Zellrechteck(1, 2).center());
+        r.OKBtn()->click();
         return r.result();
     });
     f.Menue().Assistent->trigger();

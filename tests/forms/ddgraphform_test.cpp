@@ -14,15 +14,43 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
-TKennfeld Rampe()
+TKennfeldDaten Rampe()
 {
-    TKennfeld werte{};
+    TKennfeldDaten daten;
     for (int i = 0; i < 20; ++i)
         for (int j = 0; j < 20; ++j)
-            werte[i][j] = float(i + j);
-    return werte;
+            daten.FuzzyDaten[i][j] = float(i + j);
+    return daten;
+}
+
+// Pixels in the red, yellow and green of the thirds, in any of the shades of
+// a box's faces and edges; text, axes and the marker are grey, black or white.
+struct TFarbanteile {
+    int rot = 0, gelb = 0, gruen = 0;
+};
+
+TFarbanteile Farbanteile(const QImage& bild)
+{
+    TFarbanteile a;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x) {
+            const QRgb p = bild.pixel(x, y);
+            const int r = qRed(p), g = qGreen(p), b = qBlue(p);
+            if (b >= 40)
+                continue;
+            if (r >= 100 && g < 40)
+                ++a.rot;
+            else if (r >= 100 && std::abs(r - g) < 20)
+                ++a.gelb;
+            else if (g >= 40 && r < 20)
+                ++a.gruen;
+        }
+    return a;
 }
 
 void bildAblegen(QWidget& w, const QString& name)
@@ -37,10 +65,9 @@ void bildAblegen(QWidget& w, const QString& name)
 TEST(DDGraph, OpeningFillsEachSeriesOnceWithTheColoursOfTheThirds)
 {
     TDDGraphForm f;
-    f.FuzzyDaten = Rampe();
-    f.oeffnen();
-    f.oeffnen();
-    const TKennfeldFarben farben = KennfeldFarben(f.FuzzyDaten);
+    f.oeffnen(Rampe());
+    f.oeffnen(Rampe());
+    const TKennfeldFarben farben = KennfeldFarben(Rampe().FuzzyDaten);
     ASSERT_EQ(f.Chart1()->Serienanzahl(), 20);
     for (int i = 0; i < 20; ++i) {
         const auto& s = f.Chart1()->Serie(i);
@@ -63,8 +90,7 @@ TEST(DDGraph, OpeningFillsEachSeriesOnceWithTheColoursOfTheThirds)
 TEST(DDGraph, ViewAngleAndInversionsPersistBetweenOpenings)
 {
     TDDGraphForm f;
-    f.FuzzyDaten = Rampe();
-    f.oeffnen();
+    f.oeffnen(Rampe());
     EXPECT_EQ(f.ScrollBar1()->value(), 50);
     EXPECT_TRUE(f.CheckInvertX()->isChecked());
     EXPECT_FALSE(f.CheckInvertY()->isChecked());
@@ -77,7 +103,7 @@ TEST(DDGraph, ViewAngleAndInversionsPersistBetweenOpenings)
     EXPECT_TRUE(f.Chart1()->YInvertiert());
     f.reject();
 
-    f.oeffnen();
+    f.oeffnen(Rampe());
     EXPECT_EQ(f.ScrollBar1()->value(), 130);
     EXPECT_FALSE(f.CheckInvertX()->isChecked());
     EXPECT_TRUE(f.CheckInvertY()->isChecked());
@@ -86,8 +112,7 @@ TEST(DDGraph, ViewAngleAndInversionsPersistBetweenOpenings)
 TEST(DDGraph, DraggingTheChartTurnsItInStepWithTheScrollBar)
 {
     TDDGraphForm f;
-    f.FuzzyDaten = Rampe();
-    f.oeffnen();
+    f.oeffnen(Rampe());
     f.show();
     TFlaechendiagramm3D* c = f.Chart1();
     QTest::mousePress(c, Qt::LeftButton, {}, QPoint(300, 300));
@@ -105,8 +130,7 @@ TEST(DDGraph, DraggingTheChartTurnsItInStepWithTheScrollBar)
 TEST(DDGraph, TheWindowCanBeResizedAndTheChartFollows)
 {
     TDDGraphForm f;
-    f.FuzzyDaten = Rampe();
-    f.oeffnen();
+    f.oeffnen(Rampe());
     f.show();
     EXPECT_TRUE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
     f.resize(900, 700);
@@ -122,11 +146,7 @@ TEST(DDGraph, TheOperatingPointOfTheTesterIsMarkedOnItsBoxAtEveryAngle)
     ASSERT_FALSE(LoadFile(p).meldung.has_value());
     TDDGraphForm f;
     TRegTestForm tester(&f);
-    tester.EingangA.assign(p.EingangA);
-    tester.EingangB.assign(p.EingangB);
-    tester.Ausgang.assign(p.Ausgang);
-    tester.regel = p.Regeltab;
-    tester.oeffnen();
+    tester.oeffnen({p.EingangA, p.EingangB, p.Ausgang, p.Regeltab});
     tester.ScrollBar1()->setValue(125); // A = 7.5: sample 12 of -30..30
     tester.ScrollBar2()->setValue(60);  // B = -24: sample 6 of -60..60
     int geprueft = 0;
@@ -135,7 +155,7 @@ TEST(DDGraph, TheOperatingPointOfTheTesterIsMarkedOnItsBoxAtEveryAngle)
         c->resize(627, 500);
         for (int winkel : {50, 130}) {
             f.ScrollBar1()->setValue(winkel);
-            const QPointF mitte = c->Projektion(6.5, 12.5, f.FuzzyDaten[12][6]);
+            const QPointF mitte = c->Projektion(6.5, 12.5, c->Serie(12)[6].wert);
             const QImage& bild = c->Bild();
             const int x = qRound(mitte.x()), y = qRound(mitte.y());
             // Black dot, white ring, black rim (antialiased).
@@ -152,26 +172,49 @@ TEST(DDGraph, TheOperatingPointOfTheTesterIsMarkedOnItsBoxAtEveryAngle)
     EXPECT_EQ(geprueft, 2);
 }
 
-TEST(DDGraph, Bilder)
+// What the user sees of the window: a picture of its size in which the chart
+// is the chart's own picture, with boxes in all three colours at the view
+// angles and with either axis inverted (the low green part may hide behind
+// the red one at some angles); without rules the surface is flat and all
+// yellow.
+TEST(DDGraph, TheChartShowsTheThirdsInTheirColoursAtEveryAngleAndAFlatSurfaceInYellow)
 {
     TProjekt p;
     p.Dateiname = QStringLiteral(TARVIK_TESTDATA "/../../examples/pendel.fuz");
-    LoadFile(p);
+    ASSERT_FALSE(LoadFile(p).meldung.has_value());
     TDDGraphForm f;
     TRegTestForm tester(&f);
-    tester.EingangA.assign(p.EingangA);
-    tester.EingangB.assign(p.EingangB);
-    tester.Ausgang.assign(p.Ausgang);
-    tester.regel = p.Regeltab;
-    tester.oeffnen();
-    tester.ScrollBar1()->setValue(125);
-    tester.ScrollBar2()->setValue(60);
+    const auto stellen = [&](const TRegeltab& regeln) {
+        tester.oeffnen({p.EingangA, p.EingangB, p.Ausgang, regeln});
+        tester.ScrollBar1()->setValue(125);
+        tester.ScrollBar2()->setValue(60);
+    };
+    stellen(p.Regeltab);
     int nummer = 0;
+    bool flach = false;
     ScopedModal modal([&](QDialog&) {
         f.resize(627, 539);
+        int gruen = 0;
         for (int winkel : {0, 50, 90, 130, 180}) {
+            SCOPED_TRACE(testing::Message() << "opening " << nummer << ", angle " << winkel);
             f.ScrollBar1()->setValue(winkel);
+            const QImage bild = f.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            EXPECT_EQ(bild.size(), QSize(627, 539));
+            const QImage chart = bild.copy(f.Chart1()->geometry());
+            EXPECT_TRUE(chart == f.Chart1()->Bild());
+            const TFarbanteile a = Farbanteile(chart);
+            EXPECT_GT(a.gelb, 1000);
+            if (flach) {
+                EXPECT_EQ(a.rot, 0);
+                EXPECT_EQ(a.gruen, 0);
+            } else {
+                EXPECT_GT(a.rot, 1000);
+            }
+            gruen = std::max(gruen, a.gruen);
             bildAblegen(f, QStringLiteral("dd_%1_%2").arg(nummer).arg(winkel));
+        }
+        if (!flach) {
+            EXPECT_GT(gruen, 1000) << "opening " << nummer;
         }
         f.ScrollBar1()->setValue(50);
         return int(QDialog::Rejected);
@@ -184,6 +227,8 @@ TEST(DDGraph, Bilder)
     f.CheckInvertY()->click();
     tester.b3dClick();
     ++nummer;
-    tester.regel = {};
+    flach = true;
+    stellen(TRegeltab{});
     tester.b3dClick();
+    EXPECT_EQ(modal.dialoge().size(), 4);
 }
