@@ -2,6 +2,7 @@
 
 #include "core/fuzzy.h"
 #include "core/regeltab.h"
+#include "core/variablenregeln.h"
 
 #include <QPointF>
 #include <QString>
@@ -35,11 +36,6 @@ struct TKennfeldDaten {
 // The tester's scroll bars run from 0 to this.
 inline constexpr int Schieberende = 200;
 
-// Value of a scroll bar position on a universe: 0 gives fa, Schieberende gives fb.
-inline float Eingangswert(float fa, float fb, int position)
-{
-    return static_cast<float>(double(fa) + position * (double(fb) - fa) / Schieberende);
-}
 
 // Where the input's value lies on the 3-D grid: 0 at a(), 20 at b(); sample
 // i spans i .. i + 1. 0 for an empty universe.

@@ -96,7 +96,7 @@ QString NameOhneSteuerzeichen(const QString& name)
     return ergebnis;
 }
 
-float Eingangswert(const TFuzzy& fuzzy, int position)
+float Eingangswert(const TFuzzy& fuzzy, int position, int schritte)
 {
-    return static_cast<float>(double(position) * (double(fuzzy.b()) - fuzzy.a()) / Testschritte + fuzzy.a());
+    return static_cast<float>(double(position) * (double(fuzzy.b()) - fuzzy.a()) / schritte + fuzzy.a());
 }

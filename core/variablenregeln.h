@@ -51,6 +51,6 @@ QString NameOhneSteuerzeichen(const QString& name);
 // The tester's input value moves over this many steps of the base set.
 inline constexpr int Testschritte = 400;
 
-// The input value at a step of the tester: position / Testschritte of the way
-// from a() to b(), stored as a float.
-float Eingangswert(const TFuzzy& fuzzy, int position);
+// The input value at a step of a tester's scroll bar: position / schritte of
+// the way from a() to b(), stored as a float.
+float Eingangswert(const TFuzzy& fuzzy, int position, int schritte = Testschritte);

@@ -207,7 +207,7 @@ void TRegTestForm::eingangBewegen(TFuzzy& eingang, TKoordinatensystem& plot, int
         plot.setStiftart(TStiftart::Xor);
         ZugehoerigkeitZeichnen(eingang, plot);
     }
-    eingang.setX(Eingangswert(eingang.a(), eingang.b(), position));
+    eingang.setX(Eingangswert(eingang, position, Schieberende));
     if (zeichnen)
         ZugehoerigkeitZeichnen(eingang, plot);
     feld.setNumber(eingang.x());

@@ -27,6 +27,15 @@
 
 namespace {
 
+// The value of a scroll bar position of the rule tester on the base set fa..fb.
+float schieberwert(float fa, float fb, int position)
+{
+    TFuzzy f;
+    f.setA(fa);
+    f.setB(fb);
+    return Eingangswert(f, position, Schieberende);
+}
+
 const QString pendelDatei = QStringLiteral(TARVIK_TESTDATA "/../../examples/pendel.fuz");
 
 TProjekt laden(const QString& datei)
@@ -157,7 +166,7 @@ TEST(RegTestEingang, ScrollPositionMapsOntoTheUniverse)
     };
     for (const Fall& f : {Fall{-30, 30, 100, 0}, Fall{2, 7, 100, 4.5f}, Fall{2, 7, 0, 2}, Fall{2, 7, 200, 7},
                           Fall{-1, 1, 50, -0.5f}, Fall{5, 5, 120, 5}, Fall{3, 1, 100, 2}})
-        EXPECT_FLOAT_EQ(Eingangswert(f.fa, f.fb, f.pos), f.x) << f.fa << ".." << f.fb << " @" << f.pos;
+        EXPECT_FLOAT_EQ(schieberwert(f.fa, f.fb, f.pos), f.x) << f.fa << ".." << f.fb << " @" << f.pos;
 }
 
 // What "3D" hands the 3-D window: the surface of the rules, the names, and the
@@ -250,10 +259,10 @@ TEST_F(RegTest, MembershipLinesAreErasedExactly)
         form.ScrollBar1()->setValue(pos);
         form.ScrollBar2()->setValue(pos);
         EXPECT_TRUE(form.Koordinatensystem1()->Bild()
-                    == Referenzbild(*form.Koordinatensystem1(), p.EingangA, Eingangswert(-30, 30, pos)))
+                    == Referenzbild(*form.Koordinatensystem1(), p.EingangA, schieberwert(-30, 30, pos)))
             << pos;
         EXPECT_TRUE(form.Koordinatensystem2()->Bild()
-                    == Referenzbild(*form.Koordinatensystem2(), p.EingangB, Eingangswert(-60, 60, pos)))
+                    == Referenzbild(*form.Koordinatensystem2(), p.EingangB, schieberwert(-60, 60, pos)))
             << pos;
     }
     form.ScrollBar1()->setValue(0);
@@ -280,7 +289,7 @@ TEST_F(RegTest, ThreeDSamplesOnCopiesAndLeavesTheTesterAsItWas)
     // The next step erases the right lines.
     form.ScrollBar1()->setValue(130);
     EXPECT_TRUE(form.Koordinatensystem1()->Bild()
-                == Referenzbild(*form.Koordinatensystem1(), p.EingangA, Eingangswert(-30, 30, 130)));
+                == Referenzbild(*form.Koordinatensystem1(), p.EingangA, schieberwert(-30, 30, 130)));
 
     // The 3-D window shows the surface of the project's rules.
     TFuzzy a = p.EingangA, b = p.EingangB, aus = p.Ausgang;
