@@ -4,6 +4,7 @@
 #include "forms/dialoghilfe.h"
 #include "platform/hilfe.h"
 #include "platform/meldung.h"
+#include "widgets/farbkreis.h"
 #include "widgets/fuzzyzeichnen.h"
 #include "widgets/koordinatensystem.h"
 #include "widgets/singedit.h"
@@ -52,25 +53,6 @@ QString Zellentext(float wert)
 {
     return FestKomma(wert, 2, 4);
 }
-
-// A filled circle with a black outline: the colour of a grid row's term.
-class TShape : public QWidget {
-public:
-    TShape(const QColor& farbe, QWidget* parent) : QWidget(parent), farbe(farbe) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter maler(this);
-        maler.setRenderHint(QPainter::Antialiasing);
-        maler.setPen(QPen(Qt::black, 1));
-        maler.setBrush(farbe);
-        maler.drawEllipse(QRectF(0.5, 0.5, width() - 1.0, height() - 1.0));
-    }
-
-private:
-    QColor farbe;
-};
 
 enum class TGlyphe { Editieren, Anfuegen, Ersetzen };
 
@@ -340,7 +322,7 @@ void TVarEditform::controlsAnlegen()
     const QColor markenfarben[5] = {QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 255, 255), QColor(0, 128, 0),
                                     QColor(255, 0, 255)};
     for (int i = 0; i < 5; ++i) {
-        shapes[i] = new TShape(markenfarben[i], this);
+        shapes[i] = new TFarbkreis(markenfarben[i], this);
         shapes[i]->setGeometry(344, 222 + 25 * i, 17, 17);
     }
 
