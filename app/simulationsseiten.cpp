@@ -134,7 +134,7 @@ void TSimulationspanel::verbinden()
     connect(progressBar1, &TKraftbalken::mausBewegt, this, &TSimulationspanel::ProgressBar1MouseMove);
     for (QPushButton* k : {bitBtn1, bitBtn2})
         connect(k, &QPushButton::clicked, this, &TSimulationspanel::BitBtn1Click);
-    HilfeSeiteSetzen(this, HilfeSeite::Simulation);
+    // F1 anywhere in the panel and both help buttons.
     for (QPushButton* k : {bitBtn4, bitBtn3})
-        connect(k, &QPushButton::clicked, this, [] { ZeigeHilfe(HilfeSeite::Simulation); });
+        HilfeSeiteSetzen(this, HilfeSeite::Simulation, k);
 }

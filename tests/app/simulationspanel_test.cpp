@@ -359,6 +359,69 @@ TEST_F(Panel, FuzzyStartWithAnUndefinedVariableIsRefusedWithTheWarning)
     EXPECT_EQ(panel.Koordinatensystem2()->Bild(), vorher);
 }
 
+TEST_F(Panel, ALampLeftShownByACraneRunIsSetByTheHandLoopOnlyForThePendulum)
+{
+    // The lamps stay visible when the user reaches the pendulum through the
+    // tabs; the hand loop still sets its lamp, the fuzzy loop leaves its own.
+    projektLaden(QStringLiteral("pendel.fuz"));
+    struct Fall {
+        void (TSimulationspanel::*kranBefehl)();
+        void (TSimulationspanel::*start)();
+        void (TSimulationspanel::*pendelBefehl)();
+        int andereSeite;
+        TFarbkreis* (TSimulationspanel::*lampe)() const;
+        bool gesetzt;
+    };
+    const Fall faelle[] = {
+        {&TSimulationspanel::Handregelung2Click, &TSimulationspanel::StartClick, &TSimulationspanel::FuzzyRegelung1Click,
+         0, &TSimulationspanel::Shape2, true},
+        {&TSimulationspanel::FuzzyRegelung2Click, &TSimulationspanel::Start2Click,
+         &TSimulationspanel::Handregelung1Click, 1, &TSimulationspanel::Shape1, false},
+    };
+    for (const Fall& f : faelle) {
+        (panel.*f.kranBefehl)();
+        nachDurchlaeufen(1);
+        (panel.*f.start)();
+        TFarbkreis& lampe = *(panel.*f.lampe)();
+        ASSERT_FALSE(lampe.isHidden());
+        (panel.*f.pendelBefehl)();
+        panel.setCurrentIndex(f.andereSeite);
+        EXPECT_FALSE(lampe.isHidden());
+        lampe.setFarbe(QColor(0, 0, 255));
+        (panel.*f.start)();
+        EXPECT_TRUE(pendel.PendelTyp());
+        EXPECT_EQ(lampe.Farbe(), f.gesetzt ? QColor(255, 0, 0) : QColor(0, 0, 255)) << f.andereSeite;
+    }
+}
+
+TEST_F(Panel, DuringTheWaitTheHandPageShowsTheNewTimeTheFuzzyPageThePreviousOne)
+{
+    projektLaden(QStringLiteral("pendel.fuz"));
+    struct Fall {
+        void (TSimulationspanel::*befehl)();
+        void (TSimulationspanel::*start)();
+        TSingEdit* (TSimulationspanel::*zeitfeld)() const;
+        float gezeigt; // during the second pass's wait
+    };
+    // The first step is 0.05 s, the second 0.1 s (a pass on the fake clock).
+    for (const Fall& f : {Fall{&TSimulationspanel::Handregelung1Click, &TSimulationspanel::StartClick,
+                               &TSimulationspanel::SingEdit1, 0.15f},
+                          Fall{&TSimulationspanel::FuzzyRegelung1Click, &TSimulationspanel::Start2Click,
+                               &TSimulationspanel::SingEdit2, 0.05f}}) {
+        (panel.*f.befehl)();
+        QString waehrendDesWartens;
+        panel.setNachDurchlauf([&] {
+            if (panel.Durchlaeufe() == 1)
+                waehrendDerPause(&panel, [&] { waehrendDesWartens = (panel.*f.zeitfeld)()->text(); });
+            else
+                abbruch = true;
+        });
+        (panel.*f.start)();
+        EXPECT_EQ(waehrendDesWartens, SingEditText(f.gezeigt));
+        EXPECT_EQ((panel.*f.zeitfeld)()->text(), SingEditText(0.15f));
+    }
+}
+
 TEST_F(Panel, StartDuringARunDoesNotStartASecondRun)
 {
     int beendet = 0;
