@@ -213,6 +213,8 @@ QWidget* TProjektuebersicht::uebersichtAnlegen()
     rkopf->addWidget(doppelklick, 0, Qt::AlignRight | Qt::AlignTop);
     rl->addLayout(rkopf);
     regelanzahl = Beschriftung(regelflaeche, Seitenschrift::Grund, false, QStringLiteral("#303030"));
+    // Rules that name a deleted output term make the line long.
+    regelanzahl->setWordWrap(true);
     rl->addWidget(regelanzahl);
 
     auto* gitterRaster = new QGridLayout;

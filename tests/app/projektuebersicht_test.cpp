@@ -205,7 +205,29 @@ TEST_F(Uebersicht, ARuleNamingAMissingOutputTermShowsAsUnknown)
     p.Regeltab(1, 2) = 5;
     u.Zeigen(p);
     EXPECT_EQ(zelle(u.Regelgitter(), 1, 0), QStringLiteral("?"));
-    EXPECT_EQ(u.Regelanzahl()->text(), QStringLiteral("1 Regel"));
+    EXPECT_EQ(u.Regelanzahl()->text(),
+              QStringLiteral("keine wirksame Regel · 1 nennt einen gelöschten Ausgangsterm („?“) und wirkt nicht"));
+}
+
+// The pendulum example after its output lost term 5: six rules name it.
+TEST_F(Uebersicht, AfterAnOutputTermIsDeletedItsRulesAreNotCountedAndTheControllerIsNotReady)
+{
+    TProjekt p = geladen(beispiel);
+    u.Zeigen(p);
+    EXPECT_EQ(u.Regelanzahl()->text(), QStringLiteral("25 Regeln"));
+    p.Ausgang.setAnzahl(4);
+    u.Zeigen(p);
+    int unbekannt = 0;
+    for (int r = 0; r < u.Regelgitter()->rowCount(); ++r)
+        for (int c = 0; c < u.Regelgitter()->columnCount(); ++c)
+            unbekannt += zelle(u.Regelgitter(), r, c) == QStringLiteral("?");
+    EXPECT_EQ(unbekannt, 6);
+    EXPECT_EQ(u.Regelanzahl()->text(),
+              QStringLiteral("19 Regeln · 6 nennen einen gelöschten Ausgangsterm („?“) und wirken nicht"));
+    EXPECT_TRUE(u.NaechsterSchritt()->text().startsWith(QStringLiteral("Nächster Schritt: Ändern oder löschen Sie")))
+        << u.NaechsterSchritt()->text().toStdString();
+    // The whole count is readable in the card.
+    EXPECT_LE(u.Regelanzahl()->heightForWidth(u.Regelanzahl()->width()), u.Regelanzahl()->height());
 }
 
 // Universes without extent or turned round, terms out of order or beyond the
