@@ -17,6 +17,7 @@
 #include "forms/parameterform.h"
 #include "forms/protokollform.h"
 #include "forms/suchenform.h"
+#include "forms/verlaufform.h"
 #include "forms/regeditform.h"
 #include "forms/vareditform.h"
 #include "forms/vartestform.h"
@@ -50,6 +51,7 @@
 
 #include <cstddef>
 #include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -145,6 +147,19 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     regTestForm = new TRegTestForm(ddGraphForm, this);
     // The options' grid count applies to the variable editor's and tester's plots only.
     optionenform->setRasterPlots({&varEditform->Koordinatensystem1(), &varTestForm->Koordinatensystem1()});
+    hilfeAbschnitteSetzen();
+}
+
+void TMainForm::hilfeAbschnitteSetzen()
+{
+    // Windows that share a long help page open it at their own section.
+    const std::pair<QWidget*, const char*> abschnitte[] = {
+        {regEditForm, "regeleditor"},      {regTestForm, "regeltest"},       {ddGraphForm, "kennfeld"},
+        {parameterform.get(), "parameter"}, {protokollform.get(), "protokoll"}, {cregelform.get(), "chromosom"},
+        {&suchenform->Verlaufform(), "verlauf"},
+    };
+    for (const auto& [fenster, abschnitt] : abschnitte)
+        HilfeAbschnittSetzen(fenster, QString::fromLatin1(abschnitt));
 }
 
 TMainForm::~TMainForm() = default;

@@ -173,6 +173,7 @@ private:
     void InfoZeigen();
     void ersteAktivierung();
     void uebersichtAnlegen();
+    void hilfeAbschnitteSetzen();
     // After every command: the overview shows the project as it is now, and a
     // change of the project becomes a step of the undo history.
     void uebersichtAktualisieren();
