@@ -100,10 +100,13 @@ void THilfeForm::oeffnen(HilfeSeite s, const QString& abschnitt)
     QWidget* dialog = QApplication::activeModalWidget();
     if (dialog == this)
         dialog = nullptr;
-    // A dialog kept above the other windows would hide its own help.
-    const bool obenBleiben = dialog && dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != obenBleiben)
-        setWindowFlag(Qt::WindowStaysOnTopHint, obenBleiben);  // hides the window
+    // As a window of the dialog type the window manager keeps it above that
+    // dialog instead of letting a click into the dialog bury it; a dialog kept
+    // above the other windows would hide its own help all the same.
+    Qt::WindowFlags art = (windowFlags() & ~Qt::WindowType_Mask) | (dialog ? Qt::Dialog : Qt::Window);
+    art.setFlag(Qt::WindowStaysOnTopHint, dialog && dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    if (art != windowFlags())
+        setWindowFlags(art);  // hides the window
     setWindowModality(Qt::NonModal);
     const bool neuGezeigt = !isVisible();
     create();
@@ -127,11 +130,23 @@ void THilfeForm::oeffnen(HilfeSeite s, const QString& abschnitt)
 
 QRect THilfeForm::PlatzNeben(const QRect& dialog, const QSize& groesse, const QRect& bildschirm)
 {
-    const int breite = std::min(groesse.width(), bildschirm.width());
+    // Narrower than this the pages read badly: then the help may cover part of the dialog.
+    constexpr int SchmalsteBreite = 360;
+    int breite = std::min(groesse.width(), bildschirm.width());
     const int hoehe = std::min(groesse.height(), bildschirm.height());
-    int x = dialog.right() + 1;
-    if (x + breite - 1 > bildschirm.right())
-        x = dialog.left() - breite >= bildschirm.left() ? dialog.left() - breite : bildschirm.right() - breite + 1;
+    const int rechts = bildschirm.right() - dialog.right();
+    const int links = dialog.left() - bildschirm.left();
+    int x;
+    if (rechts >= breite) {
+        x = dialog.right() + 1;
+    } else if (links >= breite) {
+        x = dialog.left() - breite;
+    } else if (std::max(rechts, links) >= SchmalsteBreite) {
+        breite = std::max(rechts, links);
+        x = rechts >= links ? dialog.right() + 1 : bildschirm.left();
+    } else {
+        x = rechts >= links ? bildschirm.right() - breite + 1 : bildschirm.left();
+    }
     const int y = std::clamp(dialog.top(), bildschirm.top(), bildschirm.bottom() - hoehe + 1);
     return QRect(x, y, breite, hoehe);
 }

@@ -36,7 +36,8 @@ public:
     THilfeAnzeige Anzeige();
 
     // Where the help window goes beside a dialog: to its right, else to its
-    // left, else at the right edge of the screen, always within the screen.
+    // left, else narrower on the wider side, else over the dialog at the
+    // screen's edge on that side; always within the screen.
     static QRect PlatzNeben(const QRect& dialog, const QSize& groesse, const QRect& bildschirm);
 
 protected:

@@ -142,6 +142,8 @@ TEST(Hilfefenster, AskedForFromAModalDialogItAndTheDialogBothTakeInput)
     EXPECT_EQ(h.windowModality(), Qt::NonModal);
     EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
     EXPECT_EQ(h.windowHandle()->transientParent(), dialog.windowHandle());
+    // A window of the dialog's own, so that the window manager keeps it above the dialog.
+    EXPECT_EQ(h.windowType(), Qt::Dialog);
     h.Browser()->setSource(QUrl(QStringLiteral("kontext3.html")));
     EXPECT_EQ(klicksUeberDasFenster(h.Themen()), 1);
     EXPECT_EQ(h.Browser()->source(), QUrl(QStringLiteral("qrc:/hilfe/inhalt.html")));
@@ -153,6 +155,7 @@ TEST(Hilfefenster, AskedForFromAModalDialogItAndTheDialogBothTakeInput)
     EXPECT_TRUE(h.isVisible());
     h.oeffnen(HilfeSeite::Simulation);
     EXPECT_EQ(h.windowHandle()->transientParent(), nullptr);
+    EXPECT_EQ(h.windowType(), Qt::Window);
     EXPECT_EQ(klicksUeberDasFenster(anderer), 1);
     h.close();
 }
@@ -206,12 +209,14 @@ TEST(Hilfefenster, GoesBesideTheDialogWithinTheScreen)
     } faelle[] = {
         {QRect(100, 50, 600, 400), QRect(700, 50, 560, 620)},   // right of it
         {QRect(700, 100, 600, 400), QRect(140, 100, 560, 620)}, // no room right: left of it
-        {QRect(300, 200, 800, 400), QRect(806, 148, 560, 620)}, // room on neither side: at the right edge, up to fit
+        {QRect(391, 200, 566, 322), QRect(957, 148, 409, 620)}, // narrower on the wider side, up to fit
+        {QRect(500, 0, 500, 300), QRect(0, 0, 500, 620)},       // the left side is the wider one
+        {QRect(300, 200, 800, 400), QRect(0, 148, 560, 620)},   // too narrow on both: over the dialog at the wider edge
     };
     for (const auto& f : faelle)
         EXPECT_EQ(THilfeForm::PlatzNeben(f.dialog, groesse, schirm), f.platz) << f.dialog.x();
-    // A small screen: no taller or wider than the screen.
-    EXPECT_EQ(THilfeForm::PlatzNeben(QRect(0, 0, 300, 200), groesse, QRect(0, 0, 800, 480)), QRect(240, 0, 560, 480));
+    // A small screen: no taller than the screen.
+    EXPECT_EQ(THilfeForm::PlatzNeben(QRect(0, 0, 300, 200), groesse, QRect(0, 0, 800, 480)), QRect(300, 0, 500, 480));
 }
 
 // F1 anywhere in a window opens that window's page: the main window the index,

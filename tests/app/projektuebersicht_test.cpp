@@ -546,3 +546,28 @@ TEST(UebersichtBreite, LongNamesDoNotWidenTheWindow)
 }
 
 } // namespace
+
+namespace {
+
+// A laptop screen of 1366 x 768 less a title bar and a panel: with the whole
+// pendulum project and a next step of two lines the main window still fits,
+// so that its status line stays on the screen; what does not fit scrolls.
+TEST(UebersichtHoehe, TheMainWindowFitsALaptopScreenWithAFullProject)
+{
+    TMainForm f;
+    TProjekt p = geladen(beispiel);
+    p.Ausgang.setAnzahl(4);
+    f.ProjektAendern(p);
+    f.resize(1366, 700);
+    f.show();
+    // The layouts settle in posted events, some posted by others.
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents();
+    }
+    EXPECT_FALSE(f.Uebersicht()->StartseiteSichtbar());
+    EXPECT_LE(f.minimumSizeHint().height(), 700);
+    EXPECT_GE(f.Uebersicht()->Regelgitter()->height(), 5 * 30);
+}
+
+} // namespace
