@@ -86,9 +86,16 @@ void TMainForm::FileOpen()
     dateiErgebnis(LoadFile(projekt));
 }
 
+bool TMainForm::speicherErgebnis(const TDateiErgebnis& ergebnis)
+{
+    if (!ergebnis.meldung && !ergebnis.dateifehler)
+        projektverlauf.Gespeichert(projekt);
+    return dateiErgebnis(ergebnis);
+}
+
 void TMainForm::FileSave()
 {
-    dateiErgebnis(::FileSave(projekt));
+    speicherErgebnis(::FileSave(projekt));
 }
 
 bool TMainForm::FileSaveAs()
@@ -115,7 +122,7 @@ bool TMainForm::FileSaveAs()
     }
     projekt.Dateiname = *name;
     setWindowTitle(ProjektTitel(projekt.Dateiname));
-    return dateiErgebnis(::FileSave(projekt));
+    return speicherErgebnis(::FileSave(projekt));
 }
 
 void TMainForm::FileExit()

@@ -20,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -34,7 +35,7 @@ const QString Variablennamen[3] = {QStringLiteral("Eingang A"), QStringLiteral("
 
 constexpr int Dateinamenbreite = 600;
 constexpr int Zellenbreite = 66;
-constexpr int Zellenhoehe = 40;
+constexpr int Zellenhoehe = 34;
 constexpr int Zeilenkopfbreite = 60;
 
 // A term's colour mixed with white, light enough for black text on it.
@@ -165,10 +166,17 @@ QWidget* TProjektuebersicht::uebersichtAnlegen()
     leiste->addWidget(kopierenKnopf, 0, Qt::AlignTop);
     l->addLayout(leiste);
 
-    inhalt = new QWidget(seite);
+    // On a small screen the file, the variables and the rules scroll instead
+    // of making the main window taller than the screen (which would push the
+    // status line off it); the next step stays in sight above them.
+    rollbereich = new QScrollArea(seite);
+    rollbereich->setFrameShape(QFrame::NoFrame);
+    rollbereich->setWidgetResizable(true);
+    inhalt = new QWidget;
     inhalt->setObjectName(QStringLiteral("Inhalt"));
     inhalt->setAutoFillBackground(true);
-    l->addWidget(inhalt, 1);
+    rollbereich->setWidget(inhalt);
+    l->addWidget(rollbereich, 1);
     auto* il = new QVBoxLayout(inhalt);
     il->setContentsMargins(0, 4, 0, 0);
 
@@ -213,6 +221,8 @@ QWidget* TProjektuebersicht::uebersichtAnlegen()
     rkopf->addWidget(doppelklick, 0, Qt::AlignRight | Qt::AlignTop);
     rl->addLayout(rkopf);
     regelanzahl = Beschriftung(regelflaeche, Seitenschrift::Grund, false, QStringLiteral("#303030"));
+    // Rules that name a deleted output term make the line long.
+    regelanzahl->setWordWrap(true);
     rl->addWidget(regelanzahl);
 
     auto* gitterRaster = new QGridLayout;

@@ -12,6 +12,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QStackedWidget;
 class QTableWidget;
 class TKoordinatensystem;
@@ -88,6 +89,7 @@ private:
     QStackedWidget* seiten = nullptr;
     TStartseite* startseite = nullptr;
     QWidget* uebersicht = nullptr;
+    QScrollArea* rollbereich = nullptr;
     QWidget* inhalt = nullptr;
     std::array<TKarte, 3> karten;
     QWidget* regelflaeche = nullptr;

@@ -205,7 +205,29 @@ TEST_F(Uebersicht, ARuleNamingAMissingOutputTermShowsAsUnknown)
     p.Regeltab(1, 2) = 5;
     u.Zeigen(p);
     EXPECT_EQ(zelle(u.Regelgitter(), 1, 0), QStringLiteral("?"));
-    EXPECT_EQ(u.Regelanzahl()->text(), QStringLiteral("1 Regel"));
+    EXPECT_EQ(u.Regelanzahl()->text(),
+              QStringLiteral("keine wirksame Regel · 1 nennt einen gelöschten Ausgangsterm („?“) und wirkt nicht"));
+}
+
+// The pendulum example after its output lost term 5: six rules name it.
+TEST_F(Uebersicht, AfterAnOutputTermIsDeletedItsRulesAreNotCountedAndTheControllerIsNotReady)
+{
+    TProjekt p = geladen(beispiel);
+    u.Zeigen(p);
+    EXPECT_EQ(u.Regelanzahl()->text(), QStringLiteral("25 Regeln"));
+    p.Ausgang.setAnzahl(4);
+    u.Zeigen(p);
+    int unbekannt = 0;
+    for (int r = 0; r < u.Regelgitter()->rowCount(); ++r)
+        for (int c = 0; c < u.Regelgitter()->columnCount(); ++c)
+            unbekannt += zelle(u.Regelgitter(), r, c) == QStringLiteral("?");
+    EXPECT_EQ(unbekannt, 6);
+    EXPECT_EQ(u.Regelanzahl()->text(),
+              QStringLiteral("19 Regeln · 6 nennen einen gelöschten Ausgangsterm („?“) und wirken nicht"));
+    EXPECT_TRUE(u.NaechsterSchritt()->text().startsWith(QStringLiteral("Nächster Schritt: Ändern oder löschen Sie")))
+        << u.NaechsterSchritt()->text().toStdString();
+    // The whole count is readable in the card.
+    EXPECT_LE(u.Regelanzahl()->heightForWidth(u.Regelanzahl()->width()), u.Regelanzahl()->height());
 }
 
 // Universes without extent or turned round, terms out of order or beyond the
@@ -521,6 +543,31 @@ TEST(UebersichtBreite, LongNamesDoNotWidenTheWindow)
     u.Zeigen(p);
     EXPECT_LE(u.minimumSizeHint().width(), 1000);
     EXPECT_TRUE(u.Dateiname()->text().endsWith(QStringLiteral("xx.fuz")));
+}
+
+} // namespace
+
+namespace {
+
+// A laptop screen of 1366 x 768 less a title bar and a panel: with the whole
+// pendulum project and a next step of two lines the main window still fits,
+// so that its status line stays on the screen; what does not fit scrolls.
+TEST(UebersichtHoehe, TheMainWindowFitsALaptopScreenWithAFullProject)
+{
+    TMainForm f;
+    TProjekt p = geladen(beispiel);
+    p.Ausgang.setAnzahl(4);
+    f.ProjektAendern(p);
+    f.resize(1366, 700);
+    f.show();
+    // The layouts settle in posted events, some posted by others.
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents();
+    }
+    EXPECT_FALSE(f.Uebersicht()->StartseiteSichtbar());
+    EXPECT_LE(f.minimumSizeHint().height(), 700);
+    EXPECT_GE(f.Uebersicht()->Regelgitter()->height(), 5 * 30);
 }
 
 } // namespace
