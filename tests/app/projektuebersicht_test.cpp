@@ -282,35 +282,42 @@ TEST_F(Uebersicht, CopyPutsThePictureOfTheOverviewOnTheClipboard)
     EXPECT_TRUE(u.Zustand()->isVisible());
 }
 
-TEST(Beispieldatei, FoundBesideTheProgramInstalledOrInTheSourceTree)
+TEST(Beispieldatei, FoundBesideTheProgramInstalledInTheSourceTreeOrInADataFolder)
 {
     QTemporaryDir ordner;
     ASSERT_TRUE(ordner.isValid());
     const QDir d(ordner.path());
     d.mkpath(QStringLiteral("bin"));
     d.mkpath(QStringLiteral("build/app"));
-    EXPECT_EQ(BeispielDatei(d.filePath(QStringLiteral("bin")), QStringLiteral("pendel.fuz")), QString());
+    // The data folders are given, so that no example installed on this
+    // machine is found.
+    const QStringList daten = {d.filePath(QStringLiteral("daten"))};
+    const auto suche = [&](const char* programm, const char* name) {
+        return BeispielDatei(d.filePath(QString::fromUtf8(programm)), QString::fromUtf8(name), daten);
+    };
+    EXPECT_EQ(suche("bin", "pendel.fuz"), QString());
     const auto anlegen = [&](const QString& pfad) {
         d.mkpath(QFileInfo(d.filePath(pfad)).path());
         QFile f(d.filePath(pfad));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     };
-    // Source tree: build/app/tarvik beside examples/.
+    // A data folder of the system or the user: share/tarvik/examples.
+    anlegen(QStringLiteral("daten/tarvik/examples/kran.fuz"));
+    EXPECT_EQ(suche("bin", "kran.fuz"), d.filePath(QStringLiteral("daten/tarvik/examples/kran.fuz")));
+    // Source tree: build/app/tarvik beside examples/, before the data folders.
     anlegen(QStringLiteral("examples/kran.fuz"));
-    EXPECT_EQ(BeispielDatei(d.filePath(QStringLiteral("build/app/")), QStringLiteral("kran.fuz")),
-              d.filePath(QStringLiteral("examples/kran.fuz")));
+    EXPECT_EQ(suche("build/app/", "kran.fuz"), d.filePath(QStringLiteral("examples/kran.fuz")));
     // Installed: bin/tarvik and share/tarvik/examples.
     anlegen(QStringLiteral("share/tarvik/examples/kran.fuz"));
-    EXPECT_EQ(BeispielDatei(d.filePath(QStringLiteral("bin")), QStringLiteral("kran.fuz")),
-              d.filePath(QStringLiteral("share/tarvik/examples/kran.fuz")));
+    EXPECT_EQ(suche("bin", "kran.fuz"), d.filePath(QStringLiteral("share/tarvik/examples/kran.fuz")));
     // Beside the program comes first.
     anlegen(QStringLiteral("bin/examples/kran.fuz"));
-    EXPECT_EQ(BeispielDatei(d.filePath(QStringLiteral("bin")), QStringLiteral("kran.fuz")),
-              d.filePath(QStringLiteral("bin/examples/kran.fuz")));
-    EXPECT_EQ(BeispielDatei(d.filePath(QStringLiteral("bin")), QStringLiteral("pendel.fuz")), QString());
+    EXPECT_EQ(suche("bin", "kran.fuz"), d.filePath(QStringLiteral("bin/examples/kran.fuz")));
+    EXPECT_EQ(suche("bin", "pendel.fuz"), QString());
 }
 
-// The overview in the main window, driven through the commands.
+// The overview in the main window, driven through the commands. Only the
+// examples beside the program count: CTest gives the program empty data folders.
 class UebersichtImHauptfenster : public testing::Test {
 protected:
     void SetUp() override
