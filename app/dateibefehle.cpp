@@ -113,9 +113,17 @@ bool TMainForm::FileSaveAs()
         Meldung(MeldungsArt::Warnung, FalscheEndung);
         return false;
     }
+    const QString nameVorher = projekt.Dateiname;
+    const QString titelVorher = windowTitle();
     projekt.Dateiname = *name;
     setWindowTitle(ProjektTitel(projekt.Dateiname));
-    return dateiErgebnis(::FileSave(projekt));
+    const TDateiErgebnis ergebnis = ::FileSave(projekt);
+    if (ergebnis.dateifehler) {
+        // Nothing exists under the new name: the project stays where it was.
+        projekt.Dateiname = nameVorher;
+        setWindowTitle(titelVorher);
+    }
+    return dateiErgebnis(ergebnis);
 }
 
 void TMainForm::FileExit()

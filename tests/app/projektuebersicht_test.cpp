@@ -29,7 +29,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <memory>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -363,6 +366,54 @@ TEST_F(UebersichtImHauptfenster, FollowsOpenNewAndSaveAs)
 
     f->FileNew();
     EXPECT_TRUE(u().StartseiteSichtbar());
+}
+
+// A Save As that wrote nothing leaves the project where it was: the overview
+// and the caption name the old file, not one that does not exist. On a full
+// disk (a file size limit stands for it) the message claims no earlier version.
+TEST_F(UebersichtImHauptfenster, FailedSaveAsKeepsTheFileAndStateOfBefore)
+{
+    {
+        ScopedDateiDialoge d({QFileInfo(ohneB).absoluteFilePath()});
+        f->FileOpen();
+    }
+    const QString titel = f->windowTitle();
+    const QString unmoeglich = ordner.filePath(QStringLiteral("fehlt/neu.fuz"));
+    {
+        ScopedDateiDialoge d({unmoeglich});
+        ScopedMeldungen m;
+        EXPECT_FALSE(f->FileSaveAs());
+        EXPECT_EQ(m.meldungen(), (QList<TMeldung>{{MeldungsArt::Warnung, ProjektTexte::nichtGespeichert}}));
+    }
+    EXPECT_EQ(f->Projekt().Dateiname, QFileInfo(ohneB).absoluteFilePath());
+    EXPECT_EQ(f->windowTitle(), titel);
+    EXPECT_EQ(u().Dateiname()->text(), QStringLiteral("winkel.fuz"));
+    EXPECT_EQ(u().Zustand()->text(), QStringLiteral("Gespeichert"));
+
+    f->FileNew();
+    f->Projekt() = geladen(ohneB);
+    f->Projekt().Dateiname = NeuerProjektname;
+    f->Projekt().Geaendert = true;
+    const QString neu = ordner.filePath(QStringLiteral("neu.fuz"));
+    {
+        ScopedDateiDialoge d({neu});
+        ScopedMeldungen m;
+        rlimit vorher{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &vorher), 0);
+        const auto signalVorher = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit klein = vorher;
+        klein.rlim_cur = 100;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &klein), 0);
+        const bool gespeichert = f->FileSaveAs();
+        setrlimit(RLIMIT_FSIZE, &vorher);
+        std::signal(SIGXFSZ, signalVorher);
+        EXPECT_FALSE(gespeichert);
+        EXPECT_EQ(m.meldungen(), (QList<TMeldung>{{MeldungsArt::Fehler, ProjektTexte::schreibFehlerNeu}}));
+    }
+    EXPECT_FALSE(QFile::exists(neu));
+    EXPECT_EQ(f->Projekt().Dateiname, NeuerProjektname);
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Tarvik [Neu]"));
+    EXPECT_EQ(u().Zustand()->text(), QStringLiteral("Ungespeicherte Änderungen"));
 }
 
 TEST_F(UebersichtImHauptfenster, EveryMenuCommandRefreshesTheOverviewAfterwards)
