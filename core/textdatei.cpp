@@ -231,8 +231,10 @@ SchreibErgebnis DateiErsetzen(const QString& pfad, const QByteArray& bytes)
     const int fd = temporaerAnlegen(ziel, temporaer);
     if (fd < 0)
         return SchreibErgebnis::NichtAngelegt;
+    // On the disk before it replaces the old file; a file system that cannot
+    // say so (EINVAL) is trusted.
     const bool ok = (!vorhanden || ::fchmod(fd, alt.st_mode & 07777) == 0) && allesSchreiben(fd, bytes)
-                    && ::fdatasync(fd) == 0;
+                    && (::fdatasync(fd) == 0 || errno == EINVAL);
     const bool geschlossen = ::close(fd) == 0;
     if (!ok || !geschlossen || ::rename(temporaer.constData(), zielname.constData()) != 0) {
         ::unlink(temporaer.constData());
