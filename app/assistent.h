@@ -23,5 +23,7 @@ inline const QString regeln = QStringLiteral("Geben Sie nun die Regeln ein!");
 
 // Leads a beginner from a new project through input A, input B if wanted, the
 // output and the rules. Every step runs whatever the one before returned: a
-// cancelled editor or a New answered No does not end the tour.
+// cancelled editor or a New answered No does not end the tour. A variable step
+// ends with the variable defined or cancelled: the editor's OK keeps a new
+// variable open until it is defined, with everything typed into it.
 void Assistent(const TAssistentBefehle& befehle);

@@ -12,6 +12,7 @@
 #include "platform/meldung.h"
 #include "platform/modal.h"
 #include "search/suchtexte.h"
+#include "widgets/koordinatensystem.h"
 
 namespace {
 
@@ -72,16 +73,11 @@ void TMainForm::RegelnEditieren()
 {
     if (!eingaengeFuerRegeln())
         return;
-    TRegEditForm& d = *regEditForm;
-    d.EingangA.assign(projekt.EingangA);
-    d.EingangB.assign(projekt.EingangB);
-    d.Ausgang.assign(projekt.Ausgang);
-    d.regeltab = projekt.Regeltab;
-    d.oeffnen();
-    if (ZeigeModal(d) != QDialog::Accepted)
+    regEditForm->oeffnen({projekt.EingangA, projekt.EingangB, projekt.Ausgang, projekt.Regeltab});
+    if (ZeigeModal(*regEditForm) != QDialog::Accepted)
         return;
-    projekt.Regeltab = d.regeltab;
-    if (d.RegelChanged)
+    projekt.Regeltab = regEditForm->Ergebnis().Regeltab;
+    if (regEditForm->Geaendert())
         projekt.Geaendert = true;
 }
 
@@ -90,24 +86,20 @@ void TMainForm::RegelnTesten()
     if (!eingaengeFuerRegeln())
         return;
     // The tester works on copies; nothing comes back.
-    regTestForm->EingangA.assign(projekt.EingangA);
-    regTestForm->EingangB.assign(projekt.EingangB);
-    regTestForm->Ausgang.assign(projekt.Ausgang);
-    regTestForm->regel = projekt.Regeltab;
-    regTestForm->oeffnen();
+    regTestForm->oeffnen({projekt.EingangA, projekt.EingangB, projekt.Ausgang, projekt.Regeltab});
     ZeigeModal(*regTestForm);
 }
 
 void TMainForm::OptionenZeigen()
 {
-    TOptionenWerte werte{einstellungen.Katzenstartposition, einstellungen.Pendellaenge, einstellungen.MinDeltaT,
-                         einstellungen.Startwinkel};
-    if (!optionenform->ausfuehren(werte))
+    optionenform->oeffnen(einstellungen);
+    if (ZeigeModal(*optionenform) != QDialog::Accepted)
         return;
-    einstellungen.Katzenstartposition = werte.Katzenstartposition;
-    einstellungen.Pendellaenge = werte.Pendellaenge;
-    einstellungen.MinDeltaT = werte.MinDeltaT;
-    einstellungen.Startwinkel = werte.Startwinkel;
+    const TOptionenWerte werte = optionenform->Ergebnis();
+    einstellungen = werte.Einstellungen;
+    // The grid of the variable editor's and tester's plots: the lines minus 1.
+    VarEditPlot().setRasteranzahl(werte.Rasterlinien - 1);
+    VarTestPlot().setRasteranzahl(werte.Rasterlinien - 1);
 }
 
 void TMainForm::SuchenLaufkatze1Click()
@@ -116,7 +108,6 @@ void TMainForm::SuchenLaufkatze1Click()
         Meldung(MeldungsArt::Fehler, SuchTexte::suchvariablenFehlen);
         return;
     }
-    suchenform->VariablenUebernehmen(projekt.EingangA, projekt.EingangB, projekt.Ausgang);
-    suchenform->oeffnen();
+    suchenform->oeffnen({projekt.EingangA, projekt.EingangB, projekt.Ausgang});
     ZeigeModal(*suchenform);
 }

@@ -71,12 +71,8 @@ void Testerschritt(benchmark::State& state, int gitter)
     const TProjekt p = pendel();
     TDDGraphForm graph;
     TRegTestForm f(&graph);
-    f.EingangA.assign(p.EingangA);
-    f.EingangB.assign(p.EingangB);
-    f.Ausgang.assign(p.Ausgang);
-    f.regel = p.Regeltab;
     f.Regelaktivitaet()->setVisible(gitter > 0);
-    f.oeffnen();
+    f.oeffnen({p.EingangA, p.EingangB, p.Ausgang, p.Regeltab});
     f.ScrollBar2()->setValue(77);
     int pos = 0;
     for (auto _ : state) {

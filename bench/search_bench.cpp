@@ -5,6 +5,7 @@
 #include "core/projekt.h"
 #include "core/regeltab.h"
 #include "search/evolution.h"
+#include "search/kranlauf.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,8 +30,8 @@ struct Beispiel {
         TEvolution e;
         TStandardZufall zufall(1);
         e.setZufall(&zufall);
-        e.ErzeugenButtonClick();
-        liste = e.Liste;
+        e.Erzeugen();
+        liste = e.Liste();
     }
 };
 
@@ -66,12 +67,12 @@ void BM_Generation(benchmark::State& state)
     TStandardZufall zufall(1);
     e.setZufall(&zufall);
     e.setThreads(static_cast<int>(state.range(0)));
-    e.VariablenUebernehmen(b.projekt.EingangA, b.projekt.EingangB, b.projekt.Ausgang);
+    e.VariablenUebernehmen({b.projekt.EingangA, b.projekt.EingangB, b.projekt.Ausgang});
     for (auto _ : state) {
-        e.Liste = b.liste;
+        e.setListe(b.liste);
         zufall.Saeen(1);
-        e.StartButtonClick(1);
-        benchmark::DoNotOptimize(e.Liste);
+        e.Starten(1);
+        benchmark::DoNotOptimize(e.Liste());
     }
 }
 BENCHMARK(BM_Generation)->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond);
@@ -98,7 +99,7 @@ void BM_BlankeSchleife(benchmark::State& state)
             if (b.liste.indexOf(b.liste[i]) != i)
                 continue;
             const TRegelsystem rs = *ChromosomLesen(b.liste[i]);
-            for (const float start : TEvolution::StartPosVektor)
+            for (const float start : StartPosVektor)
                 laeufe.push_back({rs, start, Kranlauf(rs, start, a, w, y, pendel, stop).Schritte});
         }
     }

@@ -34,8 +34,8 @@ struct Beispiel {
         TEvolution e;
         TStandardZufall zufall(1);
         e.setZufall(&zufall);
-        e.ErzeugenButtonClick();
-        liste = e.Liste;
+        e.Erzeugen();
+        liste = e.Liste();
     }
 };
 
@@ -70,7 +70,7 @@ struct Fenster {
     {
         const Beispiel& b = beispiel();
         form.setZufall(&zufall);
-        form.VariablenUebernehmen(b.projekt.EingangA, b.projekt.EingangB, b.projekt.Ausgang);
+        form.oeffnen({b.projekt.EingangA, b.projekt.EingangB, b.projekt.Ausgang});
         form.show();
         // The progress curve beside it, as a class would watch it.
         form.VerlaufButtonClick();
@@ -85,12 +85,12 @@ void BM_GenerationOhneFenster(benchmark::State& state)
     TStandardZufall zufall(1);
     e.setZufall(&zufall);
     e.setThreads(1);
-    e.VariablenUebernehmen(b.projekt.EingangA, b.projekt.EingangB, b.projekt.Ausgang);
+    e.VariablenUebernehmen({b.projekt.EingangA, b.projekt.EingangB, b.projekt.Ausgang});
     for (auto _ : state) {
-        e.Liste = b.liste;
+        e.setListe(b.liste);
         zufall.Saeen(1);
-        e.StartButtonClick(1);
-        benchmark::DoNotOptimize(e.Liste);
+        e.Starten(1);
+        benchmark::DoNotOptimize(e.Liste());
     }
 }
 BENCHMARK(BM_GenerationOhneFenster)->UseRealTime()->Unit(benchmark::kMillisecond);
@@ -100,10 +100,10 @@ void BM_GenerationImFenster(benchmark::State& state)
     Fenster f;
     TEvolution& e = f.form.Evolution();
     for (auto _ : state) {
-        e.Liste = beispiel().liste;
+        e.setListe(beispiel().liste);
         f.zufall.Saeen(1);
-        e.StartButtonClick(1);
-        benchmark::DoNotOptimize(e.Liste);
+        e.Starten(1);
+        benchmark::DoNotOptimize(e.Liste());
     }
 }
 BENCHMARK(BM_GenerationImFenster)->UseRealTime()->Unit(benchmark::kMillisecond);

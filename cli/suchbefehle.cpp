@@ -2,6 +2,7 @@
 
 #include "core/textdatei.h"
 #include "core/zahlenformat.h"
+#include "search/bewertung.h"
 #include "search/evolution.h"
 #include "search/gendatei.h"
 #include "search/regelsystem.h"
@@ -89,8 +90,8 @@ int BefehlRules(const QStringList& argumente, const TCliKontext& k)
     TRegelsystem rs;
     if (const int status = chromosomLaden(argumente, p, rs, k); status >= 0)
         return status;
-    for (const TRegel& r : rs)
-        k.zeile(RegelText(r, p.EingangA, p.EingangB, p.Ausgang));
+    for (const QString& zeile : RegelsystemZeilen(rs, p.EingangA, p.EingangB, p.Ausgang))
+        k.zeile(zeile);
     return 0;
 }
 
@@ -100,25 +101,18 @@ int BefehlGrade(const QStringList& argumente, const TCliKontext& k)
     TRegelsystem rs;
     if (const int status = chromosomLaden(argumente, p, rs, k); status >= 0)
         return status;
-    TEvolution evolution;
-    evolution.VariablenUebernehmen(p.EingangA, p.EingangB, p.Ausgang);
-    evolution.Liste = QStringList{argumente[1]};
-    evolution.ChromosomenAnzahl = 1;
-    evolution.Dekodieren();
-    evolution.simulationbeenden = false;
-    float chrNote = 0;
-    for (int lauf = 1; lauf <= TEvolution::Testlaeufe; ++lauf) {
-        evolution.StartPosition = TEvolution::StartPosVektor[lauf - 1];
-        evolution.Testlauf(1);
-        chrNote = chrNote + evolution.Bewertungszahl;
+    TKranKopien kopien;
+    VariablenUebernehmen(kopien, TSuchVariablen{p.EingangA, p.EingangB, p.Ausgang});
+    std::atomic<bool> stop{false};
+    const TChromosomBewertung bewertung = ChromosomBewerten(rs, kopien, stop);
+    for (int lauf = 0; lauf < Testlaeufe; ++lauf) {
         k.zeile(QStringLiteral("run %1 start %2 steps %3 note %4")
-                    .arg(lauf)
-                    .arg(gleitZahl(evolution.StartPosition))
-                    .arg(evolution.Schritte())
-                    .arg(Zahl(evolution.Bewertungszahl)));
+                    .arg(lauf + 1)
+                    .arg(gleitZahl(StartPosVektor[lauf]))
+                    .arg(bewertung.lauf[lauf].Schritte)
+                    .arg(Zahl(bewertung.lauf[lauf].Bewertungszahl)));
     }
-    evolution.simulationbeenden = true;
-    k.zeile(QStringLiteral("ChrNote: ") + Zahl(chrNote));
+    k.zeile(QStringLiteral("ChrNote: ") + Zahl(bewertung.ChrNote));
     return 0;
 }
 
@@ -149,18 +143,9 @@ public:
         return true;
     }
     void zeigeGenNote(float note) override { genNote_ = note; }
-    void zeigeGeneration(int) override { laufend_ = {}; }
-    void zeigeChromosomNr(int i) override { nr_ = i; }
-    // The list is not changed while a generation is graded: line nr_ is the
-    // chromosome of this grade. The lowest grade is the best; the first wins.
-    void zeigeChrNote(float note) override
-    {
-        if (nr_ >= 1 && nr_ <= evolution_.Liste.size() && (laufend_.chromosom.isEmpty() || note < laufend_.note))
-            laufend_ = {evolution_.Liste[nr_ - 1], note};
-    }
     void generationBeendet(int generation) override
     {
-        bester_ = laufend_;
+        bester_ = {evolution_.BesterChromosomText(), evolution_.Bewertung(evolution_.BesterChromosom())};
         k_.meldung(QStringLiteral("Generation: %1  GenNote: %2  beste ChrNote: %3")
                        .arg(generation)
                        .arg(Zahl(genNote_), Zahl(bester_.note)));
@@ -187,8 +172,6 @@ private:
     bool mitProtokoll_;
     bool gemeldet_ = false;
     float genNote_ = 0;
-    int nr_ = 0;
-    TBester laufend_;
     TBester bester_;
     QStringList protokoll_;
     QStringList verlauf_;
@@ -200,9 +183,9 @@ struct TSuchOptionen {
     QString aus;
     std::optional<QString> liste;
     std::optional<std::uint64_t> startwert;
+    // Given with --count; else the list's or the default count.
     std::optional<int> anzahl;
-    float kreuzungsrate = 0.2f;
-    float mutationsrate = 0.01f;
+    TSuchParameter parameter;
     int threads = 1;
     std::optional<QString> protokoll;
     std::optional<QString> verlauf;
@@ -220,7 +203,7 @@ std::optional<int> ganzzahlIn(const QString& text, int von, int bis)
 std::optional<float> rate(const QString& text)
 {
     const auto wert = ZahlArgument(text);
-    if (!wert || !(*wert > 0 && *wert <= 1))
+    if (!wert || !RateImBereich(*wert))
         return std::nullopt;
     return wert;
 }
@@ -263,7 +246,7 @@ std::optional<int> optionenLesen(const QStringList& argumente, TSuchOptionen& o,
     }
     if (const auto n = gelesen.wert("--count")) {
         // The pairing takes the chromosomes two by two.
-        o.anzahl = ganzzahlIn(*n, 2, TEvolution::MaxChromosomen);
+        o.anzahl = ganzzahlIn(*n, MinChromosomen, MaxChromosomen);
         if (!o.anzahl || *o.anzahl % 2 != 0)
             return k.aufruf(QStringLiteral("Die Anzahl der Chromosomen muss eine gerade Zahl zwischen 2 und 40 sein: ") + *n);
     }
@@ -271,13 +254,13 @@ std::optional<int> optionenLesen(const QStringList& argumente, TSuchOptionen& o,
         const auto kr = rate(*r);
         if (!kr)
             return k.aufruf(QStringLiteral("Die Kreuzungsrate muss größer als 0 und höchstens 1 sein: ") + *r);
-        o.kreuzungsrate = *kr;
+        o.parameter.Kreuzungsrate = *kr;
     }
     if (const auto r = gelesen.wert("--mutation")) {
         const auto mr = rate(*r);
         if (!mr)
             return k.aufruf(QStringLiteral("Die Mutationsrate muss größer als 0 und höchstens 1 sein: ") + *r);
-        o.mutationsrate = *mr;
+        o.parameter.mutationsrate = *mr;
     }
     if (const auto t = gelesen.wert("--threads")) {
         const auto threads = ganzzahlIn(*t, 1, maxThreads);
@@ -339,28 +322,30 @@ int BefehlSearch(const QStringList& argumente, const TCliKontext& k)
         k.meldung(QStringLiteral("Startwert: %1").arg(zufall.Startwert()));
     }
     evolution.setZufall(&zufall);
-    evolution.VariablenUebernehmen(p.EingangA, p.EingangB, p.Ausgang);
-    evolution.Kreuzungsrate = o.kreuzungsrate;
-    evolution.mutationsrate = o.mutationsrate;
+    evolution.VariablenUebernehmen(TSuchVariablen{p.EingangA, p.EingangB, p.Ausgang});
+    evolution.setParameter(o.parameter);
     evolution.setThreads(o.threads);
     TCliBeobachter beobachter(k, evolution, o.protokoll.has_value());
     evolution.setBeobachter(&beobachter);
 
     TGenKodierung kodierung = TGenKodierung::Windows1252;
     if (o.liste) {
-        const TGenErgebnis geladen = GenDateiLaden(*o.liste, evolution.Liste, evolution.ChromosomenAnzahl, kodierung);
+        QStringList liste;
+        std::int32_t anzahl = evolution.ChromosomenAnzahl();
+        const TGenErgebnis geladen = GenDateiLaden(*o.liste, liste, anzahl, kodierung);
         for (const TMeldung& m : geladen.meldungen)
             k.meldung(m.text);
         if (geladen.dateifehler)
             return 1;
-        if (o.anzahl)
-            evolution.ChromosomenAnzahl = *o.anzahl;
+        evolution.setListe(liste);
+        evolution.setChromosomenAnzahl(o.anzahl.value_or(anzahl));
     } else {
-        evolution.ChromosomenAnzahl = o.anzahl.value_or(20);
-        evolution.ErzeugenButtonClick();
+        if (o.anzahl)
+            evolution.setChromosomenAnzahl(*o.anzahl);
+        evolution.Erzeugen();
     }
 
-    if (!evolution.StartButtonClick(o.generationen))
+    if (!evolution.Starten(o.generationen))
         return 1;
 
     // The result a user hands on to rules and grade.
@@ -370,7 +355,7 @@ int BefehlSearch(const QStringList& argumente, const TCliKontext& k)
     }
 
     int status = beobachter.gemeldet() ? 1 : 0;
-    const TGenErgebnis gespeichert = GenDateiSpeichern(o.aus, evolution.Liste, kodierung);
+    const TGenErgebnis gespeichert = GenDateiSpeichern(o.aus, evolution.Liste(), kodierung);
     for (const TMeldung& m : gespeichert.meldungen)
         k.meldung(m.text);
     if (gespeichert.dateifehler)

@@ -1,5 +1,7 @@
 #include "core/variablenregeln.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString FehlerGrundmenge =
@@ -60,6 +62,30 @@ QStringList VariablenFehler(const TFuzzy& fuzzy)
     return fehler;
 }
 
+bool OKBeendetEditor(const TFuzzy& fuzzy, bool warDefiniert)
+{
+    if (fuzzy.definiert())
+        return true;
+    return fuzzy.gueltigeAnzahl() == 0 && warDefiniert;
+}
+
+QString GleicheAbkuerzung(const TFuzzy& fuzzy, int i)
+{
+    const int anzahl = fuzzy.gueltigeAnzahl();
+    if (i < 1 || i > anzahl)
+        return {};
+    for (int k = 1; k <= anzahl; ++k) {
+        if (k == i || fuzzy.AbkTermname(k) != fuzzy.AbkTermname(i))
+            continue;
+        const int erster = std::min(i, k);
+        const int zweiter = std::max(i, k);
+        return QStringLiteral("Die Terme „") + fuzzy.Termname(erster) + QStringLiteral("“ und „")
+               + fuzzy.Termname(zweiter) + QStringLiteral("“ haben dieselbe Abkürzung „")
+               + fuzzy.AbkTermname(i) + QStringLiteral("“.");
+    }
+    return {};
+}
+
 QString NameOhneSteuerzeichen(const QString& name)
 {
     QString ergebnis;
@@ -70,7 +96,7 @@ QString NameOhneSteuerzeichen(const QString& name)
     return ergebnis;
 }
 
-float Eingangswert(const TFuzzy& fuzzy, int position)
+float Eingangswert(const TFuzzy& fuzzy, int position, int schritte)
 {
-    return static_cast<float>(double(position) * (double(fuzzy.b()) - fuzzy.a()) / Testschritte + fuzzy.a());
+    return static_cast<float>(double(position) * (double(fuzzy.b()) - fuzzy.a()) / schritte + fuzzy.a());
 }

@@ -32,6 +32,18 @@ void TermEntfernen(TFuzzy& fuzzy, int i);
 // not examined.
 QStringList VariablenFehler(const TFuzzy& fuzzy);
 
+// Whether OK may end the editor with the variable as the check left it: always
+// when it is defined; when it is not, only if it has no terms left and was
+// defined when the editor opened (the user emptied it on purpose). Otherwise
+// closing would drop the terms that were typed, or leave a new variable
+// undefined.
+bool OKBeendetEditor(const TFuzzy& fuzzy, bool warDefiniert);
+
+// The warning when term i (1..Anzahl) has the same short name as another term
+// of the variable (the first such term is named); empty when its short name is
+// its own.
+QString GleicheAbkuerzung(const TFuzzy& fuzzy, int i);
+
 // Strips control characters (line breaks, tabs) from a name, so that it stays
 // one line of a project file.
 QString NameOhneSteuerzeichen(const QString& name);
@@ -39,6 +51,6 @@ QString NameOhneSteuerzeichen(const QString& name);
 // The tester's input value moves over this many steps of the base set.
 inline constexpr int Testschritte = 400;
 
-// The input value at a step of the tester: position / Testschritte of the way
-// from a() to b(), stored as a float.
-float Eingangswert(const TFuzzy& fuzzy, int position);
+// The input value at a step of a tester's scroll bar: position / schritte of
+// the way from a() to b(), stored as a float.
+float Eingangswert(const TFuzzy& fuzzy, int position, int schritte = Testschritte);

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/fuzzy.h"
-#include "search/regelsystem.h"
+#include "search/suchdaten.h"
 
 #include <QDialog>
 
@@ -15,26 +14,20 @@ class TCRegelform : public QDialog {
 public:
     explicit TCRegelform(QWidget* parent = nullptr);
 
-    // Filled by the opener before each showing.
-    TFuzzy EingangA;
-    TFuzzy EingangB;
-    TFuzzy Ausgang;
-    TRegelsystem rs{};
+    // Builds the text from the rule system and the variables that name its
+    // terms; the opener calls it before showing. Nothing comes back.
+    void oeffnen(const TRegelsystemDaten& daten);
 
-    // Rebuilds the text from rs and the three variables; the opener calls it
-    // before showing.
-    void aktivieren();
-
-    QPlainTextEdit* Memo1() const { return memo; }
-    QPushButton* OKBtn() const { return okKnopf; }
-    QPushButton* HelpBtn() const { return hilfeKnopf; }
-    QPushButton* KopiereButton() const { return kopiereKnopf; }
+    QPlainTextEdit* Memo1() const { return memo1; }
+    QPushButton* OKBtn() const { return okBtn; }
+    QPushButton* HelpBtn() const { return helpBtn; }
+    QPushButton* KopiereButton() const { return kopiereButton; }
 
     void KopiereButtonClick();
 
 private:
-    QPlainTextEdit* memo;
-    QPushButton* okKnopf;
-    QPushButton* hilfeKnopf;
-    QPushButton* kopiereKnopf;
+    QPlainTextEdit* memo1;
+    QPushButton* okBtn;
+    QPushButton* helpBtn;
+    QPushButton* kopiereButton;
 };

@@ -1,11 +1,8 @@
 #pragma once
 
-#include "core/regeltab.h"
+#include "core/regeldaten.h"
 
 #include <QDialog>
-#include <QPointF>
-
-#include <optional>
 
 class QCheckBox;
 class QScrollBar;
@@ -13,27 +10,23 @@ class TFlaechendiagramm3D;
 
 // "Fuzzy-3-D-Graph": the control surface as a 3-D staircase, coloured by
 // thirds of its value range. The window keeps its view angle and inversions
-// between openings; it can be resized, and dragging the chart turns it like
-// the scroll bar.
+// between openings; it can be resized. The scroll bar turns the chart,
+// dragging moves it sideways, the mouse wheel enlarges it.
 class TDDGraphForm : public QDialog {
     Q_OBJECT
 
 public:
+    static inline const QString Diagrammhinweis =
+        QStringLiteral("Mit der Maus ziehen, um das Kennfeld seitlich zu verschieben; Mausrad: vergrößern");
+
     explicit TDDGraphForm(QWidget* parent = nullptr);
 
-    // [i][j]: i = grid index of input A, j = grid index of input B.
-    TKennfeld FuzzyDaten{};
-
-    // Fills the chart from FuzzyDaten (every series cleared first) and sets
-    // the controls from the chart. The opener calls it once before showing the
-    // window; nothing else appends points.
-    void oeffnen();
-
-    // Axis titles: input B along the bottom, input A in depth, the output upwards.
-    void setNamen(const QString& eingangA, const QString& eingangB, const QString& ausgang);
-    // The operating point: grid positions of A and B (sample i spans i .. i + 1)
-    // and its height; drawn over every box, with a legend. Nothing: no marker.
-    void setArbeitspunkt(std::optional<QPointF> positionAB, float wert = 0);
+    // Fills the chart from the surface (every series cleared first), names
+    // its axes (input B along the bottom, input A in depth, the output
+    // upwards), marks the operating point and sets the controls from the
+    // chart. The opener calls it once before showing the window; nothing else
+    // appends points.
+    void oeffnen(const TKennfeldDaten& daten);
 
     void ScrollBar1Change();
     void CheckInvertXClick();
@@ -41,16 +34,16 @@ public:
     // Clears all series.
     void FormClose();
 
-    TFlaechendiagramm3D* Chart1() const { return chart; }
-    QScrollBar* ScrollBar1() const { return scrollBar; }
-    QCheckBox* CheckInvertX() const { return checkX; }
-    QCheckBox* CheckInvertY() const { return checkY; }
+    TFlaechendiagramm3D* Chart1() const { return chart1; }
+    QScrollBar* ScrollBar1() const { return scrollBar1; }
+    QCheckBox* CheckInvertX() const { return checkInvertX; }
+    QCheckBox* CheckInvertY() const { return checkInvertY; }
 
     void done(int ergebnis) override;
 
 private:
-    TFlaechendiagramm3D* chart;
-    QScrollBar* scrollBar;
-    QCheckBox* checkX;
-    QCheckBox* checkY;
+    TFlaechendiagramm3D* chart1;
+    QScrollBar* scrollBar1;
+    QCheckBox* checkInvertX;
+    QCheckBox* checkInvertY;
 };

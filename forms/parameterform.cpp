@@ -9,11 +9,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-
-} // namespace
-
 TParameterForm::TParameterForm(QWidget* parent)
     : QDialog(parent)
 {
@@ -27,52 +22,44 @@ TParameterForm::TParameterForm(QWidget* parent)
         feld->setParent(gruppe);
         feld->setGeometry(212, y, 52, 21);
     };
-    anzahlFeld = new TIntEdit;
-    kreuzungsFeld = new TSingEdit;
-    mutationsFeld = new TSingEdit;
-    zeile(18, QStringLiteral("Anzahl der Chromosomen (maximal 40)"), anzahlFeld);
-    zeile(60, QStringLiteral("Kreuzungsrate (maximal 1)"), kreuzungsFeld);
-    zeile(102, QStringLiteral("Mutationsrate (maximal 1)"), mutationsFeld);
+    intEdit1 = new TIntEdit;
+    singEdit1 = new TSingEdit;
+    singEdit2 = new TSingEdit;
+    zeile(18, QStringLiteral("Anzahl der Chromosomen (maximal 40)"), intEdit1);
+    zeile(60, QStringLiteral("Kreuzungsrate (maximal 1)"), singEdit1);
+    zeile(102, QStringLiteral("Mutationsrate (maximal 1)"), singEdit2);
 
-    standardKnopf = KnopfAnlegen(this, QStringLiteral("Standardwerte"), QRect(284, 10, 85, 25),
-                                 QStringLiteral("Standardwerte einsetzen"));
-    okKnopf = KnopfAnlegen(this, QStringLiteral("OK"), QRect(284, 56, 85, 25));
-    okKnopf->setDefault(true);
-    abbrechenKnopf = KnopfAnlegen(this, QStringLiteral("Abbrechen"), QRect(284, 88, 85, 25));
-    hilfeKnopf = KnopfAnlegen(this, QStringLiteral("Hilfe"), QRect(284, 120, 85, 25));
-    connect(standardKnopf, &QPushButton::clicked, this, &TParameterForm::StandardwerteClick);
-    connect(okKnopf, &QPushButton::clicked, this, &QDialog::accept);
-    connect(abbrechenKnopf, &QPushButton::clicked, this, &QDialog::reject);
-    HilfeSeiteSetzen(this, HilfeSeite::Suche, hilfeKnopf);
+    standardButton = KnopfAnlegen(this, QStringLiteral("Standardwerte"), QRect(284, 10, 85, 25),
+                                  QStringLiteral("Standardwerte einsetzen"));
+    okBtn = KnopfAnlegen(this, QStringLiteral("OK"), QRect(284, 56, 85, 25));
+    okBtn->setDefault(true);
+    cancelBtn = KnopfAnlegen(this, QStringLiteral("Abbrechen"), QRect(284, 88, 85, 25));
+    helpBtn = KnopfAnlegen(this, QStringLiteral("Hilfe"), QRect(284, 120, 85, 25));
+    connect(standardButton, &QPushButton::clicked, this, &TParameterForm::StandardwerteClick);
+    connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    HilfeSeiteSetzen(this, HilfeSeite::Suche, helpBtn);
 }
 
-void TParameterForm::aktivieren()
+void TParameterForm::oeffnen(const TSuchParameter& daten)
 {
-    anzahlFeld->setNumber(ca);
-    kreuzungsFeld->setNumber(kr);
-    mutationsFeld->setNumber(mr);
+    gegeben = daten;
+    zeigen(daten);
+}
+
+void TParameterForm::zeigen(const TSuchParameter& p)
+{
+    intEdit1->setNumber(p.ChromosomenAnzahl);
+    singEdit1->setNumber(p.Kreuzungsrate);
+    singEdit2->setNumber(p.mutationsrate);
 }
 
 void TParameterForm::StandardwerteClick()
 {
-    anzahlFeld->setNumber(StandardAnzahl);
-    kreuzungsFeld->setNumber(StandardKreuzungsrate);
-    mutationsFeld->setNumber(StandardMutationsrate);
+    zeigen(TSuchParameter{});
 }
 
-void TParameterForm::FelderUebernehmen()
+TSuchParameter TParameterForm::Ergebnis() const
 {
-    const std::int32_t anzahl = anzahlFeld->Number();
-    ca = anzahl >= 1 && anzahl <= 40 ? anzahl : StandardAnzahl;
-    const float kreuzung = kreuzungsFeld->Number();
-    kr = kreuzung > 0 && kreuzung <= 1 ? kreuzung : StandardKreuzungsrate;
-    const float mutation = mutationsFeld->Number();
-    mr = mutation > 0 && mutation <= 1 ? mutation : StandardMutationsrate;
+    return ParameterImBereich(TSuchParameter{intEdit1->Number(), singEdit1->Number(), singEdit2->Number()});
 }
-
-void TParameterForm::done(int ergebnis)
-{
-    FelderUebernehmen();
-    QDialog::done(ergebnis);
-}
-

@@ -1,51 +1,45 @@
 #pragma once
 
-#include <QDialog>
+#include "search/suchparameter.h"
 
-#include <cstdint>
+#include <QDialog>
 
 class QPushButton;
 class TIntEdit;
 class TSingEdit;
 
 // "Suchen - Parameter": number of chromosomes, crossover and mutation rate.
-// The fields carry the values in and out; whatever way the dialog closes, it
-// takes the fields and replaces values out of range by the defaults.
+// Whatever way the dialog closes, its result is the fields, with values out of
+// range replaced by the defaults.
 class TParameterForm : public QDialog {
     Q_OBJECT
 public:
-    static constexpr std::int32_t StandardAnzahl = 20;
-    static constexpr float StandardKreuzungsrate = 0.2f;
-    static constexpr float StandardMutationsrate = 0.01f;
-
     explicit TParameterForm(QWidget* parent = nullptr);
 
-    float mr = StandardMutationsrate;
-    float kr = StandardKreuzungsrate;
-    std::int32_t ca = StandardAnzahl;
+    // Shows the parameters in the fields; the opener calls it before showing.
+    void oeffnen(const TSuchParameter& daten);
+    TSuchParameter Ergebnis() const;
+    bool Geaendert() const { return Ergebnis() != gegeben; }
 
-    // Shows ca, kr and mr in the fields; the opener calls it before showing.
-    void aktivieren();
     void StandardwerteClick();
-    // Takes the fields into ca, kr and mr.
-    void FelderUebernehmen();
 
-    TIntEdit* IntEdit1() const { return anzahlFeld; }
-    TSingEdit* SingEdit1() const { return kreuzungsFeld; }
-    TSingEdit* SingEdit2() const { return mutationsFeld; }
-    QPushButton* StandardButton() const { return standardKnopf; }
-    QPushButton* OKBtn() const { return okKnopf; }
-    QPushButton* CancelBtn() const { return abbrechenKnopf; }
-    QPushButton* HelpBtn() const { return hilfeKnopf; }
-
-    void done(int ergebnis) override;
+    TIntEdit* IntEdit1() const { return intEdit1; }
+    TSingEdit* SingEdit1() const { return singEdit1; }
+    TSingEdit* SingEdit2() const { return singEdit2; }
+    QPushButton* StandardButton() const { return standardButton; }
+    QPushButton* OKBtn() const { return okBtn; }
+    QPushButton* CancelBtn() const { return cancelBtn; }
+    QPushButton* HelpBtn() const { return helpBtn; }
 
 private:
-    TIntEdit* anzahlFeld;
-    TSingEdit* kreuzungsFeld;
-    TSingEdit* mutationsFeld;
-    QPushButton* standardKnopf;
-    QPushButton* okKnopf;
-    QPushButton* abbrechenKnopf;
-    QPushButton* hilfeKnopf;
+    void zeigen(const TSuchParameter& p);
+
+    TSuchParameter gegeben;
+    TIntEdit* intEdit1;
+    TSingEdit* singEdit1;
+    TSingEdit* singEdit2;
+    QPushButton* standardButton;
+    QPushButton* okBtn;
+    QPushButton* cancelBtn;
+    QPushButton* helpBtn;
 };

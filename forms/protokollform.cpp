@@ -11,43 +11,38 @@
 
 #include <algorithm>
 
-namespace {
-
-
-} // namespace
-
 TProtokollform::TProtokollform(QWidget* parent)
     : QDialog(parent)
 {
     DialogRahmen(*this, 388, 330, QStringLiteral("Protokoll"));
     auto* rahmen = new QGroupBox(this);
     rahmen->setGeometry(8, 4, 281, 318);
-    memo = new QPlainTextEdit(rahmen);
-    memo->setGeometry(8, 12, 265, 297);
-    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo1 = new QPlainTextEdit(rahmen);
+    memo1->setGeometry(8, 12, 265, 297);
+    memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Plenty of lines are appended while the window is hidden; the undo stack
     // would keep every one of them twice.
-    memo->setUndoRedoEnabled(false);
+    memo1->setUndoRedoEnabled(false);
 
-    okKnopf = KnopfAnlegen(this, QStringLiteral("OK"), QRect(300, 12, 80, 25));
-    okKnopf->setDefault(true);
-    hilfeKnopf = KnopfAnlegen(this, QStringLiteral("Hilfe"), QRect(300, 44, 80, 25));
-    kopiereKnopf = KnopfAnlegen(this, QStringLiteral("Kopieren"), QRect(300, 76, 80, 25),
-                                QStringLiteral("Protokoll in die Zwischenablage kopieren"));
-    connect(okKnopf, &QPushButton::clicked, this, &QDialog::accept);
-    HilfeSeiteSetzen(this, HilfeSeite::Suche, hilfeKnopf);
-    connect(kopiereKnopf, &QPushButton::clicked, this, &TProtokollform::KopiereButtonClick);
+    okBtn = KnopfAnlegen(this, QStringLiteral("OK"), QRect(300, 12, 80, 25));
+    okBtn->setDefault(true);
+    helpBtn = KnopfAnlegen(this, QStringLiteral("Hilfe"), QRect(300, 44, 80, 25));
+    kopiereButton = KnopfAnlegen(this, QStringLiteral("Kopieren"), QRect(300, 76, 80, 25),
+                                 QStringLiteral("Protokoll in die Zwischenablage kopieren"));
+    connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
+    HilfeSeiteSetzen(this, HilfeSeite::Suche, helpBtn);
+    connect(kopiereButton, &QPushButton::clicked, this, &TProtokollform::KopiereButtonClick);
 }
 
 void TProtokollform::leeren()
 {
-    memo->clear();
+    memo1->clear();
 }
 
 int TProtokollform::Zeilen() const
 {
-    const QTextDocument* d = memo->document();
+    const QTextDocument* d = memo1->document();
     return d->isEmpty() ? 0 : d->blockCount();
 }
 
@@ -63,15 +58,15 @@ int TProtokollform::anhaengen(const QStringList& zeilen)
     if (anzahl == 0)
         return 0;
     const QString text = zeilen.mid(0, anzahl).join(QLatin1Char('\n'));
-    if (memo->document()->isEmpty())
-        memo->setPlainText(text);
+    if (memo1->document()->isEmpty())
+        memo1->setPlainText(text);
     else
-        memo->appendPlainText(text);
+        memo1->appendPlainText(text);
     return anzahl;
 }
 
 void TProtokollform::KopiereButtonClick()
 {
-    memo->selectAll();
-    memo->copy();
+    memo1->selectAll();
+    memo1->copy();
 }

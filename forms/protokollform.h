@@ -17,10 +17,10 @@ public:
 
     explicit TProtokollform(QWidget* parent = nullptr);
 
-    QPlainTextEdit* Memo1() const { return memo; }
-    QPushButton* OKBtn() const { return okKnopf; }
-    QPushButton* HelpBtn() const { return hilfeKnopf; }
-    QPushButton* KopiereButton() const { return kopiereKnopf; }
+    QPlainTextEdit* Memo1() const { return memo1; }
+    QPushButton* OKBtn() const { return okBtn; }
+    QPushButton* HelpBtn() const { return helpBtn; }
+    QPushButton* KopiereButton() const { return kopiereButton; }
 
     void leeren();
     // false (and nothing appended) when the log is full.
@@ -37,9 +37,9 @@ public:
     void KopiereButtonClick();
 
 private:
-    QPlainTextEdit* memo;
-    QPushButton* okKnopf;
-    QPushButton* hilfeKnopf;
-    QPushButton* kopiereKnopf;
+    QPlainTextEdit* memo1;
+    QPushButton* okBtn;
+    QPushButton* helpBtn;
+    QPushButton* kopiereButton;
     int maxZeilen = MaxZeilen;
 };

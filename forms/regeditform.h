@@ -1,10 +1,12 @@
 #pragma once
 
-#include "core/fuzzy.h"
-#include "core/regeltab.h"
+#include "core/regeldaten.h"
 
 #include <QDialog>
+#include <QPersistentModelIndex>
 #include <QTableWidget>
+
+#include <functional>
 
 class QLabel;
 class QListWidget;
@@ -20,23 +22,40 @@ public:
 
     // True while a key of the user moves the current cell.
     bool TasteAktiv() const { return tasteAktiv; }
+    // Tab and Shift+Tab move between the cells only while this says so;
+    // otherwise they leave the grid at once. Without it they always move.
+    void setTabZwischenZellen(std::function<bool()> wann) { tabZwischenZellen = std::move(wann); }
+
+signals:
+    // The left button went down on the cell and came up again, wherever it
+    // came up; not after the second click of a double click.
+    void ZelleGeklickt(int zeile, int spalte);
+    // Delete or Backspace on the current cell.
+    void ZelleLoeschen(int zeile, int spalte);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     bool focusNextPrevChild(bool next) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
     // Dragging with the button down does not move the current cell: a rule is
-    // set where a click lands, nowhere in between.
+    // set where the press began, nowhere in between.
     void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
     bool tasteAktiv = false;
+    std::function<bool()> tabZwischenZellen;
+    // The cell under the last press of the left button, while it is down.
+    QPersistentModelIndex gedrueckt;
+    bool doppelklick = false;
 };
 
 // The rule editor: a grid with the terms of input A down the side and those of
 // input B along the top, in which the user sets the output term of each rule
-// with a click and removes it with a double click. The caller fills the three
-// variables and regeltab, calls oeffnen() and shows the dialog; after OK it
-// takes regeltab back and looks at RegelChanged.
+// with a click and removes it with a double click. The caller hands it copies
+// with oeffnen() and shows the dialog; after OK it takes the table from
+// Ergebnis() and looks at Geaendert().
 class TRegEditForm : public QDialog {
     Q_OBJECT
 public:
@@ -47,16 +66,13 @@ public:
 
     explicit TRegEditForm(QWidget* parent = nullptr);
 
-    TFuzzy EingangA;
-    TFuzzy EingangB;
-    TFuzzy Ausgang;
-    // (c, r): c the term of input B (grid column), r the term of input A (grid row).
-    TRegeltab regeltab;
-    bool RegelChanged = false;
-
-    // Fills labels, list and grid from the variables and regeltab; no output
-    // term chosen, no current cell, OK has the focus.
-    void oeffnen();
+    // Takes copies of the variables and the table and fills labels, list and
+    // grid from them; no output term chosen, no current cell, OK has the focus.
+    void oeffnen(const TRegelDaten& daten);
+    // The variables as they came and the table as the user left it.
+    TRegelDaten Ergebnis() const { return daten; }
+    // Whether the user changed the table since the opening.
+    bool Geaendert() const { return geaendert; }
 
     // The chosen output term: the selected list entry + 1, 0 without one.
     int GewaehlterTerm() const;
@@ -72,21 +88,43 @@ public:
     void Neu1Click();
     void KopierenClick();
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label5;
-    TRegelGitter* StringGrid1;
-    QListWidget* ListBox1;
-    QPushButton* Neu1;
-    QPushButton* Kopieren;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
-    QPushButton* HelpBtn;
+    QLabel* Label1() const { return label1; }
+    QLabel* Label2() const { return label2; }
+    QLabel* Label3() const { return label3; }
+    QLabel* Label4() const { return label4; }
+    QLabel* Label5() const { return label5; }
+    // The line above the grid that counts the cells without a rule.
+    QLabel* LueckenLabel() const { return lueckenLabel; }
+    TRegelGitter* StringGrid1() const { return stringGrid1; }
+    QListWidget* ListBox1() const { return listBox1; }
+    QPushButton* Neu1() const { return neu1; }
+    QPushButton* Kopieren() const { return kopieren; }
+    QPushButton* OKBtn() const { return okBtn; }
+    QPushButton* CancelBtn() const { return cancelBtn; }
+    QPushButton* HelpBtn() const { return helpBtn; }
 
 private:
     void zelleZeigen(int c, int r);
+    void lueckenZeigen();
     // True when (c, r) belongs to the terms the rules use.
     bool imGebrauch(int c, int r) const;
+
+    // (c, r) of daten.Regeltab: c the term of input B (grid column), r the
+    // term of input A (grid row).
+    TRegelDaten daten;
+    bool geaendert = false;
+
+    QLabel* label1;
+    QLabel* label2;
+    QLabel* label3;
+    QLabel* label4;
+    QLabel* label5;
+    QLabel* lueckenLabel;
+    TRegelGitter* stringGrid1;
+    QListWidget* listBox1;
+    QPushButton* neu1;
+    QPushButton* kopieren;
+    QPushButton* okBtn;
+    QPushButton* cancelBtn;
+    QPushButton* helpBtn;
 };

@@ -3,6 +3,7 @@
 #include "core/regelaktivitaet.h"
 #include "forms/ddgraphform.h"
 #include "forms/dialoghilfe.h"
+#include "forms/klartext.h"
 #include "platform/hilfe.h"
 #include "platform/modal.h"
 #include "widgets/aktivitaetsgitter.h"
@@ -16,16 +17,12 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include <algorithm>
-#include <cmath>
-
 namespace {
-
-constexpr int Skalenende = 200;
 
 QLabel* Namenslabel(QWidget* parent, const QRect& platz)
 {
     auto* l = new QLabel(parent);
+    l->setTextFormat(Qt::PlainText);
     l->setGeometry(platz);
     QFont f = l->font();
     f.setBold(true);
@@ -55,6 +52,10 @@ TSingEdit* Wertfeld(QWidget* parent, const QRect& platz, const QString& hinweis)
     e->setGeometry(platz);
     e->setReadOnly(true);
     e->setFocusPolicy(Qt::NoFocus);
+    // Read-only fields have the colour of a button's face.
+    QPalette knopfflaeche = e->palette();
+    knopfflaeche.setColor(QPalette::Base, knopfflaeche.color(QPalette::Button));
+    e->setPalette(knopfflaeche);
     HinweisSetzen(e, hinweis);
     return e;
 }
@@ -63,9 +64,11 @@ QScrollBar* Schieber(QWidget* parent, const QRect& platz, const QString& hinweis
 {
     auto* s = new QScrollBar(Qt::Horizontal, parent);
     s->setGeometry(platz);
-    s->setRange(0, Skalenende);
+    s->setRange(0, Schieberende);
     s->setSingleStep(1);
     s->setPageStep(10);
+    // The right and up arrows move to higher values, as in the variable tester.
+    s->setInvertedControls(false);
     // The keys move an input, like the mouse.
     s->setFocusPolicy(Qt::StrongFocus);
     HinweisSetzen(s, hinweis);
@@ -75,6 +78,7 @@ QScrollBar* Schieber(QWidget* parent, const QRect& platz, const QString& hinweis
 QLabel* ZLabel(QWidget* parent, const QRect& platz)
 {
     auto* l = new QLabel(QStringLiteral("Z ="), parent);
+    l->setTextFormat(Qt::PlainText);
     l->setGeometry(platz);
     QFont f(QStringLiteral("Times New Roman"));
     f.setStyleHint(QFont::Serif);
@@ -87,126 +91,122 @@ QLabel* ZLabel(QWidget* parent, const QRect& platz)
 
 TRegTestForm::TRegTestForm(TDDGraphForm* graph, QWidget* parent)
     : QDialog(parent)
-    , ddGraph(graph)
+    , ddGraphForm(graph)
 {
     DialogRahmen(*this, 720, 430, QStringLiteral("Regeln testen"));
 
-    labelAusgang = Namenslabel(this, QRect(8, 6, 381, 16));
-    plotAusgang = Plot(this, QRect(8, 22, 381, 156), TSkala::ganz);
+    ausganglabel = Namenslabel(this, QRect(8, 6, 381, 16));
+    koordinatensystem3 = Plot(this, QRect(8, 22, 381, 156), TSkala::ganz);
     auto* wertText = new QLabel(QStringLiteral("Ausgangswert:"), this);
     wertText->setGeometry(400, 80, 92, 16);
-    wertAusgang = Wertfeld(this, QRect(400, 97, 84, 21), QStringLiteral("Ausgangswert nach der Defuzzifizierung"));
+    singEdit1 = Wertfeld(this, QRect(400, 97, 84, 21), QStringLiteral("Ausgangswert nach der Defuzzifizierung"));
 
-    labelA = Namenslabel(this, QRect(8, 186, 186, 16));
-    labelB = Namenslabel(this, QRect(203, 186, 186, 16));
-    plotA = Plot(this, QRect(8, 202, 186, 133), TSkala::teilweise);
-    plotB = Plot(this, QRect(203, 202, 186, 133), TSkala::teilweise);
-    scrollA = Schieber(this, QRect(8, 339, 186, 17), QStringLiteral("Wert von Eingang A einstellen"));
-    scrollB = Schieber(this, QRect(203, 339, 186, 17), QStringLiteral("Wert von Eingang B einstellen"));
-    wertA = Wertfeld(this, QRect(8, 360, 84, 21), QStringLiteral("Wert von Eingang A"));
-    wertB = Wertfeld(this, QRect(203, 360, 84, 21), QStringLiteral("Wert von Eingang B"));
-    zA = ZLabel(this, QRect(8, 386, 192, 18));
-    zB = ZLabel(this, QRect(203, 386, 192, 18));
+    eingangALabel = Namenslabel(this, QRect(8, 186, 186, 16));
+    eingangBLabel = Namenslabel(this, QRect(203, 186, 186, 16));
+    koordinatensystem1 = Plot(this, QRect(8, 202, 186, 133), TSkala::teilweise);
+    koordinatensystem2 = Plot(this, QRect(203, 202, 186, 133), TSkala::teilweise);
+    scrollBar1 = Schieber(this, QRect(8, 339, 186, 17), QStringLiteral("Wert von Eingang A einstellen"));
+    scrollBar2 = Schieber(this, QRect(203, 339, 186, 17), QStringLiteral("Wert von Eingang B einstellen"));
+    singEdit2 = Wertfeld(this, QRect(8, 360, 84, 21), QStringLiteral("Wert von Eingang A"));
+    singEdit3 = Wertfeld(this, QRect(203, 360, 84, 21), QStringLiteral("Wert von Eingang B"));
+    label1 = ZLabel(this, QRect(8, 386, 192, 18));
+    label2 = ZLabel(this, QRect(203, 386, 192, 18));
 
     auto* gitterTitel = Namenslabel(this, QRect(398, 186, 219, 16));
     gitterTitel->setText(QStringLiteral("Regelaktivität"));
-    gitter = new TAktivitaetsgitter(this);
-    gitter->setGeometry(398, 202, TAktivitaetsgitter::Kopfbreite + 5 * 37, TAktivitaetsgitter::Kopfhoehe + 5 * 28);
-    HinweisSetzen(gitter, QStringLiteral("Erfüllungsgrad jeder Regel: min(Zugehörigkeit A, Zugehörigkeit B); "
-                                         "eingerahmt die Regel, die die Höhe ihres Ausgangsterms bestimmt"));
+    regelaktivitaet = new TAktivitaetsgitter(this);
+    regelaktivitaet->setGeometry(398, 202, TAktivitaetsgitter::Kopfbreite + 5 * 37,
+                                 TAktivitaetsgitter::Kopfhoehe + 5 * 28);
+    HinweisSetzen(regelaktivitaet,
+                  QStringLiteral("Erfüllungsgrad jeder Regel: min(Zugehörigkeit A, Zugehörigkeit B); "
+                                 "eingerahmt die Regel, die die Höhe ihres Ausgangsterms bestimmt"));
     auto* legende = new QLabel(QStringLiteral("Zahl: Erfüllungsgrad der Regel\n"
                                               "eingerahmt: bestimmt die Termhöhe"),
                                this);
     legende->setGeometry(398, 362, 222, 30);
-    keineRegel = new QLabel(this);
-    keineRegel->setGeometry(8, 408, 610, 16);
-    QPalette rot = keineRegel->palette();
+    keineRegelLabel = new QLabel(this);
+    keineRegelLabel->setGeometry(8, 408, 610, 16);
+    QPalette rot = keineRegelLabel->palette();
     rot.setColor(QPalette::WindowText, QColor(192, 0, 0));
-    keineRegel->setPalette(rot);
+    keineRegelLabel->setPalette(rot);
 
-    knopf3d = KnopfAnlegen(this, QStringLiteral("3D"), QRect(628, 22, 84, 27),
-                           QStringLiteral("Das Kennfeld dreidimensional anzeigen"));
-    knopfOK = KnopfAnlegen(this, QStringLiteral("OK"), QRect(628, 338, 84, 27));
-    knopfOK->setDefault(true);
-    knopfHilfe = KnopfAnlegen(this, QStringLiteral("Hilfe"), QRect(628, 372, 84, 27));
+    b3d = KnopfAnlegen(this, QStringLiteral("3D"), QRect(628, 22, 84, 27),
+                       QStringLiteral("Das Kennfeld dreidimensional anzeigen"));
+    okBtn = KnopfAnlegen(this, QStringLiteral("OK"), QRect(628, 338, 84, 27));
+    okBtn->setDefault(true);
+    helpBtn = KnopfAnlegen(this, QStringLiteral("Hilfe"), QRect(628, 372, 84, 27));
 
-    connect(scrollA, &QScrollBar::valueChanged, this, [this] { ScrollBar1Change(); });
-    connect(scrollB, &QScrollBar::valueChanged, this, [this] { ScrollBar2Change(); });
-    connect(knopf3d, &QPushButton::clicked, this, [this] { b3dClick(); });
-    connect(knopfOK, &QPushButton::clicked, this, &QDialog::accept);
-    HilfeSeiteSetzen(this, HilfeSeite::Regeln, knopfHilfe);
+    connect(scrollBar1, &QScrollBar::valueChanged, this, [this] { ScrollBar1Change(); });
+    connect(scrollBar2, &QScrollBar::valueChanged, this, [this] { ScrollBar2Change(); });
+    connect(b3d, &QPushButton::clicked, this, [this] { b3dClick(); });
+    connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
+    HilfeSeiteSetzen(this, HilfeSeite::Regeln, helpBtn);
 }
 
-double TRegTestForm::Gitterposition(const TFuzzy& eingang)
+void TRegTestForm::oeffnen(const TRegelDaten& neu)
 {
-    const double spanne = double(eingang.b()) - eingang.a();
-    const double t = (double(eingang.x()) - eingang.a()) / spanne * 20;
-    return spanne > 0 && std::isfinite(t) ? std::clamp(t, 0.0, 20.0) : 0;
-}
-
-float TRegTestForm::Eingangswert(float fa, float fb, int position)
-{
-    return static_cast<float>(double(fa) + position * (double(fb) - fa) / Skalenende);
-}
-
-void TRegTestForm::oeffnen()
-{
+    // Copies of the definitions, as the variables are handed to every dialog.
+    daten.EingangA.assign(neu.EingangA);
+    daten.EingangB.assign(neu.EingangB);
+    daten.Ausgang.assign(neu.Ausgang);
+    daten.Regeltab = neu.Regeltab;
     // Reset without running the handlers: everything is set from the copies below.
     {
-        const QSignalBlocker a(scrollA);
-        const QSignalBlocker b(scrollB);
-        scrollA->setValue(0);
-        scrollB->setValue(0);
+        const QSignalBlocker a(scrollBar1);
+        const QSignalBlocker b(scrollBar2);
+        scrollBar1->setValue(0);
+        scrollBar2->setValue(0);
     }
-    labelA->setText(EingangA.Name());
-    EingangA.FarbeInit();
-    EingangA.setX(EingangA.a());
-    wertA->setNumber(EingangA.x());
-    EingangB.setX(EingangB.a());
-    if (EingangB.definiert()) {
-        labelB->setText(EingangB.Name());
-        EingangB.FarbeInit();
-        wertB->setNumber(EingangB.x());
+    KlartextSetzen(*eingangALabel, daten.EingangA.Name());
+    daten.EingangA.FarbeInit();
+    daten.EingangA.setX(daten.EingangA.a());
+    singEdit2->setNumber(daten.EingangA.x());
+    daten.EingangB.setX(daten.EingangB.a());
+    if (daten.EingangB.definiert()) {
+        KlartextSetzen(*eingangBLabel, daten.EingangB.Name());
+        daten.EingangB.FarbeInit();
+        singEdit3->setNumber(daten.EingangB.x());
     } else {
-        labelB->clear();
-        wertB->clear();
+        KlartextSetzen(*eingangBLabel, QString());
+        singEdit3->clear();
     }
-    labelAusgang->setText(Ausgang.Name());
-    Ausgang.FarbeInit();
-    plotAusgang->setStiftart(TStiftart::Kopieren);
-    zB->setText(EingangB.definiert() ? QStringLiteral("Z =") : QString());
+    KlartextSetzen(*ausganglabel, daten.Ausgang.Name());
+    daten.Ausgang.FarbeInit();
+    koordinatensystem3->setStiftart(TStiftart::Kopieren);
+    // Without input B its line keeps "Z =": nothing sets it then.
+    label2->setText(QStringLiteral("Z ="));
     QStringList zeilen, spalten, terme;
     QList<QColor> farben;
-    for (int i = 1; i <= EingangA.gueltigeAnzahl(); ++i)
-        zeilen << EingangA.AbkTermname(i);
-    if (EingangB.definiert())
-        for (int j = 1; j <= EingangB.gueltigeAnzahl(); ++j)
-            spalten << EingangB.AbkTermname(j);
+    for (int i = 1; i <= daten.EingangA.gueltigeAnzahl(); ++i)
+        zeilen << daten.EingangA.AbkTermname(i);
+    if (daten.EingangB.definiert())
+        for (int j = 1; j <= daten.EingangB.gueltigeAnzahl(); ++j)
+            spalten << daten.EingangB.AbkTermname(j);
     else
         spalten << QString();
-    for (int k = 1; k <= Ausgang.gueltigeAnzahl(); ++k) {
-        terme << Ausgang.AbkTermname(k);
-        farben << qFarbe(Ausgang.Farbe(k));
+    for (int k = 1; k <= daten.Ausgang.gueltigeAnzahl(); ++k) {
+        terme << daten.Ausgang.AbkTermname(k);
+        farben << qFarbe(daten.Ausgang.Farbe(k));
     }
-    gitter->setBeschriftung(zeilen, spalten, terme, farben);
+    regelaktivitaet->setBeschriftung(zeilen, spalten, terme, farben);
     FormPaint();
     RegleAusgang();
     ZeichneAusgang();
-    scrollA->setFocus();
+    scrollBar1->setFocus();
 }
 
 void TRegTestForm::FormPaint()
 {
-    Zeichnen(EingangA, *plotA);
-    plotA->setStiftart(TStiftart::Xor);
-    ZugehoerigkeitZeichnen(EingangA, *plotA);
-    if (EingangB.definiert()) {
-        Zeichnen(EingangB, *plotB);
-        plotB->setStiftart(TStiftart::Xor);
-        ZugehoerigkeitZeichnen(EingangB, *plotB);
+    Zeichnen(daten.EingangA, *koordinatensystem1);
+    koordinatensystem1->setStiftart(TStiftart::Xor);
+    ZugehoerigkeitZeichnen(daten.EingangA, *koordinatensystem1);
+    if (daten.EingangB.definiert()) {
+        Zeichnen(daten.EingangB, *koordinatensystem2);
+        koordinatensystem2->setStiftart(TStiftart::Xor);
+        ZugehoerigkeitZeichnen(daten.EingangB, *koordinatensystem2);
     } else {
-        plotB->setStiftart(TStiftart::Kopieren);
-        plotB->Refresh();
+        koordinatensystem2->setStiftart(TStiftart::Kopieren);
+        koordinatensystem2->Refresh();
     }
 }
 
@@ -217,7 +217,7 @@ void TRegTestForm::eingangBewegen(TFuzzy& eingang, TKoordinatensystem& plot, int
         plot.setStiftart(TStiftart::Xor);
         ZugehoerigkeitZeichnen(eingang, plot);
     }
-    eingang.setX(Eingangswert(eingang.a(), eingang.b(), position));
+    eingang.setX(Eingangswert(eingang, position, Schieberende));
     if (zeichnen)
         ZugehoerigkeitZeichnen(eingang, plot);
     feld.setNumber(eingang.x());
@@ -227,57 +227,50 @@ void TRegTestForm::eingangBewegen(TFuzzy& eingang, TKoordinatensystem& plot, int
 
 void TRegTestForm::ScrollBar1Change()
 {
-    eingangBewegen(EingangA, *plotA, scrollA->value(), *wertA, true);
+    eingangBewegen(daten.EingangA, *koordinatensystem1, scrollBar1->value(), *singEdit2, true);
 }
 
 void TRegTestForm::ScrollBar2Change()
 {
     // Input B moves also when it is not defined, without effect on the output;
     // its plot stays empty then.
-    eingangBewegen(EingangB, *plotB, scrollB->value(), *wertB, EingangB.definiert());
+    eingangBewegen(daten.EingangB, *koordinatensystem2, scrollBar2->value(), *singEdit3,
+                   daten.EingangB.definiert());
 }
 
 void TRegTestForm::RegleAusgang()
 {
-    ::RegleAusgang(EingangA, EingangB, regel, Ausgang);
-    zA->setText(EingangA.ZListeString());
-    if (EingangB.definiert())
-        zB->setText(EingangB.ZListeString());
-    const TRegelAktivitaet aktivitaet = RegelAktivitaet(EingangA, EingangB, regel, Ausgang);
-    if (!gitter->isHidden())
-        gitter->setAktivitaet(aktivitaet);
-    keineRegel->setText(aktivitaet.keineAktiv ? KeineRegelText : QString());
+    ::RegleAusgang(daten.EingangA, daten.EingangB, daten.Regeltab, daten.Ausgang);
+    label1->setText(daten.EingangA.ZListeString());
+    if (daten.EingangB.definiert())
+        label2->setText(daten.EingangB.ZListeString());
+    const TRegelAktivitaet aktivitaet =
+        RegelAktivitaet(daten.EingangA, daten.EingangB, daten.Regeltab, daten.Ausgang);
+    if (!regelaktivitaet->isHidden())
+        regelaktivitaet->setAktivitaet(aktivitaet);
+    keineRegelLabel->setText(aktivitaet.keineAktiv ? KeineRegelText : QString());
 }
 
 void TRegTestForm::ZeichneAusgang()
 {
-    Zeichnen(Ausgang, *plotAusgang);
-    const float v = Ausgang.Schwerpunktkoordinate();
-    wertAusgang->setNumber(v);
-    TCanvas& canvas = plotAusgang->Canvas();
+    Zeichnen(daten.Ausgang, *koordinatensystem3);
+    const float v = daten.Ausgang.Schwerpunktkoordinate();
+    singEdit1->setNumber(v);
+    TCanvas& canvas = koordinatensystem3->Canvas();
     canvas.Stift.Breite = 3;
-    plotAusgang->setStiftart(TStiftart::Kopieren);
-    plotAusgang->setGraphFarbe(Qt::black);
-    plotAusgang->moveto(v, -0.05f);
-    plotAusgang->lineto(v, 0.05f);
+    koordinatensystem3->setStiftart(TStiftart::Kopieren);
+    koordinatensystem3->setGraphFarbe(Qt::black);
+    koordinatensystem3->moveto(v, -0.05f);
+    koordinatensystem3->lineto(v, 0.05f);
     canvas.Stift.Breite = 1;
 }
 
 void TRegTestForm::b3dClick()
 {
-    if (!ddGraph)
+    if (!ddGraphForm)
         return;
     // Sampling runs on copies: the inputs, their lines and the "Z =" lines
     // stay where the scroll bars put them.
-    TFuzzy a = EingangA;
-    TFuzzy b = EingangB;
-    TFuzzy aus = Ausgang;
-    ddGraph->FuzzyDaten = Kennfeld(a, b, regel, aus);
-    ddGraph->setNamen(EingangA.Name(), EingangB.definiert() ? EingangB.Name() : QString(), Ausgang.Name());
-    // The operating point sits on the middle of the box it falls on.
-    const int i = std::min(19, int(Gitterposition(EingangA)));
-    const int j = std::min(19, int(Gitterposition(EingangB)));
-    ddGraph->setArbeitspunkt(QPointF(i + 0.5, j + 0.5), ddGraph->FuzzyDaten[i][j]);
-    ddGraph->oeffnen();
-    ZeigeModal(*ddGraph);
+    ddGraphForm->oeffnen(KennfeldDaten(daten));
+    ZeigeModal(*ddGraphForm);
 }

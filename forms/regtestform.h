@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/fuzzy.h"
-#include "core/regeltab.h"
+#include "core/regeldaten.h"
 
 #include <QDialog>
 
@@ -21,20 +20,17 @@ class TRegTestForm : public QDialog {
     Q_OBJECT
 
 public:
-    // ddGraph: the 3-D window that "3D" fills and shows (may be null in tests
-    // that do not need it).
-    explicit TRegTestForm(TDDGraphForm* ddGraph = nullptr, QWidget* parent = nullptr);
+    // ddGraphForm: the 3-D window that "3D" fills and shows (may be null in
+    // tests that do not need it).
+    explicit TRegTestForm(TDDGraphForm* ddGraphForm = nullptr, QWidget* parent = nullptr);
 
-    // The copies the opener fills before oeffnen().
-    TFuzzy EingangA;
-    TFuzzy EingangB;
-    TFuzzy Ausgang;
-    TRegeltab regel;
-
-    // Sets every field, label and plot from the copies, with both inputs at
-    // the left ends of their universes. The opener calls it before showing
-    // the window.
-    void oeffnen();
+    // Takes copies of the variables and the table and sets every field, label
+    // and plot from them, with both inputs at the left ends of their
+    // universes. Nothing comes back: the tester only shows.
+    void oeffnen(const TRegelDaten& daten);
+    // The copies as the tester holds them now: the inputs at the values of
+    // the scroll bars, the output with the heights of the last inference.
+    const TRegelDaten& Daten() const { return daten; }
 
     // Draws both input plots with their membership lines.
     void FormPaint();
@@ -47,32 +43,26 @@ public:
     // Samples the control surface on copies and shows the 3-D window.
     void b3dClick();
 
-    // Value of a scroll bar position on a universe: pos 0 gives fa, 200 gives fb.
-    static float Eingangswert(float fa, float fb, int position);
-    // Where the input's value lies on the 3-D grid: 0 at a(), 20 at b();
-    // sample i spans i .. i + 1. 0 for an empty universe.
-    static double Gitterposition(const TFuzzy& eingang);
-
-    TKoordinatensystem* Koordinatensystem1() const { return plotA; }
-    TKoordinatensystem* Koordinatensystem2() const { return plotB; }
-    TKoordinatensystem* Koordinatensystem3() const { return plotAusgang; }
-    QScrollBar* ScrollBar1() const { return scrollA; }
-    QScrollBar* ScrollBar2() const { return scrollB; }
-    TSingEdit* SingEdit1() const { return wertAusgang; }
-    TSingEdit* SingEdit2() const { return wertA; }
-    TSingEdit* SingEdit3() const { return wertB; }
-    QLabel* Label1() const { return zA; }
-    QLabel* Label2() const { return zB; }
-    QLabel* Ausganglabel() const { return labelAusgang; }
-    QLabel* EingangALabel() const { return labelA; }
-    QLabel* EingangBLabel() const { return labelB; }
-    QPushButton* b3d() const { return knopf3d; }
-    QPushButton* OKBtn() const { return knopfOK; }
-    QPushButton* HelpBtn() const { return knopfHilfe; }
-    TDDGraphForm* DDGraphForm() const { return ddGraph; }
+    TKoordinatensystem* Koordinatensystem1() const { return koordinatensystem1; }
+    TKoordinatensystem* Koordinatensystem2() const { return koordinatensystem2; }
+    TKoordinatensystem* Koordinatensystem3() const { return koordinatensystem3; }
+    QScrollBar* ScrollBar1() const { return scrollBar1; }
+    QScrollBar* ScrollBar2() const { return scrollBar2; }
+    TSingEdit* SingEdit1() const { return singEdit1; }
+    TSingEdit* SingEdit2() const { return singEdit2; }
+    TSingEdit* SingEdit3() const { return singEdit3; }
+    QLabel* Label1() const { return label1; }
+    QLabel* Label2() const { return label2; }
+    QLabel* Ausganglabel() const { return ausganglabel; }
+    QLabel* EingangALabel() const { return eingangALabel; }
+    QLabel* EingangBLabel() const { return eingangBLabel; }
+    QPushButton* B3d() const { return b3d; }
+    QPushButton* OKBtn() const { return okBtn; }
+    QPushButton* HelpBtn() const { return helpBtn; }
+    TDDGraphForm* DDGraphForm() const { return ddGraphForm; }
     // Which rules fire at the current inputs, and the line that says when none does.
-    TAktivitaetsgitter* Regelaktivitaet() const { return gitter; }
-    QLabel* KeineRegelLabel() const { return keineRegel; }
+    TAktivitaetsgitter* Regelaktivitaet() const { return regelaktivitaet; }
+    QLabel* KeineRegelLabel() const { return keineRegelLabel; }
 
     static inline const QString KeineRegelText =
         QStringLiteral("Keine Regel ist aktiv – der Ausgang steht am linken Rand seiner Grundmenge.");
@@ -82,23 +72,25 @@ private:
     // draws them again; then the inference and the output.
     void eingangBewegen(TFuzzy& eingang, TKoordinatensystem& plot, int position, TSingEdit& feld, bool zeichnen);
 
-    TDDGraphForm* ddGraph;
-    TKoordinatensystem* plotA;
-    TKoordinatensystem* plotB;
-    TKoordinatensystem* plotAusgang;
-    QScrollBar* scrollA;
-    QScrollBar* scrollB;
-    TSingEdit* wertAusgang;
-    TSingEdit* wertA;
-    TSingEdit* wertB;
-    QLabel* zA;
-    QLabel* zB;
-    QLabel* labelAusgang;
-    QLabel* labelA;
-    QLabel* labelB;
-    QPushButton* knopf3d;
-    QPushButton* knopfOK;
-    QPushButton* knopfHilfe;
-    TAktivitaetsgitter* gitter;
-    QLabel* keineRegel;
+    TRegelDaten daten;
+
+    TDDGraphForm* ddGraphForm;
+    TKoordinatensystem* koordinatensystem1;
+    TKoordinatensystem* koordinatensystem2;
+    TKoordinatensystem* koordinatensystem3;
+    QScrollBar* scrollBar1;
+    QScrollBar* scrollBar2;
+    TSingEdit* singEdit1;
+    TSingEdit* singEdit2;
+    TSingEdit* singEdit3;
+    QLabel* label1;
+    QLabel* label2;
+    QLabel* ausganglabel;
+    QLabel* eingangALabel;
+    QLabel* eingangBLabel;
+    QPushButton* b3d;
+    QPushButton* okBtn;
+    QPushButton* helpBtn;
+    TAktivitaetsgitter* regelaktivitaet;
+    QLabel* keineRegelLabel;
 };

@@ -1,18 +1,15 @@
 #pragma once
 
-#include "plant/pendel.h"
+#include "forms/suchanzeige.h"
 #include "search/evolution.h"
-#include "forms/verlaufform.h"
 #include "search/gendatei.h"
 
 #include <QDialog>
-#include <QImage>
 
-#include <cstdint>
+#include <memory>
 #include <optional>
 
 class QButtonGroup;
-class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -24,27 +21,16 @@ class TKoordinatensystem;
 class TParameterForm;
 class TProtokollform;
 class TSingEdit;
+class TVerlaufform;
 
 // "Genetische Regelsuche": the chromosome list, the commands of the search,
 // its displays and the plot on which every test run is drawn. The window is
-// the engine's observer. The parameter dialog, the log and the rule view are
-// created and owned by the opener, which hands them in.
+// the engine's observer and hands what the search shows to its deferred
+// display. The parameter dialog, the log and the rule view are created and
+// owned by the opener, which hands them in.
 class TSuchenForm : public QDialog, public TSuchBeobachter {
     Q_OBJECT
 public:
-    static inline const QString FrageAbbrechen =
-        QStringLiteral("Wollen Sie die Genetische Regelsuche\rwirklich abbrechen?");
-    static inline const QString FrageNeuErzeugen = QStringLiteral(
-        "Die Anzahl der bestehenden Chromosomen stimmt nicht mit der gewünschten Anzahl überein. "
-        "Soll die bestehende Chromosomenliste neu erzeugt werden?");
-    static inline const QString AnzahlGerade = QStringLiteral("Die Anzahl der Chromosomen muß gerade sein!");
-    // Screen refreshes and event hand-overs during a fast search, in ms: often
-    // enough for the eye and for Stop, rare enough to cost next to nothing.
-    static constexpr std::uint32_t Bildtakt = 25;
-    // The list is rewritten less often: its many digits cost more to lay out
-    // than everything else, and nobody reads them at that pace.
-    static constexpr std::uint32_t Listentakt = 250;
-
     TSuchenForm(TParameterForm& parameterform, TProtokollform& protokollform, TCRegelform& cregelform,
                 QWidget* parent = nullptr);
     ~TSuchenForm() override;
@@ -54,13 +40,10 @@ public:
     // from the clock. None: the engine's own source again.
     void setZufall(TZufall* zufall);
 
-    // Copies the project's variables into the search's own.
-    void VariablenUebernehmen(const TFuzzy& eingangA, const TFuzzy& eingangB, const TFuzzy& ausgang);
-    // What the window does when it opens: the chromosome number back to 1.
-    void oeffnen();
-    // What it does whenever it becomes active: the random source is seeded
-    // from the clock.
-    void aktivieren();
+    // What the window does when it opens: it takes copies of the project's
+    // variables, and the chromosome number goes back to 1. Its result is not
+    // used.
+    void oeffnen(const TSuchVariablen& daten);
 
     // Commands.
     void ErzeugenButtonClick();
@@ -83,30 +66,30 @@ public:
     // The lines of the text area; a line end after the last line adds no line.
     QStringList MemoZeilen() const;
 
-    QPlainTextEdit* Memo1() const { return memo; }
-    QPushButton* ErzeugenButton() const { return erzeugenKnopf; }
-    QPushButton* LadenButton() const { return ladenKnopf; }
-    QPushButton* SpeichernButton() const { return speichernKnopf; }
-    QPushButton* Regeltabelle() const { return regelnKnopf; }
-    QSpinBox* SpinEdit1() const { return nummernFeld; }
-    QPushButton* StartButton() const { return startKnopf; }
-    QPushButton* StopButton() const { return stopKnopf; }
-    QPushButton* ParameterButton() const { return parameterKnopf; }
-    QPushButton* Protokollbutton() const { return protokollKnopf; }
-    QPushButton* VerlaufButton() const { return verlaufKnopf; }
+    QPlainTextEdit* Memo1() const { return memo1; }
+    QPushButton* ErzeugenButton() const { return erzeugenButton; }
+    QPushButton* LadenButton() const { return ladenButton; }
+    QPushButton* SpeichernButton() const { return speichernButton; }
+    QPushButton* Regeltabelle() const { return regeltabelle; }
+    QSpinBox* SpinEdit1() const { return spinEdit1; }
+    QPushButton* StartButton() const { return startButton; }
+    QPushButton* StopButton() const { return stopButton; }
+    QPushButton* ParameterButton() const { return parameterButton; }
+    QPushButton* Protokollbutton() const { return protokollbutton; }
+    QPushButton* VerlaufButton() const { return verlaufButton; }
     TVerlaufform& Verlaufform() const { return *verlaufform; }
-    QRadioButton* Echtzeit() const { return echtzeitKnopf; }
-    QRadioButton* MoeglichstSchnell() const { return schnellKnopf; }
-    QPushButton* OKBtn() const { return okKnopf; }
-    QPushButton* HelpBtn() const { return hilfeKnopf; }
-    TKoordinatensystem* Koordinatensystem1() const { return plot; }
-    TIntEdit* IntEdit3() const { return generationFeld; }
-    TIntEdit* IntEdit1() const { return chromosomFeld; }
-    TIntEdit* IntEdit2() const { return testlaufFeld; }
-    TSingEdit* EditZeit() const { return zeitFeld; }
-    TSingEdit* SingEdit2() const { return einzelnoteFeld; }
-    TSingEdit* SingEdit1() const { return chrNoteFeld; }
-    TSingEdit* SingEdit3() const { return genNoteFeld; }
+    QRadioButton* Echtzeit() const { return echtzeit; }
+    QRadioButton* MoeglichstSchnell() const { return moeglichstSchnell; }
+    QPushButton* OKBtn() const { return okBtn; }
+    QPushButton* HelpBtn() const { return helpBtn; }
+    TKoordinatensystem* Koordinatensystem1() const { return koordinatensystem1; }
+    TIntEdit* IntEdit3() const { return intEdit3; }
+    TIntEdit* IntEdit1() const { return intEdit1; }
+    TIntEdit* IntEdit2() const { return intEdit2; }
+    TSingEdit* EditZeit() const { return editZeit; }
+    TSingEdit* SingEdit2() const { return singEdit2; }
+    TSingEdit* SingEdit1() const { return singEdit1; }
+    TSingEdit* SingEdit3() const { return singEdit3; }
 
     // OK, Escape and the close box: while a search runs, closing asks first,
     // and a confirmed close stops the search and completes once its loop has
@@ -139,20 +122,15 @@ protected:
 private:
     void steuerungAnlegen();
     void anzeigenAnlegen();
+    // Whenever the window becomes active: the random source is seeded from
+    // the clock.
+    void zufallSaeen();
     // The engine's list from the text area (not while a search runs: then
     // the engine owns the list and the text area shows it).
     void listeAusMemo();
     void setAnzahlGrenze(int anzahl);
     void laufSperren(bool laeuft);
-    // Brings the plot and the clock display up to the last step.
-    // Brings the plot and the displays up to the last step; the list only
-    // every Listentakt ms unless `alles`.
-    void bildNachfuehren(bool alles = true);
-    void protokollNachtragen();
-    void memoSchreiben(const QStringList& liste);
     void Koordinatensystem1Paint(TKoordinatensystem& k);
-    void plotLeeren();
-    void zielmarkeZeichnen();
 
     TParameterForm& parameterform;
     TProtokollform& protokollform;
@@ -163,67 +141,31 @@ private:
     // The result of a close that waits for the search's loop to return.
     std::optional<int> schliessen;
 
-    // The crane as the image shows it and as the engine last asked for it.
-    // XOR pairs cancel, so only the newest picture is drawn at each refresh.
-    struct TKranbild {
-        float x = 0;
-        float phi = 0;
-        float laenge = 0;
-        bool typ = false;
-        friend bool operator==(const TKranbild&, const TKranbild&) = default;
-    };
-    static TKranbild kranbild(const TPendel& p);
-    std::optional<TPendel> gezeichnet;
-    // The engine's plant does not change between its last picture and the
-    // next refresh, so only its drawn values are noted at every step.
-    std::optional<TKranbild> gewuenscht;
-    const TPendel* gewuenschtesPendel = nullptr;
-    // Display values waiting for the next refresh.
-    struct TAnzeigen {
-        std::optional<int> chromosomNr, testlaufNr;
-        std::optional<float> zeit, einzelnote, chrNote;
-    } anzeigen;
-    // The cleared plot with its grid: every test run starts from it. Runs are
-    // often shorter than the grid takes to draw, so clearing and the target
-    // mark wait for the next refresh like the crane.
-    QImage leeresBild;
-    bool loeschenOffen = false;
-    bool markeOffen = false;
-    // The list written back and the log lines, shown at the next refresh
-    // too: generations of short runs come faster than the eye can follow.
-    std::optional<QStringList> listeOffen;
-    QStringList protokollOffen;
-    QList<TNotenPunkt> verlaufOffen;
-    int protokollPlatz = 0;
-    int ungezaehlt = 0;
-    std::uint32_t letzteUebergabe = 0;
-    std::uint32_t letzteListe = 0;
-    bool uebergabeGewesen = false;
-
-    QPlainTextEdit* memo = nullptr;
-    QPushButton* erzeugenKnopf = nullptr;
-    QPushButton* ladenKnopf = nullptr;
-    QPushButton* speichernKnopf = nullptr;
-    QPushButton* regelnKnopf = nullptr;
-    QSpinBox* nummernFeld = nullptr;
-    QPushButton* startKnopf = nullptr;
-    QPushButton* stopKnopf = nullptr;
-    QPushButton* parameterKnopf = nullptr;
-    QPushButton* protokollKnopf = nullptr;
-    QPushButton* verlaufKnopf = nullptr;
+    QPlainTextEdit* memo1 = nullptr;
+    QPushButton* erzeugenButton = nullptr;
+    QPushButton* ladenButton = nullptr;
+    QPushButton* speichernButton = nullptr;
+    QPushButton* regeltabelle = nullptr;
+    QSpinBox* spinEdit1 = nullptr;
+    QPushButton* startButton = nullptr;
+    QPushButton* stopButton = nullptr;
+    QPushButton* parameterButton = nullptr;
+    QPushButton* protokollbutton = nullptr;
+    QPushButton* verlaufButton = nullptr;
     TVerlaufform* verlaufform = nullptr;
-    float letzteGenNote = 0;
-    QButtonGroup* tempo = nullptr;
-    QRadioButton* echtzeitKnopf = nullptr;
-    QRadioButton* schnellKnopf = nullptr;
-    QPushButton* okKnopf = nullptr;
-    QPushButton* hilfeKnopf = nullptr;
-    TKoordinatensystem* plot = nullptr;
-    TIntEdit* generationFeld = nullptr;
-    TIntEdit* chromosomFeld = nullptr;
-    TIntEdit* testlaufFeld = nullptr;
-    TSingEdit* zeitFeld = nullptr;
-    TSingEdit* einzelnoteFeld = nullptr;
-    TSingEdit* chrNoteFeld = nullptr;
-    TSingEdit* genNoteFeld = nullptr;
+    QButtonGroup* radioGroup1 = nullptr;
+    QRadioButton* echtzeit = nullptr;
+    QRadioButton* moeglichstSchnell = nullptr;
+    QPushButton* okBtn = nullptr;
+    QPushButton* helpBtn = nullptr;
+    TKoordinatensystem* koordinatensystem1 = nullptr;
+    TIntEdit* intEdit3 = nullptr;
+    TIntEdit* intEdit1 = nullptr;
+    TIntEdit* intEdit2 = nullptr;
+    TSingEdit* editZeit = nullptr;
+    TSingEdit* singEdit2 = nullptr;
+    TSingEdit* singEdit1 = nullptr;
+    TSingEdit* singEdit3 = nullptr;
+
+    std::unique_ptr<TSuchAnzeige> anzeige;
 };

@@ -8,6 +8,7 @@
 #include "forms/variablenplot.h"
 #include "platform/hilfe.h"
 #include "platform/meldung.h"
+#include "widgets/farbkreis.h"
 #include "widgets/fuzzyzeichnen.h"
 #include "widgets/koordinatensystem.h"
 #include "widgets/singedit.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QToolButton>
 
@@ -32,6 +34,9 @@ const QString ZuVieleTerme = QStringLiteral("Es kann kein weiterer Termname ange
 const QString NichtSelektiert = QStringLiteral("Kein Termname selektiert!");
 const QString ZeileOhneName = QStringLiteral("Bitte geben Sie zunächst den zugehörigen Termnamen ein!");
 const QString FrageLoeschen = QStringLiteral("Wollen Sie diese Fuzzyvariable wirklich löschen?");
+const QString OhneTerm = QStringLiteral("Die Fuzzyvariable hat noch keinen Term und ist deshalb nicht definiert.\r"
+                                        "Legen Sie zuerst die Termnamen an, oder schließen Sie das Fenster mit "
+                                        "„Abbrechen“.");
 
 } // namespace
 
@@ -117,7 +122,7 @@ void TVarEditform::controlsAnlegen()
     const QColor markenfarben[5] = {QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 255, 255), QColor(0, 128, 0),
                                     QColor(255, 0, 255)};
     for (int i = 0; i < 5; ++i) {
-        shapes[i] = new TFarbmarke(markenfarben[i], this);
+        shapes[i] = new TFarbkreis(markenfarben[i], this);
         shapes[i]->setGeometry(344, 222 + 25 * i, 17, 17);
     }
 
@@ -131,8 +136,17 @@ void TVarEditform::controlsAnlegen()
                                   QStringLiteral("Fuzzyvariable testen, definieren und Graphen zeichnen"));
     loeschen = KnopfAnlegen(this, QStringLiteral("Löschen"), QRect(288, 376, 81, 25),
                             QStringLiteral("Fuzzyvariable vollständig löschen"));
-    okBtn = KnopfAnlegen(this, QStringLiteral("OK"), QRect(377, 378, 77, 25));
+    // Outside the Tab chain, so that Enter in a field never ends the dialog;
+    // Ctrl+Enter and Alt+O reach it from the keyboard. The access key is
+    // underlined in the caption but handled with the other keys, so that each
+    // of them clicks at once.
+    okBtn = KnopfAnlegen(this, QStringLiteral("&OK"), QRect(377, 378, 77, 25));
     okBtn->setFocusPolicy(Qt::ClickFocus);
+    okBtn->setShortcut(QKeySequence());
+    auto* okTaste = new QShortcut(this);
+    okTaste->setKeys({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter),
+                      QKeySequence(Qt::ALT | Qt::Key_O)});
+    connect(okTaste, &QShortcut::activated, okBtn, &QPushButton::click);
     cancelBtn = KnopfAnlegen(this, QStringLiteral("Abbrechen"), QRect(460, 376, 77, 25));
     helpBtn = KnopfAnlegen(this, QStringLiteral("Hilfe"), QRect(544, 376, 77, 25));
 
@@ -151,8 +165,7 @@ void TVarEditform::controlsAnlegen()
 void TVarEditform::verbinden()
 {
     connect(stringGrid1, &QTableWidget::itemChanged, this, [this] { aenderungMerken(); });
-    connect(stringGrid1, &QTableWidget::currentCellChanged, this,
-            [this](int zeile, int spalte, int, int) { zelleGewaehlt(zeile, spalte); });
+    connect(stringGrid1, &TVarEditGitter::ZelleBetreten, this, &TVarEditform::zelleGewaehlt);
 
     connect(edit1, &QLineEdit::returnPressed, singEdit1, [this] { singEdit1->setFocus(Qt::OtherFocusReason); });
     connect(singEdit1, &QLineEdit::returnPressed, singEdit2, [this] { singEdit2->setFocus(Qt::OtherFocusReason); });
@@ -192,6 +205,7 @@ void TVarEditform::oeffnen(const TVariablenDaten& daten)
 {
     setWindowTitle(QStringLiteral("Variable editieren [") + daten.Dateiname + QLatin1Char(']'));
     fuzzyVar.assign(daten.Variable);
+    definiertBeimOeffnen = fuzzyVar.definiert();
     offen = true;
     geaendert = false;
     feldAGeaendert = false;
@@ -311,6 +325,11 @@ void TVarEditform::gridFokusWechsel(QWidget* alt, QWidget* neu)
     // editor stays inside the grid, a box or another window is none.
     if (!offen || offeneMeldungen > 0 || !imGrid(alt) || imGrid(neu) || !neu || !isAncestorOf(neu))
         return;
+    // A button pressed with the mouse: a box now would swallow its click.
+    // The buttons that need the grid's values (OK, "definieren und zeichnen",
+    // "Löschen") transfer them first when they are clicked.
+    if (qobject_cast<QPushButton*>(neu) && QApplication::mouseButtons() != Qt::NoButton)
+        return;
     Varaktuell();
 }
 
@@ -329,13 +348,14 @@ void TVarEditform::plotLeeren()
     koordinatensystem1->Refresh();
 }
 
-void TVarEditform::zeichnenAktion()
+bool TVarEditform::zeichnenAktion()
 {
     if (!checked())
-        return;
+        return false;
     Zeichnen(fuzzyVar, *koordinatensystem1);
     // Without a term there is nothing defined, whatever the check says.
     fuzzyVar.setDefiniert(fuzzyVar.Anzahl() >= 1);
+    return true;
 }
 
 // --- commands ----------------------------------------------------------------
@@ -354,7 +374,14 @@ void TVarEditform::Kopieren1Click()
 void TVarEditform::OKBtnClick()
 {
     Varaktuell();
-    zeichnenAktion();
+    const bool ohneFehler = zeichnenAktion();
+    // A variable that is not defined stays in the dialog with what was typed:
+    // the caller would take it over undefined, and the next opening starts empty.
+    if (!OKBeendetEditor(fuzzyVar, definiertBeimOeffnen)) {
+        if (ohneFehler)
+            meldung(MeldungsArt::Warnung, OhneTerm);
+        return;
+    }
     accept();
 }
 
@@ -411,6 +438,7 @@ void TVarEditform::SpeedButton2Click()
     listeUebernehmen();
     Tabaktuell();
     edit2->clear();
+    abkuerzungPruefen(listBox1->count());
 }
 
 void TVarEditform::SpeedButton3Click()
@@ -437,6 +465,14 @@ void TVarEditform::SpeedButton3Click()
     listeUebernehmen();
     FreieZeilenZuruecksetzen(fuzzyVar);
     Tabaktuell();
+    abkuerzungPruefen(k + 1);
+}
+
+void TVarEditform::abkuerzungPruefen(int i)
+{
+    const QString warnung = GleicheAbkuerzung(fuzzyVar, i);
+    if (!warnung.isEmpty())
+        meldung(MeldungsArt::Warnung, warnung);
 }
 
 void TVarEditform::ListBox1Entf()

@@ -101,7 +101,10 @@ private:
     void uebertragenVorMeldung();
     void gridFokusWechsel(QWidget* alt, QWidget* neu);
     void zelleGewaehlt(int zeile, int spalte);
-    void zeichnenAktion();
+    // true when the check found nothing.
+    bool zeichnenAktion();
+    // Warns when term i's short name is another term's too.
+    void abkuerzungPruefen(int i);
     void listeUebernehmen();
     void termLoeschen(bool edit2Leeren);
     void plotLeeren();
@@ -110,6 +113,7 @@ private:
 
     TFuzzy fuzzyVar;
     bool geaendert = false;
+    bool definiertBeimOeffnen = false;
     // Between oeffnen() and the end of the dialog.
     bool offen = false;
     bool uebertragung = false;

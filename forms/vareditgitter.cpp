@@ -4,7 +4,9 @@
 #include "core/zahlenformat.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -91,6 +93,10 @@ TVarEditGitter::TVarEditGitter(QWidget* parent)
         if (zelle->row() >= 1 && zelle->column() >= 1)
             zelleGeaendert[zelle->row() - 1][zelle->column() - 1] = true;
     });
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int zeile, int spalte, int, int) {
+        if (zeile >= 1 && spalte >= 1)
+            emit ZelleBetreten(zeile, spalte);
+    });
 }
 
 QString TVarEditGitter::Zellentext(float wert)
@@ -103,6 +109,7 @@ void TVarEditGitter::Zeigen(const TFuzzy& fuzzy)
     const QSignalBlocker sperre(this);
     editorUebernehmen();
     const int n = fuzzy.gueltigeAnzahl();
+    termzeilen = n;
     for (int i = 1; i <= TFuzzy::MaxTerme; ++i) {
         const bool belegt = i <= n;
         item(i, 0)->setText(belegt ? QStringLiteral(" ") + fuzzy.AbkTermname(i) : QString());
@@ -139,12 +146,65 @@ void TVarEditGitter::editorUebernehmen()
     }
 }
 
-// Shift+Tab in the first value cell leaves the grid, as Tab does in the last
-// one; the fixed cells cannot stop it there.
-bool TVarEditGitter::focusNextPrevChild(bool next)
+std::optional<std::pair<int, int>> TVarEditGitter::TabZiel(int zeile, int spalte, bool vorwaerts, int termzeilen)
 {
-    const QModelIndex zelle = currentIndex();
-    if (!next && zelle.row() <= 1 && zelle.column() <= 1)
-        return QWidget::focusNextPrevChild(false);
-    return QTableWidget::focusNextPrevChild(next);
+    if (zeile > termzeilen) {
+        if (vorwaerts || termzeilen < 1)
+            return std::nullopt;
+        return std::pair{termzeilen, 5};
+    }
+    if (vorwaerts) {
+        if (spalte < 5)
+            return std::pair{zeile, spalte + 1};
+        if (zeile < termzeilen)
+            return std::pair{zeile + 1, 1};
+        return std::nullopt;
+    }
+    if (spalte > 1)
+        return std::pair{zeile, spalte - 1};
+    if (zeile > 1)
+        return std::pair{zeile - 1, 5};
+    return std::nullopt;
+}
+
+QModelIndex TVarEditGitter::moveCursor(CursorAction aktion, Qt::KeyboardModifiers modifiers)
+{
+    if (aktion != MoveNext && aktion != MovePrevious)
+        return QTableWidget::moveCursor(aktion, modifiers);
+    // An invalid index lets the key leave the grid.
+    const auto ziel = TabZiel(currentRow(), currentColumn(), aktion == MoveNext, termzeilen);
+    return ziel ? model()->index(ziel->first, ziel->second) : QModelIndex();
+}
+
+// Tab in an open cell editor: at the end of the term rows the focus leaves
+// the grid, as Tab does outside the editor.
+void TVarEditGitter::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hinweis)
+{
+    const bool tab = hinweis == QAbstractItemDelegate::EditNextItem
+                     || hinweis == QAbstractItemDelegate::EditPreviousItem;
+    const bool vorwaerts = hinweis == QAbstractItemDelegate::EditNextItem;
+    const bool verlassen = tab && !TabZiel(currentRow(), currentColumn(), vorwaerts, termzeilen);
+    QTableWidget::closeEditor(editor, hinweis);
+    if (verlassen && hasFocus())
+        QAbstractScrollArea::focusNextPrevChild(vorwaerts);
+}
+
+void TVarEditGitter::focusInEvent(QFocusEvent* ereignis)
+{
+    QTableWidget::focusInEvent(ereignis);
+    // Tabbing into the grid enters its current cell, although it does not change.
+    const bool tab = ereignis->reason() == Qt::TabFocusReason || ereignis->reason() == Qt::BacktabFocusReason;
+    if (tab && currentRow() >= 1 && currentColumn() >= 1)
+        emit ZelleBetreten(currentRow(), currentColumn());
+}
+
+void TVarEditGitter::mousePressEvent(QMouseEvent* ereignis)
+{
+    const QModelIndex vorher = currentIndex();
+    QTableWidget::mousePressEvent(ereignis);
+    // A click on the current cell changes no cell but enters it all the same.
+    const QModelIndex getroffen = indexAt(ereignis->position().toPoint());
+    if (getroffen.isValid() && getroffen == vorher && getroffen == currentIndex() && getroffen.row() >= 1
+        && getroffen.column() >= 1)
+        emit ZelleBetreten(getroffen.row(), getroffen.column());
 }

@@ -216,17 +216,32 @@ TVerlaufform::TVerlaufform(QWidget* parent)
     DialogRahmen(*this, 520, 352, QStringLiteral("Verlauf der Suche"));
     plot = new TNotenPlot(this);
     plot->setGeometry(8, 8, 504, 300);
-    kopiereKnopf = KnopfAnlegen(this, QStringLiteral("Kopieren"), QRect(248, 318, 80, 25),
-                                QStringLiteral("Verlauf in die Zwischenablage kopieren"));
-    okKnopf = KnopfAnlegen(this, QStringLiteral("OK"), QRect(338, 318, 80, 25));
-    okKnopf->setDefault(true);
-    hilfeKnopf = KnopfAnlegen(this, QStringLiteral("Hilfe"), QRect(428, 318, 80, 25));
-    connect(kopiereKnopf, &QPushButton::clicked, this, &TVerlaufform::KopiereButtonClick);
-    connect(okKnopf, &QPushButton::clicked, this, &QDialog::accept);
-    HilfeSeiteSetzen(this, HilfeSeite::Suche, hilfeKnopf);
+    kopiereButton = KnopfAnlegen(this, QStringLiteral("Kopieren"), QRect(248, 318, 80, 25),
+                                 QStringLiteral("Verlauf in die Zwischenablage kopieren"));
+    okBtn = KnopfAnlegen(this, QStringLiteral("OK"), QRect(338, 318, 80, 25));
+    okBtn->setDefault(true);
+    helpBtn = KnopfAnlegen(this, QStringLiteral("Hilfe"), QRect(428, 318, 80, 25));
+    connect(kopiereButton, &QPushButton::clicked, this, &TVerlaufform::KopiereButtonClick);
+    connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
+    HilfeSeiteSetzen(this, HilfeSeite::Suche, helpBtn);
 }
 
 void TVerlaufform::KopiereButtonClick()
 {
     QApplication::clipboard()->setImage(plot->Bild());
+}
+
+QPoint VerlaufOrt(const QRect& fenster, const QSize& groesse, const QRect& schirm)
+{
+    QPoint ort(fenster.right() + 8, fenster.top());
+    if (schirm.isEmpty() || ort.x() + groesse.width() <= schirm.right())
+        return ort;
+    if (fenster.left() - 8 - groesse.width() >= schirm.left()) {
+        ort.setX(fenster.left() - 8 - groesse.width());
+        return ort;
+    }
+    ort.setX(std::clamp(fenster.right() - groesse.width(), schirm.left(),
+                        std::max(schirm.left(), schirm.right() - groesse.width())));
+    ort.setY(std::max(schirm.top(), std::min(fenster.bottom() + 8, schirm.bottom() - groesse.height())));
+    return ort;
 }

@@ -73,16 +73,21 @@ public:
     explicit TVerlaufform(QWidget* parent = nullptr);
 
     TNotenPlot* Plot() const { return plot; }
-    QPushButton* KopiereButton() const { return kopiereKnopf; }
-    QPushButton* OKBtn() const { return okKnopf; }
-    QPushButton* HelpBtn() const { return hilfeKnopf; }
+    QPushButton* KopiereButton() const { return kopiereButton; }
+    QPushButton* OKBtn() const { return okBtn; }
+    QPushButton* HelpBtn() const { return helpBtn; }
 
     // Puts the picture of the curve on the clipboard.
     void KopiereButtonClick();
 
 private:
     TNotenPlot* plot;
-    QPushButton* kopiereKnopf;
-    QPushButton* okKnopf;
-    QPushButton* hilfeKnopf;
+    QPushButton* kopiereButton;
+    QPushButton* okBtn;
+    QPushButton* helpBtn;
 };
+
+// Where the curve window opens beside the search window (frame geometries,
+// the screen's available geometry): on the right or the left where the
+// screen has room, else below it, where at most the OK button is covered.
+QPoint VerlaufOrt(const QRect& fenster, const QSize& groesse, const QRect& schirm);

@@ -58,19 +58,26 @@ QString xml(const QString& text)
     return text.toHtmlEscaped();
 }
 
-// An argument of a desktop entry's Exec line: quoted, with the characters
-// that quoting does not protect escaped, then escaped again as a string value.
-QString execArgument(const QString& argument)
+// The escapes of a desktop entry's string value, applied last.
+QString zeichenketteMaskiert(const QString& text)
 {
-    QString innen;
-    for (const QChar c : argument) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
-            innen += QLatin1Char('\\');
-        innen += c;
+    QString aus;
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '\\': aus += QStringLiteral("\\\\"); break;
+        case '\n': aus += QStringLiteral("\\n"); break;
+        case '\t': aus += QStringLiteral("\\t"); break;
+        case '\r': aus += QStringLiteral("\\r"); break;
+        default: aus += c;
+        }
     }
-    innen.replace(QLatin1Char('%'), QStringLiteral("%%"));
-    innen.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    return QLatin1Char('"') + innen + QLatin1Char('"');
+    return aus;
+}
+
+// A link of ours, also one whose program has gone.
+bool verweisEntfernen(const QString& pfad)
+{
+    return QFileInfo(pfad).isSymLink() && QFile::remove(pfad);
 }
 
 // A value of a desktop entry: one line.
@@ -134,6 +141,39 @@ QString ExtensionsDatei()
     return konfigurationsordner() + QStringLiteral("/tarvik/extensions.ini");
 }
 
+QString Startverweis(const QString& endung)
+{
+    return datenordner() + QStringLiteral("/tarvik/bin/tarvik-") + endung.toLower();
+}
+
+bool SchlichterPfad(const QString& pfad)
+{
+    if (pfad.isEmpty())
+        return false;
+    for (const QChar c : pfad) {
+        if (!c.isLetterOrNumber() && !QStringLiteral("/._-+,:@=").contains(c))
+            return false;
+    }
+    return true;
+}
+
+QString ExecArgument(const QString& argument)
+{
+    if (SchlichterPfad(argument))
+        return zeichenketteMaskiert(argument);
+    // Inside quotes only these four need a backslash; "%" is doubled as
+    // everywhere in the line.
+    QString innen;
+    for (const QChar c : argument) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
+            innen += QLatin1Char('\\');
+        if (c == QLatin1Char('%'))
+            innen += QLatin1Char('%');
+        innen += c;
+    }
+    return zeichenketteMaskiert(QLatin1Char('"') + innen + QLatin1Char('"'));
+}
+
 bool Verknuepfen(const TDateityp& typ, bool caches)
 {
     const QString endung = typ.endung.toLower();
@@ -158,6 +198,22 @@ bool Verknuepfen(const TDateityp& typ, bool caches)
         .arg(xml(mime), xml(typ.beschreibung), xml(endung), xml(endung.toUpper()));
     ok = schreiben(mimePaket(endung), paket.toUtf8()) && ok;
 
+    // Launchers differ on an Exec line that needs quotes: xdg-open in its
+    // generic mode cuts the program at the first blank and takes the quotes
+    // as part of its name, and GLib looks the program up before it turns
+    // "%%" into "%". So a program whose path is not plain is started through
+    // a link of ours whose path is. Where even that path is not plain (a home
+    // folder with a blank), the line is quoted by the rules, which GLib and
+    // KDE read.
+    QString programm = typ.programm;
+    const QString verweis = Startverweis(endung);
+    verweisEntfernen(verweis);
+    if (!SchlichterPfad(programm) && SchlichterPfad(verweis)) {
+        QDir().mkpath(QFileInfo(verweis).absolutePath());
+        if (QFile::link(programm, verweis))
+            programm = verweis;
+    }
+
     const QString eintrag = QStringLiteral(
         "[Desktop Entry]\n"
         "Type=Application\n"
@@ -168,7 +224,7 @@ bool Verknuepfen(const TDateityp& typ, bool caches)
         "MimeType=%4;\n"
         "NoDisplay=true\n"
         "Terminal=false\n")
-        .arg(einzeilig(typ.name), einzeilig(typ.beschreibung), execArgument(typ.programm), mime);
+        .arg(einzeilig(typ.name), einzeilig(typ.beschreibung), ExecArgument(programm), mime);
     ok = schreiben(desktopPfad(endung), eintrag.toUtf8()) && ok;
 
     TIniDatei standard = TIniDatei::Laden(mimeappsPfad());
@@ -198,6 +254,8 @@ bool Loesen(const QString& endungGross, bool caches)
             entfernt = true;
         }
     }
+    if (QFileInfo(Startverweis(endung)).isSymLink())
+        ok = verweisEntfernen(Startverweis(endung)) && ok;
     // The default application goes only while it is still ours.
     TIniDatei standard = TIniDatei::Laden(mimeappsPfad());
     if (unsererEintrag(standard.ReadString(Standardprogramme, mime, QString()), DesktopDatei(endung))) {

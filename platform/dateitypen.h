@@ -24,12 +24,23 @@ void DateitypLoesen(const QString& endung);
 // The default, after the freedesktop.org base-directory rules: a value in the
 // per-user "Extensions" list ($XDG_CONFIG_HOME/tarvik/extensions.ini), a MIME
 // type for "*.<endung>" in $XDG_DATA_HOME/mime, a desktop entry in
-// $XDG_DATA_HOME/applications and the default application in
+// $XDG_DATA_HOME/applications (with the link of Startverweis where the
+// program's path is not plain) and the default application in
 // $XDG_CONFIG_HOME/mimeapps.list. `caches` refreshes the desktop's caches.
 namespace Xdg {
 QString MimeTyp(const QString& endung);
 QString DesktopDatei(const QString& endung);  // file name of the desktop entry
 QString ExtensionsDatei();
+
+// The program's path as the Exec line's first argument: bare when it is
+// plain, else quoted and escaped after the Desktop Entry rules.
+QString ExecArgument(const QString& pfad);
+// Letters, digits and "/._-+,:@=" only: every launcher reads such a path
+// bare, also those that split the Exec line at blanks.
+bool SchlichterPfad(const QString& pfad);
+// The link through which a program whose path is not plain is started:
+// $XDG_DATA_HOME/tarvik/bin/tarvik-<endung>.
+QString Startverweis(const QString& endung);
 bool Verknuepfen(const TDateityp& typ, bool caches = true);
 bool Loesen(const QString& endung, bool caches = true);
 } // namespace Xdg

@@ -10,6 +10,10 @@ PAKETE=(
   libgtest-dev libgmock-dev libbenchmark-dev libfuzzylite-dev
   fonts-liberation fonts-dejavu-core
   locales
+  # The package test: Debian's and freedesktop.org's checkers, and opening a
+  # .fuz file with xdg-open (generic mode: mimetype) and gio on a virtual display.
+  lintian desktop-file-utils appstream shared-mime-info
+  xdg-utils libfile-mimeinfo-perl libglib2.0-bin xvfb xauth procps
 )
 
 fehlende_pakete() {

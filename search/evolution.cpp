@@ -1,106 +1,17 @@
 #include "search/evolution.h"
 
-#include "core/regeltab.h"
 #include "core/zahlenformat.h"
+#include "search/parallelbewertung.h"
 #include "search/suchtexte.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
-#include <condition_variable>
-#include <functional>
-#include <mutex>
-#include <thread>
-#include <vector>
-
-namespace {
-
-constexpr float ziel = 2;
-
-} // namespace
-
-bool ZielErreicht(const TPendel& p)
-{
-    // The cheap parts first: the load is looked at only where they hold.
-    return p.Zeit() > 1 && std::fabs(double(p.x()) - ziel) < 0.2 && std::fabs(LastGeschwindigkeit(p)) < 0.1
-        && std::fabs(double(LastPosition(p)) - ziel) < 0.1;
-}
-
-namespace {
-
-bool ende(float x, float winkel, float zeit)
-{
-    return std::fabs(winkel) > 90 || x < -10 || x > 10 || zeit > 30;
-}
-
-} // namespace
-
-bool TestlaufEnde(const TPendel& p)
-{
-    return ende(p.x(), p.winkel(), p.Zeit());
-}
-
-TTestlaufErgebnis Kranlauf(const TRegelsystem& rs, float start, TFuzzy& eingangA, TFuzzy& eingangB,
-                           TFuzzy& ausgang, TPendel& pendel, const std::atomic<bool>& stop,
-                           TSuchBeobachter* beobachter, const bool* echtzeit)
-{
-    // The crane type first, so that Init takes the crane's sign of gravity.
-    pendel.setPendelTyp(false);
-    pendel.Init();
-    pendel.setLaenge(2);
-    pendel.setWind(0);
-    pendel.setX(start);
-    pendel.setWinkel(0);
-    pendel.setCr(0.8f);
-    pendel.setDeltaT(0.05f);
-    if (beobachter) {
-        beobachter->zielmarke();
-        beobachter->zeigePendel(pendel);
-    }
-
-    TTestlaufErgebnis ergebnis;
-    for (;;) {
-        if (beobachter)
-            beobachter->zeigePendel(pendel);
-        pendel.Schritt();
-        ++ergebnis.Schritte;
-        if (beobachter) {
-            beobachter->zeigePendel(pendel);
-            if (echtzeit && *echtzeit)
-                beobachter->pause(50);
-            beobachter->ereignisse();
-        }
-        const float winkel = pendel.winkel();
-        eingangA.setX(pendel.x());
-        eingangB.setX(winkel);
-        if (ZielErreicht(pendel))
-            ergebnis.GutGenug = true;
-        RegleAusgang(eingangA, eingangB, rs, ausgang);
-        pendel.setKraft(ausgang.Schwerpunktkoordinate());
-        if (beobachter)
-            beobachter->zeigeZeit(pendel.Zeit());
-        if (stop.load(std::memory_order_relaxed) || ende(pendel.x(), winkel, pendel.Zeit()) || ergebnis.GutGenug)
-            break;
-    }
-    // Nothing but the force has changed since the last pass's state.
-    const float xL = LastPosition(pendel);
-
-    // Summed in extended precision, stored as a 32-bit float.
-    long double note = 10.0L * std::fabs(static_cast<long double>(pendel.xdot()));
-    note += 30.0L * std::fabs(static_cast<long double>(xL) - ziel);
-    note += pendel.Zeit();
-    note += std::fabs(static_cast<long double>(pendel.winkeldot()));
-    note += std::fabs(static_cast<long double>(pendel.winkel()));
-    ergebnis.Bewertungszahl = static_cast<float>(note);
-    ergebnis.Zeit = pendel.Zeit();
-    return ergebnis;
-}
 
 TEvolution::TEvolution()
     : eigenerZufall_(std::make_unique<TStandardZufall>())
     , zufall_(eigenerZufall_.get())
 {
-    Pendel.setPendelTyp(false);
+    kopien_.Pendel.setPendelTyp(false);
 }
 
 TEvolution::~TEvolution() = default;
@@ -110,11 +21,15 @@ void TEvolution::setZufall(TZufall* zufall)
     zufall_ = zufall ? zufall : eigenerZufall_.get();
 }
 
-void TEvolution::VariablenUebernehmen(const TFuzzy& eingangA, const TFuzzy& eingangB, const TFuzzy& ausgang)
+void TEvolution::VariablenUebernehmen(const TSuchVariablen& variablen)
 {
-    FEingangA.assign(eingangA);
-    FEingangB.assign(eingangB);
-    FAusgang.assign(ausgang);
+    ::VariablenUebernehmen(kopien_, variablen);
+}
+
+void TEvolution::setListe(const QStringList& liste)
+{
+    if (!laeuft_)
+        liste_ = liste;
 }
 
 void TEvolution::melde(MeldungsArt art, const QString& text)
@@ -125,74 +40,80 @@ void TEvolution::melde(MeldungsArt art, const QString& text)
 
 bool TEvolution::alleDefiniert() const
 {
-    return FEingangA.definiert() && FEingangB.definiert() && FAusgang.definiert();
+    return kopien_.EingangA.definiert() && kopien_.EingangB.definiert() && kopien_.Ausgang.definiert();
 }
 
 void TEvolution::Protokolliere(const QString& s)
 {
-    if (simulationbeenden)
+    if (simulationbeenden_)
         return;
     if (beobachter_ && !beobachter_->protokolliere(s)) {
         melde(MeldungsArt::Warnung, SuchTexte::protokollVoll);
-        simulationbeenden = true;
+        simulationbeenden_ = true;
     }
 }
 
-void TEvolution::ErzeugenButtonClick()
+void TEvolution::Erzeugen()
 {
     // The running loop reads the list; a new one must wait for its end.
     if (laeuft_)
         return;
-    Liste.clear();
-    for (int i = 0; i < ChromosomenAnzahl; ++i) {
+    liste_.clear();
+    for (int i = 0; i < parameter_.ChromosomenAnzahl; ++i) {
         QString chromosom(ChromosomLaenge, QLatin1Char('0'));
         for (int k = 0; k < ChromosomLaenge; ++k) {
             if (!(static_cast<float>(zufall_->Real()) < 0.5f))
                 chromosom[k] = QLatin1Char('1');
         }
-        Liste.append(chromosom);
+        liste_.append(chromosom);
     }
     if (beobachter_)
-        beobachter_->listeGeaendert(Liste);
+        beobachter_->listeGeaendert(liste_);
 }
 
-bool TEvolution::StartButtonClick(int generationenGrenze)
+bool TEvolution::startPruefen()
 {
-    if (laeuft_)
-        return false;
-    if (!ChromosomenlistePruefen(Liste)) {
+    if (!ChromosomenlistePruefen(liste_)) {
         melde(MeldungsArt::Fehler, SuchTexte::listeFalsch);
         return false;
     }
-    if (!TermanzahlPruefen(FEingangA, FEingangB, FAusgang)) {
+    if (!TermanzahlPruefen(kopien_.EingangA, kopien_.EingangB, kopien_.Ausgang)) {
         melde(MeldungsArt::Fehler, SuchTexte::termanzahlFalsch);
         return false;
     }
-    if (ChromosomenAnzahl < 2) {
+    std::int32_t& anzahl = parameter_.ChromosomenAnzahl;
+    if (anzahl < MinChromosomen) {
         melde(MeldungsArt::Warnung, SuchTexte::minimal2);
         return false;
     }
-    if (ChromosomenAnzahl > MaxChromosomen) {
+    if (anzahl > MaxChromosomen) {
         melde(MeldungsArt::Warnung, SuchTexte::maximal40);
-        ChromosomenAnzahl = MaxChromosomen;
+        anzahl = MaxChromosomen;
     }
-    if (ChromosomenAnzahl % 2 != 0) {
+    if (anzahl % 2 != 0) {
         melde(MeldungsArt::Warnung, SuchTexte::anzahlUngerade);
         return false;
     }
-    if (Liste.size() < ChromosomenAnzahl) {
+    if (liste_.size() < anzahl) {
         melde(MeldungsArt::Warnung, SuchTexte::zuWenigZeilen);
         return false;
     }
+    return true;
+}
 
-    // Handlers may change the public count during the search (the parameter
-    // dialog does); the search keeps the count it started with.
-    n_ = ChromosomenAnzahl;
+bool TEvolution::Starten(int generationenGrenze)
+{
+    if (laeuft_ || !startPruefen())
+        return false;
+
+    // Handlers may change the count during the search (the parameter dialog
+    // could); the search keeps the count it started with.
+    n_ = parameter_.ChromosomenAnzahl;
     laeuft_ = true;
     generation_ = 0;
     if (beobachter_)
         beobachter_->protokollLeeren();
-    simulationbeenden = false;
+    simulationbeenden_ = false;
     for (;;) {
         ++generation_;
         Protokolliere(QStringLiteral("Generation: ") + QString::number(generation_));
@@ -202,23 +123,23 @@ bool TEvolution::StartButtonClick(int generationenGrenze)
             beobachter_->zeigeGeneration(generation_);
         // A log that could not take the header has stopped the search; the
         // grading would clear that stop and warn a second time.
-        if (simulationbeenden)
+        if (simulationbeenden_)
             break;
         Dekodieren();
         GenerationBewerten();
-        if (!simulationbeenden && Selektion()) {
+        if (!simulationbeenden_ && Selektion()) {
             Kreuzung();
             Mutation();
             if (beobachter_) {
-                beobachter_->listeGeaendert(Liste);
+                beobachter_->listeGeaendert(liste_);
                 beobachter_->generationBeendet(generation_);
             }
         }
         if (beobachter_)
             beobachter_->ereignisse();
         if (generationenGrenze > 0 && generation_ >= generationenGrenze)
-            simulationbeenden = true;
-        if (simulationbeenden)
+            simulationbeenden_ = true;
+        if (simulationbeenden_)
             break;
     }
     laeuft_ = false;
@@ -231,251 +152,96 @@ int TEvolution::Anzahl() const
         return n_;
     // Outside a search the list may be shorter than the count: no line beyond
     // it is read.
-    return static_cast<int>(std::clamp<qsizetype>(std::min<qsizetype>(ChromosomenAnzahl, Liste.size()), 0, MaxChromosomen));
+    return static_cast<int>(
+        std::clamp<qsizetype>(std::min<qsizetype>(parameter_.ChromosomenAnzahl, liste_.size()), 0, MaxChromosomen));
 }
 
 void TEvolution::Dekodieren()
 {
     const int n = Anzahl();
     for (int i = 0; i < n; ++i)
-        StringToRegelsystem(Liste[i], regelsystemliste_[i]);
-}
-
-void TEvolution::Testlauf(int i)
-{
-    if (!alleDefiniert()) {
-        melde(MeldungsArt::Warnung, SuchTexte::variablenFehlen);
-        simulationbeenden = true;
-        return;
-    }
-    GutGenug = false;
-    const TTestlaufErgebnis ergebnis = Kranlauf(regelsystemliste_[i - 1], StartPosition, FEingangA, FEingangB,
-                                                FAusgang, Pendel, simulationbeenden, beobachter_, &echtzeit_);
-    GutGenug = ergebnis.GutGenug;
-    Bewertungszahl = ergebnis.Bewertungszahl;
-    schritte_ = ergebnis.Schritte;
+        StringToRegelsystem(liste_[i], regelsystemliste_[i]);
 }
 
 void TEvolution::GenerationBewerten()
 {
-    simulationbeenden = false;
+    simulationbeenden_ = false;
+    const std::vector<int> quellen = NotenQuellen(liste_, Anzahl());
+    bewertet_ = static_cast<int>(quellen.size());
     if (threads_ > 1 && !echtzeit_ && alleDefiniert())
-        parallelBewerten();
+        parallelBewerten(quellen);
     else
-        sequentiellBewerten();
+        sequentiellBewerten(quellen);
     Protokolliere(QString(40, QLatin1Char('-')));
 }
 
-namespace {
-
-QString chromosomZeile(int i, float note)
+void TEvolution::sequentiellBewerten(const std::vector<int>& quellen)
 {
-    return QString::number(i) + QStringLiteral(". Chromosom: ") + ProtokollZahl(note);
-}
-
-} // namespace
-
-void TEvolution::sequentiellBewerten()
-{
-    const int n = Anzahl();
-    for (int i = 1; i <= n; ++i) {
+    const int n = static_cast<int>(quellen.size());
+    for (int i = 0; i < n; ++i) {
         if (beobachter_)
-            beobachter_->zeigeChromosomNr(i);
-        float& note = bewertung_[i - 1];
-        note = 0;
-        for (int j = 1; j < i; ++j) {
-            if (Liste[j - 1] == Liste[i - 1])
-                note = bewertung_[j - 1];
-        }
-        if (note == 0) {
-            for (int k = 1; k <= Testlaeufe; ++k) {
-                StartPosition = StartPosVektor[k - 1];
-                if (beobachter_)
-                    beobachter_->zeigeTestlaufNr(k);
-                if (simulationbeenden)
-                    continue;
-                if (beobachter_)
-                    beobachter_->plotLoeschen();
-                Testlauf(i);
-                if (beobachter_)
-                    beobachter_->zeigeEinzelnote(Bewertungszahl);
-                note = note + Bewertungszahl;
-            }
-        }
-        if (beobachter_)
-            beobachter_->zeigeChrNote(note);
-        if (protokollOffen())
-            Protokolliere(chromosomZeile(i, note));
+            beobachter_->zeigeChromosomNr(i + 1);
+        // A line equal to an earlier one takes its grade without any run.
+        const float note = quellen[i] == i ? ChromosomBewerten(regelsystemliste_[i], kopien_, simulationbeenden_,
+                                                               beobachter_, &echtzeit_)
+                                                 .ChrNote
+                                           : bewertung_[quellen[i]];
+        chromosomBewertet(i + 1, note);
     }
 }
 
-namespace {
-
-// The runs of one chromosome as the workers found them.
-struct TChromosomLaeufe {
-    std::array<float, TEvolution::Testlaeufe> note{};
-    std::array<float, TEvolution::Testlaeufe> zeit{};
-    std::array<bool, TEvolution::Testlaeufe> gelaufen{};
-    int offen = TEvolution::Testlaeufe;
-};
-
-// Every worker sets the inputs' values and the output's heights of its own
-// copies; each set lies on cache lines of its own.
-struct alignas(128) TArbeiterKopien {
-    TFuzzy a;
-    TFuzzy b;
-    TFuzzy aus;
-    TPendel pendel;
-};
-
-// The test runs of one generation: which chromosome each list line takes its
-// grade from (a line equal to an earlier one is not run again), the jobs
-// (chromosome, start position) and the results, shared by the workers.
-class TBewertungsauftraege {
-public:
-    TBewertungsauftraege(const QStringList& liste, int n)
-        : quelle_(n)
-        , laeufe_(n)
-    {
-        for (int i = 0; i < n; ++i) {
-            quelle_[i] = i;
-            for (int j = 0; j < i; ++j) {
-                if (liste[j] == liste[i]) {
-                    quelle_[i] = j;
-                    break;
-                }
-            }
-            if (quelle_[i] == i) {
-                for (int k = 0; k < TEvolution::Testlaeufe; ++k)
-                    auftraege_.emplace_back(i, k);
-            }
-        }
-    }
-
-    int anzahl() const { return static_cast<int>(auftraege_.size()); }
-    int quelle(int i) const { return quelle_[i]; }
-
-    // Takes jobs until none is left; a set stop flag turns the rest into runs
-    // that did not happen.
-    void arbeiten(const std::array<TRegelsystem, TEvolution::MaxChromosomen>& regelsysteme,
-                  TArbeiterKopien& eigene, const std::atomic<bool>& stop)
-    {
-        for (;;) {
-            const std::size_t nr = naechster_.fetch_add(1);
-            if (nr >= auftraege_.size())
-                return;
-            const auto [i, k] = auftraege_[nr];
-            TTestlaufErgebnis lauf;
-            const bool laufen = !stop.load(std::memory_order_relaxed);
-            if (laufen)
-                lauf = Kranlauf(regelsysteme[i], TEvolution::StartPosVektor[k], eigene.a, eigene.b, eigene.aus,
-                                eigene.pendel, stop);
-            bool fertig = false;
-            {
-                const std::lock_guard<std::mutex> sperre(m_);
-                TChromosomLaeufe& l = laeufe_[i];
-                l.gelaufen[k] = laufen;
-                l.note[k] = lauf.Bewertungszahl;
-                l.zeit[k] = lauf.Zeit;
-                fertig = --l.offen == 0;
-            }
-            if (fertig)
-                fertigMeldung_.notify_all();
-        }
-    }
-
-    // The runs of line i once all are done. With an observer, events are
-    // handed to it every few milliseconds meanwhile, so the window stays alive.
-    TChromosomLaeufe abwarten(int i, TSuchBeobachter* beobachter)
-    {
-        std::unique_lock<std::mutex> sperre(m_);
-        const int q = quelle_[i];
-        while (laeufe_[q].offen > 0) {
-            if (!beobachter) {
-                fertigMeldung_.wait(sperre);
-                continue;
-            }
-            fertigMeldung_.wait_for(sperre, std::chrono::milliseconds(5));
-            sperre.unlock();
-            beobachter->ereignisse();
-            sperre.lock();
-        }
-        return laeufe_[q];
-    }
-
-private:
-    std::vector<int> quelle_;
-    std::vector<std::pair<int, int>> auftraege_;
-    std::vector<TChromosomLaeufe> laeufe_;
-    std::mutex m_;
-    std::condition_variable fertigMeldung_;
-    std::atomic<std::size_t> naechster_{0};
-};
-
-} // namespace
-
-// The test runs of the distinct chromosomes are shared out among the workers,
-// run by run, each worker with its own copies of the variables and its own
-// plant. This thread hands the grades out in chromosome order, adding each
-// chromosome's runs in start-position order, so that grades, displays and log
-// read as if graded one by one. No random number is drawn here, so the thread
-// count cannot change a result.
-void TEvolution::parallelBewerten()
+// This thread hands the grades out in chromosome order, so that grades,
+// displays and log read as if graded one by one.
+void TEvolution::parallelBewerten(const std::vector<int>& quellen)
 {
-    const int n = Anzahl();
-    TBewertungsauftraege auftraege(Liste, n);
-    // The copies are made here, before any worker runs.
-    const int anzahlArbeiter = std::min(threads_, auftraege.anzahl());
-    std::vector<TArbeiterKopien> kopien(anzahlArbeiter, TArbeiterKopien{FEingangA, FEingangB, FAusgang, TPendel{}});
-
-    // Without a window to keep alive this thread is one of the workers and
-    // collects the grades once all runs are done.
-    const int eigeneArbeit = beobachter_ || anzahlArbeiter == 0 ? 0 : 1;
-    std::vector<std::thread> arbeiterThreads;
-    arbeiterThreads.reserve(anzahlArbeiter);
-    for (int t = eigeneArbeit; t < anzahlArbeiter; ++t) {
-        arbeiterThreads.emplace_back([&, t] { auftraege.arbeiten(regelsystemliste_, kopien[t], simulationbeenden); });
-    }
-    if (eigeneArbeit)
-        auftraege.arbeiten(regelsystemliste_, kopien[0], simulationbeenden);
-
+    const int n = static_cast<int>(quellen.size());
+    TParallelBewertung bewertung(quellen, regelsystemliste_, kopien_, threads_, simulationbeenden_,
+                                 beobachter_ == nullptr);
     for (int i = 0; i < n; ++i) {
         if (beobachter_) {
             beobachter_->zeigeChromosomNr(i + 1);
             beobachter_->ereignisse();
         }
-        const TChromosomLaeufe l = auftraege.abwarten(i, beobachter_);
-        chromosomBewertet(i + 1, l.note, l.zeit, l.gelaufen, auftraege.quelle(i) == i);
+        const TChromosomBewertung& b = bewertung.abwarten(i, beobachter_);
+        if (quellen[i] == i)
+            laufZeigen(b);
+        chromosomBewertet(i + 1, b.ChrNote);
     }
-    for (std::thread& t : arbeiterThreads)
-        t.join();
 }
 
-// The grade of line i from its runs, in start-position order, with the
-// displays of its last run (only for a line that was run, not copied) and
-// its log line.
-void TEvolution::chromosomBewertet(int i, const std::array<float, Testlaeufe>& noten,
-                                   const std::array<float, Testlaeufe>& zeiten,
-                                   const std::array<bool, Testlaeufe>& gelaufen, bool selbstGelaufen)
+void TEvolution::laufZeigen(const TChromosomBewertung& b)
 {
-    float note = 0;
-    int letzter = -1;
-    for (int k = 0; k < Testlaeufe; ++k) {
-        if (!gelaufen[k])
-            continue;
-        note = note + noten[k];
-        letzter = k;
-    }
-    if (beobachter_ && selbstGelaufen && letzter >= 0) {
-        beobachter_->zeigeTestlaufNr(letzter + 1);
-        beobachter_->zeigeZeit(zeiten[letzter]);
-        beobachter_->zeigeEinzelnote(noten[letzter]);
-    }
+    if (!beobachter_ || b.letzter < 0)
+        return;
+    const TTestlaufErgebnis& lauf = b.lauf[b.letzter];
+    beobachter_->zeigeTestlaufNr(b.letzter + 1);
+    beobachter_->zeigeZeit(lauf.Zeit);
+    beobachter_->zeigeEinzelnote(lauf.Bewertungszahl);
+}
+
+void TEvolution::chromosomBewertet(int i, float note)
+{
     bewertung_[i - 1] = note;
     if (beobachter_)
         beobachter_->zeigeChrNote(note);
     if (protokollOffen())
-        Protokolliere(chromosomZeile(i, note));
+        Protokolliere(QString::number(i) + QStringLiteral(". Chromosom: ") + ProtokollZahl(note));
+}
+
+QString TEvolution::BesterChromosomText() const
+{
+    const int nr = BesterChromosom();
+    return nr > 0 ? ChromosomText(Regelsystem(nr)) : QString();
+}
+
+int TEvolution::BesterChromosom() const
+{
+    int beste = bewertet_ > 0 ? 1 : 0;
+    for (int i = 2; i <= bewertet_; ++i) {
+        if (bewertung_[i - 1] < bewertung_[beste - 1])
+            beste = i;
+    }
+    return beste;
 }
 
 bool TEvolution::Selektion()
@@ -496,7 +262,7 @@ bool TEvolution::Selektion()
     // for ever.
     if (!(std::isfinite(genNote) && genNote > 0)) {
         melde(MeldungsArt::Warnung, SuchTexte::noteUnendlich);
-        simulationbeenden = true;
+        simulationbeenden_ = true;
         return false;
     }
 
@@ -506,9 +272,9 @@ bool TEvolution::Selektion()
         const int k = zufall_->Ganzzahl(n);
         const double u = zufall_->Real();
         if (static_cast<float>(u * bewertung_[k]) < schwelle)
-            neueListe_.append(Liste[k]);
+            neueListe_.append(liste_[k]);
     }
-    Liste = neueListe_;
+    liste_ = neueListe_;
     return true;
 }
 
@@ -517,24 +283,24 @@ void TEvolution::Kreuzung()
     // Taken before the list is emptied below.
     const int n = Anzahl();
     neueListe_.clear();
-    while (!Liste.isEmpty()) {
-        const int k = zufall_->Ganzzahl(static_cast<int>(Liste.size()));
-        neueListe_.append(Liste.takeAt(k));
+    while (!liste_.isEmpty()) {
+        const int k = zufall_->Ganzzahl(static_cast<int>(liste_.size()));
+        neueListe_.append(liste_.takeAt(k));
     }
     const int paare = std::min<qsizetype>(n, neueListe_.size()) / 2;
     for (int p = 1; p <= paare; ++p) {
         QString kind1;
         QString kind2;
         KreuzePaar(neueListe_[2 * p - 2], neueListe_[2 * p - 1], kind1, kind2);
-        Liste.append(kind1);
-        Liste.append(kind2);
+        liste_.append(kind1);
+        liste_.append(kind2);
     }
 }
 
 void TEvolution::KreuzePaar(const QString& a, const QString& b, QString& kind1, QString& kind2)
 {
     const double u = zufall_->Real();
-    if (static_cast<float>(u) < Kreuzungsrate) {
+    if (static_cast<float>(u) < parameter_.Kreuzungsrate) {
         const int k = zufall_->Ganzzahl(static_cast<int>(a.size())) + 1;
         kind1 = a.left(k) + b.mid(k);
         kind2 = b.left(k) + a.mid(k);
@@ -546,12 +312,12 @@ void TEvolution::KreuzePaar(const QString& a, const QString& b, QString& kind1, 
 
 void TEvolution::Mutation()
 {
-    const int n = std::min<qsizetype>(Anzahl(), Liste.size());
+    const int n = std::min<qsizetype>(Anzahl(), liste_.size());
     for (int i = 0; i < n; ++i) {
         const double u = zufall_->Real();
-        if (!(static_cast<float>(u) < mutationsrate))
+        if (!(static_cast<float>(u) < parameter_.mutationsrate))
             continue;
-        QString& zeile = Liste[i];
+        QString& zeile = liste_[i];
         const int k = zufall_->Ganzzahl(static_cast<int>(zeile.size()));
         if (k < zeile.size())
             zeile[k] = zeile[k] == QLatin1Char('1') ? QLatin1Char('0') : QLatin1Char('1');

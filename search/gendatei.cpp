@@ -1,6 +1,7 @@
 #include "search/gendatei.h"
 
 #include "core/textdatei.h"
+#include "search/suchparameter.h"
 #include "search/suchtexte.h"
 
 #include <QDir>
@@ -9,12 +10,8 @@
 #include <QStringEncoder>
 
 #include <algorithm>
-#include <climits>
 
 namespace {
-
-constexpr int maxAnzahl = 40;
-constexpr int minAnzahl = 2;
 
 QByteArray bom(TGenKodierung kodierung)
 {
@@ -134,12 +131,11 @@ TGenErgebnis GenDateiLaden(const QString& pfad, QStringList& liste, std::int32_t
         return nichtGelesen(GenTexte::zeileZuLang);
     liste = std::move(zeilen);
     kodierung = k;
-    anzahl = static_cast<std::int32_t>(std::min<qsizetype>(liste.size(), INT32_MAX));
-    if (anzahl > maxAnzahl) {
-        ergebnis.meldungen.append(TMeldung{MeldungsArt::Warnung, SuchTexte::maximal40});
-        anzahl = maxAnzahl;
-    }
-    if (anzahl < minAnzahl) {
+    const TAnzahlAusZeilen ausZeilen = AnzahlAusZeilen(liste.size());
+    anzahl = ausZeilen.anzahl;
+    if (ausZeilen.meldung)
+        ergebnis.meldungen.append(*ausZeilen.meldung);
+    if (anzahl < MinChromosomen) {
         ergebnis.meldungen.append(TMeldung{MeldungsArt::Warnung, SuchTexte::minimal2});
         anzahl = 0;
     }

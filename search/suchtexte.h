@@ -31,6 +31,13 @@ inline const QString genNichtGelesen = QStringLiteral("Die Gen-Datei konnte nich
 inline const QString genNichtGespeichert = QStringLiteral(
     "Die Gen-Datei konnte nicht gespeichert werden:\r");
 
+// The search window's questions and its warning after the parameter dialog.
+inline const QString frageAbbrechen = QStringLiteral("Wollen Sie die Genetische Regelsuche\rwirklich abbrechen?");
+inline const QString frageNeuErzeugen = QStringLiteral(
+    "Die Anzahl der bestehenden Chromosomen stimmt nicht mit der gewünschten Anzahl überein. "
+    "Soll die bestehende Chromosomenliste neu erzeugt werden?");
+inline const QString anzahlGerade = QStringLiteral("Die Anzahl der Chromosomen muß gerade sein!");
+
 inline const QString titel = QStringLiteral("Genetische Regelsuche");
 inline const QString titelNeu = QStringLiteral("Genetische Regelsuche [Neu]");
 } // namespace SuchTexte

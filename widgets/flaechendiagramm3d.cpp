@@ -46,6 +46,18 @@ QString Zahltext(double wert, int stellen)
     return FestKomma(wert, stellen, 1).trimmed();
 }
 
+// A title cut to the room it has (a third of the chart beside the axes, so
+// that it covers few boxes); a huge one is cut before it is measured, since a
+// character that shows takes a pixel at least.
+QString Passend(const QFontMetrics& fm, const QString& text, int breite)
+{
+    breite = std::max(breite, 0);
+    return fm.elidedText(text.left(breite + 2), Qt::ElideRight, breite);
+}
+
+// Of the boxes at least this many pixels stay in the window when it is moved.
+constexpr double sichtbarBeimVerschieben = 60;
+
 } // namespace
 
 TFlaechendiagramm3D::TFlaechendiagramm3D(QWidget* parent)
@@ -116,6 +128,20 @@ void TFlaechendiagramm3D::setZoom(double faktor)
     faktor = std::clamp(faktor, 0.5, 3.0);
     if (faktor != zoom) {
         zoom = faktor;
+        geaendert();
+    }
+}
+
+double TFlaechendiagramm3D::Verschiebung()
+{
+    geometrieBerechnen();
+    return g.verschiebung;
+}
+
+void TFlaechendiagramm3D::setVerschiebung(double pixel)
+{
+    if (std::isfinite(pixel) && pixel != verschiebung) {
+        verschiebung = pixel;
         geaendert();
     }
 }
@@ -241,7 +267,10 @@ void TFlaechendiagramm3D::geometrieBerechnen()
     g.tiefeY = tiefe * std::sin(bogen);
     const double gesamtBreite = g.breite + std::abs(g.tiefeX);
     const double gesamtHoehe = g.hoehe + g.tiefeY;
-    g.ox = randSeite + (aw - gesamtBreite) / 2 + (g.tiefeX < 0 ? -g.tiefeX : 0);
+    const double links = randSeite + (aw - gesamtBreite) / 2;
+    const double rand = std::min(sichtbarBeimVerschieben, gesamtBreite);
+    g.verschiebung = std::clamp(verschiebung, rand - links - gesamtBreite, width() - rand - links);
+    g.ox = links + g.verschiebung + (g.tiefeX < 0 ? -g.tiefeX : 0);
     g.oy = randOben + (ah - gesamtHoehe) / 2 + gesamtHoehe;
 }
 
@@ -256,11 +285,21 @@ void TFlaechendiagramm3D::zeichnen()
 
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing);
-    QFont schrift = font();
-    maler.setFont(schrift);
-    const QFontMetrics fm(schrift);
+    maler.setFont(font());
+    const QFontMetrics fm(font());
+    kaestenZeichnen(maler);
+    achsenZeichnen(maler, fm);
+    // The marker last, on top of every box.
+    if (marke)
+        markeZeichnen(maler, fm);
+    titelZeichnen(maler);
+}
 
-    const bool rechts = g.tiefeX >= 0;
+// Every box with the faces the viewer sees: front, the side towards the
+// depth and, while the chart is seen from above, the top.
+void TFlaechendiagramm3D::kaestenZeichnen(QPainter& maler) const
+{
+    const bool rechts = tiefeNachRechts();
     const bool oberseite = g.tiefeY > 0.5;
     const bool seite = std::abs(g.tiefeX) > 0.5;
 
@@ -315,12 +354,22 @@ void TFlaechendiagramm3D::zeichnen()
             }
         }
     }
+}
 
-    // Axes.
+void TFlaechendiagramm3D::achsenZeichnen(QPainter& maler, const QFontMetrics& fm) const
+{
     maler.setPen(QPen(Achsenfarbe, 1));
     maler.setBrush(Qt::NoBrush);
+    wertachseZeichnen(maler, fm);
+    untereAchseZeichnen(maler, fm);
+    tiefenachseZeichnen(maler, fm);
+}
+
+// Value axis on the front edge away from the depth.
+void TFlaechendiagramm3D::wertachseZeichnen(QPainter& maler, const QFontMetrics& fm) const
+{
+    const bool rechts = tiefeNachRechts();
     const int stellen = Nachkommastellen(g.schritt);
-    // Value axis on the front edge away from the depth.
     const double xWert = rechts ? 0 : g.nx;
     maler.drawLine(punkt(xWert, 0, g.unten), punkt(xWert, 0, g.oben));
     const int tickAnzahl = static_cast<int>(std::lround((g.oben - g.unten) / g.schritt));
@@ -336,13 +385,17 @@ void TFlaechendiagramm3D::zeichnen()
     if (!titelWert.isEmpty()) {
         // Beside the top of the axis, away from the boxes.
         const QPointF p = punkt(xWert, 0, g.oben);
-        const int w = fm.horizontalAdvance(titelWert);
+        const QString t = Passend(fm, titelWert, width() / 3);
+        const int w = fm.horizontalAdvance(t);
         double tx = rechts ? p.x() - w - 8 : p.x() + 8;
         tx = std::clamp(tx, 2.0, double(width() - w - 2));
-        maler.drawText(QPointF(tx, p.y() - fm.height()), titelWert);
+        maler.drawText(QPointF(tx, p.y() - fm.height()), t);
     }
+}
 
-    // Bottom axis along the front, one label per point where they fit.
+// Bottom axis along the front, one label per point where they fit.
+void TFlaechendiagramm3D::untereAchseZeichnen(QPainter& maler, const QFontMetrics& fm) const
+{
     maler.drawLine(punkt(0, 0, g.unten), punkt(g.nx, 0, g.unten));
     const double spalte = g.breite / g.nx;
     const int xSchritt = spalte >= 16 ? 1 : (spalte >= 8 ? 2 : 5);
@@ -357,12 +410,16 @@ void TFlaechendiagramm3D::zeichnen()
     }
     if (!titelUnten.isEmpty()) {
         const QPointF p = punkt(g.nx / 2.0, 0, g.unten);
-        maler.drawText(QPointF(p.x() - fm.horizontalAdvance(titelUnten) / 2.0, p.y() + 8 + fm.ascent() + fm.height()),
-                       titelUnten);
+        const QString t = Passend(fm, titelUnten, width() - 4);
+        maler.drawText(QPointF(p.x() - fm.horizontalAdvance(t) / 2.0, p.y() + 8 + fm.ascent() + fm.height()), t);
     }
+}
 
-    // Depth axis along the bottom of the side that faces the viewer, its labels
-    // pushed outwards at right angles to it.
+// Depth axis along the bottom of the side that faces the viewer, its labels
+// pushed outwards at right angles to it.
+void TFlaechendiagramm3D::tiefenachseZeichnen(QPainter& maler, const QFontMetrics& fm) const
+{
+    const bool rechts = tiefeNachRechts();
     const double xTiefe = rechts ? g.nx : 0;
     maler.drawLine(punkt(xTiefe, 0, g.unten), punkt(xTiefe, g.nz, g.unten));
     const double laenge = std::hypot(g.tiefeX, g.tiefeY);
@@ -384,44 +441,49 @@ void TFlaechendiagramm3D::zeichnen()
         }
         if (!titelTiefe.isEmpty()) {
             const QPointF ende = punkt(xTiefe, g.nz, g.unten) + aussen * 14 + richtung * 10;
-            const int w = fm.horizontalAdvance(titelTiefe);
+            const QString t = Passend(fm, titelTiefe, width() / 3);
+            const int w = fm.horizontalAdvance(t);
             double tx = rechts ? ende.x() : ende.x() - w;
             tx = std::clamp(tx, 2.0, double(width() - w - 2));
-            maler.drawText(QPointF(tx, std::max(double(fm.ascent() + randOben - 12), ende.y())), titelTiefe);
+            maler.drawText(QPointF(tx, std::max(double(fm.ascent() + randOben - 12), ende.y())), t);
         }
     }
+}
 
-    // The marker last, on top of every box.
-    if (marke) {
-        const double xs = xInvertiert ? g.nx - marke->x() : marke->x();
-        const double zs = yInvertiert ? g.nz - marke->y() : marke->y();
-        const double h = std::isfinite(markenwert) ? std::clamp(double(markenwert), g.unten, g.oben) : g.unten;
-        const QPointF p = punkt(xs, zs, h);
-        const QPointF boden = punkt(xs, zs, g.unten);
-        maler.setPen(QPen(Qt::black, 1, Qt::DashLine));
-        maler.drawLine(boden, p);
-        maler.setPen(QPen(Qt::black, 2));
-        maler.setBrush(Qt::white);
-        maler.drawEllipse(p, 5, 5);
-        maler.setBrush(Qt::black);
-        maler.setPen(Qt::NoPen);
-        maler.drawEllipse(p, 2, 2);
-        // Its legend in the lower left corner.
-        const QPointF legende(12, height() - 12);
-        maler.setPen(QPen(Qt::black, 2));
-        maler.setBrush(Qt::white);
-        maler.drawEllipse(legende, 5, 5);
-        maler.setBrush(Qt::black);
-        maler.setPen(Qt::NoPen);
-        maler.drawEllipse(legende, 2, 2);
-        maler.setPen(Achsenfarbe);
-        maler.drawText(QPointF(legende.x() + 10, legende.y() + fm.ascent() / 2.0 - 1), markentext);
-    }
+// A ring with a dot where the operating point stands, a dashed line down to
+// the floor, and the same sign with its text in the lower left corner.
+void TFlaechendiagramm3D::markeZeichnen(QPainter& maler, const QFontMetrics& fm) const
+{
+    const double xs = xInvertiert ? g.nx - marke->x() : marke->x();
+    const double zs = yInvertiert ? g.nz - marke->y() : marke->y();
+    const double h = std::isfinite(markenwert) ? std::clamp(double(markenwert), g.unten, g.oben) : g.unten;
+    const QPointF p = punkt(xs, zs, h);
+    const QPointF boden = punkt(xs, zs, g.unten);
+    maler.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    maler.drawLine(boden, p);
+    maler.setPen(QPen(Qt::black, 2));
+    maler.setBrush(Qt::white);
+    maler.drawEllipse(p, 5, 5);
+    maler.setBrush(Qt::black);
+    maler.setPen(Qt::NoPen);
+    maler.drawEllipse(p, 2, 2);
+    // Its legend in the lower left corner.
+    const QPointF legende(12, height() - 12);
+    maler.setPen(QPen(Qt::black, 2));
+    maler.setBrush(Qt::white);
+    maler.drawEllipse(legende, 5, 5);
+    maler.setBrush(Qt::black);
+    maler.setPen(Qt::NoPen);
+    maler.drawEllipse(legende, 2, 2);
+    maler.setPen(Achsenfarbe);
+    maler.drawText(QPointF(legende.x() + 10, legende.y() + fm.ascent() / 2.0 - 1), markentext);
+}
 
-    // Title.
-    QFont titelschrift = schrift;
+void TFlaechendiagramm3D::titelZeichnen(QPainter& maler) const
+{
+    QFont titelschrift = font();
     titelschrift.setBold(true);
-    titelschrift.setPixelSize(std::max(12, schrift.pixelSize() + 3));
+    titelschrift.setPixelSize(std::max(12, font().pixelSize() + 3));
     maler.setFont(titelschrift);
     maler.setPen(Qt::black);
     maler.drawText(QRect(0, 6, width(), randOben - 10), Qt::AlignHCenter | Qt::AlignTop, titel);
@@ -444,7 +506,7 @@ void TFlaechendiagramm3D::mousePressEvent(QMouseEvent* ereignis)
     if (ereignis->button() != Qt::LeftButton)
         return;
     ziehenAb = qRound(ereignis->position().x());
-    winkelBeimZiehen = blickwinkel;
+    verschiebungBeimZiehen = Verschiebung();
     setCursor(Qt::ClosedHandCursor);
 }
 
@@ -452,13 +514,8 @@ void TFlaechendiagramm3D::mouseMoveEvent(QMouseEvent* ereignis)
 {
     if (!ziehenAb)
         return;
-    // Pulling the chart to the right turns its back to the right: half a
-    // degree per pixel.
-    const int grad = std::clamp(winkelBeimZiehen - (qRound(ereignis->position().x()) - *ziehenAb) / 2, 0, 180);
-    if (grad != blickwinkel) {
-        setBlickwinkel(grad);
-        emit BlickwinkelGezogen(grad);
-    }
+    // The chart follows the mouse sideways only.
+    setVerschiebung(verschiebungBeimZiehen + (qRound(ereignis->position().x()) - *ziehenAb));
 }
 
 void TFlaechendiagramm3D::mouseReleaseEvent(QMouseEvent* ereignis)

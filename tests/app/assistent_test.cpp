@@ -9,6 +9,7 @@
 #include "platform/modal.h"
 #include "widgets/singedit.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -180,11 +181,11 @@ TEST(AssistentImHauptfenster, AProjectMadeInTheDialogsIsSavedAsTheHandWrittenFil
         }
         auto& r = dynamic_cast<TRegEditForm&>(d);
         EXPECT_EQ(r.Zelle(0, 2), QStringLiteral("PO"));
-        r.ListBox1->setCurrentRow(1);
-        QTest::mouseClick(r.StringGrid1->viewport(), Qt::LeftButton, {}, r.Zellrechteck(1, 1).center());
-        r.ListBox1->setCurrentRow(0);
-        QTest::mouseClick(r.StringGrid1->viewport(), Qt::LeftButton, {}, r.Zellrechteck(1, 2).center());
-        r.OKBtn->click();
+        r.ListBox1()->setCurrentRow(1);
+        QTest::mouseClick(r.StringGrid1()->viewport(), Qt::LeftButton, {}, r.Zellrechteck(1, 1).center());
+        r.ListBox1()->setCurrentRow(0);
+        QTest::mouseClick(r.StringGrid1()->viewport(), Qt::LeftButton, {}, r.Zellrechteck(1, 2).center());
+        r.OKBtn()->click();
         return r.result();
     });
     f.Menue().Assistent->trigger();
@@ -210,6 +211,91 @@ TEST(AssistentImHauptfenster, AProjectMadeInTheDialogsIsSavedAsTheHandWrittenFil
     EXPECT_EQ(g.Projekt().Regeltab, f.Projekt().Regeltab);
     EXPECT_EQ(g.Projekt().Ausgang.Termname(2), QStringLiteral("rechts"));
     EXPECT_EQ(ProjektBytes(g.Projekt()), handgeschrieben);
+}
+
+// Keys as a student presses them, each to the widget that has the focus.
+void taste(Qt::Key key, Qt::KeyboardModifiers mod = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), key, mod);
+}
+void tasten(const QString& text)
+{
+    for (const QChar c : text)
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+}
+void feldTippen(const QString& text)
+{
+    taste(Qt::Key_A, Qt::ControlModifier);
+    tasten(text);
+    taste(Qt::Key_Return);
+}
+
+// Name, base set and term names, each ended by Enter; then Tab through the
+// list into the grid and every value followed by Tab.
+void variableTippen(const QStringList& felder, const QStringList& terme, const QStringList& werte)
+{
+    for (const QString& feld : felder)
+        feldTippen(feld);
+    for (const QString& term : terme) {
+        tasten(term);
+        taste(Qt::Key_Return);
+    }
+    taste(Qt::Key_Tab);
+    taste(Qt::Key_Tab);
+    for (const QString& wert : werte) {
+        tasten(wert);
+        taste(Qt::Key_Tab);
+    }
+}
+
+// No mouse from the first question to the rule editor's OK; one typo on the
+// way costs nothing that was typed.
+TEST(AssistentImHauptfenster, AStudentFinishesItByKeyboardAloneAndATypoLosesNothing)
+{
+    TMainForm f;
+    ScopedMeldungen m({Antwort::Nein});
+    int editor = 0;
+    bool offenNachTippfehler = false;
+    ScopedModal modal([&](QDialog& d) {
+        d.show();
+        QApplication::setActiveWindow(&d);
+        if (qobject_cast<TVarEditform*>(&d)) {
+            if (++editor == 1) {
+                // c of "positiv" typed as 3 instead of 30.
+                variableTippen({"Winkel", "-30", "30"}, {"negativ", "positiv"},
+                               {"-30", "-30", "-10", "0", "1", "0", "10", "3", "30", "1"});
+                taste(Qt::Key_Return, Qt::ControlModifier);
+                offenNachTippfehler = d.isVisible() && d.result() == 0;
+                // Back into the grid at the last value, two cells left, the right number.
+                taste(Qt::Key_Backtab, Qt::ShiftModifier);
+                taste(Qt::Key_Left);
+                taste(Qt::Key_Left);
+                tasten(QStringLiteral("30"));
+            } else {
+                variableTippen({"Kraft", "-10", "10"}, {"links", "rechts"},
+                               {"-10", "-10", "-5", "0", "1", "0", "5", "10", "10", "1"});
+            }
+            taste(Qt::Key_Return, Qt::ControlModifier);
+        } else {
+            // The rule editor opens with the focus on its OK.
+            taste(Qt::Key_Return);
+        }
+        d.hide();
+        return d.result();
+    });
+    f.Menue().Assistent->trigger();
+    EXPECT_EQ(modal.dialoge(), (QStringList{"TVarEditform", "TVarEditform", "TRegEditForm"}));
+    EXPECT_TRUE(offenNachTippfehler);
+    const QString zeile2 = QStringLiteral("In Zeile 2 der Tabelle ist eine Zahl zu groß oder zu klein!");
+    EXPECT_EQ(m.texte(), (QStringList{AssistentTexte::eingangA, zeile2, AssistentTexte::weitererEingang,
+                                      AssistentTexte::ausgang, AssistentTexte::regeln}));
+    ASSERT_TRUE(f.Projekt().EingangA.definiert());
+    ASSERT_TRUE(f.Projekt().Ausgang.definiert());
+    // Every value as in the hand-written file, whose rules are set here.
+    TProjekt erwartet = f.Projekt();
+    erwartet.Regeltab(1, 1) = 2;
+    erwartet.Regeltab(1, 2) = 1;
+    EXPECT_EQ(ProjektBytes(erwartet), dateitest::lesen(QStringLiteral(TARVIK_TESTDATA "/winkel.fuz")));
 }
 
 } // namespace

@@ -100,13 +100,13 @@ TEST(Wortlaut, MessagesOfTheGeneticSearch)
         {"SuchTexte::genNichtGelesen", SuchTexte::genNichtGelesen, "Die Gen-Datei konnte nicht gelesen werden:\r"},
         {"SuchTexte::genNichtGespeichert", SuchTexte::genNichtGespeichert,
          "Die Gen-Datei konnte nicht gespeichert werden:\r"},
-        {"TSuchenForm::FrageAbbrechen", TSuchenForm::FrageAbbrechen,
+        {"SuchTexte::frageAbbrechen", SuchTexte::frageAbbrechen,
          "Wollen Sie die Genetische Regelsuche\rwirklich abbrechen?"},
-        {"TSuchenForm::FrageNeuErzeugen", TSuchenForm::FrageNeuErzeugen,
+        {"SuchTexte::frageNeuErzeugen", SuchTexte::frageNeuErzeugen,
          "Die Anzahl der bestehenden Chromosomen stimmt nicht mit der gewünschten Anzahl überein. "
          "Soll die bestehende Chromosomenliste neu erzeugt werden?"},
         // "muß" as the program has always written it.
-        {"TSuchenForm::AnzahlGerade", TSuchenForm::AnzahlGerade, "Die Anzahl der Chromosomen muß gerade sein!"},
+        {"SuchTexte::anzahlGerade", SuchTexte::anzahlGerade, "Die Anzahl der Chromosomen muß gerade sein!"},
     });
 }
 

@@ -44,12 +44,12 @@ TEST_F(RegelnEditieren, TheEditorGetsCopiesAndTheProjectKeepsItsRulesAfterCancel
         EXPECT_NE(gesehen, nullptr);
         if (!gesehen)
             return int(QDialog::Rejected);
-        EXPECT_EQ(gesehen->EingangA.Name(), QStringLiteral("Ort"));
-        EXPECT_FALSE(gesehen->EingangB.definiert());
-        EXPECT_EQ(gesehen->Ausgang.Termname(2), QStringLiteral("gas"));
-        EXPECT_EQ(gesehen->regeltab, f.Projekt().Regeltab);
+        EXPECT_EQ(gesehen->Ergebnis().EingangA.Name(), QStringLiteral("Ort"));
+        EXPECT_FALSE(gesehen->Ergebnis().EingangB.definiert());
+        EXPECT_EQ(gesehen->Ergebnis().Ausgang.Termname(2), QStringLiteral("gas"));
+        EXPECT_EQ(gesehen->Ergebnis().Regeltab, f.Projekt().Regeltab);
         EXPECT_EQ(gesehen->Zelle(1, 2), QStringLiteral("BR"));
-        gesehen->ListBox1->setCurrentRow(1);
+        gesehen->ListBox1()->setCurrentRow(1);
         gesehen->ZelleSetzen(1, 1);
         return int(QDialog::Rejected);
     });
@@ -77,7 +77,7 @@ TEST_F(RegelnEditieren, OkTakesTheTableBackAndMarksTheProjectOnlyAfterAChange)
         ScopedModal modal([&](QDialog& d) {
             auto& r = static_cast<TRegEditForm&>(d);
             if (fall.aendern) {
-                r.ListBox1->setCurrentRow(1);
+                r.ListBox1()->setCurrentRow(1);
                 r.ZelleSetzen(1, 1);
             }
             return int(QDialog::Accepted);

@@ -53,8 +53,8 @@ TEST(Suchen, OpensTheOneSearchWindowWithCopiesOfTheVariables)
     ScopedModal modal([&](QDialog& d) {
         auto& s = static_cast<TSuchenForm&>(d);
         EXPECT_EQ(&s, &f.Suchenform());
-        EXPECT_EQ(s.Evolution().FEingangA.Name(), QStringLiteral("Position"));
-        EXPECT_EQ(s.Evolution().FEingangA.Anzahl(), 3);
+        EXPECT_EQ(s.Evolution().EingangA().Name(), QStringLiteral("Position"));
+        EXPECT_EQ(s.Evolution().EingangA().Anzahl(), 3);
         EXPECT_EQ(s.Regelnummer(), 1);
         EXPECT_EQ(s.Memo1()->toPlainText(), QStringLiteral("von Hand"));
         ++geoeffnet;

@@ -154,7 +154,10 @@ TEST(Variablenbefehle, HelpPageOfTheVariableWindowsExplainsTermsAndMessages)
     h.oeffnen(HilfeSeite::Variablen);
     const QString text = h.Browser()->toPlainText();
     for (const char* teil : {"Fuzzyvariablen definieren und testen", "Grundmenge", "Trapez", "Fehler bei Zahleingabe",
-                             "Es kann kein weiterer Termname angefügt werden", "Z = ( 0.00 ; 0.75 ; 0.25 )"})
+                             "Es kann kein weiterer Termname angefügt werden", "Z = ( 0.00 ; 0.75 ; 0.25 )",
+                             // The keys of OK, and that a new variable with a fault stays open.
+                             "Strg+Eingabe", "Alt+O", "bleibt das Fenster offen", "dieselbe Abkürzung",
+                             "Die Fuzzyvariable hat noch keinen Term und ist deshalb nicht definiert."})
         EXPECT_TRUE(text.contains(QString::fromUtf8(teil))) << teil;
     h.close();
 }

@@ -167,6 +167,50 @@ TEST(NeueVariableSetzen, ClearsTheTermsAndSetsNameAndBaseSetButKeepsXAndColours)
     EXPECT_TRUE(VariablenFehler(v).isEmpty());
 }
 
+TEST(OKBeendetEditor, ClosesOnlyWhenNothingTypedIsDropped)
+{
+    auto mit = [](int terme, bool definiert) {
+        TFuzzy v = vierTerme();
+        v.setAnzahl(terme);
+        v.setDefiniert(definiert);
+        return v;
+    };
+    struct Fall {
+        const char* name;
+        TFuzzy v;
+        bool warDefiniert;
+        bool schliesst;
+    };
+    const Fall faelle[] = {
+        {"defined now", mit(4, true), false, true},
+        {"defined before, the check failed and it stayed defined", mit(4, true), true, true},
+        {"new, the check failed", mit(4, false), false, false},
+        {"new, no term yet", mit(0, false), false, false},
+        {"defined before, emptied on purpose", mit(0, false), true, true},
+        {"defined before, emptied and typed again with a fault", mit(2, false), true, false},
+    };
+    for (const Fall& fall : faelle)
+        EXPECT_EQ(OKBeendetEditor(fall.v, fall.warDefiniert), fall.schliesst) << fall.name;
+}
+
+TEST(GleicheAbkuerzung, NamesBothTermsInTheirOrderAndTheSharedShortName)
+{
+    TFuzzy v = trapezVariable(0, 10, {{0, 1, 2, 3}, {0, 1, 2, 3}, {0, 1, 2, 3}, {0, 1, 2, 3}});
+    const char* namen[] = {"negativ", "null", "neutral", "negativ klein"};
+    for (int i = 1; i <= 4; ++i)
+        v.setTermname(i, QString::fromUtf8(namen[i - 1]));
+    const QString ne = QStringLiteral("Die Terme „negativ“ und „neutral“ haben dieselbe Abkürzung „NE“.");
+    EXPECT_EQ(GleicheAbkuerzung(v, 3), ne);
+    EXPECT_EQ(GleicheAbkuerzung(v, 1), ne);
+    // NU and NK are their own; so is any index the variable does not have.
+    for (int i : {2, 4, 0, 5})
+        EXPECT_EQ(GleicheAbkuerzung(v, i), QString()) << i;
+    // Only letters a to z change case: "äb" and "Äb" differ.
+    v.setTermname(1, QStringLiteral("äb"));
+    v.setTermname(2, QStringLiteral("Äb"));
+    EXPECT_EQ(GleicheAbkuerzung(v, 2), QString());
+}
+
 TEST(NameOhneSteuerzeichen, DropsLineBreaksTabsAndOtherControlsOnly)
 {
     const std::pair<const char*, const char*> faelle[] = {

@@ -20,12 +20,10 @@ TEST(Chromosomenregelsystem, ShowsTheSixteenRulesInOrderAndCopiesThem)
     EXPECT_EQ(r.size(), QSize(537, 332));
     EXPECT_EQ(r.Memo1()->size(), QSize(505, 257));
     EXPECT_TRUE(r.Memo1()->isReadOnly());
-    r.EingangA.assign(suchfenster::position());
-    r.EingangB.assign(suchfenster::winkel());
-    r.Ausgang.assign(suchfenster::kraft());
     // "01 10 11" then "00 00 00" for every further rule.
-    StringToRegelsystem(QStringLiteral("011011") + QString(90, QLatin1Char('0')), r.rs);
-    r.aktivieren();
+    TRegelsystem rs{};
+    StringToRegelsystem(QStringLiteral("011011") + QString(90, QLatin1Char('0')), rs);
+    r.oeffnen({suchfenster::position(), suchfenster::winkel(), suchfenster::kraft(), rs});
     const QStringList zeilen = r.Memo1()->toPlainText().split(QLatin1Char('\n'));
     ASSERT_EQ(zeilen.size(), 16);
     EXPECT_EQ(zeilen[0], QStringLiteral("WENN Position=links UND Winkel=rechts, DANN Kraft=stark rechts"));

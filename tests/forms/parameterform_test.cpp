@@ -17,29 +17,24 @@ TEST(Parameterdialog, ShowsItsValuesAndTakesTheFieldsHoweverItCloses)
     TParameterForm p;
     EXPECT_EQ(p.windowTitle(), QStringLiteral("Suchen - Parameter"));
     EXPECT_EQ(p.size(), QSize(377, 154));
-    p.ca = 12;
-    p.kr = 0.5f;
-    p.mr = 0.05f;
-    p.aktivieren();
+    p.oeffnen(TSuchParameter{12, 0.5f, 0.05f});
     EXPECT_EQ(p.IntEdit1()->text(), QStringLiteral("12"));
     EXPECT_EQ(p.SingEdit1()->text(), SingEditText(0.5f));
     EXPECT_EQ(p.SingEdit2()->text(), SingEditText(0.05f));
+    EXPECT_FALSE(p.Geaendert());
 
     p.IntEdit1()->setText(QStringLiteral("8"));
     p.SingEdit1()->setText(QStringLiteral("1"));
     p.SingEdit2()->setText(QStringLiteral("2"));
     QTest::mouseClick(p.CancelBtn(), Qt::LeftButton);
     EXPECT_EQ(p.result(), int(QDialog::Rejected));
-    EXPECT_EQ(p.ca, 8);
-    EXPECT_EQ(p.kr, 1.0f);
-    EXPECT_EQ(p.mr, 0.01f);
+    EXPECT_EQ(p.Ergebnis(), (TSuchParameter{8, 1.0f, 0.01f}));
+    EXPECT_TRUE(p.Geaendert());
 
     p.StandardwerteClick();
     QTest::mouseClick(p.OKBtn(), Qt::LeftButton);
     EXPECT_EQ(p.result(), int(QDialog::Accepted));
-    EXPECT_EQ(p.ca, 20);
-    EXPECT_EQ(p.kr, 0.2f);
-    EXPECT_EQ(p.mr, 0.01f);
+    EXPECT_EQ(p.Ergebnis(), (TSuchParameter{20, 0.2f, 0.01f}));
 }
 
 } // namespace

@@ -3,8 +3,11 @@
 #include "core/projekt.h"
 #include "core/zahlenformat.h"
 #include "forms/ddgraphform.h"
+#include "forms/klartext.h"
+#include "forms/vartestform.h"
 #include "platform/hilfe.h"
 #include "platform/modal.h"
+#include "tests/forms/klartext_hilfe.h"
 #include "tests/fuzzy_hilfe.h"
 #include "tests/qstring_ausgabe.h"
 #include "widgets/aktivitaetsgitter.h"
@@ -21,10 +24,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace {
+
+// The value of a scroll bar position of the rule tester on the base set fa..fb.
+float schieberwert(float fa, float fb, int position)
+{
+    TFuzzy f;
+    f.setA(fa);
+    f.setB(fb);
+    return Eingangswert(f, position, Schieberende);
+}
 
 const QString pendelDatei = QStringLiteral(TARVIK_TESTDATA "/../../examples/pendel.fuz");
 
@@ -40,11 +53,7 @@ TProjekt laden(const QString& datei)
 // What the main window does before it shows the tester.
 void uebergeben(TRegTestForm& f, const TProjekt& p)
 {
-    f.EingangA.assign(p.EingangA);
-    f.EingangB.assign(p.EingangB);
-    f.Ausgang.assign(p.Ausgang);
-    f.regel = p.Regeltab;
-    f.oeffnen();
+    f.oeffnen({p.EingangA, p.EingangB, p.Ausgang, p.Regeltab});
 }
 
 // The worked example of the inference: two terms per input on 0..4, two
@@ -141,13 +150,13 @@ TEST_F(RegTest, InferenceFollowsTheScrollBarsLikeTheCommandLineTool)
                              Fall{90, 110, 0}}) {
         form.ScrollBar1()->setValue(fall.a);
         form.ScrollBar2()->setValue(fall.b);
-        const float y = form.Ausgang.Schwerpunktkoordinate();
+        const float y = form.Daten().Ausgang.Schwerpunktkoordinate();
         EXPECT_NEAR(y, fall.y, 1e-5f) << fall.a << ", " << fall.b;
         EXPECT_EQ(form.SingEdit1()->text(), SingEditText(y));
-        EXPECT_NEAR(form.EingangA.x(), -30 + 0.3f * fall.a, 1e-5f);
-        EXPECT_EQ(form.SingEdit2()->text(), SingEditText(form.EingangA.x()));
-        EXPECT_EQ(form.Label1()->text(), form.EingangA.ZListeString());
-        EXPECT_EQ(form.Label2()->text(), form.EingangB.ZListeString());
+        EXPECT_NEAR(form.Daten().EingangA.x(), -30 + 0.3f * fall.a, 1e-5f);
+        EXPECT_EQ(form.SingEdit2()->text(), SingEditText(form.Daten().EingangA.x()));
+        EXPECT_EQ(form.Label1()->text(), form.Daten().EingangA.ZListeString());
+        EXPECT_EQ(form.Label2()->text(), form.Daten().EingangB.ZListeString());
     }
 }
 
@@ -160,7 +169,40 @@ TEST(RegTestEingang, ScrollPositionMapsOntoTheUniverse)
     };
     for (const Fall& f : {Fall{-30, 30, 100, 0}, Fall{2, 7, 100, 4.5f}, Fall{2, 7, 0, 2}, Fall{2, 7, 200, 7},
                           Fall{-1, 1, 50, -0.5f}, Fall{5, 5, 120, 5}, Fall{3, 1, 100, 2}})
-        EXPECT_FLOAT_EQ(TRegTestForm::Eingangswert(f.fa, f.fb, f.pos), f.x) << f.fa << ".." << f.fb << " @" << f.pos;
+        EXPECT_FLOAT_EQ(schieberwert(f.fa, f.fb, f.pos), f.x) << f.fa << ".." << f.fb << " @" << f.pos;
+}
+
+// What "3D" hands the 3-D window: the surface of the rules, the names, and the
+// operating point on the box the inputs' values fall on (the upper end of a
+// universe and values beyond it on the last box).
+TEST(RegTestKennfeld, TheOperatingPointSitsOnTheBoxOfTheInputsValues)
+{
+    TProjekt p = kleinesProjekt(); // A and B on 0..4
+    p.Regeltab(1, 1) = 1;
+    p.Regeltab(2, 2) = 2;
+    struct Fall {
+        float xa, xb;
+        int i, j;
+    };
+    for (const Fall& f : {Fall{0, 0, 0, 0}, Fall{2.1f, 0.3f, 10, 1}, Fall{4, 4, 19, 19}, Fall{-1, 9, 0, 19}}) {
+        SCOPED_TRACE(testing::Message() << f.xa << ", " << f.xb);
+        TRegelDaten d{p.EingangA, p.EingangB, p.Ausgang, p.Regeltab};
+        d.EingangA.setX(f.xa);
+        d.EingangB.setX(f.xb);
+        const TKennfeldDaten k = KennfeldDaten(d);
+        ASSERT_TRUE(k.Arbeitspunkt.has_value());
+        EXPECT_EQ(*k.Arbeitspunkt, QPointF(f.i + 0.5, f.j + 0.5));
+        EXPECT_EQ(k.Arbeitswert, k.FuzzyDaten[f.i][f.j]);
+    }
+    TRegelDaten d{p.EingangA, p.EingangB, p.Ausgang, p.Regeltab};
+    TFuzzy a = p.EingangA, b = p.EingangB, aus = p.Ausgang;
+    const TKennfeldDaten k = KennfeldDaten(d);
+    EXPECT_EQ(k.FuzzyDaten, Kennfeld(a, b, p.Regeltab, aus));
+    EXPECT_EQ(k.NameA, QStringLiteral("Lage"));
+    EXPECT_EQ(k.NameB, QStringLiteral("Tempo"));
+    EXPECT_EQ(k.NameAusgang, QStringLiteral("Stellwert"));
+    d.EingangB.setDefiniert(false);
+    EXPECT_EQ(KennfeldDaten(d).NameB, QString());
 }
 
 TEST_F(RegTest, TheIndexOrderOfTheTableDecidesAndNoRuleGivesTheLeftEnd)
@@ -170,14 +212,14 @@ TEST_F(RegTest, TheIndexOrderOfTheTableDecidesAndNoRuleGivesTheLeftEnd)
     uebergeben(form, p);
     form.ScrollBar1()->setValue(25);  // A = 0.5: (1, 0)
     form.ScrollBar2()->setValue(125); // B = 2.5: (0, 1)
-    EXPECT_NEAR(form.Ausgang.Schwerpunktkoordinate(), 2.0f / 3, 1e-6f);
+    EXPECT_NEAR(form.Daten().Ausgang.Schwerpunktkoordinate(), 2.0f / 3, 1e-6f);
 
     p.Regeltab = {};
     p.Regeltab(1, 2) = 2;
     uebergeben(form, p);
     form.ScrollBar1()->setValue(25);
     form.ScrollBar2()->setValue(125);
-    EXPECT_EQ(form.Ausgang.Schwerpunktkoordinate(), -1.0f);
+    EXPECT_EQ(form.Daten().Ausgang.Schwerpunktkoordinate(), -1.0f);
     EXPECT_EQ(form.SingEdit1()->text(), SingEditText(-1));
     // The black line stands at the left end of the output plot: column 50.
     const QImage& bild = form.Koordinatensystem3()->Bild();
@@ -196,18 +238,18 @@ TEST_F(RegTest, InputBUndefinedUsesTheFirstColumnAndShowsNothingOfB)
     p.Regeltab(2, 2) = 1;
     uebergeben(form, p);
     EXPECT_EQ(form.EingangBLabel()->text(), QString());
-    EXPECT_EQ(form.Label2()->text(), QString());
+    EXPECT_EQ(form.Label2()->text(), QStringLiteral("Z ="));
     EXPECT_TRUE(nurWeiss(form.Koordinatensystem2()->Bild()));
     form.ScrollBar1()->setValue(150); // A = 3: term 2 only
-    const float y = form.Ausgang.Schwerpunktkoordinate();
+    const float y = form.Daten().Ausgang.Schwerpunktkoordinate();
     EXPECT_NEAR(y, 2.0f / 3, 1e-6f);
     for (int pos : {70, 0, 200}) {
         form.ScrollBar2()->setValue(pos);
-        EXPECT_EQ(form.Ausgang.Schwerpunktkoordinate(), y);
+        EXPECT_EQ(form.Daten().Ausgang.Schwerpunktkoordinate(), y);
         EXPECT_EQ(form.SingEdit3()->text(), SingEditText(0.02f * pos));
     }
     EXPECT_TRUE(nurWeiss(form.Koordinatensystem2()->Bild()));
-    EXPECT_EQ(form.Label2()->text(), QString());
+    EXPECT_EQ(form.Label2()->text(), QStringLiteral("Z ="));
 }
 
 TEST_F(RegTest, MembershipLinesAreErasedExactly)
@@ -220,10 +262,10 @@ TEST_F(RegTest, MembershipLinesAreErasedExactly)
         form.ScrollBar1()->setValue(pos);
         form.ScrollBar2()->setValue(pos);
         EXPECT_TRUE(form.Koordinatensystem1()->Bild()
-                    == Referenzbild(*form.Koordinatensystem1(), p.EingangA, TRegTestForm::Eingangswert(-30, 30, pos)))
+                    == Referenzbild(*form.Koordinatensystem1(), p.EingangA, schieberwert(-30, 30, pos)))
             << pos;
         EXPECT_TRUE(form.Koordinatensystem2()->Bild()
-                    == Referenzbild(*form.Koordinatensystem2(), p.EingangB, TRegTestForm::Eingangswert(-60, 60, pos)))
+                    == Referenzbild(*form.Koordinatensystem2(), p.EingangB, schieberwert(-60, 60, pos)))
             << pos;
     }
     form.ScrollBar1()->setValue(0);
@@ -237,24 +279,30 @@ TEST_F(RegTest, ThreeDSamplesOnCopiesAndLeavesTheTesterAsItWas)
     form.ScrollBar1()->setValue(125);
     form.ScrollBar2()->setValue(60);
     const Anzeige vorher(form);
-    const float xa = form.EingangA.x();
-    const float xb = form.EingangB.x();
+    const float xa = form.Daten().EingangA.x();
+    const float xb = form.Daten().EingangB.x();
 
     ScopedModal modal;
-    QTest::mouseClick(form.b3d(), Qt::LeftButton);
+    QTest::mouseClick(form.B3d(), Qt::LeftButton);
     EXPECT_EQ(modal.dialoge(), QStringList{QStringLiteral("TDDGraphForm")});
 
     vergleichen(Anzeige(form), vorher);
-    EXPECT_EQ(form.EingangA.x(), xa);
-    EXPECT_EQ(form.EingangB.x(), xb);
+    EXPECT_EQ(form.Daten().EingangA.x(), xa);
+    EXPECT_EQ(form.Daten().EingangB.x(), xb);
     // The next step erases the right lines.
     form.ScrollBar1()->setValue(130);
     EXPECT_TRUE(form.Koordinatensystem1()->Bild()
-                == Referenzbild(*form.Koordinatensystem1(), p.EingangA, TRegTestForm::Eingangswert(-30, 30, 130)));
+                == Referenzbild(*form.Koordinatensystem1(), p.EingangA, schieberwert(-30, 30, 130)));
 
+    // The 3-D window shows the surface of the project's rules.
     TFuzzy a = p.EingangA, b = p.EingangB, aus = p.Ausgang;
-    EXPECT_EQ(graph.FuzzyDaten, Kennfeld(a, b, p.Regeltab, aus));
-    EXPECT_EQ(graph.Chart1()->Serie(0).size(), 20u);
+    const TKennfeld erwartet = Kennfeld(a, b, p.Regeltab, aus);
+    for (int i = 0; i < 20; ++i) {
+        const auto& serie = graph.Chart1()->Serie(i);
+        ASSERT_EQ(serie.size(), 20u);
+        for (int j = 0; j < 20; ++j)
+            EXPECT_EQ(serie[j].wert, erwartet[i][j]) << i << ", " << j;
+    }
 }
 
 TEST_F(RegTest, AReopeningWithAnotherProjectShowsNothingOfTheFirst)
@@ -280,7 +328,7 @@ TEST_F(RegTest, AReopeningWithAnotherProjectShowsNothingOfTheFirst)
     uebergeben(form, pendel);
     uebergeben(frisch, pendel);
     vergleichen(Anzeige(form), Anzeige(frisch));
-    EXPECT_EQ(form.Label2()->text(), form.EingangB.ZListeString());
+    EXPECT_EQ(form.Label2()->text(), form.Daten().EingangB.ZListeString());
     EXPECT_EQ(form.SingEdit1()->text(), SingEditText(-16.5f));
 }
 
@@ -299,8 +347,8 @@ TEST_F(RegTest, BrokenUniversesAndTermsNeitherCrashNorDraw)
     for (int pos : {0, 1, 100, 199, 200}) {
         form.ScrollBar1()->setValue(pos);
         form.ScrollBar2()->setValue(pos);
-        EXPECT_EQ(form.EingangA.x(), 0.0f);
-        EXPECT_FALSE(std::isnan(form.EingangB.x()));
+        EXPECT_EQ(form.Daten().EingangA.x(), 0.0f);
+        EXPECT_FALSE(std::isnan(form.Daten().EingangB.x()));
     }
     const QImage& a = form.Koordinatensystem1()->Bild();
     // An empty range: no term, no line in the plot area.
@@ -309,9 +357,9 @@ TEST_F(RegTest, BrokenUniversesAndTermsNeitherCrashNorDraw)
             ASSERT_EQ(a.pixel(x, y) & 0xffffff, 0xffffffu) << x << ", " << y;
     ScopedModal modal;
     form.b3dClick();
-    for (const auto& zeile : graph.FuzzyDaten)
-        for (float v : zeile)
-            EXPECT_FALSE(std::isnan(v));
+    for (int i = 0; i < 20; ++i)
+        for (const TFlaechendiagramm3D::TPunkt& punkt : graph.Chart1()->Serie(i))
+            EXPECT_FALSE(std::isnan(punkt.wert));
 
     // Not even values beyond the float range break the tester.
     p.Ausgang.setA(-std::numeric_limits<float>::max());
@@ -327,9 +375,9 @@ TEST_F(RegTest, KeysMoveInputAHelpShowsTheRulesPageAndOkCloses)
     form.show();
     // The first input takes the keys at once.
     ASSERT_EQ(form.focusWidget(), form.ScrollBar1());
-    QTest::keyClick(form.focusWidget(), Qt::Key_PageDown);
+    QTest::keyClick(form.focusWidget(), Qt::Key_PageUp);
     EXPECT_EQ(form.ScrollBar1()->value(), 10);
-    EXPECT_EQ(form.SingEdit2()->text(), SingEditText(form.EingangA.x()));
+    EXPECT_EQ(form.SingEdit2()->text(), SingEditText(form.Daten().EingangA.x()));
     ScopedHilfe hilfe;
     QTest::mouseClick(form.HelpBtn(), Qt::LeftButton);
     EXPECT_EQ(hilfe.seiten(), QList<HilfeSeite>{HilfeSeite::Regeln});
@@ -338,6 +386,78 @@ TEST_F(RegTest, KeysMoveInputAHelpShowsTheRulesPageAndOkCloses)
     QTest::mouseClick(form.OKBtn(), Qt::LeftButton);
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_FALSE(form.isVisible());
+}
+
+// Every key moves both inputs the way it moves the variable tester's value.
+TEST_F(RegTest, KeysMoveTheInputsInTheDirectionOfTheVariableTester)
+{
+    const TProjekt p = laden(pendelDatei);
+    uebergeben(form, p);
+    TVarTestForm vergleich;
+    vergleich.oeffnen(p.EingangA);
+    const auto richtung = [](QScrollBar* s, Qt::Key taste) {
+        s->setValue(s->maximum() / 2);
+        QTest::keyClick(s, taste);
+        return (s->value() > s->maximum() / 2) - (s->value() < s->maximum() / 2);
+    };
+    const Qt::Key tasten[] = {Qt::Key_Right, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down,
+                              Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
+    for (const Qt::Key taste : tasten) {
+        const int soll = richtung(vergleich.ScrollBar1(), taste);
+        ASSERT_NE(soll, 0) << taste;
+        EXPECT_EQ(richtung(form.ScrollBar1(), taste), soll) << taste;
+        EXPECT_EQ(richtung(form.ScrollBar2(), taste), soll) << taste;
+    }
+    // The right arrow: one step up, and the input's value follows.
+    form.ScrollBar1()->setValue(100);
+    QTest::keyClick(form.ScrollBar1(), Qt::Key_Right);
+    EXPECT_EQ(form.ScrollBar1()->value(), 101);
+    EXPECT_EQ(form.Daten().EingangA.x(), schieberwert(-30, 30, 101));
+}
+
+TEST_F(RegTest, TheReadOnlyValueFieldsHaveTheColourOfAButtonFace)
+{
+    uebergeben(form, laden(pendelDatei));
+    form.ScrollBar1()->setValue(100);
+    const QImage bild = form.grab().toImage();
+    for (TSingEdit* e : {form.SingEdit1(), form.SingEdit2(), form.SingEdit3()}) {
+        const QColor knopf = form.palette().color(QPalette::Button);
+        EXPECT_EQ(e->palette().color(QPalette::Base), knopf);
+        // Inside the frame, right of the text.
+        const QPoint innen = e->geometry().bottomRight() - QPoint(4, 4);
+        EXPECT_EQ(bild.pixelColor(innen), knopf) << e->text().toStdString();
+    }
+}
+
+// Names come from the user: shown literally, never as markup, and a huge one
+// is cut to the room of its label, whole in the tooltip.
+TEST_F(RegTest, NamesAreShownLiterallyAndAHugeOneKeepsToItsPlace)
+{
+    const QString riesig(100000, QLatin1Char('W'));
+    for (const QString& name : {MarkupName, riesig}) {
+        SCOPED_TRACE(name.left(20).toStdString());
+        TProjekt p = kleinesProjekt();
+        p.EingangA.setName(name);
+        p.EingangB.setName(name);
+        p.Ausgang.setName(name);
+        uebergeben(form, p);
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        EXPECT_EQ(form.size(), QSize(720, 430));
+        for (QLabel* l : {form.Ausganglabel(), form.EingangALabel(), form.EingangBLabel()}) {
+            EXPECT_EQ(l->textFormat(), Qt::PlainText);
+            EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width());
+            if (l->text() == name) {
+                EXPECT_TRUE(l->toolTip().isEmpty());
+            } else {
+                EXPECT_TRUE(l->text().endsWith(QChar(0x2026)));
+                EXPECT_TRUE(name.startsWith(l->text().chopped(1)));
+                EXPECT_TRUE(HinweisAlsText(l->toolTip()).startsWith(name.left(HinweisZeichen)));
+            }
+        }
+        bildAblegen(form, QStringLiteral("regtest_name_%1").arg(name.size()));
+        form.hide();
+    }
 }
 
 TEST_F(RegTest, ActivityGridShowsEachRulesDegreeAndFramesTheDecidingOne)
@@ -361,7 +481,8 @@ TEST_F(RegTest, ActivityGridShowsEachRulesDegreeAndFramesTheDecidingOne)
             for (int i = 1; i <= 5; ++i)
                 for (int j = 1; j <= 5; ++j) {
                     const TRegelZelle& z = r.zelle(i, j);
-                    EXPECT_EQ(z.grad, std::min(form.EingangA.Zugehoerigkeit(i), form.EingangB.Zugehoerigkeit(j)));
+                    EXPECT_EQ(z.grad, std::min(form.Daten().EingangA.Zugehoerigkeit(i),
+                                               form.Daten().EingangB.Zugehoerigkeit(j)));
                     const QRect c = g->Zelle(i, j);
                     const QRgb rand = bild.pixel(c.left() + 1, c.center().y()) & 0xffffff;
                     const QRgb grund = bild.pixel(c.left() + 2, c.center().y()) & 0xffffff;
@@ -375,12 +496,12 @@ TEST_F(RegTest, ActivityGridShowsEachRulesDegreeAndFramesTheDecidingOne)
                     groesster = std::max(groesster, z.grad);
                     if (rand == 0) {
                         ++gerahmt;
-                        EXPECT_EQ(z.grad, form.Ausgang.Term(k, 5));
+                        EXPECT_EQ(z.grad, form.Daten().Ausgang.Term(k, 5));
                     }
                 }
             // The core's inference gave each term the largest degree of its rules.
-            EXPECT_EQ(groesster, form.Ausgang.Term(k, 5)) << "term " << k;
-            EXPECT_EQ(gerahmt, form.Ausgang.Term(k, 5) > 0 ? 1 : 0) << "term " << k;
+            EXPECT_EQ(groesster, form.Daten().Ausgang.Term(k, 5)) << "term " << k;
+            EXPECT_EQ(gerahmt, form.Daten().Ausgang.Term(k, 5) > 0 ? 1 : 0) << "term " << k;
         }
     }
 }
@@ -402,13 +523,13 @@ TEST_F(RegTest, TheNoRuleLineAppearsExactlyWhenNoRuleActs)
         form.ScrollBar1()->setValue(f.a);
         form.ScrollBar2()->setValue(f.b);
         bool alleNull = true;
-        for (int k = 1; k <= form.Ausgang.Anzahl(); ++k)
-            alleNull = alleNull && form.Ausgang.Term(k, 5) == 0;
+        for (int k = 1; k <= form.Daten().Ausgang.Anzahl(); ++k)
+            alleNull = alleNull && form.Daten().Ausgang.Term(k, 5) == 0;
         EXPECT_EQ(alleNull, f.keine) << f.a << ", " << f.b;
         EXPECT_EQ(form.KeineRegelLabel()->text(), f.keine ? TRegTestForm::KeineRegelText : QString())
             << f.a << ", " << f.b;
         if (f.keine) {
-            EXPECT_EQ(form.Ausgang.Schwerpunktkoordinate(), form.Ausgang.a());
+            EXPECT_EQ(form.Daten().Ausgang.Schwerpunktkoordinate(), form.Daten().Ausgang.a());
         }
     }
 }
@@ -434,25 +555,58 @@ TEST_F(RegTest, WithoutInputBTheGridHasOneColumnAndATermBeyondTheOutputShowsAQue
             ASSERT_EQ(bild.pixel(x, y), hintergrund) << x << ", " << y;
 }
 
-TEST_F(RegTest, Bilder)
+// What the user sees of the tester: a picture of the window's fixed size in
+// which every plot and the activity grid show their own pictures, the plots
+// carry their terms' colours (input B's stays empty without input B), and the
+// red line appears exactly when no rule acts.
+TEST_F(RegTest, TheWindowShowsThePlotsAndTheNoRuleLineOnlyWhenNoRuleActs)
 {
+    // Pixels in a colour of their own: not white, grey or black.
+    const auto farbig = [](const QImage& bild) {
+        int n = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x) {
+                const QColor c = bild.pixelColor(x, y);
+                n += std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 100;
+            }
+        return n;
+    };
+    const auto pruefen = [&](const QString& name, bool mitB, bool keineRegel) {
+        SCOPED_TRACE(name.toStdString());
+        const QImage bild = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(bild.size(), QSize(720, 430));
+        const auto teil = [&](const QWidget* w) { return bild.copy(w->geometry()); };
+        EXPECT_TRUE(teil(form.Koordinatensystem1()) == form.Koordinatensystem1()->Bild());
+        EXPECT_TRUE(teil(form.Koordinatensystem2()) == form.Koordinatensystem2()->Bild());
+        EXPECT_TRUE(teil(form.Koordinatensystem3()) == form.Koordinatensystem3()->Bild());
+        EXPECT_TRUE(teil(form.Regelaktivitaet()) == form.Regelaktivitaet()->Bild());
+        EXPECT_GT(farbig(teil(form.Koordinatensystem1())), 100);
+        EXPECT_GT(farbig(teil(form.Koordinatensystem3())), 100);
+        if (mitB) {
+            EXPECT_GT(farbig(teil(form.Koordinatensystem2())), 100);
+        } else {
+            EXPECT_TRUE(nurWeiss(teil(form.Koordinatensystem2())));
+        }
+        EXPECT_EQ(farbig(teil(form.KeineRegelLabel())) > 0, keineRegel);
+        bildAblegen(form, name);
+    };
     const TProjekt p = laden(pendelDatei);
     uebergeben(form, p);
-    bildAblegen(form, QStringLiteral("regtest_anfang"));
+    pruefen(QStringLiteral("regtest_anfang"), true, false);
     form.ScrollBar1()->setValue(125);
     form.ScrollBar2()->setValue(60);
-    bildAblegen(form, QStringLiteral("regtest_125_60"));
+    pruefen(QStringLiteral("regtest_125_60"), true, false);
     form.ScrollBar1()->setValue(100);
     form.ScrollBar2()->setValue(100);
-    bildAblegen(form, QStringLiteral("regtest_mitte"));
+    pruefen(QStringLiteral("regtest_mitte"), true, false);
     TProjekt luecken = p;
     luecken.Regeltab(1, 1) = 0;
     uebergeben(form, luecken);
-    bildAblegen(form, QStringLiteral("regtest_keine_regel"));
+    pruefen(QStringLiteral("regtest_keine_regel"), true, true);
     TProjekt ohneB = kleinesProjekt();
     ohneB.EingangB.setDefiniert(false);
     ohneB.Regeltab(1, 2) = 2;
     uebergeben(form, ohneB);
     form.ScrollBar1()->setValue(140);
-    bildAblegen(form, QStringLiteral("regtest_ohne_b"));
+    pruefen(QStringLiteral("regtest_ohne_b"), false, false);
 }

@@ -13,6 +13,7 @@
 #include "widgets/koordinatensystem.h"
 #include "widgets/singedit.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -68,9 +69,9 @@ TEST(Suchenfenster, StartsWithTheStateOfANewSearch)
     EXPECT_EQ(f.size(), QSize(628, 421));
     EXPECT_EQ(f.Memo1()->size(), QSize(609, 193));
     EXPECT_EQ(f.Koordinatensystem1()->size(), QSize(237, 109));
-    EXPECT_EQ(f.Evolution().ChromosomenAnzahl, 20);
-    EXPECT_EQ(f.Evolution().Kreuzungsrate, 0.2f);
-    EXPECT_EQ(f.Evolution().mutationsrate, 0.01f);
+    EXPECT_EQ(f.Evolution().ChromosomenAnzahl(), 20);
+    EXPECT_EQ(f.Evolution().Parameter().Kreuzungsrate, 0.2f);
+    EXPECT_EQ(f.Evolution().Parameter().mutationsrate, 0.01f);
     EXPECT_TRUE(f.MoeglichstSchnell()->isChecked());
     EXPECT_EQ(f.SpinEdit1()->minimum(), 1);
     EXPECT_EQ(f.SpinEdit1()->maximum(), 20);
@@ -87,13 +88,13 @@ TEST(Suchenfenster, StartsWithTheStateOfANewSearch)
 TEST(Suchenfenster, ErzeugenFillsNLinesAndSetsTheCaption)
 {
     TFenster w;
-    w.form.Evolution().ChromosomenAnzahl = 6;
+    w.form.Evolution().setChromosomenAnzahl(6);
     QTest::mouseClick(w.form.ErzeugenButton(), Qt::LeftButton);
     const QStringList zeilen = w.form.MemoZeilen();
     ASSERT_EQ(zeilen.size(), 6);
     for (const QString& z : zeilen)
         EXPECT_TRUE(ChromosomGueltig(z)) << z.toStdString();
-    EXPECT_EQ(w.form.Evolution().Liste, zeilen);
+    EXPECT_EQ(w.form.Evolution().Liste(), zeilen);
     EXPECT_EQ(w.form.windowTitle(), QStringLiteral("Genetische Regelsuche [Neu]"));
 }
 
@@ -102,7 +103,7 @@ TEST(Suchenfenster, ErzeugenFillsNLinesAndSetsTheCaption)
 TEST(Suchenfenster, GenerationInTheWindowEqualsTheHeadlessEngine)
 {
     TFenster w;
-    w.form.Evolution().ChromosomenAnzahl = 8;
+    w.form.Evolution().setChromosomenAnzahl(8);
     w.form.ErzeugenButtonClick();
     w.form.nachGeneration = [&](int) { w.form.StopButtonClick(); };
     {
@@ -116,13 +117,13 @@ TEST(Suchenfenster, GenerationInTheWindowEqualsTheHeadlessEngine)
     TProtokoll protokoll;
     e.setZufall(&zufall);
     e.setBeobachter(&protokoll);
-    e.VariablenUebernehmen(position(), winkel(), kraft());
-    e.ChromosomenAnzahl = 8;
-    e.ErzeugenButtonClick();
-    ASSERT_TRUE(e.StartButtonClick(1));
+    e.VariablenUebernehmen({position(), winkel(), kraft()});
+    e.setChromosomenAnzahl(8);
+    e.Erzeugen();
+    ASSERT_TRUE(e.Starten(1));
 
-    EXPECT_EQ(w.form.MemoZeilen(), e.Liste);
-    EXPECT_EQ(w.form.Evolution().Liste, e.Liste);
+    EXPECT_EQ(w.form.MemoZeilen(), e.Liste());
+    EXPECT_EQ(w.form.Evolution().Liste(), e.Liste());
     for (int i = 1; i <= 8; ++i)
         EXPECT_EQ(w.form.Evolution().Bewertung(i), e.Bewertung(i)) << i;
     EXPECT_EQ(protokollZeilen(w.protokoll), protokoll.zeilen);
@@ -132,7 +133,7 @@ TEST(Suchenfenster, GenerationInTheWindowEqualsTheHeadlessEngine)
     EXPECT_EQ(w.form.SingEdit1()->text(), SingEditText(e.Bewertung(8)));
     EXPECT_NE(w.form.SingEdit3()->text(), QStringLiteral("  0.0000"));
     // The clock display shows the last step of the last run.
-    EXPECT_EQ(w.form.EditZeit()->text(), SingEditText(w.form.Evolution().Pendel.Zeit()));
+    EXPECT_EQ(w.form.EditZeit()->text(), SingEditText(w.form.Evolution().Pendel().Zeit()));
     EXPECT_TRUE(w.form.StartButton()->isEnabled());
 }
 
@@ -157,8 +158,8 @@ TEST(Suchenfenster, StopEndsTheSearchWithTheListKept)
     w.form.StartButtonClick();
     EXPECT_TRUE(gesperrt);
     EXPECT_EQ(w.form.MemoZeilen(), vorher);
-    EXPECT_EQ(w.form.Evolution().Liste, vorher);
-    EXPECT_TRUE(w.form.Evolution().simulationbeenden);
+    EXPECT_EQ(w.form.Evolution().Liste(), vorher);
+    EXPECT_TRUE(w.form.Evolution().simulationbeenden());
     EXPECT_EQ(w.form.IntEdit1()->text(), QStringLiteral("20"));
     const QStringList log = protokollZeilen(w.protokoll);
     ASSERT_EQ(log.size(), 3);
@@ -180,9 +181,9 @@ TEST(Suchenfenster, StartRefusesABadListOrTermCountWithItsMessage)
     }
     TFuzzy drei = kraft();
     drei.setAnzahl(3);
-    w.form.VariablenUebernehmen(position(), winkel(), drei);
+    w.form.oeffnen({position(), winkel(), drei});
     memoSetzen(w.form, nullen + QLatin1Char('\n') + einsen);
-    w.form.Evolution().ChromosomenAnzahl = 2;
+    w.form.Evolution().setChromosomenAnzahl(2);
     ScopedMeldungen m;
     w.form.StartButtonClick();
     EXPECT_EQ(m.texte(), QStringList{SuchTexte::termanzahlFalsch});
@@ -200,9 +201,8 @@ TEST(Suchenfenster, TrailingLineEndAddsNoLine)
     EXPECT_TRUE(w.form.MemoZeilen().isEmpty());
 
     memoSetzen(w.form, chromosom(0) + QLatin1Char('\n') + chromosom(1) + QLatin1Char('\n'));
-    w.form.Evolution().ChromosomenAnzahl = 2;
+    w.form.Evolution().setChromosomenAnzahl(2);
     ScopedModal modal([](QDialog&) { return int(QDialog::Accepted); });
-    w.parameter.ca = 2;
     ScopedMeldungen m;
     w.form.ParameterButtonClick();
     EXPECT_TRUE(m.meldungen().isEmpty()); // 2 lines for 2 chromosomes: no question
@@ -283,7 +283,8 @@ TEST(Suchenfenster, ClickInTheListChoosesTheChromosomeUnderTheCaret)
     EXPECT_EQ(modal.dialoge(), QStringList{QStringLiteral("TCRegelform")});
     TRegelsystem erwartet{};
     StringToRegelsystem(chromosom(2), erwartet);
-    EXPECT_EQ(w.cregel.rs, erwartet);
+    EXPECT_EQ(w.cregel.Memo1()->toPlainText(),
+              RegelsystemZeilen(erwartet, position(), winkel(), kraft()).join(QLatin1Char('\n')));
 }
 
 // The field is the one source of the number: activation (after any message
@@ -292,9 +293,10 @@ TEST(Suchenfenster, ChromosomeNumberSurvivesActivationAndResetsOnOpening)
 {
     TFenster w;
     w.form.SpinEdit1()->setValue(7);
-    w.form.aktivieren();
+    QEvent aktiv(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&w.form, &aktiv);
     EXPECT_EQ(w.form.Regelnummer(), 7);
-    w.form.oeffnen();
+    w.form.oeffnen({position(), winkel(), kraft()});
     EXPECT_EQ(w.form.Regelnummer(), 1);
 }
 
@@ -327,7 +329,7 @@ TEST(Suchenfenster, LadenOfAGoodFileSetsListCountLimitAndCaption)
     EXPECT_EQ(dialoge.dialoge()[0].art, TDateiDialog::Art::Oeffnen);
     EXPECT_TRUE(m.meldungen().isEmpty());
     EXPECT_EQ(w.form.MemoZeilen(), (QStringList{chromosom(0), chromosom(1), chromosom(2), chromosom(3)}));
-    EXPECT_EQ(w.form.Evolution().ChromosomenAnzahl, 4);
+    EXPECT_EQ(w.form.Evolution().ChromosomenAnzahl(), 4);
     EXPECT_EQ(w.form.SpinEdit1()->maximum(), 4);
     EXPECT_EQ(w.form.Regelnummer(), 4); // kept within the new limit
     EXPECT_EQ(w.form.windowTitle(), QStringLiteral("Genetische Regelsuche [") + pfad + QLatin1Char(']'));
@@ -351,7 +353,7 @@ TEST(Suchenfenster, LadenOfBadFilesGivesTheMessagesAndAValidField)
         w.form.LadenButtonClick();
         EXPECT_EQ(m.texte(), QStringList{SuchTexte::maximal40});
         EXPECT_EQ(w.form.MemoZeilen().size(), 41);
-        EXPECT_EQ(w.form.Evolution().ChromosomenAnzahl, 40);
+        EXPECT_EQ(w.form.Evolution().ChromosomenAnzahl(), 40);
     }
     {
         // One line: n = 0, and the field still has a range of at least 1.
@@ -359,7 +361,7 @@ TEST(Suchenfenster, LadenOfBadFilesGivesTheMessagesAndAValidField)
         ScopedMeldungen m;
         w.form.LadenButtonClick();
         EXPECT_EQ(m.texte(), QStringList{SuchTexte::minimal2});
-        EXPECT_EQ(w.form.Evolution().ChromosomenAnzahl, 0);
+        EXPECT_EQ(w.form.Evolution().ChromosomenAnzahl(), 0);
         EXPECT_EQ(w.form.SpinEdit1()->minimum(), 1);
         EXPECT_EQ(w.form.SpinEdit1()->maximum(), 1);
         EXPECT_EQ(w.form.Regelnummer(), 1);
@@ -373,7 +375,7 @@ TEST(Suchenfenster, LadenOfBadFilesGivesTheMessagesAndAValidField)
         EXPECT_EQ(m.meldungen()[0].art, MeldungsArt::Fehler);
         EXPECT_TRUE(m.meldungen()[0].text.startsWith(SuchTexte::genNichtGelesen));
         EXPECT_TRUE(w.form.MemoZeilen().isEmpty());
-        EXPECT_EQ(w.form.Evolution().ChromosomenAnzahl, 0);
+        EXPECT_EQ(w.form.Evolution().ChromosomenAnzahl(), 0);
         EXPECT_EQ(w.form.windowTitle(), titel);
     }
     {
@@ -427,13 +429,13 @@ TEST(Suchenfenster, ParameterDialogTakesValuesAndReplacesThoseOutOfRange)
         w.form.SpinEdit1()->setValue(5);
         QTest::mouseClick(w.form.ParameterButton(), Qt::LeftButton);
         EXPECT_EQ(modal.dialoge(), QStringList{QStringLiteral("TParameterForm")});
-        EXPECT_EQ(w.form.Evolution().ChromosomenAnzahl, f.ca) << f.anzahl;
-        EXPECT_EQ(w.form.Evolution().Kreuzungsrate, f.kr) << f.kreuzung;
-        EXPECT_EQ(w.form.Evolution().mutationsrate, f.mr) << f.mutation;
+        EXPECT_EQ(w.form.Evolution().ChromosomenAnzahl(), f.ca) << f.anzahl;
+        EXPECT_EQ(w.form.Evolution().Parameter().Kreuzungsrate, f.kr) << f.kreuzung;
+        EXPECT_EQ(w.form.Evolution().Parameter().mutationsrate, f.mr) << f.mutation;
         EXPECT_EQ(w.form.SpinEdit1()->maximum(), f.ca);
         EXPECT_EQ(w.form.Regelnummer(), 1);
         // The empty list differs from n: Yes creates n chromosomes.
-        EXPECT_EQ(m.texte(), QStringList{TSuchenForm::FrageNeuErzeugen});
+        EXPECT_EQ(m.texte(), QStringList{SuchTexte::frageNeuErzeugen});
         EXPECT_EQ(w.form.MemoZeilen().size(), f.ca);
     }
 }
@@ -441,8 +443,7 @@ TEST(Suchenfenster, ParameterDialogTakesValuesAndReplacesThoseOutOfRange)
 TEST(Suchenfenster, ParameterStandardwerteAndCancel)
 {
     TFenster w;
-    w.form.Evolution().ChromosomenAnzahl = 3;
-    w.form.Evolution().Kreuzungsrate = 0.7f;
+    w.form.Evolution().setParameter(TSuchParameter{3, 0.7f, 0.01f});
     memoSetzen(w.form, QStringList{nullen, einsen, nullen}.join(QLatin1Char('\n')));
     ScopedModal modal([](QDialog& d) {
         auto& p = static_cast<TParameterForm&>(d);
@@ -457,11 +458,11 @@ TEST(Suchenfenster, ParameterStandardwerteAndCancel)
     // Cancel keeps n and the rates, but the odd count is still warned about.
     ScopedMeldungen m;
     w.form.ParameterButtonClick();
-    EXPECT_EQ(w.form.Evolution().ChromosomenAnzahl, 3);
-    EXPECT_EQ(w.form.Evolution().Kreuzungsrate, 0.7f);
-    EXPECT_EQ(m.texte(), QStringList{TSuchenForm::AnzahlGerade});
+    EXPECT_EQ(w.form.Evolution().ChromosomenAnzahl(), 3);
+    EXPECT_EQ(w.form.Evolution().Parameter().Kreuzungsrate, 0.7f);
+    EXPECT_EQ(m.texte(), QStringList{SuchTexte::anzahlGerade});
     // The dialog took its fields anyway, as it does however it closes.
-    EXPECT_EQ(w.parameter.ca, 20);
+    EXPECT_EQ(w.parameter.Ergebnis().ChromosomenAnzahl, 20);
 }
 
 TEST(Suchenfenster, ParameterLineCountQuestionNoTakesTheLineCount)
@@ -475,8 +476,8 @@ TEST(Suchenfenster, ParameterLineCountQuestionNoTakesTheLineCount)
     {
         ScopedMeldungen m({Antwort::Nein});
         w.form.ParameterButtonClick();
-        EXPECT_EQ(m.texte(), QStringList{TSuchenForm::FrageNeuErzeugen});
-        EXPECT_EQ(w.form.Evolution().ChromosomenAnzahl, 4);
+        EXPECT_EQ(m.texte(), QStringList{SuchTexte::frageNeuErzeugen});
+        EXPECT_EQ(w.form.Evolution().ChromosomenAnzahl(), 4);
         EXPECT_EQ(w.form.MemoZeilen().size(), 4);
         EXPECT_EQ(w.form.SpinEdit1()->maximum(), 4);
     }
@@ -487,8 +488,8 @@ TEST(Suchenfenster, ParameterLineCountQuestionNoTakesTheLineCount)
     memoSetzen(w.form, viele.join(QLatin1Char('\n')));
     ScopedMeldungen m({Antwort::Nein});
     w.form.ParameterButtonClick();
-    EXPECT_EQ(m.texte(), (QStringList{TSuchenForm::FrageNeuErzeugen, SuchTexte::maximal40}));
-    EXPECT_EQ(w.form.Evolution().ChromosomenAnzahl, 40);
+    EXPECT_EQ(m.texte(), (QStringList{SuchTexte::frageNeuErzeugen, SuchTexte::maximal40}));
+    EXPECT_EQ(w.form.Evolution().ChromosomenAnzahl(), 40);
 }
 
 // Closing during a search asks first; a confirmed close stops the search and
@@ -496,7 +497,7 @@ TEST(Suchenfenster, ParameterLineCountQuestionNoTakesTheLineCount)
 TEST(Suchenfenster, CloseDuringASearchAsksAndWaitsForTheLoop)
 {
     TFenster w;
-    w.form.Evolution().ChromosomenAnzahl = 4;
+    w.form.Evolution().setChromosomenAnzahl(4);
     w.form.ErzeugenButtonClick();
     w.form.setResult(-1);
     int nachFrage = -1;
@@ -508,10 +509,10 @@ TEST(Suchenfenster, CloseDuringASearchAsksAndWaitsForTheLoop)
     };
     ScopedMeldungen m({Antwort::Ja});
     w.form.StartButtonClick();
-    EXPECT_EQ(m.texte(), QStringList{TSuchenForm::FrageAbbrechen});
+    EXPECT_EQ(m.texte(), QStringList{SuchTexte::frageAbbrechen});
     EXPECT_EQ(nachFrage, -1);                         // not closed inside the loop
     EXPECT_EQ(w.form.result(), int(QDialog::Accepted)); // closed after it
-    EXPECT_TRUE(w.form.Evolution().simulationbeenden);
+    EXPECT_TRUE(w.form.Evolution().simulationbeenden());
 
     // No: the search goes on (here until the first generation is done) and the
     // window stays.
@@ -524,7 +525,7 @@ TEST(Suchenfenster, CloseDuringASearchAsksAndWaitsForTheLoop)
     w.form.uebergaben = 0;
     ScopedMeldungen nein({Antwort::Nein});
     w.form.StartButtonClick();
-    EXPECT_EQ(nein.texte(), QStringList{TSuchenForm::FrageAbbrechen});
+    EXPECT_EQ(nein.texte(), QStringList{SuchTexte::frageAbbrechen});
     EXPECT_EQ(w.form.IntEdit3()->text(), QStringLiteral("1"));
     EXPECT_EQ(protokollZeilen(w.protokoll).size(), 4 + 7);
     EXPECT_EQ(w.form.result(), -1);
@@ -535,7 +536,7 @@ TEST(Suchenfenster, CloseDuringASearchAsksAndWaitsForTheLoop)
 TEST(Suchenfenster, FullLogStopsTheSearchWithItsMessage)
 {
     TFenster w;
-    w.form.Evolution().ChromosomenAnzahl = 4;
+    w.form.Evolution().setChromosomenAnzahl(4);
     w.form.ErzeugenButtonClick();
     w.protokoll.setMaxZeilen(20);
     ScopedMeldungen m;
@@ -550,7 +551,7 @@ TEST(Suchenfenster, FullLogStopsTheSearchWithItsMessage)
 TEST(Suchenfenster, PlotShowsTargetMarkAndCraneAfterARun)
 {
     TFenster w;
-    w.form.Evolution().ChromosomenAnzahl = 2;
+    w.form.Evolution().setChromosomenAnzahl(2);
     w.form.ErzeugenButtonClick();
     // Stop at the first hand-over: the first run ends after its current step.
     w.form.beiEreignissen = [&] { w.form.StopButtonClick(); };

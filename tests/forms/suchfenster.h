@@ -75,7 +75,7 @@ struct TFenster {
     TFenster()
     {
         form.setZufall(&zufall);
-        form.VariablenUebernehmen(position(), winkel(), kraft());
+        form.oeffnen({position(), winkel(), kraft()});
     }
 };
 

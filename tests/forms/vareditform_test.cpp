@@ -41,6 +41,9 @@ const QString ZuVieleTerme = QStringLiteral("Es kann kein weiterer Termname ange
 const QString NichtSelektiert = QStringLiteral("Kein Termname selektiert!");
 const QString ZeileOhneName = QStringLiteral("Bitte geben Sie zunächst den zugehörigen Termnamen ein!");
 const QString FrageLoeschen = QStringLiteral("Wollen Sie diese Fuzzyvariable wirklich löschen?");
+const QString OhneTerm = QStringLiteral("Die Fuzzyvariable hat noch keinen Term und ist deshalb nicht definiert.\r"
+                                        "Legen Sie zuerst die Termnamen an, oder schließen Sie das Fenster mit "
+                                        "„Abbrechen“.");
 
 // Pictures for looking at the dialog, when a folder is named.
 void bildAblegen(QWidget& w, const QString& name)
@@ -92,6 +95,49 @@ public:
         return !etwasAnders(bild, bild.rect(), qRgb(255, 255, 255));
     }
 
+    void zeigen()
+    {
+        f.show();
+        QApplication::setActiveWindow(&f);
+    }
+    // Keys as a student presses them, each to the widget that has the focus.
+    static void taste(Qt::Key key, Qt::KeyboardModifiers mod = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, mod);
+    }
+    static void tasten(const QString& text)
+    {
+        for (const QChar c : text)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+    void anfuegen(const QString& name)
+    {
+        f.Edit2()->setText(name);
+        f.SpeedButton2Click();
+    }
+    void grundmenge(const QString& von, const QString& bis)
+    {
+        for (auto [feld, text] : {std::pair{f.SingEdit1(), von}, std::pair{f.SingEdit2(), bis}}) {
+            feld->setText(text);
+            emit feld->textEdited(text);
+        }
+    }
+    QLineEdit* zellEditor(int r, int s)
+    {
+        QTableWidget* g = f.StringGrid1();
+        g->setFocus();
+        g->setCurrentCell(r, s);
+        g->editItem(g->item(r, s));
+        // Editors of earlier openings may not be deleted yet.
+        for (auto* editor : g->viewport()->findChildren<QLineEdit*>()) {
+            if (editor->isVisible()) {
+                editor->setFocus();
+                return editor;
+            }
+        }
+        return nullptr;
+    }
+
     ScopedHilfe hilfe;
     TVarEditform f;
 };
@@ -122,7 +168,7 @@ TEST_F(VarEdit, ControlsSitWhereTheyBelongWithTheirTextsAndHints)
         {f.zeichnen1(), {104, 376, 177, 25}, "definieren und zeichnen",
          "Fuzzyvariable testen, definieren und Graphen zeichnen"},
         {f.Loeschen(), {288, 376, 81, 25}, "Löschen", "Fuzzyvariable vollständig löschen"},
-        {f.OKBtn(), {377, 378, 77, 25}, "OK", ""},
+        {f.OKBtn(), {377, 378, 77, 25}, "&OK", ""},
         {f.CancelBtn(), {460, 376, 77, 25}, "Abbrechen", ""},
         {f.HelpBtn(), {544, 376, 77, 25}, "Hilfe", ""},
     };
@@ -432,6 +478,75 @@ TEST_F(VarEdit, OKAfterAFailedCheckStillEndsWithOK)
     EXPECT_TRUE(f.Geaendert());
 }
 
+// One wrong number must not cost a new variable everything typed into it.
+TEST_F(VarEdit, OKKeepsANewVariableWithAFaultOpenWithEverythingTyped)
+{
+    ScopedMeldungen m;
+    oeffnen(TFuzzy{});
+    f.Edit1()->setText(QStringLiteral("Winkel"));
+    grundmenge(QStringLiteral("-30"), QStringLiteral("30"));
+    anfuegen(QStringLiteral("negativ"));
+    anfuegen(QStringLiteral("positiv"));
+    const QStringList werte[] = {{"-30", "-30", "-10", "0", "1"}, {"0", "10", "3", "30", "1"}};
+    for (int i = 1; i <= 2; ++i)
+        for (int j = 1; j <= 5; ++j)
+            tippen(i, j, werte[i - 1][j - 1]);
+    f.OKBtn()->click();
+    EXPECT_EQ(m.texte(), QStringList{zeilenFehler(2)});
+    EXPECT_NE(f.result(), QDialog::Accepted);
+    EXPECT_EQ(f.Edit1()->text(), QStringLiteral("Winkel"));
+    EXPECT_EQ(liste(), (QStringList{"negativ", "positiv"}));
+    for (int i = 1; i <= 2; ++i)
+        for (int j = 1; j <= 5; ++j)
+            EXPECT_EQ(zelle(i, j), werte[i - 1][j - 1]) << i << j;
+    EXPECT_EQ(term(2), (std::array<float, 5>{0, 10, 3, 30, 1}));
+
+    tippen(2, 3, QStringLiteral("20"));
+    f.OKBtn()->click();
+    EXPECT_EQ(f.result(), QDialog::Accepted);
+    EXPECT_EQ(m.texte().size(), 1);
+    EXPECT_TRUE(f.Ergebnis().definiert());
+    EXPECT_EQ(f.Ergebnis().b(), 30.0f);
+    EXPECT_EQ(term(2), (std::array<float, 5>{0, 10, 20, 30, 1}));
+}
+
+TEST_F(VarEdit, OKEndsOnlyWhenTheVariableIsDefinedOrWasEmptiedOnPurpose)
+{
+    struct Fall {
+        const char* wie;
+        TFuzzy start;
+        std::function<void(VarEdit&)> tun;
+        QList<Antwort> antworten;
+        QStringList texte;
+        bool beendet;
+    };
+    const auto nichts = [](VarEdit&) {};
+    const Fall faelle[] = {
+        {"a new variable without a term", TFuzzy{}, nichts, {}, {OhneTerm}, false},
+        {"a new variable with a wrong base set", TFuzzy{},
+         [](VarEdit& t) { t.grundmenge(QStringLiteral("5"), QStringLiteral("5")); }, {}, {FehlerGrundmenge}, false},
+        {"deleted, then typed again with a fault", winkel(),
+         [](VarEdit& t) {
+             t.f.LoeschenClick();
+             t.anfuegen(QStringLiteral("x"));
+             t.tippen(1, 1, QStringLiteral("50"));
+         },
+         {Antwort::Ja}, {FrageLoeschen, zeilenFehler(1)}, false},
+        {"deleted on purpose", winkel(), [](VarEdit& t) { t.f.LoeschenClick(); }, {Antwort::Ja}, {FrageLoeschen},
+         true},
+    };
+    for (const Fall& fall : faelle) {
+        ScopedMeldungen m(fall.antworten);
+        oeffnen(fall.start);
+        fall.tun(*this);
+        f.setResult(0);
+        f.OKBtn()->click();
+        EXPECT_EQ(m.texte(), fall.texte) << fall.wie;
+        EXPECT_EQ(f.result() == QDialog::Accepted, fall.beendet) << fall.wie;
+        EXPECT_FALSE(f.Ergebnis().definiert()) << fall.wie;
+    }
+}
+
 TEST_F(VarEdit, DeletingTheVariableAsksAndLeavesItUndefinedEvenAfterOK)
 {
     oeffnen(winkel());
@@ -483,6 +598,203 @@ TEST_F(VarEdit, ACellInARowWithoutANameWarnsAndIsNeverTransferred)
     f.SpeedButton2Click();
     EXPECT_EQ(zelle(3, 2), QStringLiteral("0.00"));
     EXPECT_EQ(term(3)[1], 0.0f);
+}
+
+// The current cell does not change when the user clicks it or tabs into the
+// grid; coming to it in a row without a name warns all the same, once.
+TEST_F(VarEdit, ComingToTheCurrentCellOfARowWithoutANameWarnsOnce)
+{
+    struct Fall {
+        const char* wie;
+        std::function<void(VarEdit&)> tun;
+    };
+    const Fall faelle[] = {
+        {"click", [](VarEdit& t) {
+             QTableWidget* g = t.f.StringGrid1();
+             QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualItemRect(g->item(1, 1)).center());
+         }},
+        {"Tab", [](VarEdit& t) {
+             t.f.ListBox1()->setFocus();
+             taste(Qt::Key_Tab);
+         }},
+        {"Shift+Tab", [](VarEdit& t) {
+             t.f.zeichnen1()->setFocus();
+             taste(Qt::Key_Backtab, Qt::ShiftModifier);
+         }},
+    };
+    for (const Fall& fall : faelle) {
+        oeffnen(TFuzzy{});
+        zeigen();
+        ASSERT_EQ(f.StringGrid1()->currentRow(), 1);
+        ScopedMeldungen m;
+        fall.tun(*this);
+        EXPECT_EQ(QApplication::focusWidget(), f.StringGrid1()) << fall.wie;
+        EXPECT_EQ(m.meldungen(), QList<TMeldung>{(TMeldung{MeldungsArt::Warnung, ZeileOhneName})}) << fall.wie;
+    }
+    // A row with a name: no warning.
+    ScopedMeldungen m;
+    anfuegen(QStringLiteral("a"));
+    f.ListBox1()->setFocus();
+    taste(Qt::Key_Tab);
+    QTableWidget* g = f.StringGrid1();
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualItemRect(g->item(1, 1)).center());
+    EXPECT_TRUE(m.texte().isEmpty());
+    f.hide();
+}
+
+// A student tabs through the grid typing each value: Tab never enters a row
+// without a term, and after the last term it goes on to the next control.
+TEST_F(VarEdit, TabThroughTheGridVisitsOnlyTheRowsWithTermsAndWarnsAtMostOnce)
+{
+    ScopedMeldungen m;
+    oeffnen(TFuzzy{});
+    zeigen();
+    f.Edit2()->setFocus();
+    for (const char* name : {"links", "rechts"}) {
+        tasten(QString::fromLatin1(name));
+        taste(Qt::Key_Return);
+    }
+    f.ListBox1()->setFocus();
+    taste(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), f.StringGrid1());
+    const QStringList werte{"0", "0", "20", "40", "1", "30", "60", "100", "100", "0,5"};
+    for (const QString& wert : werte) {
+        tasten(wert);
+        taste(Qt::Key_Tab);
+    }
+    EXPECT_EQ(QApplication::focusWidget(), f.zeichnen1());
+    EXPECT_TRUE(m.texte().isEmpty());
+    EXPECT_EQ(term(1), (std::array<float, 5>{0, 0, 20, 40, 1}));
+    EXPECT_EQ(term(2), (std::array<float, 5>{30, 60, 100, 100, 0.5f}));
+    // Shift+Tab comes back to the last value of the last term.
+    taste(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), f.StringGrid1());
+    EXPECT_EQ(f.StringGrid1()->currentRow(), 2);
+    EXPECT_EQ(f.StringGrid1()->currentColumn(), 5);
+
+    // From a row without a term Tab leaves at once, Shift+Tab goes back to
+    // the terms.
+    f.StringGrid1()->setCurrentCell(4, 2);
+    EXPECT_EQ(m.texte(), QStringList{ZeileOhneName});
+    taste(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(f.StringGrid1()->currentRow(), 2);
+    f.StringGrid1()->setCurrentCell(4, 2);
+    taste(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), f.zeichnen1());
+    EXPECT_EQ(m.texte().size(), 2);
+
+    // Without any term, one warning on the way in and Tab goes straight on.
+    ScopedMeldungen leer;
+    oeffnen(TFuzzy{});
+    f.ListBox1()->setFocus();
+    taste(Qt::Key_Tab);
+    taste(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), f.zeichnen1());
+    EXPECT_EQ(leer.texte(), QStringList{ZeileOhneName});
+    f.hide();
+}
+
+// A box shown while the mouse button is held on a button takes the release,
+// and the click is lost: the box comes only with the click itself.
+TEST_F(VarEdit, ClickingOKOrDrawWhileABadCellIsEditedActsAfterTheBox)
+{
+    struct Fall {
+        QPushButton* (TVarEditform::*knopf)() const;
+        bool beendet;
+    };
+    for (const Fall& fall : {Fall{&TVarEditform::OKBtn, true}, Fall{&TVarEditform::zeichnen1, false}}) {
+        SCOPED_TRACE(fall.beendet ? "OK" : "zeichnen");
+        oeffnen(TFuzzy{});
+        zeigen();
+        anfuegen(QStringLiteral("mittel"));
+        for (int j = 1; j <= 4; ++j)
+            tippen(1, j, QString::number(10 * j));
+        QLineEdit* editor = zellEditor(1, 5);
+        ASSERT_TRUE(editor);
+        editor->setText(QStringLiteral("1,x"));
+        QStringList boxen;
+        QList<Qt::MouseButtons> knoepfe;
+        const auto vorher = setzeMeldungsHandler([&](MeldungsArt, const QString& text, bool) {
+            boxen.append(text);
+            knoepfe.append(QApplication::mouseButtons());
+            return Antwort::Ok;
+        });
+        QTest::mouseClick((f.*fall.knopf)(), Qt::LeftButton);
+        setzeMeldungsHandler(vorher);
+        EXPECT_EQ(boxen, QStringList{FehlerZahl});
+        EXPECT_EQ(knoepfe, QList<Qt::MouseButtons>{Qt::NoButton});
+        // The click took effect: the variable is defined with h = 0.
+        EXPECT_TRUE(f.Ergebnis().definiert());
+        EXPECT_FALSE(plotLeer());
+        EXPECT_EQ(f.result() == QDialog::Accepted, fall.beendet);
+        f.setResult(0);
+        f.hide();
+    }
+}
+
+// OK lies outside the Tab chain; Ctrl+Enter and Alt+O reach it from any
+// control, and Enter alone still never ends the dialog.
+TEST_F(VarEdit, CtrlEnterAndAltOPressOKFromTheKeyboard)
+{
+    struct Fall {
+        const char* wie;
+        std::function<void(VarEdit&)> hin;
+        Qt::Key key;
+        Qt::KeyboardModifiers mod;
+    };
+    const Fall faelle[] = {
+        {"Ctrl+Return in the term name field", [](VarEdit& t) {
+             t.f.Edit2()->setFocus();
+             tasten(QStringLiteral("neu"));
+         }, Qt::Key_Return, Qt::ControlModifier},
+        {"Ctrl+Enter in a cell editor", [](VarEdit& t) {
+             t.zellEditor(1, 3)->setText(QStringLiteral("-15"));
+         }, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier},
+        {"Alt+O in the name field", [](VarEdit& t) { t.f.Edit1()->setFocus(); }, Qt::Key_O, Qt::AltModifier},
+    };
+    for (const Fall& fall : faelle) {
+        ScopedMeldungen m;
+        oeffnen(winkel());
+        zeigen();
+        f.setResult(0);
+        fall.hin(*this);
+        taste(fall.key, fall.mod);
+        EXPECT_EQ(f.result(), QDialog::Accepted) << fall.wie;
+        EXPECT_EQ(liste().size(), 5) << fall.wie;
+        EXPECT_TRUE(m.texte().isEmpty()) << fall.wie;
+        f.hide();
+    }
+    EXPECT_EQ(f.Ergebnis().Term(1, 3), -20.0f);
+    // The cell editor's value came along with Ctrl+Enter.
+    oeffnen(winkel());
+    zeigen();
+    zellEditor(1, 3)->setText(QStringLiteral("-15"));
+    taste(Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(f.Ergebnis().Term(1, 3), -15.0f);
+    f.hide();
+}
+
+TEST_F(VarEdit, TermNamesWithTheSameShortNameWarnAndAreKept)
+{
+    ScopedMeldungen m;
+    oeffnen(TFuzzy{});
+    anfuegen(QStringLiteral("negativ"));
+    anfuegen(QStringLiteral("neutral"));
+    EXPECT_EQ(m.meldungen(),
+              QList<TMeldung>{(TMeldung{MeldungsArt::Warnung,
+                                        QStringLiteral("Die Terme „negativ“ und „neutral“ haben dieselbe Abkürzung „NE“.")})});
+    EXPECT_EQ(liste(), (QStringList{"negativ", "neutral"}));
+    EXPECT_EQ(zelle(2, 0), QStringLiteral(" NE"));
+    // Replacing: a name of its own is quiet, a clash names both in term order.
+    waehlen(1);
+    f.Edit2()->setText(QStringLiteral("null"));
+    f.SpeedButton3Click();
+    EXPECT_EQ(m.texte().size(), 1);
+    waehlen(0);
+    f.Edit2()->setText(QStringLiteral("nullpunkt"));
+    f.SpeedButton3Click();
+    EXPECT_EQ(m.texte().last(), QStringLiteral("Die Terme „nullpunkt“ und „null“ haben dieselbe Abkürzung „NU“."));
+    EXPECT_EQ(liste(), (QStringList{"nullpunkt", "null"}));
 }
 
 TEST_F(VarEdit, GridValuesTypedBeforeATermCommandAreKept)

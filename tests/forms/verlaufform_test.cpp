@@ -65,12 +65,33 @@ TEST(Verlauf, ScalesLinearOrLogarithmicAndDrawsOnlyTheNewPart)
     EXPECT_TRUE(p.Punkte().isEmpty());
 }
 
+// The curve window opens beside the search window: on the right, else on the
+// left, else below it within the screen.
+TEST(Verlauf, OpensBesideTheSearchWindowWhereTheScreenHasRoom)
+{
+    const QSize groesse(520, 380);
+    struct Fall {
+        const char* wo;
+        QRect fenster, schirm;
+        QPoint ort;
+    };
+    const Fall faelle[] = {
+        {"rechts", QRect(100, 50, 640, 450), QRect(0, 0, 1920, 1080), QPoint(747, 50)},
+        {"links", QRect(700, 50, 640, 450), QRect(0, 0, 1366, 768), QPoint(172, 50)},
+        {"darunter", QRect(300, 50, 640, 450), QRect(0, 0, 1024, 1080), QPoint(419, 507)},
+        {"darunter, vom Rand gehalten", QRect(300, 350, 640, 450), QRect(0, 0, 1024, 768), QPoint(419, 387)},
+        {"ohne Bildschirm", QRect(100, 50, 640, 450), QRect(), QPoint(747, 50)},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(VerlaufOrt(f.fenster, groesse, f.schirm), f.ort) << f.wo;
+}
+
 // The curve of a search in the window: one point per generation with the
 // numbers of the log, kept after Stop and started afresh by the next Start.
 TEST(Verlauf, FollowsTheSearchWithTheNumbersOfTheLog)
 {
     TFenster w;
-    w.form.Evolution().ChromosomenAnzahl = 6;
+    w.form.Evolution().setChromosomenAnzahl(6);
     w.form.ErzeugenButtonClick();
     w.form.nachGeneration = [&](int g) {
         if (g == 3)

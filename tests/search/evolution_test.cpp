@@ -1,5 +1,8 @@
 #include "search/evolution.h"
 
+#include "plant/simulation.h"
+#include "search/bewertung.h"
+
 #include "core/zahlenformat.h"
 #include "search/suchtexte.h"
 #include "suchhilfe.h"
@@ -34,32 +37,39 @@ TEST(Zahlenformat, ProtokollZahlTwoDecimalsInEight)
         EXPECT_EQ(ProtokollZahl(f.wert), QString::fromLatin1(f.text)) << f.wert;
 }
 
+// A grader's copies of the crane variables and a stop flag that stays clear.
+struct Kran {
+    TKranKopien k;
+    std::atomic<bool> stop{false};
+
+    Kran() { VariablenUebernehmen(k, kran()); }
+    TTestlaufErgebnis lauf(const TRegelsystem& rs, float start, TSuchBeobachter* b = nullptr,
+                           const bool* echtzeit = nullptr)
+    {
+        return Kranlauf(rs, start, k.EingangA, k.EingangB, k.Ausgang, k.Pendel, stop, b, echtzeit);
+    }
+};
+
 // The runs that stop early and those that never meet an end condition.
 TEST(Testlauf, SuccessAtFirstChanceAndRunWithoutEnd)
 {
-    TEvolution e;
-    kranVariablen(e);
-    e.Liste = {stillstand()};
-    e.ChromosomenAnzahl = 1;
-    e.Dekodieren();
-    e.simulationbeenden = false;
+    Kran kr;
+    const TRegelsystem rs = *ChromosomLesen(stillstand());
 
-    e.StartPosition = 2;
-    e.Testlauf(1);
+    TTestlaufErgebnis e = kr.lauf(rs, 2);
     EXPECT_TRUE(e.GutGenug);
-    EXPECT_EQ(e.Schritte(), 20);
-    EXPECT_GT(e.Pendel.Zeit(), 1.0f);
-    EXPECT_EQ(e.Bewertungszahl, e.Pendel.Zeit()); // at rest on the target
+    EXPECT_EQ(e.Schritte, 20);
+    EXPECT_GT(kr.k.Pendel.Zeit(), 1.0f);
+    EXPECT_EQ(e.Bewertungszahl, kr.k.Pendel.Zeit()); // at rest on the target
 
-    e.StartPosition = 0;
-    e.Testlauf(1);
+    e = kr.lauf(rs, 0);
     EXPECT_FALSE(e.GutGenug);
-    EXPECT_EQ(e.Schritte(), 601);
-    EXPECT_EQ(e.Pendel.x(), 0.0f);
+    EXPECT_EQ(e.Schritte, 601);
+    EXPECT_EQ(kr.k.Pendel.x(), 0.0f);
     // 30 |0 - 2| plus the time, as a 32-bit float.
-    EXPECT_EQ(e.Bewertungszahl, static_cast<float>(60.0L + e.Pendel.Zeit()));
-    EXPECT_EQ(e.FEingangA.x(), 0.0f);
-    EXPECT_EQ(e.FEingangB.x(), 0.0f);
+    EXPECT_EQ(e.Bewertungszahl, static_cast<float>(60.0L + kr.k.Pendel.Zeit()));
+    EXPECT_EQ(kr.k.EingangA.x(), 0.0f);
+    EXPECT_EQ(kr.k.EingangB.x(), 0.0f);
 }
 
 // Runs that end far from rest, so that every term of the grade
@@ -69,16 +79,10 @@ TEST(Testlauf, GradeAddsEveryTermOfARunThatEndsInMotion)
     TRegelsystem rs{};
     for (int k = 0; k < 16; ++k)
         rs[k] = TRegel{k % 4 + 1, k / 4 + 1, 4}; // always "stark rechts"
-    TEvolution e;
-    kranVariablen(e);
-    e.Liste = {ChromosomText(rs)};
-    e.ChromosomenAnzahl = 1;
-    e.Dekodieren();
-    e.simulationbeenden = false;
+    Kran kr;
     for (const float start : {-3.0f, 4.0f}) {
-        e.StartPosition = start;
-        e.Testlauf(1);
-        const TPendel& p = e.Pendel;
+        const TTestlaufErgebnis e = kr.lauf(rs, start);
+        const TPendel& p = kr.k.Pendel;
         ASSERT_TRUE(TestlaufEnde(p) && p.Zeit() < 30) << start; // ended by an end test, in motion
         const double terme[] = {10 * std::fabs(p.xdot()), 30 * std::fabs(LastPosition(p) - 2.0), p.Zeit(),
                                 std::fabs(p.winkeldot()), std::fabs(p.winkel())};
@@ -131,22 +135,16 @@ TEST(Testlauf, SuccessTestUsesTheLoad)
 
 TEST(Testlauf, RealTimePaceDrawsAndWaitsEveryStep)
 {
-    TEvolution e;
+    Kran kr;
     TAufzeichnung a;
-    e.setBeobachter(&a);
-    kranVariablen(e);
-    e.Liste = {stillstand()};
-    e.ChromosomenAnzahl = 1;
-    e.Dekodieren();
-    e.simulationbeenden = false;
-    e.StartPosition = 2;
-    e.setEchtzeit(true);
-    e.Testlauf(1);
+    const TRegelsystem rs = *ChromosomLesen(stillstand());
+    bool echtzeit = true;
+    kr.lauf(rs, 2, &a, &echtzeit);
     EXPECT_EQ(a.zielmarken, 1);
     EXPECT_EQ(a.pendelBilder, 1 + 2 * 20);
     EXPECT_EQ(a.pausen, 20);
-    e.setEchtzeit(false);
-    e.Testlauf(1);
+    echtzeit = false;
+    kr.lauf(rs, 2, &a, &echtzeit);
     EXPECT_EQ(a.pausen, 20);
 }
 
@@ -154,27 +152,88 @@ TEST(Testlauf, RealTimePaceDrawsAndWaitsEveryStep)
 TEST(Testlauf, PaceSwitchedDuringARunCountsFromTheNextStep)
 {
     struct Umschalter : TAufzeichnung {
+        bool echtzeit = true;
         void pause(int ms) override
         {
             TAufzeichnung::pause(ms);
             if (pausen == 5)
-                evolution->setEchtzeit(false);
+                echtzeit = false;
         }
     };
-    TEvolution e;
+    Kran kr;
     Umschalter a;
-    a.evolution = &e;
-    e.setBeobachter(&a);
-    kranVariablen(e);
-    e.Liste = {stillstand()};
-    e.ChromosomenAnzahl = 1;
-    e.Dekodieren();
-    e.simulationbeenden = false;
-    e.StartPosition = 2;
-    e.setEchtzeit(true);
-    e.Testlauf(1);
-    EXPECT_EQ(e.Schritte(), 20);
+    const TTestlaufErgebnis e = kr.lauf(*ChromosomLesen(stillstand()), 2, &a, &a.echtzeit);
+    EXPECT_EQ(e.Schritte, 20);
     EXPECT_EQ(a.pausen, 5);
+}
+
+// The control step of a crane run: the trolley position and the rope angle
+// into the inputs (the pendulum's angle and angular velocity where the plant
+// is one), the rule-list inference, its centroid as the force.
+TEST(Testlauf, RuleListControlStepTakesThePlantsMeasurements)
+{
+    Kran kr;
+    TRegelsystem rs{};
+    for (int k = 0; k < 16; ++k)
+        rs[k] = TRegel{k % 4 + 1, k / 4 + 1, 4}; // always "stark rechts"
+    TPendel& p = kr.k.Pendel;
+    p.setPendelTyp(false);
+    p.Init();
+    p.setX(1.5f);
+    p.setWinkel(-3);
+    p.setWinkeldot(7);
+    RegellistenRegelung(p, kr.k.EingangA, kr.k.EingangB, rs, kr.k.Ausgang);
+    EXPECT_EQ(kr.k.EingangA.x(), 1.5f);
+    EXPECT_EQ(kr.k.EingangB.x(), p.winkel());
+    EXPECT_EQ(p.Kraft(), kr.k.Ausgang.Schwerpunktkoordinate());
+    EXPECT_GT(p.Kraft(), 5.0f);
+
+    p.setPendelTyp(true);
+    MesswerteSetzen(p, kr.k.EingangA, kr.k.EingangB);
+    EXPECT_EQ(kr.k.EingangA.x(), p.winkel());
+    EXPECT_EQ(kr.k.EingangB.x(), p.winkeldot());
+}
+
+// The grade of a chromosome: its ten runs in start-position order, as the
+// command-line tool prints them, added in single precision.
+TEST(Bewertung, ChromosomeGradeIsTheSumOfItsTenRuns)
+{
+    Kran kr;
+    const TChromosomBewertung b = ChromosomBewerten(*ChromosomLesen(stillstand()), kr.k, kr.stop);
+    float summe = 0;
+    for (int k = 0; k < Testlaeufe; ++k) {
+        EXPECT_TRUE(b.gelaufen[k]);
+        EXPECT_EQ(b.lauf[k].Schritte, StartPosVektor[k] == 2 ? 20 : 601) << k;
+        summe = summe + b.lauf[k].Bewertungszahl;
+    }
+    EXPECT_EQ(b.ChrNote, summe);
+    EXPECT_EQ(b.ChrNote, 841.4483642578125f);
+    EXPECT_EQ(b.letzter, 9);
+
+    // A set stop flag skips every run; an undefined variable warns once and
+    // stops before the first run.
+    kr.stop = true;
+    TAufzeichnung a;
+    const TChromosomBewertung keine = ChromosomBewerten(*ChromosomLesen(stillstand()), kr.k, kr.stop, &a);
+    EXPECT_EQ(keine.ChrNote, 0.0f);
+    EXPECT_EQ(keine.letzter, -1);
+    EXPECT_EQ(a.testlaufNr.size(), 10u);
+    EXPECT_EQ(a.zielmarken, 0);
+    kr.stop = false;
+    kr.k.EingangB.setDefiniert(false);
+    const TChromosomBewertung undefiniert = ChromosomBewerten(*ChromosomLesen(stillstand()), kr.k, kr.stop, &a);
+    EXPECT_EQ(undefiniert.letzter, -1);
+    EXPECT_TRUE(kr.stop);
+    ASSERT_EQ(a.meldungen.size(), 1u);
+    EXPECT_EQ(a.meldungen[0], (TMeldung{MeldungsArt::Warnung, SuchTexte::variablenFehlen}));
+}
+
+TEST(Bewertung, EqualLinesTakeTheGradeOfTheFirst)
+{
+    const QStringList liste = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("A"), QStringLiteral("A"),
+                               QStringLiteral("B"), QStringLiteral("C")};
+    EXPECT_EQ(NotenQuellen(liste, 6), (std::vector<int>{0, 1, 0, 0, 1, 5}));
+    EXPECT_EQ(NotenQuellen(liste, 2), (std::vector<int>{0, 1}));
 }
 
 // n = 2 chromosomes that leave the cart where it starts: ChrNote 841.45 each.
@@ -188,9 +247,9 @@ TEST(Evolution, LogLinesOfOneGeneration)
     kranVariablen(e);
     const QString eins = stillstand(0);
     const QString zwei = stillstand(1);
-    e.Liste = {eins, zwei};
-    e.ChromosomenAnzahl = 2;
-    EXPECT_TRUE(e.StartButtonClick(1));
+    e.setListe({eins, zwei});
+    e.setChromosomenAnzahl(2);
+    EXPECT_TRUE(e.Starten(1));
     EXPECT_EQ(a.protokoll, (QStringList{
                                QStringLiteral("Generation: 1"),
                                QString(37, QLatin1Char('-')),
@@ -205,7 +264,7 @@ TEST(Evolution, LogLinesOfOneGeneration)
     EXPECT_EQ(e.Bewertung(1), 841.4483642578125f);
     // Selection drew (k 1, u .0005) accept, (0, .5) reject, (0, .0001) accept;
     // the mating order took line 1 of 2, then line 1 of 1.
-    EXPECT_EQ(e.Liste, (QStringList{eins, zwei}));
+    EXPECT_EQ(e.Liste(), (QStringList{eins, zwei}));
     EXPECT_EQ(e.NeueChromosomenliste(), (QStringList{eins, zwei}));
     EXPECT_TRUE(z.leer());
     EXPECT_FALSE(z.ueberzogen());
@@ -213,7 +272,7 @@ TEST(Evolution, LogLinesOfOneGeneration)
     EXPECT_EQ(a.generation, std::vector<int>{1});
     EXPECT_TRUE(a.meldungen.empty());
     EXPECT_EQ(e.Generation(), 1);
-    EXPECT_TRUE(e.simulationbeenden);
+    EXPECT_TRUE(e.simulationbeenden());
     EXPECT_FALSE(e.laeuft());
 }
 
@@ -226,9 +285,9 @@ TEST(Evolution, LogLinesUnderAGermanLocaleKeepTheDecimalPoint)
     e.setBeobachter(&a);
     e.setZufall(&z);
     kranVariablen(e);
-    e.Liste = {stillstand(0), stillstand(1)};
-    e.ChromosomenAnzahl = 2;
-    EXPECT_TRUE(e.StartButtonClick(1));
+    e.setListe({stillstand(0), stillstand(1)});
+    e.setChromosomenAnzahl(2);
+    EXPECT_TRUE(e.Starten(1));
     ASSERT_GE(a.protokoll.size(), 7);
     EXPECT_EQ(a.protokoll[3], QStringLiteral("1. Chromosom:   841.45"));
     EXPECT_EQ(a.protokoll[6], QStringLiteral("Durchschnittsnote:   841.45"));
@@ -245,7 +304,7 @@ TEST(Evolution, CountIsTakenAtStartWhileAHandlerChangesIt)
         {
             TAufzeichnung::zeigeChromosomNr(i);
             if (i == 1 && evolution->Generation() == 1)
-                evolution->ChromosomenAnzahl = neu;
+                evolution->setChromosomenAnzahl(neu);
         }
     };
     for (const int threads : {1, 2}) {
@@ -259,15 +318,15 @@ TEST(Evolution, CountIsTakenAtStartWhileAHandlerChangesIt)
             e.setBeobachter(&a);
             e.setThreads(threads);
             kranVariablen(e);
-            e.ChromosomenAnzahl = 4;
-            e.ErzeugenButtonClick();
-            EXPECT_TRUE(e.StartButtonClick(2));
+            e.setChromosomenAnzahl(4);
+            e.Erzeugen();
+            EXPECT_TRUE(e.Starten(2));
             EXPECT_EQ(a.chromosomNr, (std::vector<int>{1, 2, 3, 4, 1, 2, 3, 4})) << threads << " " << neu;
-            EXPECT_EQ(e.Liste.size(), 4) << threads << " " << neu;
-            EXPECT_TRUE(ChromosomenlistePruefen(e.Liste));
+            EXPECT_EQ(e.Liste().size(), 4) << threads << " " << neu;
+            EXPECT_TRUE(ChromosomenlistePruefen(e.Liste()));
             EXPECT_EQ(a.protokoll.size(), 2 * (4 + 7));
             EXPECT_TRUE(a.meldungen.empty());
-            EXPECT_EQ(e.ChromosomenAnzahl, neu) << "the new count waits for the next start";
+            EXPECT_EQ(e.ChromosomenAnzahl(), neu) << "the new count waits for the next start";
         }
     }
 }
@@ -278,10 +337,10 @@ TEST(Evolution, RepeatedChromosomeTakesTheEarlierGradeWithoutRuns)
     TAufzeichnung a;
     e.setBeobachter(&a);
     kranVariablen(e);
-    e.Liste = {nullen, stillstand(), nullen};
-    e.ChromosomenAnzahl = 3;
+    e.setListe({nullen, stillstand(), nullen});
+    e.setChromosomenAnzahl(3);
     e.Dekodieren();
-    e.simulationbeenden = false;
+    e.setSimulationbeenden(false);
     e.GenerationBewerten();
     EXPECT_EQ(a.zielmarken, 20);
     EXPECT_EQ(a.plotLeerungen, 20);
@@ -291,6 +350,10 @@ TEST(Evolution, RepeatedChromosomeTakesTheEarlierGradeWithoutRuns)
     // "TestlaufNr." keeps the last run of chromosome 2.
     EXPECT_EQ(a.testlaufNr.size(), 20u);
     EXPECT_EQ(a.chromosomNr, (std::vector<int>{1, 2, 3}));
+    // The best of the generation: the lower grade, of equal lines the first.
+    const int beste = e.Bewertung(1) < e.Bewertung(2) ? 1 : 2;
+    EXPECT_EQ(e.BesterChromosom(), beste);
+    EXPECT_EQ(e.BesterChromosomText(), beste == 1 ? nullen : stillstand());
 }
 
 TEST(Evolution, SelectionWithEqualGradesAcceptsOnePerThousandAndRepeats)
@@ -298,16 +361,16 @@ TEST(Evolution, SelectionWithEqualGradesAcceptsOnePerThousandAndRepeats)
     TEvolution e;
     TAufzeichnung a;
     e.setBeobachter(&a);
-    e.simulationbeenden = false;
-    e.Liste = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")};
-    e.ChromosomenAnzahl = 4;
+    e.setSimulationbeenden(false);
+    e.setListe({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")});
+    e.setChromosomenAnzahl(4);
     for (int i = 1; i <= 4; ++i)
         e.setBewertung(i, 100);
     // Threshold 100 / 1000: u * 100 must stay below 0.1.
     TZufallsfolge z({0.5, 0.00099, 0.001, 0.0005, 0.0009, 0.00001}, {2, 2, 0, 3, 2, 1});
     e.setZufall(&z);
     EXPECT_TRUE(e.Selektion());
-    EXPECT_EQ(e.Liste, (QStringList{QStringLiteral("C"), QStringLiteral("D"), QStringLiteral("C"),
+    EXPECT_EQ(e.Liste(), (QStringList{QStringLiteral("C"), QStringLiteral("D"), QStringLiteral("C"),
                                     QStringLiteral("B")}));
     EXPECT_TRUE(z.leer());
     EXPECT_EQ(a.protokoll, (QStringList{QStringLiteral("Durchschnittsnote:   100.00"), QStringLiteral(" "),
@@ -320,16 +383,16 @@ TEST(Evolution, SelectionRefusesGradesThatGiveNoProbabilities)
         TEvolution e;
         TAufzeichnung a;
         e.setBeobachter(&a);
-        e.simulationbeenden = false;
-        e.Liste = {QStringLiteral("A"), QStringLiteral("B")};
-        e.ChromosomenAnzahl = 2;
+        e.setSimulationbeenden(false);
+        e.setListe({QStringLiteral("A"), QStringLiteral("B")});
+        e.setChromosomenAnzahl(2);
         e.setBewertung(1, schlecht);
         e.setBewertung(2, schlecht == 0 ? 0 : 5);
         EXPECT_FALSE(e.Selektion());
-        EXPECT_EQ(e.Liste, (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+        EXPECT_EQ(e.Liste(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
         ASSERT_EQ(a.meldungen.size(), 1u);
         EXPECT_EQ(a.meldungen[0].text, SuchTexte::noteUnendlich);
-        EXPECT_TRUE(e.simulationbeenden);
+        EXPECT_TRUE(e.simulationbeenden());
     }
 }
 
@@ -367,38 +430,38 @@ TEST(Evolution, CrossoverCuts)
 TEST(Evolution, MatingOrderAndMutation)
 {
     TEvolution e;
-    e.Liste = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")};
-    e.ChromosomenAnzahl = 4;
+    e.setListe({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")});
+    e.setChromosomenAnzahl(4);
     TZufallsfolge z({0.9, 0.9}, {2, 0, 1, 0});
     e.setZufall(&z);
     e.Kreuzung();
-    EXPECT_EQ(e.Liste, (QStringList{QStringLiteral("C"), QStringLiteral("A"), QStringLiteral("D"),
+    EXPECT_EQ(e.Liste(), (QStringList{QStringLiteral("C"), QStringLiteral("A"), QStringLiteral("D"),
                                     QStringLiteral("B")}));
     EXPECT_EQ(z.grenzen(), (std::deque<int>{4, 3, 2, 1}));
 
-    e.Liste = {nullen, nullen};
-    e.ChromosomenAnzahl = 2;
-    e.mutationsrate = 1;
+    e.setListe({nullen, nullen});
+    e.setChromosomenAnzahl(2);
+    e.setParameter(TSuchParameter{2, 0.2f, 1.0f});
     TZufallsfolge m({0.999, 0.5}, {95, 0});
     e.setZufall(&m);
     e.Mutation();
-    EXPECT_EQ(e.Liste[0], nullen.left(95) + QLatin1Char('1'));
-    EXPECT_EQ(e.Liste[1], QLatin1Char('1') + nullen.mid(1));
+    EXPECT_EQ(e.Liste()[0], nullen.left(95) + QLatin1Char('1'));
+    EXPECT_EQ(e.Liste()[1], QLatin1Char('1') + nullen.mid(1));
 }
 
 TEST(Evolution, CreationComparesTheDrawAsFloat)
 {
     TEvolution e;
-    e.ChromosomenAnzahl = 2;
+    e.setChromosomenAnzahl(2);
     TZufallsfolge z;
     for (int i = 0; i < 2 * 96; ++i)
         z.real(i == 0 ? 0.49999999 : (i == 1 ? 0.4999 : 0.7));
     e.setZufall(&z);
-    e.ErzeugenButtonClick();
-    ASSERT_EQ(e.Liste.size(), 2);
+    e.Erzeugen();
+    ASSERT_EQ(e.Liste().size(), 2);
     // 0.49999999 becomes 0.5f and gives "1".
-    EXPECT_EQ(e.Liste[0], QStringLiteral("10") + QString(94, QLatin1Char('1')));
-    EXPECT_EQ(e.Liste[1], einsen);
+    EXPECT_EQ(e.Liste()[0], QStringLiteral("10") + QString(94, QLatin1Char('1')));
+    EXPECT_EQ(e.Liste()[1], einsen);
     EXPECT_TRUE(z.leer());
 }
 
@@ -423,16 +486,17 @@ TEST(Evolution, StartChecksRefuseInTheirOrder)
         TEvolution e;
         TAufzeichnung a;
         e.setBeobachter(&a);
-        kranVariablen(e);
-        e.FAusgang.setAnzahl(f.terme);
-        e.Liste = f.liste;
-        e.ChromosomenAnzahl = f.n;
-        EXPECT_FALSE(e.StartButtonClick(1)) << f.name;
+        TSuchVariablen v = kran();
+        v.Ausgang.setAnzahl(f.terme);
+        e.VariablenUebernehmen(v);
+        e.setListe(f.liste);
+        e.setChromosomenAnzahl(f.n);
+        EXPECT_FALSE(e.Starten(1)) << f.name;
         ASSERT_EQ(a.meldungen.size(), 1u) << f.name;
         EXPECT_EQ(a.meldungen[0], f.meldung) << f.name;
         EXPECT_EQ(a.leerungen, 0) << f.name;
-        EXPECT_EQ(e.Liste, f.liste) << f.name;
-        EXPECT_TRUE(e.simulationbeenden);
+        EXPECT_EQ(e.Liste(), f.liste) << f.name;
+        EXPECT_TRUE(e.simulationbeenden());
     }
 }
 
@@ -443,13 +507,13 @@ TEST(Evolution, StopDuringARunKeepsListAndLogsNothingFurther)
     a.evolution = &e;
     e.setBeobachter(&a);
     kranVariablen(e);
-    e.Liste = {stillstand(0), stillstand(1), nullen, einsen};
-    e.ChromosomenAnzahl = 4;
-    const QStringList vorher = e.Liste;
+    e.setListe({stillstand(0), stillstand(1), nullen, einsen});
+    e.setChromosomenAnzahl(4);
+    const QStringList vorher = e.Liste();
     // Chromosome 1 takes 9 x 601 + 20 steps; stop in the 3rd run of chromosome 2.
     a.schritteBisStop = 9 * 601 + 20 + 2 * 601 + 5;
-    EXPECT_TRUE(e.StartButtonClick());
-    EXPECT_EQ(e.Liste, vorher);
+    EXPECT_TRUE(e.Starten());
+    EXPECT_EQ(e.Liste(), vorher);
     EXPECT_EQ(a.protokoll, (QStringList{QStringLiteral("Generation: 1"), QString(37, QLatin1Char('-')),
                                         QStringLiteral(" "), QStringLiteral("1. Chromosom:   841.45")}));
     EXPECT_EQ(a.chromosomNr, (std::vector<int>{1, 2, 3, 4}));
@@ -470,15 +534,15 @@ TEST(Evolution, StopAtTheHandOverAfterAGenerationKeepsTheNewList)
     kranVariablen(e);
     const QString eins = stillstand(0);
     const QString zwei = stillstand(1);
-    e.Liste = {eins, zwei};
-    e.ChromosomenAnzahl = 2;
+    e.setListe({eins, zwei});
+    e.setChromosomenAnzahl(2);
     // Selection takes line 2 twice; no crossover, no mutation.
     TZufallsfolge z({0.0005, 0.0001, 0.9, 0.9, 0.9}, {1, 1, 0, 0});
     e.setZufall(&z);
     // Both chromosomes take 9 x 601 + 20 steps; the next hand-over ends the generation.
     a.schritteBisStop = 2 * (9 * 601 + 20);
-    EXPECT_TRUE(e.StartButtonClick());
-    EXPECT_EQ(e.Liste, (QStringList{zwei, zwei}));
+    EXPECT_TRUE(e.Starten());
+    EXPECT_EQ(e.Liste(), (QStringList{zwei, zwei}));
     EXPECT_EQ(a.protokoll.size(), 2 + 7);
     EXPECT_EQ(a.protokoll.last(), QStringLiteral(" "));
     EXPECT_EQ(a.generation, std::vector<int>{1});
@@ -497,11 +561,11 @@ TEST(Evolution, StopWhileWorkersGradeKeepsListAndLogsNothingFurther)
     kranVariablen(e);
     TStandardZufall z(5);
     e.setZufall(&z);
-    e.ChromosomenAnzahl = 6;
-    e.ErzeugenButtonClick();
-    const QStringList vorher = e.Liste;
-    EXPECT_TRUE(e.StartButtonClick());
-    EXPECT_EQ(e.Liste, vorher);
+    e.setChromosomenAnzahl(6);
+    e.Erzeugen();
+    const QStringList vorher = e.Liste();
+    EXPECT_TRUE(e.Starten());
+    EXPECT_EQ(e.Liste(), vorher);
     EXPECT_EQ(a.protokoll.size(), 3);
     EXPECT_EQ(a.chromosomNr, (std::vector<int>{1, 2, 3, 4, 5, 6}));
     EXPECT_FALSE(e.laeuft());
@@ -522,15 +586,15 @@ TEST(Evolution, FullLogStopsTheSearch)
         a.protokollPlatz = f.platz;
         e.setBeobachter(&a);
         kranVariablen(e);
-        e.Liste = {stillstand(0), stillstand(1)};
-        e.ChromosomenAnzahl = 2;
-        EXPECT_TRUE(e.StartButtonClick()) << f.platz;
+        e.setListe({stillstand(0), stillstand(1)});
+        e.setChromosomenAnzahl(2);
+        EXPECT_TRUE(e.Starten()) << f.platz;
         ASSERT_EQ(a.meldungen.size(), 1u) << f.platz;
         EXPECT_EQ(a.meldungen[0], (TMeldung{MeldungsArt::Warnung, SuchTexte::protokollVoll}));
         EXPECT_EQ(a.protokoll.size(), f.platz);
-        EXPECT_EQ(e.Liste, (QStringList{stillstand(0), stillstand(1)})) << f.platz;
+        EXPECT_EQ(e.Liste(), (QStringList{stillstand(0), stillstand(1)})) << f.platz;
         EXPECT_EQ(a.zielmarken, f.zielmarken) << f.platz;
-        EXPECT_TRUE(e.simulationbeenden);
+        EXPECT_TRUE(e.simulationbeenden());
         EXPECT_FALSE(e.laeuft());
     }
 }
@@ -540,11 +604,12 @@ TEST(Evolution, UndefinedVariableStopsAtTheFirstRun)
     TEvolution e;
     TAufzeichnung a;
     e.setBeobachter(&a);
-    kranVariablen(e);
-    e.FEingangB.setDefiniert(false);
-    e.Liste = {stillstand(0), stillstand(1)};
-    e.ChromosomenAnzahl = 2;
-    EXPECT_TRUE(e.StartButtonClick());
+    TSuchVariablen v = kran();
+    v.EingangB.setDefiniert(false);
+    e.VariablenUebernehmen(v);
+    e.setListe({stillstand(0), stillstand(1)});
+    e.setChromosomenAnzahl(2);
+    EXPECT_TRUE(e.Starten());
     ASSERT_EQ(a.meldungen.size(), 1u);
     EXPECT_EQ(a.meldungen[0], (TMeldung{MeldungsArt::Warnung, SuchTexte::variablenFehlen}));
     EXPECT_EQ(a.zielmarken, 0);
@@ -559,12 +624,12 @@ TEST(Evolution, EveryStartCountsFromOneWithAnEmptyLog)
     e.setZufall(&z);
     e.setBeobachter(&a);
     kranVariablen(e);
-    e.ChromosomenAnzahl = 4;
-    e.ErzeugenButtonClick();
-    EXPECT_TRUE(e.StartButtonClick(2));
+    e.setChromosomenAnzahl(4);
+    e.Erzeugen();
+    EXPECT_TRUE(e.Starten(2));
     EXPECT_EQ(a.generation, (std::vector<int>{1, 2}));
     EXPECT_EQ(a.protokoll.size(), 2 * (4 + 7));
-    EXPECT_TRUE(e.StartButtonClick(1));
+    EXPECT_TRUE(e.Starten(1));
     EXPECT_EQ(a.generation, (std::vector<int>{1, 2, 1}));
     EXPECT_EQ(a.leerungen, 2);
     EXPECT_EQ(a.protokoll.size(), 4 + 7);
@@ -579,14 +644,14 @@ TEST(Evolution, FortyOneLinesGradeFortyAndLeaveForty)
     e.setZufall(&z);
     e.setBeobachter(&a);
     kranVariablen(e);
-    e.ChromosomenAnzahl = 41;
-    e.ErzeugenButtonClick();
-    e.ChromosomenAnzahl = 40;
-    EXPECT_TRUE(e.StartButtonClick(1));
+    e.setChromosomenAnzahl(41);
+    e.Erzeugen();
+    e.setChromosomenAnzahl(40);
+    EXPECT_TRUE(e.Starten(1));
     EXPECT_EQ(a.chromosomNr.back(), 40);
     EXPECT_EQ(a.chromosomNr.size(), 40u);
-    EXPECT_EQ(e.Liste.size(), 40);
-    EXPECT_TRUE(ChromosomenlistePruefen(e.Liste));
+    EXPECT_EQ(e.Liste().size(), 40);
+    EXPECT_TRUE(ChromosomenlistePruefen(e.Liste()));
 }
 
 // The draws stay on the calling thread, so the thread count changes nothing.
@@ -606,10 +671,12 @@ TEST(Evolution, ThreadCountDoesNotChangeTheResult)
             e.setBeobachter(&a);
         e.setThreads(threads[t]);
         kranVariablen(e);
-        e.ErzeugenButtonClick();
-        e.Liste[5] = e.Liste[2]; // a repeated line on the workers too
-        EXPECT_TRUE(e.StartButtonClick(3));
-        listen[t] = e.Liste;
+        e.Erzeugen();
+        QStringList liste = e.Liste();
+        liste[5] = liste[2]; // a repeated line on the workers too
+        e.setListe(liste);
+        EXPECT_TRUE(e.Starten(3));
+        listen[t] = e.Liste();
         protokolle[t] = a.protokoll;
         for (int i = 1; i <= 20; ++i)
             noten[t][i - 1] = e.Bewertung(i);

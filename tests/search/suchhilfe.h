@@ -2,6 +2,7 @@
 
 #include "core/fuzzy.h"
 #include "search/evolution.h"
+#include "search/kranlauf.h"
 #include "search/regelsystem.h"
 #include "tests/fuzzy_hilfe.h"
 
@@ -51,9 +52,14 @@ inline QString stillstand(int variante = 0)
     return ChromosomText(rs);
 }
 
+inline TSuchVariablen kran()
+{
+    return TSuchVariablen{position(), winkel(), kraft()};
+}
+
 inline void kranVariablen(TEvolution& e)
 {
-    e.VariablenUebernehmen(position(), winkel(), kraft());
+    e.VariablenUebernehmen(kran());
 }
 
 // Records what the engine shows and asks.
@@ -88,7 +94,7 @@ struct TAufzeichnung : TSuchBeobachter {
     void ereignisse() override
     {
         if (schritteBisStop >= 0 && evolution && schritteBisStop-- == 0)
-            evolution->StopButtonClick();
+            evolution->Anhalten();
     }
     void meldung(const TMeldung& m) override { meldungen.push_back(m); }
 };

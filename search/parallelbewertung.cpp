@@ -1,0 +1,70 @@
+#include "search/parallelbewertung.h"
+
+#include <algorithm>
+#include <chrono>
+
+TParallelBewertung::TParallelBewertung(const std::vector<int>& quellen,
+                                       const std::array<TRegelsystem, MaxChromosomen>& regelsysteme,
+                                       const TKranKopien& vorlage, int threads, std::atomic<bool>& stop,
+                                       bool mitarbeiten)
+    : quellen_(quellen)
+    , regelsysteme_(regelsysteme)
+    , stop_(stop)
+    , ergebnisse_(quellen.size())
+    , fertig_(quellen.size(), 0)
+{
+    for (std::size_t i = 0; i < quellen.size(); ++i) {
+        if (quellen[i] == static_cast<int>(i))
+            auftraege_.push_back(static_cast<int>(i));
+    }
+    // The copies are made here, before any worker runs.
+    const int arbeiter = std::min<int>(threads, static_cast<int>(auftraege_.size()));
+    kopien_.assign(arbeiter, TArbeiterKopien{vorlage});
+    const int eigene = mitarbeiten && arbeiter > 0 ? 1 : 0;
+    threads_.reserve(arbeiter);
+    for (int t = eigene; t < arbeiter; ++t)
+        threads_.emplace_back([this, t] { arbeiten(kopien_[t].kopien); });
+    if (eigene)
+        arbeiten(kopien_[0].kopien);
+}
+
+TParallelBewertung::~TParallelBewertung()
+{
+    for (std::thread& t : threads_)
+        t.join();
+}
+
+void TParallelBewertung::arbeiten(TKranKopien& eigene)
+{
+    for (;;) {
+        const std::size_t nr = naechster_.fetch_add(1);
+        if (nr >= auftraege_.size())
+            return;
+        const int i = auftraege_[nr];
+        TChromosomBewertung bewertung = ChromosomBewerten(regelsysteme_[i], eigene, stop_);
+        {
+            const std::lock_guard<std::mutex> sperre(m_);
+            ergebnisse_[i] = bewertung;
+            fertig_[i] = 1;
+        }
+        fertigMeldung_.notify_all();
+    }
+}
+
+const TChromosomBewertung& TParallelBewertung::abwarten(int i, TSuchBeobachter* beobachter)
+{
+    std::unique_lock<std::mutex> sperre(m_);
+    const int q = quellen_[i];
+    while (!fertig_[q]) {
+        if (!beobachter) {
+            fertigMeldung_.wait(sperre);
+            continue;
+        }
+        fertigMeldung_.wait_for(sperre, std::chrono::milliseconds(5));
+        sperre.unlock();
+        beobachter->ereignisse();
+        sperre.lock();
+    }
+    // Written once, before the flag, and never again.
+    return ergebnisse_[q];
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "search/bewertung.h"
+#include "search/suchparameter.h"
+
+#include <array>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+// The grading of one generation shared out among worker threads: each
+// distinct chromosome is graded whole by ChromosomBewerten on one worker, with
+// the worker's own copies of the variables and its own plant. The calling
+// thread takes the gradings in line order. No random number is drawn here, so
+// the thread count cannot change a result.
+class TParallelBewertung {
+public:
+    // Starts the workers (at most one per distinct chromosome). With
+    // `mitarbeiten` the calling thread is one of them and grades before the
+    // constructor returns: without a window there is nothing to keep alive.
+    TParallelBewertung(const std::vector<int>& quellen, const std::array<TRegelsystem, MaxChromosomen>& regelsysteme,
+                       const TKranKopien& vorlage, int threads, std::atomic<bool>& stop, bool mitarbeiten);
+    ~TParallelBewertung();
+    TParallelBewertung(const TParallelBewertung&) = delete;
+    TParallelBewertung& operator=(const TParallelBewertung&) = delete;
+
+    // The grading that line i takes (its source's) once it is done. With an
+    // observer, events are handed to it every few milliseconds meanwhile, so
+    // that the window stays alive.
+    const TChromosomBewertung& abwarten(int i, TSuchBeobachter* beobachter);
+
+private:
+    // Every worker sets the inputs' values and the output's heights of its own
+    // copies; each set lies on cache lines of its own.
+    struct alignas(128) TArbeiterKopien {
+        TKranKopien kopien;
+    };
+
+    void arbeiten(TKranKopien& eigene);
+
+    const std::vector<int> quellen_;
+    const std::array<TRegelsystem, MaxChromosomen>& regelsysteme_;
+    std::atomic<bool>& stop_;
+    std::vector<int> auftraege_;
+    std::vector<TChromosomBewertung> ergebnisse_;
+    std::vector<char> fertig_;
+    std::vector<TArbeiterKopien> kopien_;
+    std::vector<std::thread> threads_;
+    std::mutex m_;
+    std::condition_variable fertigMeldung_;
+    std::atomic<std::size_t> naechster_{0};
+};
