@@ -10,6 +10,7 @@
 
 #include <array>
 
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -63,6 +64,8 @@ signals:
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    // Two columns of cards from UebersichtZweispaltigAb pixels on, one below.
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     // The card of one variable.
@@ -76,6 +79,7 @@ private:
     };
 
     QWidget* uebersichtAnlegen();
+    void spaltenSetzen(int anzahl);
     void karteAnlegen(int welche, QWidget* eltern);
     void variableZeigen(int welche);
     void regelnZeigen(const TProjekt& projekt);
@@ -90,6 +94,8 @@ private:
     QWidget* uebersicht = nullptr;
     QWidget* inhalt = nullptr;
     std::array<TKarte, 3> karten;
+    QGridLayout* raster = nullptr;
+    int kartenspalten = 0;
     QWidget* regelflaeche = nullptr;
     QLabel* regeltitel = nullptr;
     QLabel* regelanzahl = nullptr;
