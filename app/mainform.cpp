@@ -44,6 +44,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -119,7 +120,14 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     layout->addWidget(simulationsbereich);
     uebersicht = new TProjektuebersicht(flaeche);
     layout->addWidget(uebersicht);
-    setCentralWidget(flaeche);
+    // Where the central area needs more room than the window has, it scrolls;
+    // the window itself never asks for more than a small screen has.
+    auto* rollbereich = new QScrollArea(this);
+    rollbereich->setObjectName(QStringLiteral("Rollbereich"));
+    rollbereich->setFrameShape(QFrame::NoFrame);
+    rollbereich->setWidgetResizable(true);
+    rollbereich->setWidget(flaeche);
+    setCentralWidget(rollbereich);
     simulationspanel = new TSimulationspanel(projekt, pendel, abbruch, zeitfaktor, einstellungen, simulationsbereich);
     connect(simulationspanel, &TSimulationspanel::LaufBeendet, this, [this] {
         if (schliessenNachLauf)

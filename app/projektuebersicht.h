@@ -10,6 +10,7 @@
 
 #include <array>
 
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -64,6 +65,8 @@ signals:
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    // Two columns of cards from UebersichtZweispaltigAb pixels on, one below.
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     // The card of one variable.
@@ -77,6 +80,7 @@ private:
     };
 
     QWidget* uebersichtAnlegen();
+    void spaltenSetzen(int anzahl);
     void karteAnlegen(int welche, QWidget* eltern);
     void variableZeigen(int welche);
     void regelnZeigen(const TProjekt& projekt);
@@ -92,6 +96,8 @@ private:
     QScrollArea* rollbereich = nullptr;
     QWidget* inhalt = nullptr;
     std::array<TKarte, 3> karten;
+    QGridLayout* raster = nullptr;
+    int kartenspalten = 0;
     QWidget* regelflaeche = nullptr;
     QLabel* regeltitel = nullptr;
     QLabel* regelanzahl = nullptr;

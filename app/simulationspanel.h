@@ -10,6 +10,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class TFarbkreis;
 class TKoordinatensystem;
 class TKraftbalken;
@@ -66,7 +67,10 @@ public:
     // visibility and records every run.
     TVerlauf* Verlauf() const { return verlauf; }
 
-    // Puts the panel in the middle of its parent, 15 pixels above centre.
+    // Puts the panel and the time plot into the room their parent has: the
+    // panel in the middle, 15 pixels above centre, the plot under it where
+    // the height allows, else beside it (SimulationAnordnen). Inside a scroll
+    // area the parent asks for the room the arrangement needs.
     void Platzieren();
 
     // The controls of the hand page, named as the form names them.
@@ -187,4 +191,6 @@ private:
     std::function<void()> nachDurchlauf;
     std::optional<float> festerSchritt;
     TVerlauf* verlauf = nullptr;
+    QScrollArea* umgebenderRollbereich() const;
+    QScrollArea* rollbereich = nullptr;
 };

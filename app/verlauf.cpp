@@ -17,7 +17,7 @@ TVerlauf::TVerlauf(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Verlauf"));
-    setFixedSize(TVerlaufPlot::Breite, TVerlaufPlot::Hoehe + 30);
+    setFixedSize(TVerlaufPlot::Breite, TVerlaufPlot::Hoehe + Kopfhoehe);
     anzeigen = new QCheckBox(QStringLiteral("&Verlauf anzeigen"), this);
     anzeigen->setGeometry(0, 2, 160, 22);
     anzeigen->setChecked(true);
@@ -30,7 +30,7 @@ TVerlauf::TVerlauf(QWidget* parent)
     datenSpeichern = KnopfAnlegen(this, QStringLiteral("&Daten speichern..."), QRect(rechts - 110, 0, 110, 25),
                                   QStringLiteral("Messwerte des Versuchs als CSV-Datei speichern"));
     plot = new TVerlaufPlot(this);
-    plot->move(0, 30);
+    plot->move(0, Kopfhoehe);
     connect(anzeigen, &QCheckBox::toggled, this, [this](bool an) {
         for (QWidget* w : std::initializer_list<QWidget*>{plot, kopieren, bildSpeichern, datenSpeichern})
             w->setVisible(an);
@@ -38,6 +38,12 @@ TVerlauf::TVerlauf(QWidget* parent)
     connect(kopieren, &QPushButton::clicked, this, &TVerlauf::KopierenClick);
     connect(bildSpeichern, &QPushButton::clicked, this, &TVerlauf::BildSpeichernClick);
     connect(datenSpeichern, &QPushButton::clicked, this, &TVerlauf::DatenSpeichernClick);
+}
+
+void TVerlauf::setPlothoehe(int h)
+{
+    plot->setHoehe(h);
+    setFixedSize(TVerlaufPlot::Breite, plot->height() + Kopfhoehe);
 }
 
 void TVerlauf::KopierenClick()

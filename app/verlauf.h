@@ -15,6 +15,11 @@ class TVerlauf : public QWidget {
 public:
     explicit TVerlauf(QWidget* parent = nullptr);
 
+    // The buttons' row above the plot.
+    static constexpr int Kopfhoehe = 30;
+    // The plot's height (TVerlaufPlot::setHoehe); the box follows it.
+    void setPlothoehe(int h);
+
     void KopierenClick();
     void BildSpeichernClick();
     void DatenSpeichernClick();

@@ -64,6 +64,18 @@ TVerlaufPlot::TVerlaufPlot(QWidget* parent)
     Beginnen(false);
 }
 
+void TVerlaufPlot::setHoehe(int h)
+{
+    h = std::clamp(h, MinHoehe, Hoehe);
+    if (h == hoehe)
+        return;
+    hoehe = h;
+    setFixedSize(Breite, hoehe);
+    bild = QImage(Breite, hoehe, QImage::Format_RGB32);
+    allesZeichnen();
+    update();
+}
+
 const std::array<QColor, 3>& TVerlaufPlot::Farben()
 {
     static const std::array<QColor, 3> farben{QColor(0, 84, 190), QColor(200, 40, 20), QColor(120, 40, 150)};
@@ -79,7 +91,7 @@ const std::array<QString, 3>& TVerlaufPlot::Titel()
 
 QRect TVerlaufPlot::streifen(int i) const
 {
-    const int h = (Hoehe - RandOben - RandUnten - 2 * Abstand) / 3;
+    const int h = (hoehe - RandOben - RandUnten - 2 * Abstand) / 3;
     return QRect(RandLinks, RandOben + i * (h + Abstand), Breite - RandLinks - RandRechts, h);
 }
 
@@ -273,7 +285,7 @@ void TVerlaufPlot::zeitachseZeichnen(QPainter& m)
 {
     const QRect unten = streifen(2);
     const QFontMetrics fm(font());
-    m.fillRect(QRect(0, unten.bottom() + 1, Breite, Hoehe - unten.bottom() - 1),
+    m.fillRect(QRect(0, unten.bottom() + 1, Breite, hoehe - unten.bottom() - 1),
                Hintergrund);
     m.setFont(font());
     m.setPen(Qt::black);

@@ -23,6 +23,8 @@ public:
     static constexpr float Fensterlaenge = 30; // s
     static constexpr int Breite = 700;
     static constexpr int Hoehe = 272;
+    // Where the main window is short the strips shrink, down to 40 pixels each.
+    static constexpr int MinHoehe = 196;
     static constexpr int PixelProSekunde = 21;
 
     explicit TVerlaufPlot(QWidget* parent = nullptr);
@@ -30,6 +32,10 @@ public:
     // A new run: forgets the old one. Green phases are shaded for the crane.
     void Beginnen(bool kran);
     void Hinzufuegen(const TVerlaufPunkt& punkt);
+    // The picture's height, MinHoehe..Hoehe; the strips share what the time
+    // axis and the titles leave, and the picture is drawn again.
+    void setHoehe(int h);
+    int HoeheJetzt() const { return hoehe; }
     // Draws the whole picture again from the rows.
     void Neuzeichnen() { allesZeichnen(); }
     // Shows the 30 s from `sekunden` on (a recorded run looked at afterwards);
@@ -81,4 +87,5 @@ private:
     std::array<float, 3> bereich{};
     int neuzeichnungen = 0;
     int clipLinks = 0;
+    int hoehe = Hoehe;
 };
