@@ -6,6 +6,7 @@
 #include "forms/dialoghilfe.h"
 #include "platform/dateidialog.h"
 #include "platform/meldung.h"
+#include "widgets/aktivitaetsgitter.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -17,7 +18,7 @@ TVerlauf::TVerlauf(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Verlauf"));
-    setFixedSize(TVerlaufPlot::Breite, TVerlaufPlot::Hoehe + 30);
+    setFixedSize(TVerlaufPlot::Breite + 10 + GitterBreite, TVerlaufPlot::Hoehe + 30);
     anzeigen = new QCheckBox(QStringLiteral("&Verlauf anzeigen"), this);
     anzeigen->setGeometry(0, 2, 160, 22);
     anzeigen->setChecked(true);
@@ -31,6 +32,13 @@ TVerlauf::TVerlauf(QWidget* parent)
                                   QStringLiteral("Messwerte des Versuchs als CSV-Datei speichern"));
     plot = new TVerlaufPlot(this);
     plot->move(0, 30);
+    regelnAnzeigen = new QCheckBox(QStringLiteral("&Regelaktivität anzeigen"), this);
+    regelnAnzeigen->setGeometry(TVerlaufPlot::Breite + 10, 2, GitterBreite, 22);
+    regelnAnzeigen->setChecked(true);
+    HinweisSetzen(regelnAnzeigen, QStringLiteral("Erfüllungsgrad jeder Regel während des Laufs ein- oder ausblenden"));
+    gitter = new TAktivitaetsgitter(this);
+    gitter->setGeometry(TVerlaufPlot::Breite + 10, 30, GitterBreite, GitterHoehe);
+    connect(regelnAnzeigen, &QCheckBox::toggled, gitter, &QWidget::setVisible);
     connect(anzeigen, &QCheckBox::toggled, this, [this](bool an) {
         for (QWidget* w : std::initializer_list<QWidget*>{plot, kopieren, bildSpeichern, datenSpeichern})
             w->setVisible(an);

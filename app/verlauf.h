@@ -5,11 +5,13 @@
 
 class QCheckBox;
 class QPushButton;
+class TAktivitaetsgitter;
 class TVerlaufPlot;
 
 // The box under the simulation panel: a check box that shows or hides the
 // time plot, and the plot's buttons "Kopieren", "Bild speichern..." and
-// "Daten speichern...".
+// "Daten speichern..."; beside the plot the rule activity of the pass shown,
+// with a check box of its own.
 class TVerlauf : public QWidget {
     Q_OBJECT
 public:
@@ -24,6 +26,11 @@ public:
     QPushButton* BildSpeichern() const { return bildSpeichern; }
     QPushButton* DatenSpeichern() const { return datenSpeichern; }
     TVerlaufPlot* Plot() const { return plot; }
+    QCheckBox* RegelnAnzeigen() const { return regelnAnzeigen; }
+    TAktivitaetsgitter* Gitter() const { return gitter; }
+
+    static constexpr int GitterBreite = 219;
+    static constexpr int GitterHoehe = 158;
 
 private:
     void speichern(const QString& titel, const QString& filter, const QString& endung, const QByteArray& bytes);
@@ -33,6 +40,8 @@ private:
     QPushButton* bildSpeichern = nullptr;
     QPushButton* datenSpeichern = nullptr;
     TVerlaufPlot* plot = nullptr;
+    QCheckBox* regelnAnzeigen = nullptr;
+    TAktivitaetsgitter* gitter = nullptr;
 };
 
 namespace VerlaufTexte {
