@@ -171,12 +171,11 @@ void TSimulationspanel::gitterZeigen(bool messwerteSetzen)
     if (!verlauf || verlauf->Gitter()->isHidden())
         return;
     if (!projekt.EingangA.definiert() || !projekt.EingangB.definiert() || !projekt.Ausgang.definiert()) {
-        verlauf->Gitter()->setAktivitaet({});
+        verlauf->setAktivitaet({});
         return;
     }
     // A fuzzy pass has just put the measurements into the inputs.
     if (messwerteSetzen)
         MesswerteSetzen(pendel, projekt.EingangA, projekt.EingangB);
-    verlauf->Gitter()->setAktivitaet(
-        RegelAktivitaet(projekt.EingangA, projekt.EingangB, projekt.Regeltab, projekt.Ausgang));
+    verlauf->setAktivitaet(RegelAktivitaet(projekt.EingangA, projekt.EingangB, projekt.Regeltab, projekt.Ausgang));
 }

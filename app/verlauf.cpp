@@ -14,6 +14,8 @@
 #include <QGuiApplication>
 #include <QPushButton>
 
+#include <utility>
+
 TVerlauf::TVerlauf(QWidget* parent)
     : QWidget(parent)
 {
@@ -32,6 +34,11 @@ TVerlauf::TVerlauf(QWidget* parent)
                                   QStringLiteral("Messwerte des Versuchs als CSV-Datei speichern"));
     plot = new TVerlaufPlot(this);
     plot->move(0, 30);
+    vorigenZeigen = new QCheckBox(QStringLiteral("V&origen Lauf zeigen"), this);
+    vorigenZeigen->setGeometry(165, 2, 190, 22);
+    vorigenZeigen->setChecked(true);
+    HinweisSetzen(vorigenZeigen, QStringLiteral("Den Verlauf des vorigen Laufs grau unter dem jetzigen zeigen"));
+    connect(vorigenZeigen, &QCheckBox::toggled, plot, &TVerlaufPlot::setVorigenZeigen);
     regelnAnzeigen = new QCheckBox(QStringLiteral("&Regelaktivität anzeigen"), this);
     regelnAnzeigen->setGeometry(TVerlaufPlot::Breite + 10, 2, GitterBreite, 22);
     regelnAnzeigen->setChecked(true);
@@ -39,8 +46,11 @@ TVerlauf::TVerlauf(QWidget* parent)
     gitter = new TAktivitaetsgitter(this);
     gitter->setGeometry(TVerlaufPlot::Breite + 10, 30, GitterBreite, GitterHoehe);
     connect(regelnAnzeigen, &QCheckBox::toggled, gitter, &QWidget::setVisible);
+    auffrischen.setSingleShot(true);
+    auffrischen.setInterval(Auffrischung);
+    connect(&auffrischen, &QTimer::timeout, this, [this] { gitter->setAktivitaet(aktivitaet); });
     connect(anzeigen, &QCheckBox::toggled, this, [this](bool an) {
-        for (QWidget* w : std::initializer_list<QWidget*>{plot, kopieren, bildSpeichern, datenSpeichern})
+        for (QWidget* w : std::initializer_list<QWidget*>{plot, kopieren, bildSpeichern, datenSpeichern, vorigenZeigen})
             w->setVisible(an);
     });
     connect(kopieren, &QPushButton::clicked, this, &TVerlauf::KopierenClick);
@@ -66,7 +76,7 @@ void TVerlauf::speichern(const QString& titel, const QString& filter, const QStr
     if (!name)
         return;
     if (DateiErsetzen(*name, bytes) != SchreibErgebnis::Ok)
-        Meldung(MeldungsArt::Fehler, VerlaufTexte::nichtGespeichert);
+        Meldung(MeldungsArt::Fehler, VerlaufTexte::nichtGespeichert(*name));
 }
 
 void TVerlauf::BildSpeichernClick()
@@ -82,5 +92,24 @@ void TVerlauf::BildSpeichernClick()
 void TVerlauf::DatenSpeichernClick()
 {
     speichern(QStringLiteral("Messwerte speichern"), QStringLiteral("CSV-Datei (*.csv)"), QStringLiteral("csv"),
-              LaufCsv(plot->Punkte()));
+              Daten());
+}
+
+QByteArray TVerlauf::Daten() const
+{
+    if (!plot->VorigenZeigen() || plot->VorigePunkte().empty())
+        return LaufCsv(plot->Punkte());
+    QString csv = VerlaufTexte::laufSpalte + QLatin1Char(',') + LaufCsvKopf() + QLatin1Char('\n');
+    for (const auto& [name, punkte] : {std::pair{VerlaufTexte::voriger, &plot->VorigePunkte()},
+                                       std::pair{VerlaufTexte::aktueller, &plot->Punkte()}})
+        for (const TVerlaufPunkt& p : *punkte)
+            csv += name + QLatin1Char(',') + LaufCsvZeile(p) + QLatin1Char('\n');
+    return csv.toLatin1();
+}
+
+void TVerlauf::setAktivitaet(const TRegelAktivitaet& a)
+{
+    aktivitaet = a;
+    if (!auffrischen.isActive())
+        auffrischen.start();
 }

@@ -722,7 +722,7 @@ TEST_F(Panel, ActivityGridFollowsEveryPassOfEachRun)
             TProjekt soll = kopie;
             MesswerteSetzen(pendel, soll.EingangA, soll.EingangB);
             const TRegelAktivitaet erwartet = RegelAktivitaet(soll.EingangA, soll.EingangB, soll.Regeltab, soll.Ausgang);
-            const TRegelAktivitaet& gezeigt = panel.Verlauf()->Gitter()->Aktivitaet();
+            const TRegelAktivitaet& gezeigt = panel.Verlauf()->Aktivitaet();
             ASSERT_EQ(gezeigt.zeilen, erwartet.zeilen);
             ASSERT_EQ(gezeigt.spalten, erwartet.spalten);
             for (int i = 1; i <= erwartet.zeilen; ++i)
@@ -742,16 +742,22 @@ TEST_F(Panel, ActivityGridFollowsEveryPassOfEachRun)
         (panel.*f.start)();
         EXPECT_EQ(panel.Durchlaeufe(), 40);
         EXPECT_TRUE(zwischenwert);
+        // The grid shows the last pass at its next refresh.
+        QTest::qWait(2 * TVerlauf::Auffrischung);
+        for (int i = 0; i < 5; ++i)
+            for (int j = 0; j < 5; ++j)
+                EXPECT_EQ(panel.Verlauf()->Gitter()->Aktivitaet().zellen[i][j].grad,
+                          panel.Verlauf()->Aktivitaet().zellen[i][j].grad);
     }
 
     // Hidden, the grid is left as it was.
     panel.Verlauf()->RegelnAnzeigen()->click();
     EXPECT_TRUE(panel.Verlauf()->Gitter()->isHidden());
-    const TRegelAktivitaet vorher = panel.Verlauf()->Gitter()->Aktivitaet();
+    const TRegelAktivitaet vorher = panel.Verlauf()->Aktivitaet();
     nachDurchlaeufen(5);
     panel.StartClick();
-    EXPECT_EQ(panel.Verlauf()->Gitter()->Aktivitaet().zellen[0][0].grad, vorher.zellen[0][0].grad);
-    EXPECT_EQ(panel.Verlauf()->Gitter()->Aktivitaet().zellen[1][1].grad, vorher.zellen[1][1].grad);
+    EXPECT_EQ(panel.Verlauf()->Aktivitaet().zellen[0][0].grad, vorher.zellen[0][0].grad);
+    EXPECT_EQ(panel.Verlauf()->Aktivitaet().zellen[1][1].grad, vorher.zellen[1][1].grad);
 }
 
 // Pause holds the plant and its clock however long it lasts; Einzelschritt
