@@ -11,10 +11,12 @@
 #include "widgets/singedit.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -42,6 +44,22 @@ TSimulationspanel::TSimulationspanel(TProjekt& p, TPendel& pe, bool& ab, std::in
 
 bool TSimulationspanel::eventFilter(QObject* o, QEvent* e)
 {
+    if (e->type() == QEvent::KeyPress && o != parentWidget() && !(rollbereich && o == rollbereich->viewport())) {
+        switch (static_cast<QKeyEvent*>(e)->key()) {
+        case Qt::Key_Left:
+            KraftTaste(-1);
+            return true;
+        case Qt::Key_Right:
+            KraftTaste(1);
+            return true;
+        case Qt::Key_Space:
+        case Qt::Key_Home:
+            KraftTaste(0);
+            return true;
+        default:
+            break;
+        }
+    }
     if (e->type() == QEvent::Resize && (o == parentWidget() || (rollbereich && o == rollbereich->viewport())))
         Platzieren();
     return QTabWidget::eventFilter(o, e);
@@ -190,9 +208,32 @@ void TSimulationspanel::BitBtn1Click()
         p->hide();
 }
 
-void TSimulationspanel::ZeitlupeClick()
+void TSimulationspanel::ZeitlupeClick(bool an)
 {
-    zeitfaktor = zeitlupe->isChecked() ? 5 : 1;
+    // The two pages' buttons are one setting.
+    for (QPushButton* k : {zeitlupe, zeitlupe2}) {
+        const QSignalBlocker still(k);
+        k->setChecked(an);
+    }
+    zeitfaktor = an ? 5 : 1;
+}
+
+void TSimulationspanel::PauseClick()
+{
+    einzelschrittOffen = false;
+}
+
+void TSimulationspanel::EinzelschrittClick()
+{
+    if (laeuft && pauseKnopf->isChecked())
+        einzelschrittOffen = true;
+}
+
+void TSimulationspanel::KraftTaste(int richtung)
+{
+    // Before the first run the bar shows nothing: the keys start from 0 N.
+    const int spalte = progressBar1->value() < progressBar1->minimum() ? 50 : progressBar1->value();
+    ProgressBar1MouseMove(KraftbalkenTaste(spalte, richtung));
 }
 
 void TSimulationspanel::wind1Click()

@@ -74,7 +74,7 @@ ModalHandler umbenennen(QStringList namen)
         name->selectAll();
         QTest::keyClicks(name, namen.takeFirst());
         for (QPushButton* k : d.findChildren<QPushButton*>())
-            if (k->text() == QLatin1String("OK"))
+            if (QString(k->text()).remove(QLatin1Char('&')) == QLatin1String("OK"))
                 k->click();
         return d.result();
     };
