@@ -1,6 +1,7 @@
 #include "app/hilfeform.h"
 
 #include "app/bilder.h"
+#include "platform/fensterplatz.h"
 
 #include <QApplication>
 #include <QFile>
@@ -95,6 +96,13 @@ void THilfeForm::oeffnen(HilfeSeite s)
         hide();
     setWindowModality(modalitaet);
     setWindowFlag(Qt::WindowStaysOnTopHint, obenBleiben);
+    // Beside the window help was asked from, never over its buttons; narrower
+    // where the screen has no room for the whole width beside it.
+    const QWidget* von = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
+    if (von == this)
+        von = nullptr;
+    if (!isVisible() || (von && VerdecktBedienelemente(*this, *von)))
+        DanebenPlatzieren(*this, von, QSize(320, 300));
     show();
     raise();
     activateWindow();

@@ -230,18 +230,3 @@ void TVerlaufform::KopiereButtonClick()
 {
     QApplication::clipboard()->setImage(plot->Bild());
 }
-
-QPoint VerlaufOrt(const QRect& fenster, const QSize& groesse, const QRect& schirm)
-{
-    QPoint ort(fenster.right() + 8, fenster.top());
-    if (schirm.isEmpty() || ort.x() + groesse.width() <= schirm.right())
-        return ort;
-    if (fenster.left() - 8 - groesse.width() >= schirm.left()) {
-        ort.setX(fenster.left() - 8 - groesse.width());
-        return ort;
-    }
-    ort.setX(std::clamp(fenster.right() - groesse.width(), schirm.left(),
-                        std::max(schirm.left(), schirm.right() - groesse.width())));
-    ort.setY(std::max(schirm.top(), std::min(fenster.bottom() + 8, schirm.bottom() - groesse.height())));
-    return ort;
-}

@@ -86,8 +86,3 @@ private:
     QPushButton* okBtn;
     QPushButton* helpBtn;
 };
-
-// Where the curve window opens beside the search window (frame geometries,
-// the screen's available geometry): on the right or the left where the
-// screen has room, else below it, where at most the OK button is covered.
-QPoint VerlaufOrt(const QRect& fenster, const QSize& groesse, const QRect& schirm);
