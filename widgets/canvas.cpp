@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 #include <utility>
 
 TCanvas::TCanvas(QImage& bild, std::function<void(const QRect&)> geaendert)
@@ -97,22 +98,17 @@ void TCanvas::linie(QPoint a, QPoint b)
     }
 
     const QRgb farbe = Stift.Farbe.rgb() & 0xffffff;
-    const bool mitXor = Stift.Modus == TStiftart::Xor;
     const bool gepunktet = Stift.Stil != Qt::SolidLine;
-    uchar* bits = bild.bits();
+    uchar* const bits = bild.bits();
     const qsizetype zeilenLaenge = bild.bytesPerLine();
-    auto setzen = [&](long long px, long long py) {
-        if (px < 0 || px >= breite || py < 0 || py >= hoehe)
-            return;
-        auto* zeile = reinterpret_cast<QRgb*>(bits + py * zeilenLaenge);
-        if (mitXor)
-            zeile[px] ^= farbe;
-        else
-            zeile[px] = 0xff000000u | farbe;
-    };
-    if (iVon <= iBis) {
+    // One loop for each direction and pen mode, so that the loop over the
+    // pixels decides nothing but where the line goes.
+    const auto ziehen = [&](auto xHauptWert, auto xorWert) {
+        constexpr bool xh = decltype(xHauptWert)::value;
+        constexpr bool mitXor = decltype(xorWert)::value;
+        const long long querGrenze = xh ? hoehe : breite;
         // neben = (2 i m + n) div 2n, kept up to date step by step.
-        long long zaehler = 2 * iVon * nebenWeg + nGeraet;
+        const long long zaehler = 2 * iVon * nebenWeg + nGeraet;
         long long neben = zaehler / (2 * nGeraet);
         long long rest = zaehler % (2 * nGeraet);
         for (long long i = iVon; i <= iBis; ++i) {
@@ -128,12 +124,30 @@ void TCanvas::linie(QPoint a, QPoint b)
                 continue;
             const long long h = start + s * i;
             const long long q = quer0 + sn * neben;
-            for (int k = 0; k < quer; ++k) {
-                if (xHaupt)
-                    setzen(h, q + k);
+            const long long von = std::max(q, 0LL);
+            const long long bis = std::min(q + quer, querGrenze);
+            for (long long k = von; k < bis; ++k) {
+                QRgb& pixel = xh ? reinterpret_cast<QRgb*>(bits + k * zeilenLaenge)[h]
+                                 : reinterpret_cast<QRgb*>(bits + h * zeilenLaenge)[k];
+                if constexpr (mitXor)
+                    pixel ^= farbe;
                 else
-                    setzen(q + k, h);
+                    pixel = 0xff000000u | farbe;
             }
+        }
+    };
+    if (iVon <= iBis) {
+        const bool mitXor = Stift.Modus == TStiftart::Xor;
+        if (xHaupt) {
+            if (mitXor)
+                ziehen(std::true_type{}, std::true_type{});
+            else
+                ziehen(std::true_type{}, std::false_type{});
+        } else {
+            if (mitXor)
+                ziehen(std::false_type{}, std::true_type{});
+            else
+                ziehen(std::false_type{}, std::false_type{});
         }
     }
     geaendert(QRect(a, b).normalized().adjusted(-w, -w, w, w));
