@@ -102,7 +102,7 @@ void THilfeForm::oeffnen(HilfeSeite s)
     if (von == this)
         von = nullptr;
     if (!isVisible() || (von && VerdecktBedienelemente(*this, *von)))
-        DanebenPlatzieren(*this, von, QSize(320, 300));
+        DanebenPlatzieren(*this, von, QSize(240, 300));
     show();
     raise();
     activateWindow();

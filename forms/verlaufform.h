@@ -42,6 +42,7 @@ public:
     // Full redraws so far (a test sees that a generation draws only its part).
     int Neuzeichnungen() const { return neuzeichnungen; }
 
+    // Logical pixel of a point; the picture is in device pixels.
     QPointF Pixel(double generation, double note) const;
     const QImage& Bild() const { return bild; }
 
@@ -55,6 +56,8 @@ private:
     void neuZeichnen();
     void segmenteZeichnen(int ab);
     QRect flaeche() const;
+    // Size of the picture in logical pixels.
+    QSize logisch() const;
 
     QList<TNotenPunkt> punkte;
     QImage bild;

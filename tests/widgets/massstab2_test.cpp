@@ -3,6 +3,7 @@
 #include "hilfen.h"
 
 #include "core/fuzzy.h"
+#include "forms/verlaufform.h"
 #include "plant/pendel.h"
 #include "plant/simulation.h"
 #include "widgets/flaechendiagramm3d.h"
@@ -338,6 +339,21 @@ TEST(Massstab2, ChartIsDrawnAtDeviceResolution)
     EXPECT_EQ(b.devicePixelRatio(), 2);
     const QPointF p = c.Projektion(2.5, 1.5, 3);
     EXPECT_EQ(rgb(b, qRound(2 * p.x()), qRound(2 * p.y())), 0xff0000u);
+}
+
+TEST(Massstab2, ProgressCurveIsDrawnAtDeviceResolution)
+{
+    TVerlaufform f;
+    TNotenPlot& p = *f.Plot();
+    p.leeren();
+    p.anhaengen(QList<TNotenPunkt>{{1, 40, 60}, {2, 30, 50}, {3, 20, 45}});
+    const QImage& b = p.Bild();
+    EXPECT_EQ(b.size(), 2 * p.size());
+    EXPECT_EQ(b.devicePixelRatio(), 2);
+    const QPointF mitte = (p.Pixel(2, 30) + p.Pixel(3, 20)) / 2;
+    EXPECT_EQ(rgb(b, qRound(2 * mitte.x()), qRound(2 * mitte.y())), TNotenPlot::BesteFarbe.rgb() & 0xffffff);
+    const QImage schirm = p.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(unterschiede(schirm, b), 0);
 }
 
 } // namespace
