@@ -1,12 +1,17 @@
 #include "app/bilder.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QIconEngine>
+#include <QStyle>
+#include <QStyleOption>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -279,12 +284,56 @@ QImage Knopfbild(TKnopfbild bild, int groesse)
     return b;
 }
 
+namespace {
+
+// A button picture drawn for each size it is asked for, so that the tool bar
+// gets it at the device pixels of its screen (24 pixels at 150 %, 32 at
+// 200 %) instead of a smaller picture enlarged or a larger one shrunk.
+class TKnopfbildEngine : public QIconEngine {
+public:
+    explicit TKnopfbildEngine(TKnopfbild bild) : bild(bild) {}
+
+    QPixmap pixmap(const QSize& groesse, QIcon::Mode modus, QIcon::State) override
+    {
+        const int seite = std::max(1, std::min(groesse.width(), groesse.height()));
+        QPixmap p = QPixmap::fromImage(Knopfbild(bild, seite));
+        if (modus == QIcon::Disabled || modus == QIcon::Selected) {
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            if (QStyle* stil = QApplication::style())
+                p = stil->generatedIconPixmap(modus, p, &option);
+        }
+        return p;
+    }
+
+    // QIcon asks for the size in device pixels (and sets the ratio itself).
+    void paint(QPainter* maler, const QRect& rechteck, QIcon::Mode modus, QIcon::State zustand) override
+    {
+        const qreal faktor = maler->device() ? maler->device()->devicePixelRatio() : 1;
+        QPixmap p = pixmap(rechteck.size() * faktor, modus, zustand);
+        p.setDevicePixelRatio(faktor);
+        maler->drawPixmap(rechteck, p);
+    }
+
+    QSize actualSize(const QSize& groesse, QIcon::Mode, QIcon::State) override
+    {
+        const int seite = std::min(groesse.width(), groesse.height());
+        return {seite, seite};
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {QSize(16, 16), QSize(32, 32)}; }
+    QIconEngine* clone() const override { return new TKnopfbildEngine(bild); }
+    QString key() const override { return QStringLiteral("TKnopfbildEngine"); }
+
+private:
+    TKnopfbild bild;
+};
+
+} // namespace
+
 QIcon Knopfsymbol(TKnopfbild bild)
 {
-    QIcon symbol;
-    for (int groesse : {16, 32})
-        symbol.addPixmap(QPixmap::fromImage(Knopfbild(bild, groesse)));
-    return symbol;
+    return QIcon(new TKnopfbildEngine(bild));
 }
 
 QImage Programmbild(int groesse)

@@ -1,6 +1,7 @@
 #include "app/hilfeform.h"
 
 #include "app/bilder.h"
+#include "platform/fensterplatz.h"
 
 #include <QApplication>
 #include <QFile>

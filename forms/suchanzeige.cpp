@@ -128,7 +128,7 @@ void TSuchAnzeige::plotLeeren()
         plot.Refresh();
         leeresBild = plot.Bild().copy();
     } else {
-        canvas.StretchDraw(leeresBild.rect(), leeresBild);
+        canvas.StretchDraw(plot.rect(), leeresBild);
     }
     plot.Neu();
 }

@@ -6,6 +6,7 @@
 #include "forms/protokollform.h"
 #include "forms/verlaufform.h"
 #include "platform/dateidialog.h"
+#include "platform/fensterplatz.h"
 #include "platform/hilfe.h"
 #include "platform/meldung.h"
 #include "platform/modal.h"
@@ -24,7 +25,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QTextCursor>
 
@@ -426,10 +426,8 @@ void TSuchenForm::ProtokollbuttonClick()
 
 void TSuchenForm::VerlaufButtonClick()
 {
-    if (!verlaufform->isVisible()) {
-        const QRect schirm = screen() ? screen()->availableGeometry() : QRect();
-        verlaufform->move(VerlaufOrt(frameGeometry(), verlaufform->frameGeometry().size(), schirm));
-    }
+    if (!verlaufform->isVisible())
+        DanebenPlatzieren(*verlaufform, this);
     verlaufform->show();
     verlaufform->raise();
     verlaufform->activateWindow();

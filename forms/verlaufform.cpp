@@ -43,8 +43,14 @@ TNotenPlot::TNotenPlot(QWidget* parent)
 
 QRect TNotenPlot::flaeche() const
 {
-    return QRect(RandLinks, RandOben, std::max(1, bild.width() - RandLinks - RandRechts),
-                 std::max(1, bild.height() - RandOben - RandUnten));
+    const QSize g = logisch();
+    return QRect(RandLinks, RandOben, std::max(1, g.width() - RandLinks - RandRechts),
+                 std::max(1, g.height() - RandOben - RandUnten));
+}
+
+QSize TNotenPlot::logisch() const
+{
+    return bild.deviceIndependentSize().toSize();
 }
 
 QPointF TNotenPlot::Pixel(double generation, double note) const
@@ -121,8 +127,14 @@ bool TNotenPlot::skalieren()
 void TNotenPlot::neuZeichnen()
 {
     ++neuzeichnungen;
-    if (bild.size() != size())
-        bild = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    // At the screen's device pixel ratio, so that the curve stays sharp on a
+    // scaled screen; the painter works in logical pixels.
+    const qreal ratio = devicePixelRatioF();
+    const QSize geraet = (QSizeF(size().expandedTo(QSize(1, 1))) * ratio).toSize();
+    if (bild.size() != geraet || bild.devicePixelRatio() != ratio) {
+        bild = QImage(geraet, QImage::Format_RGB32);
+        bild.setDevicePixelRatio(ratio);
+    }
     bild.fill(Qt::white);
     QPainter maler(&bild);
     const QRect f = flaeche();
@@ -155,13 +167,13 @@ void TNotenPlot::neuZeichnen()
         maler.drawText(QRect(x - 30, f.bottom() + 3, 60, 14), Qt::AlignHCenter | Qt::AlignTop,
                        FestKomma(i * xSchritt, 0, 0));
     }
-    maler.drawText(QRect(f.left(), bild.height() - 16, f.width(), 14), Qt::AlignHCenter, QStringLiteral("Generation"));
+    maler.drawText(QRect(f.left(), logisch().height() - 16, f.width(), 14), Qt::AlignHCenter, QStringLiteral("Generation"));
     maler.drawText(QRect(4, 4, 260, 16), Qt::AlignLeft | Qt::AlignVCenter,
                    logarithmisch ? QStringLiteral("Note (logarithmisch, kleiner ist besser)")
                                  : QStringLiteral("Note (kleiner ist besser)"));
 
     // Legend.
-    int x = bild.width() - RandRechts - 190;
+    int x = logisch().width() - RandRechts - 190;
     for (const auto& [farbe, text] : {std::pair{BesteFarbe, QStringLiteral("beste ChrNote")},
                                       std::pair{GenFarbe, QStringLiteral("GenNote")}}) {
         maler.setPen(QPen(farbe, 2));
@@ -201,8 +213,13 @@ void TNotenPlot::segmenteZeichnen(int ab)
 
 void TNotenPlot::paintEvent(QPaintEvent* e)
 {
+    // Moved to a screen of another scale: drawn again from its points.
+    if (bild.devicePixelRatio() != devicePixelRatioF())
+        neuZeichnen();
     QPainter maler(this);
-    maler.drawImage(e->rect(), bild, e->rect());
+    const QRectF r = e->rect();
+    const qreal f = bild.devicePixelRatio();
+    maler.drawImage(r, bild, QRectF(r.topLeft() * f, r.size() * f));
 }
 
 void TNotenPlot::resizeEvent(QResizeEvent*)
@@ -229,19 +246,4 @@ TVerlaufform::TVerlaufform(QWidget* parent)
 void TVerlaufform::KopiereButtonClick()
 {
     QApplication::clipboard()->setImage(plot->Bild());
-}
-
-QPoint VerlaufOrt(const QRect& fenster, const QSize& groesse, const QRect& schirm)
-{
-    QPoint ort(fenster.right() + 8, fenster.top());
-    if (schirm.isEmpty() || ort.x() + groesse.width() <= schirm.right())
-        return ort;
-    if (fenster.left() - 8 - groesse.width() >= schirm.left()) {
-        ort.setX(fenster.left() - 8 - groesse.width());
-        return ort;
-    }
-    ort.setX(std::clamp(fenster.right() - groesse.width(), schirm.left(),
-                        std::max(schirm.left(), schirm.right() - groesse.width())));
-    ort.setY(std::max(schirm.top(), std::min(fenster.bottom() + 8, schirm.bottom() - groesse.height())));
-    return ort;
 }

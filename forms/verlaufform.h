@@ -42,6 +42,7 @@ public:
     // Full redraws so far (a test sees that a generation draws only its part).
     int Neuzeichnungen() const { return neuzeichnungen; }
 
+    // Logical pixel of a point; the picture is in device pixels.
     QPointF Pixel(double generation, double note) const;
     const QImage& Bild() const { return bild; }
 
@@ -55,6 +56,8 @@ private:
     void neuZeichnen();
     void segmenteZeichnen(int ab);
     QRect flaeche() const;
+    // Size of the picture in logical pixels.
+    QSize logisch() const;
 
     QList<TNotenPunkt> punkte;
     QImage bild;
@@ -86,8 +89,3 @@ private:
     QPushButton* okBtn;
     QPushButton* helpBtn;
 };
-
-// Where the curve window opens beside the search window (frame geometries,
-// the screen's available geometry): on the right or the left where the
-// screen has room, else below it, where at most the OK button is covered.
-QPoint VerlaufOrt(const QRect& fenster, const QSize& groesse, const QRect& schirm);

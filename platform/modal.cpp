@@ -1,5 +1,7 @@
 #include "platform/modal.h"
 
+#include "platform/fensterplatz.h"
+
 #include <QDialog>
 
 #include <utility>
@@ -8,6 +10,7 @@ namespace {
 
 int standardModal(QDialog& dialog)
 {
+    DialogPlatzieren(dialog);
     return dialog.exec();
 }
 

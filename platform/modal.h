@@ -7,7 +7,8 @@
 class QDialog;
 
 // Runs a dialog modally and returns its result (QDialog::Accepted or Rejected).
-// Every modal window of the program is shown through here.
+// Every modal window of the program is shown through here; the program's
+// runner first puts the dialog on the screen (DialogPlatzieren).
 int ZeigeModal(QDialog& dialog);
 
 using ModalHandler = std::function<int(QDialog& dialog)>;

@@ -30,6 +30,10 @@ struct TPinsel {
 // a brush and a font. Lines leave out their end pixel, so that a polyline
 // drawn twice in XOR mode leaves no stray pixels at its vertices. Text is
 // always drawn in copy mode on a transparent background.
+// Coordinates and pen widths are logical pixels. An image with a device pixel
+// ratio above 1 (a scaled screen) gets its lines at device resolution, one
+// logical pixel wide per unit of pen width, and rectangles on the device
+// pixels of their logical pixels, so that the picture stays sharp.
 class TCanvas {
 public:
     // `geaendert` is told which rectangle of the image changed.
@@ -44,6 +48,9 @@ public:
     void MoveTo(int x, int y);
     // Line from the pen position up to, but not including, (x, y).
     void LineTo(int x, int y);
+    // The one pixel (x, y) in the pen's colour and mode, as a line from it to
+    // (x + 1, y + 1) sets it at ratio 1; the pen then stands there.
+    void Punkt(int x, int y);
     // Outline with the pen and inside with the brush, both in the pen's mode;
     // the rectangle covers columns x1..x2-1 and rows y1..y2-1.
     void Rectangle(int x1, int y1, int x2, int y2);
@@ -58,8 +65,10 @@ public:
 
 private:
     void linie(QPoint von, QPoint bis);
-    // Sets or XORs the pixels of the rectangle (clipped to the picture).
+    // Sets or XORs the device pixels of the rectangle (clipped to the picture).
     void flaeche(const QRect& rechteck, QRgb farbe, bool mitXor);
+    // The device pixels of a rectangle of logical pixels.
+    QRect geraeterechteck(const QRect& rechteck) const;
 
     QImage& bild;
     std::function<void(const QRect&)> geaendert;

@@ -194,9 +194,18 @@ double TFlaechendiagramm3D::WertOben()
 
 const QImage& TFlaechendiagramm3D::Bild()
 {
-    if (veraltet || bild.size() != size())
+    if (veraltet || bild.size() != bildGroesse() || bild.devicePixelRatio() != devicePixelRatioF())
         zeichnen();
     return bild;
+}
+
+// In device pixels: at 200 % twice the pixels each way, so that the chart is
+// drawn at the screen's resolution instead of being enlarged.
+QSize TFlaechendiagramm3D::bildGroesse() const
+{
+    const QSize logisch = size().expandedTo(QSize(1, 1));
+    const qreal ratio = devicePixelRatioF();
+    return QSize(int(std::ceil(logisch.width() * ratio)), int(std::ceil(logisch.height() * ratio)));
 }
 
 QPointF TFlaechendiagramm3D::punkt(double xs, double zs, double wert) const
@@ -277,9 +286,11 @@ void TFlaechendiagramm3D::geometrieBerechnen()
 void TFlaechendiagramm3D::zeichnen()
 {
     veraltet = false;
-    const QSize groesse = size().expandedTo(QSize(1, 1));
+    const QSize groesse = bildGroesse();
     if (bild.size() != groesse)
         bild = QImage(groesse, QImage::Format_RGB32);
+    // The painter then works in logical pixels: pens and texts keep their size.
+    bild.setDevicePixelRatio(devicePixelRatioF());
     bild.fill(Qt::white);
     geometrieBerechnen();
 

@@ -76,7 +76,8 @@ public:
     double WertUnten();
     double WertOben();
 
-    // The picture as it is shown now (drawn first when something changed).
+    // The picture as it is shown now (drawn first when something changed), in
+    // device pixels (see QImage::devicePixelRatio()).
     const QImage& Bild();
     // Draws the picture now, whether something changed or not.
     void Zeichnen() { zeichnen(); }
@@ -102,6 +103,7 @@ private:
     };
 
     void geaendert();
+    QSize bildGroesse() const;
     void geometrieBerechnen();
     // The picture in the backing image: boxes, axes, marker, title.
     void zeichnen();

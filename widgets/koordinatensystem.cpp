@@ -26,6 +26,7 @@ TKoordinatensystem::TKoordinatensystem(QWidget* parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     canvas.Schrift = font();
+    ratio = devicePixelRatioF();
     bildAnpassen();
     dx_int = width() - 2 * randx_int - randx_skala_int;
     dy_int = height() - 2 * randy_int;
@@ -234,7 +235,7 @@ void TKoordinatensystem::point(float x, float y)
     stiftSetzen();
     if (!stiftGueltig)
         return;
-    canvas.LineTo(Fxint + 1, Fyint + 1);
+    canvas.Punkt(Fxint, Fyint);
 }
 
 void TKoordinatensystem::spot(float x, float y)
@@ -323,23 +324,44 @@ void TKoordinatensystem::CopyToClipboard()
 
 void TKoordinatensystem::paintEvent(QPaintEvent* ereignis)
 {
+    // A plot that was moved to a screen of another scale gets its picture
+    // at that scale first.
+    if (ratioPruefen()) {
+        Neu();
+        Paint();
+    }
     QPainter maler(this);
-    maler.drawImage(ereignis->rect(), bild, ereignis->rect());
+    const QRect r = ereignis->rect();
+    const qreal f = bild.devicePixelRatio();
+    maler.drawImage(QRectF(r), bild, QRectF(r.x() * f, r.y() * f, r.width() * f, r.height() * f));
+}
+
+bool TKoordinatensystem::ratioPruefen()
+{
+    const qreal neu = devicePixelRatioF();
+    if (neu == ratio || !(neu > 0))
+        return false;
+    ratio = neu;
+    return groesseGeaendert();
 }
 
 QSize TKoordinatensystem::bildGroesse() const
 {
-    return size().expandedTo(QSize(1, 1));
+    const QSize logisch = size().expandedTo(QSize(1, 1));
+    if (ratio == 1)
+        return logisch;
+    return QSize(static_cast<int>(std::ceil(logisch.width() * ratio)), static_cast<int>(std::ceil(logisch.height() * ratio)));
 }
 
 bool TKoordinatensystem::groesseGeaendert() const
 {
-    return bild.size() != bildGroesse();
+    return bild.size() != bildGroesse() || bild.devicePixelRatio() != ratio;
 }
 
 void TKoordinatensystem::bildAnpassen()
 {
     bild = QImage(bildGroesse(), QImage::Format_RGB32);
+    bild.setDevicePixelRatio(ratio);
     bild.fill(FColor);
 }
 
@@ -360,4 +382,16 @@ void TKoordinatensystem::changeEvent(QEvent* ereignis)
     if (ereignis->type() == QEvent::FontChange)
         canvas.Schrift = font();
     QWidget::changeEvent(ereignis);
+}
+
+// A new screen may have another scale: the picture is drawn again at it, as
+// after a change of size.
+bool TKoordinatensystem::event(QEvent* ereignis)
+{
+    if ((ereignis->type() == QEvent::ScreenChangeInternal || ereignis->type() == QEvent::Show) && ratioPruefen()) {
+        Neu();
+        Paint();
+        update();
+    }
+    return QWidget::event(ereignis);
 }

@@ -21,6 +21,9 @@ enum class TSkala { ganz = 0, teilweise = 1, keine = 2 };
 // drawing paints into it and schedules a screen update, the paint event only
 // copies it. Nothing records what was drawn: Refresh() clears to Color() and
 // calls the OnPaint handler, which draws again what it wants to see.
+// Coordinates are logical pixels; the backing image has the device pixel
+// ratio of the plot's screen (twice the pixels each way at 200 %), so that
+// lines stay one logical pixel wide and sharp.
 class TKoordinatensystem : public QWidget {
     Q_OBJECT
 
@@ -107,6 +110,7 @@ public:
     // An axis without extent: nothing can be drawn.
     bool BereichLeer() const;
 
+    // The picture, in device pixels (see QImage::devicePixelRatio()).
     const QImage& Bild() const { return bild; }
 
     static constexpr int randx_int = 30;
@@ -120,6 +124,7 @@ protected:
     void paintEvent(QPaintEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
     void changeEvent(QEvent* ereignis) override;
+    bool event(QEvent* ereignis) override;
 
 private:
     std::optional<int> spalteNorm(float t) const;
@@ -127,6 +132,9 @@ private:
     std::optional<int> spalte(float x) const;
     std::optional<int> zeile(float y) const;
     void stiftSetzen();
+    // Takes the widget's current device pixel ratio; true when the picture
+    // no longer fits it.
+    bool ratioPruefen();
     QSize bildGroesse() const;
     bool groesseGeaendert() const;
     void bildAnpassen();
@@ -151,6 +159,8 @@ private:
     std::int32_t dy_int = 0;
 
     QColor FColor = Qt::white;
+    // Device pixels per logical pixel of the screen the plot is on.
+    qreal ratio = 1;
     QImage bild;
     TCanvas canvas;
     // Whether the pen stands on a mapped point; a line from a point that could

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 TLineal1::TLineal1(QWidget* parent)
@@ -77,25 +78,29 @@ QImage TLineal1::Bild() const
     const int hoehe = height();
     if (breite <= 20 || hoehe <= 0)
         return {};
-    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatioF();
+    QImage bild(int(std::ceil(breite * ratio)), int(std::ceil(hoehe * ratio)), QImage::Format_RGB32);
+    bild.setDevicePixelRatio(ratio);
     bild.fill(FLinealFarbe);
     QPainter maler(&bild);
     maler.setFont(font());
-    // Flat caps: a line from (x, a) to (x, b) covers rows a..b-1.
-    QPen stift(FLinienfarbe, std::max(1, FLinienbreite), Qt::SolidLine, Qt::FlatCap);
-    maler.setPen(stift);
-    maler.drawLine(10, Fy, breite - 10, Fy);
+    // Lines as rectangles of whole logical pixels, the pen centred as on the
+    // plots: a line from (x, a) to (x, b) covers rows a..b-1, and at every
+    // scale exactly the device pixels of those logical pixels.
+    const int staerke = std::max(1, FLinienbreite);
+    auto waagrecht = [&](int x1, int x2, int y) { maler.fillRect(QRect(x1, y - staerke / 2, x2 - x1, staerke), FLinienfarbe); };
+    auto senkrecht = [&](int x, int y1, int y2) { maler.fillRect(QRect(x - staerke / 2, y1, staerke, y2 - y1), FLinienfarbe); };
+    waagrecht(10, breite - 10, Fy);
     const int w = breite - 20;
     const int n = Fxrechts - Fxlinks;
     const QFontMetrics masse(font());
+    maler.setPen(palette().color(QPalette::WindowText));
     // A modulus below 1 marks no tick; an empty scale only its base line.
     for (int i = 0; n > 0 && i <= n; ++i) {
         const int px = Tickspalte(i, n, w);
-        maler.setPen(stift);
-        maler.drawLine(px, Fy, px, Fy + (FRasterModul >= 1 && i % FRasterModul == 0 ? 8 : 5));
+        senkrecht(px, Fy, Fy + (FRasterModul >= 1 && i % FRasterModul == 0 ? 8 : 5));
         if (FSkalaModul >= 1 && i % FSkalaModul == 0) {
             const QString text = QString::number(Fxlinks + i);
-            maler.setPen(palette().color(QPalette::WindowText));
             maler.drawText(QPoint(px - masse.horizontalAdvance(text) / 2, Fy + 10 + masse.ascent()), text);
         }
     }

@@ -34,8 +34,8 @@ public:
     int Skalamodul() const { return FSkalaModul; }
     void setSkalamodul(int wert);
 
-    // The picture of the ruler at its current size; a null image when it is
-    // too narrow to show anything.
+    // The picture of the ruler at its current size and the device pixel ratio
+    // of its screen; a null image when it is too narrow to show anything.
     QImage Bild() const;
 
     // Column of tick i: i / n of the usable width (rounded half to even) plus

@@ -1,6 +1,7 @@
 #include "forms/verlaufform.h"
 
 #include "core/zahlenformat.h"
+#include "platform/fensterplatz.h"
 #include "suchfenster.h"
 #include "tests/qstring_ausgabe.h"
 
@@ -65,25 +66,21 @@ TEST(Verlauf, ScalesLinearOrLogarithmicAndDrawsOnlyTheNewPart)
     EXPECT_TRUE(p.Punkte().isEmpty());
 }
 
-// The curve window opens beside the search window: on the right, else on the
-// left, else below it within the screen.
-TEST(Verlauf, OpensBesideTheSearchWindowWhereTheScreenHasRoom)
+// The curve window opens on the screen and covers none of the search
+// window's fields and buttons (the test screen has no room beside it).
+TEST(Verlauf, OpensOnTheScreenOffTheFieldsAndButtonsOfTheSearchWindow)
 {
-    const QSize groesse(520, 380);
-    struct Fall {
-        const char* wo;
-        QRect fenster, schirm;
-        QPoint ort;
-    };
-    const Fall faelle[] = {
-        {"rechts", QRect(100, 50, 640, 450), QRect(0, 0, 1920, 1080), QPoint(747, 50)},
-        {"links", QRect(700, 50, 640, 450), QRect(0, 0, 1366, 768), QPoint(172, 50)},
-        {"darunter", QRect(300, 50, 640, 450), QRect(0, 0, 1024, 1080), QPoint(419, 507)},
-        {"darunter, vom Rand gehalten", QRect(300, 350, 640, 450), QRect(0, 0, 1024, 768), QPoint(419, 387)},
-        {"ohne Bildschirm", QRect(100, 50, 640, 450), QRect(), QPoint(747, 50)},
-    };
-    for (const Fall& f : faelle)
-        EXPECT_EQ(VerlaufOrt(f.fenster, groesse, f.schirm), f.ort) << f.wo;
+    TFenster w;
+    const QRect schirm = Schirmflaeche(&w.form);
+    ASSERT_LT(schirm.width(), w.form.width() + w.form.Verlaufform().width() + 8);
+    w.form.move(schirm.topLeft() + QPoint(40, 30));
+    w.form.show();
+    QTest::mouseClick(w.form.VerlaufButton(), Qt::LeftButton);
+    const QRect platz = w.form.Verlaufform().frameGeometry();
+    EXPECT_TRUE(schirm.contains(platz)) << platz.x() << "," << platz.y();
+    for (const QRect& feld : Bedienelemente(w.form))
+        EXPECT_FALSE(platz.intersects(feld)) << feld.x() << "," << feld.y();
+    w.form.done(QDialog::Rejected);
 }
 
 // The curve of a search in the window: one point per generation with the
