@@ -1,6 +1,7 @@
 #include "app/aufgabenform.h"
 
-#include "app/verlauf.h"
+#include "app/verlaufplot.h"
+#include "core/laufcsv.h"
 #include "core/zahlenformat.h"
 #include "forms/dialoghilfe.h"
 #include "platform/hilfe.h"

@@ -64,9 +64,9 @@ bool EinrichtungSpeichern(const QString& programmpfad, const QString& datei, con
         return false;
     const QString tamsor = ProgrammDatei(programmpfad, QStringLiteral("tamsor"));
     const TDateityp typen[] = {
-        {QStringLiteral("fuz"), programmpfad + QStringLiteral("tarvik.exe ^.fuz"),
+        {QStringLiteral("fuz"), QDir(programmpfad).filePath(QStringLiteral("tarvik.exe ^.fuz")),
          QDir(programmpfad).filePath(QStringLiteral("tarvik")), QStringLiteral("Tarvik"), QStringLiteral("Fuzzy-Datei")},
-        {QStringLiteral("exp"), programmpfad + QStringLiteral("tamsor.exe ^.exp"),
+        {QStringLiteral("exp"), QDir(programmpfad).filePath(QStringLiteral("tamsor.exe ^.exp")),
          tamsor.isEmpty() ? QDir(programmpfad).filePath(QStringLiteral("tamsor")) : tamsor, QStringLiteral("Tamsor"),
          QStringLiteral("Experiment-Datei")},
     };

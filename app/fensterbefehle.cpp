@@ -13,6 +13,7 @@
 #include "platform/meldung.h"
 #include "platform/modal.h"
 #include "search/suchtexte.h"
+#include "widgets/koordinatensystem.h"
 
 #include <QFileInfo>
 
@@ -94,14 +95,14 @@ void TMainForm::RegelnTesten()
 
 void TMainForm::OptionenZeigen()
 {
-    TOptionenWerte werte{einstellungen.Katzenstartposition, einstellungen.Pendellaenge, einstellungen.MinDeltaT,
-                         einstellungen.Startwinkel};
-    if (!optionenform->ausfuehren(werte))
+    optionenform->oeffnen(einstellungen);
+    if (ZeigeModal(*optionenform) != QDialog::Accepted)
         return;
-    einstellungen.Katzenstartposition = werte.Katzenstartposition;
-    einstellungen.Pendellaenge = werte.Pendellaenge;
-    einstellungen.MinDeltaT = werte.MinDeltaT;
-    einstellungen.Startwinkel = werte.Startwinkel;
+    const TOptionenWerte werte = optionenform->Ergebnis();
+    einstellungen = werte.Einstellungen;
+    // The grid of the variable editor's and tester's plots: the lines minus 1.
+    VarEditPlot().setRasteranzahl(werte.Rasterlinien - 1);
+    VarTestPlot().setRasteranzahl(werte.Rasterlinien - 1);
 }
 
 void TMainForm::SuchenLaufkatze1Click()

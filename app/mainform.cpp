@@ -141,8 +141,6 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     regEditForm = new TRegEditForm(this);
     ddGraphForm = new TDDGraphForm(this);
     regTestForm = new TRegTestForm(ddGraphForm, this);
-    // The options' grid count applies to the variable editor's and tester's plots only.
-    optionenform->setRasterPlots({&varEditform->Koordinatensystem1(), &varTestForm->Koordinatensystem1()});
 }
 
 TMainForm::~TMainForm() = default;

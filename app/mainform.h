@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/einstellungen.h"
 #include "core/projekt.h"
+#include "plant/einstellungen.h"
 #include "plant/pendel.h"
 
 #include <QMainWindow>

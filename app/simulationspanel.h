@@ -1,9 +1,7 @@
 #pragma once
 
-#include "app/einstellungen.h"
+#include "plant/einstellungen.h"
 
-#include <QImage>
-#include <QProgressBar>
 #include <QTabWidget>
 
 #include <cstdint>
@@ -12,66 +10,22 @@
 
 class QLabel;
 class QPushButton;
+class TFarbkreis;
 class TKoordinatensystem;
+class TKraftbalken;
 class TLineal1;
 class TPendel;
 class TSingEdit;
 class TVerlauf;
 struct TProjekt;
 
-// The success lamp: a filled circle, hidden until a crane run shows it.
-class TAmpel : public QWidget {
-    Q_OBJECT
-public:
-    explicit TAmpel(QWidget* parent = nullptr);
-    QColor Farbe() const { return farbe; }
-    void setFarbe(const QColor& neu);
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    QColor farbe = QColor(255, 0, 0);
-};
-
-// The force bar of the hand page: it follows the mouse without a button
-// pressed and reports the column under the pointer.
-class TKraftbalken : public QProgressBar {
-    Q_OBJECT
-public:
-    explicit TKraftbalken(QWidget* parent = nullptr);
-    // The bar shows only 0..100; a value outside is held at the nearer end
-    // (a plain progress bar would ignore it and keep its old position).
-    void setPosition(int spalte);
-
-signals:
-    void mausBewegt(int spalte);
-
-protected:
-    void mouseMoveEvent(QMouseEvent* e) override;
-};
-
-// The backdrop of both plots, 421 x 133, drawn by code: an evening sky over a
-// floor with a track. Dark in the red channel so that the red plant, drawn by
-// XOR, stands out in bright red.
-QImage BackGround();
-
-// Force from the force bar's column: (X - 50) / 2 N for the inverted
-// pendulum, (X - 50) / 50 N for the crane.
-float KraftAusBalken(int spalte, bool pendelTyp);
-
-// Step length after a pass of `millisekunden` on the clock, divided by the
-// slow-motion factor. A pass longer than LaengsterDurchlauf (a menu or a
-// message box held open, a suspended machine) counts as that long, so that
-// the Euler step stays small enough for the model.
-inline constexpr std::uint32_t LaengsterDurchlauf = 200;
-float Schrittweite(std::uint32_t millisekunden, int zeitfaktor);
-
 // The two-page simulation panel of the main window: hand control and fuzzy
 // control of the inverted pendulum or the crane in real time. The main window
 // owns the project, the plant, the stop flag and the slow-motion factor; the
 // panel works on them. A run is a loop inside the Start handler that hands
 // events to Qt while it waits, so Stop, the toggles and the menus stay live.
+// The pages are laid out in simulationsseiten.cpp, the runs live in
+// simulationslauf.cpp.
 class TSimulationspanel : public QTabWidget {
     Q_OBJECT
 public:
@@ -87,10 +41,11 @@ public:
     void Handregelung2Click();
     void FuzzyRegelung2Click();
 
+    // Start on the hand page and on the fuzzy page.
     void StartClick();
-    void StopClick();
     void Start2Click();
-    void Stop2Click();
+    // Both Stop buttons: the running loop ends after its current pass.
+    void StopClick();
     // Both "Schließen" buttons: stop and hide.
     void BitBtn1Click();
 
@@ -114,35 +69,36 @@ public:
     // Puts the panel in the middle of its parent, 15 pixels above centre.
     void Platzieren();
 
-    // The form's controls, named as the form names them.
-    TKoordinatensystem* Koordinatensystem1;
-    QLabel* Label10;
-    QPushButton* Start;
-    QPushButton* Stop;
-    QPushButton* Zeitlupe;
-    QLabel* Label2;
-    TSingEdit* SingEdit1;
-    TAmpel* Shape2;
-    QLabel* Label7;  // "Kraft in N"
-    TKraftbalken* ProgressBar1;
-    TSingEdit* SingEdit3;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn4;
+    // The controls of the hand page, named as the form names them.
+    TKoordinatensystem* Koordinatensystem1() const { return koordinatensystem1; }
+    QLabel* Label10() const { return label10; }
+    QPushButton* Start() const { return start; }
+    QPushButton* Stop() const { return stop; }
+    QPushButton* Zeitlupe() const { return zeitlupe; }
+    QLabel* Label2() const { return label2; }
+    TSingEdit* SingEdit1() const { return singEdit1; }
+    TFarbkreis* Shape2() const { return shape2; }
+    QLabel* Label7() const { return label7; } // "Kraft in N"
+    TKraftbalken* ProgressBar1() const { return progressBar1; }
+    TSingEdit* SingEdit3() const { return singEdit3; }
+    QPushButton* BitBtn1() const { return bitBtn1; }
+    QPushButton* BitBtn4() const { return bitBtn4; }
 
-    TKoordinatensystem* Koordinatensystem2;
-    TLineal1* Lineal1;
-    QLabel* Label11;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* Label6;
-    QPushButton* Start2;
-    QPushButton* Stop2;
-    QPushButton* wind1;
-    QLabel* Label3;
-    TSingEdit* SingEdit2;
-    TAmpel* Shape1;
-    QPushButton* BitBtn2;
-    QPushButton* BitBtn3;
+    // The controls of the fuzzy page.
+    TKoordinatensystem* Koordinatensystem2() const { return koordinatensystem2; }
+    TLineal1* Lineal1() const { return lineal1; }
+    QLabel* Label11() const { return label11; }
+    QLabel* Label4() const { return label4; }
+    QLabel* Label5() const { return label5; }
+    QLabel* Label6() const { return label6; }
+    QPushButton* Start2() const { return start2; }
+    QPushButton* Stop2() const { return stop2; }
+    QPushButton* Wind1() const { return wind1; }
+    QLabel* Label3() const { return label3; }
+    TSingEdit* SingEdit2() const { return singEdit2; }
+    TFarbkreis* Shape1() const { return shape1; }
+    QPushButton* BitBtn2() const { return bitBtn2; }
+    QPushButton* BitBtn3() const { return bitBtn3; }
 
 signals:
     // A run's loop has returned.
@@ -152,20 +108,34 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    // What a run works on: the page's plot, time field and lamp. On the fuzzy
+    // page the rules compute the force, on the hand page the force bar.
+    struct TLaufseite {
+        TKoordinatensystem* plot;
+        TSingEdit* zeitfeld;
+        TFarbkreis* lampe;
+        bool fuzzy;
+    };
+
     void seitenAnlegen();
-    void PendelBildInit();
-    void LaufkatzeBildInit();
+    void verbinden();
+    // A menu command: plant and page, then the panel is shown.
+    void befehl(bool pendelTyp, int seite);
+    // PendelBildInit (true) and LaufkatzeBildInit (false).
+    void BildInit(bool pendelTyp);
     void hintergrund();
-    void seiteWaehlen(int seite);
     void zeigen();
     void TabbedNotebook1Change();
     void ProgressBar1MouseMove(int spalte);
     void ZeitlupeClick();
     void wind1Click();
-    void Simulation_Hand();
-    void Simulation_Fuzzy();
-    void MarkenUndSchiene(TKoordinatensystem& k, float ersteMarke);
-    void lampeSetzen(TAmpel& lampe, bool gruen);
+
+    TLaufseite handseite() const { return {koordinatensystem1, singEdit1, shape2, false}; }
+    TLaufseite fuzzyseite() const { return {koordinatensystem2, singEdit2, shape1, true}; }
+    // Start of a run: plant, crane markers, first picture, then the loop.
+    void laufen(const TLaufseite& seite, float ersteMarke, float wind);
+    // Simulation_Hand and Simulation_Fuzzy: the passes until the stop flag.
+    void Simulation(const TLaufseite& seite);
     float schrittweite(std::uint32_t t0) const;
     void verlaufBeginnen();
     void verlaufHinzufuegen(bool gruen);
@@ -177,6 +147,35 @@ private:
     bool& abbruch;
     std::int32_t& zeitfaktor;
     const TEinstellungen& einstellungen;
+
+    TKoordinatensystem* koordinatensystem1 = nullptr;
+    QLabel* label10 = nullptr;
+    QPushButton* start = nullptr;
+    QPushButton* stop = nullptr;
+    QPushButton* zeitlupe = nullptr;
+    QLabel* label2 = nullptr;
+    TSingEdit* singEdit1 = nullptr;
+    TFarbkreis* shape2 = nullptr;
+    QLabel* label7 = nullptr;
+    TKraftbalken* progressBar1 = nullptr;
+    TSingEdit* singEdit3 = nullptr;
+    QPushButton* bitBtn1 = nullptr;
+    QPushButton* bitBtn4 = nullptr;
+
+    TKoordinatensystem* koordinatensystem2 = nullptr;
+    TLineal1* lineal1 = nullptr;
+    QLabel* label11 = nullptr;
+    QLabel* label4 = nullptr;
+    QLabel* label5 = nullptr;
+    QLabel* label6 = nullptr;
+    QPushButton* start2 = nullptr;
+    QPushButton* stop2 = nullptr;
+    QPushButton* wind1 = nullptr;
+    QLabel* label3 = nullptr;
+    TSingEdit* singEdit2 = nullptr;
+    TFarbkreis* shape1 = nullptr;
+    QPushButton* bitBtn2 = nullptr;
+    QPushButton* bitBtn3 = nullptr;
 
     bool laeuft = false;
     // Each run gets a number; stopping it from outside moves laufNummer on,

@@ -1,5 +1,6 @@
 #include "cli/simulationsbefehl.h"
 
+#include "core/laufcsv.h"
 #include "core/zahlenformat.h"
 #include "plant/simulation.h"
 
@@ -14,7 +15,8 @@ struct TSimulationsOptionen {
     bool pendel = false;
     std::int32_t schritte = 600;
     float dt = 0.05f;
-    TStartwerte start;
+    TEinstellungen einstellungen;
+    float wind = 0.0f;
 };
 
 std::optional<float> endlicheZahl(const QString& text)
@@ -38,7 +40,7 @@ std::optional<int> optionenLesen(const QStringList& argumente, TSimulationsOptio
         return status;
     o.projekt = gelesen.projekt;
     if (gelesen.gesetzt("--wind"))
-        o.start.wind = Windkraft;
+        o.wind = Windkraft;
     const auto anlage = gelesen.wert("--plant");
     if (!anlage)
         return k.aufruf(QStringLiteral("Es fehlt die Option --plant (crane oder pendulum)."));
@@ -62,7 +64,7 @@ std::optional<int> optionenLesen(const QStringList& argumente, TSimulationsOptio
         const auto laenge = endlicheZahl(*l);
         if (!laenge || !(*laenge > 0))
             return k.aufruf(QStringLiteral("Die Länge muss eine Zahl größer als 0 sein: ") + *l);
-        o.start.laenge = *laenge;
+        o.einstellungen.Pendellaenge = *laenge;
     }
     if (const auto x = gelesen.wert("--start")) {
         if (o.pendel)
@@ -70,7 +72,7 @@ std::optional<int> optionenLesen(const QStringList& argumente, TSimulationsOptio
         const auto position = endlicheZahl(*x);
         if (!position)
             return k.aufruf(QStringLiteral("Keine gültige Zahl: ") + *x);
-        o.start.katzenstartposition = *position;
+        o.einstellungen.Katzenstartposition = *position;
     }
     if (const auto w = gelesen.wert("--angle")) {
         if (!o.pendel)
@@ -78,19 +80,9 @@ std::optional<int> optionenLesen(const QStringList& argumente, TSimulationsOptio
         const auto winkel = endlicheZahl(*w);
         if (!winkel)
             return k.aufruf(QStringLiteral("Keine gültige Zahl: ") + *w);
-        o.start.startwinkel = *winkel;
+        o.einstellungen.Startwinkel = *winkel;
     }
     return std::nullopt;
-}
-
-void zeileSchreiben(const TPendel& p, bool gruen, const TCliKontext& k)
-{
-    const float werte[] = {p.Zeit(), p.x(), p.xdot(), p.winkel(), p.winkeldot(), p.Kraft()};
-    QString zeile;
-    for (const float w : werte)
-        zeile += Zahl(w) + QLatin1Char(',');
-    zeile += gruen ? QLatin1Char('1') : QLatin1Char('0');
-    k.zeile(zeile);
 }
 
 } // namespace
@@ -112,13 +104,13 @@ int BefehlSimulate(const QStringList& argumente, const TCliKontext& k)
 
     TPendel pendel;
     pendel.setPendelTyp(o.pendel);
-    PendelStarten(pendel, o.start);
+    PendelStarten(pendel, o.einstellungen, o.wind);
     pendel.setDeltaT(o.dt);
-    k.zeile(QStringLiteral("zeit,x,xdot,winkel,winkeldot,kraft,lampe"));
-    zeileSchreiben(pendel, AmpelGruen(pendel), k);
+    k.zeile(LaufCsvKopf());
+    k.zeile(LaufCsvZeile(VerlaufPunkt(pendel, AmpelGruen(pendel))));
     for (std::int32_t i = 0; i < o.schritte; ++i) {
         const bool gruen = FuzzyDurchlauf(pendel, p.EingangA, p.EingangB, p.Regeltab, ausgangKopie, o.dt);
-        zeileSchreiben(pendel, gruen, k);
+        k.zeile(LaufCsvZeile(VerlaufPunkt(pendel, gruen)));
     }
     if (std::fflush(k.aus) != 0 || std::ferror(k.aus)) {
         k.meldung(QStringLiteral("Die Ausgabe konnte nicht vollständig geschrieben werden."));

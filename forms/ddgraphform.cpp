@@ -2,6 +2,7 @@
 
 #include "core/kennfeldfarben.h"
 #include "forms/dialoghilfe.h"
+#include "forms/klartext.h"
 #include "platform/hilfe.h"
 #include "widgets/farbe.h"
 #include "widgets/flaechendiagramm3d.h"
@@ -11,6 +12,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <utility>
 
 TDDGraphForm::TDDGraphForm(QWidget* parent)
     : QDialog(parent)
@@ -23,7 +26,7 @@ TDDGraphForm::TDDGraphForm(QWidget* parent)
 
     chart1 = new TFlaechendiagramm3D(this);
     chart1->setObjectName(QStringLiteral("Chart1"));
-    HinweisSetzen(chart1, QStringLiteral("Mit der Maus ziehen, um das Kennfeld zu drehen; Mausrad: vergrößern"));
+    HinweisSetzen(chart1, Diagrammhinweis);
     scrollBar1 = new QScrollBar(Qt::Horizontal, this);
     scrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
     scrollBar1->setRange(0, 180);
@@ -51,8 +54,6 @@ TDDGraphForm::TDDGraphForm(QWidget* parent)
     connect(scrollBar1, &QScrollBar::valueChanged, this, [this] { ScrollBar1Change(); });
     connect(checkInvertX, &QCheckBox::clicked, this, [this] { CheckInvertXClick(); });
     connect(checkInvertY, &QCheckBox::clicked, this, [this] { CheckInvertYClick(); });
-    // The mouse and the scroll bar turn the chart together.
-    connect(chart1, &TFlaechendiagramm3D::BlickwinkelGezogen, scrollBar1, &QScrollBar::setValue);
 }
 
 void TDDGraphForm::oeffnen(const TKennfeldDaten& daten)
@@ -66,6 +67,15 @@ void TDDGraphForm::oeffnen(const TKennfeldDaten& daten)
         checkInvertY->setChecked(chart1->YInvertiert());
     }
     chart1->setAchsentitel(daten.NameB, daten.NameA, daten.NameAusgang);
+    // The chart cuts long names to its room; the tooltip names the axes in full.
+    QString hinweis = KlartextHinweis(Diagrammhinweis);
+    const std::pair<QString, QString> achsen[] = {{QStringLiteral("Eingang B (nach rechts): "), daten.NameB},
+                                                  {QStringLiteral("Eingang A (in die Tiefe): "), daten.NameA},
+                                                  {QStringLiteral("Ausgang (nach oben): "), daten.NameAusgang}};
+    for (const auto& [achse, name] : achsen)
+        if (!name.isEmpty())
+            hinweis += KlartextHinweis(achse + name);
+    chart1->setToolTip(hinweis);
     // The chart's x runs along input B, its depth along input A.
     if (daten.Arbeitspunkt)
         chart1->setMarke(QPointF(daten.Arbeitspunkt->y(), daten.Arbeitspunkt->x()), daten.Arbeitswert,

@@ -10,12 +10,15 @@ class TFlaechendiagramm3D;
 
 // "Fuzzy-3-D-Graph": the control surface as a 3-D staircase, coloured by
 // thirds of its value range. The window keeps its view angle and inversions
-// between openings; it can be resized, and dragging the chart turns it like
-// the scroll bar.
+// between openings; it can be resized. The scroll bar turns the chart,
+// dragging moves it sideways, the mouse wheel enlarges it.
 class TDDGraphForm : public QDialog {
     Q_OBJECT
 
 public:
+    static inline const QString Diagrammhinweis =
+        QStringLiteral("Mit der Maus ziehen, um das Kennfeld seitlich zu verschieben; Mausrad: vergrößern");
+
     explicit TDDGraphForm(QWidget* parent = nullptr);
 
     // Fills the chart from the surface (every series cleared first), names

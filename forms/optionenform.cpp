@@ -3,9 +3,7 @@
 #include "forms/dialoghilfe.h"
 #include "platform/hilfe.h"
 #include "platform/meldung.h"
-#include "platform/modal.h"
 #include "widgets/intedit.h"
-#include "widgets/koordinatensystem.h"
 #include "widgets/singedit.h"
 
 #include <QGroupBox>
@@ -45,98 +43,78 @@ TOptionenform::TOptionenform(QWidget* parent)
 {
     DialogRahmen(*this, 332, 266, QStringLiteral("Optionen"));
     QGroupBox* simulation = Rahmen(this, QStringLiteral("Simulation"), QRect(8, 6, 212, 78));
-    Pendellaenge = Zeile<TSingEdit>(simulation, QStringLiteral("Pendellänge in m"), 20);
-    MinDeltaT = Zeile<TIntEdit>(simulation, QStringLiteral("Min. DeltaT in ms"), 47);
+    pendellaenge = Zeile<TSingEdit>(simulation, QStringLiteral("Pendellänge in m"), 20);
+    minDeltaT = Zeile<TIntEdit>(simulation, QStringLiteral("Min. DeltaT in ms"), 47);
     QGroupBox* pendel = Rahmen(this, QStringLiteral("invertiertes Pendel"), QRect(8, 90, 212, 52));
-    Startwinkel = Zeile<TSingEdit>(pendel, QStringLiteral("Startwinkel in Grad"), 20);
+    startwinkel = Zeile<TSingEdit>(pendel, QStringLiteral("Startwinkel in Grad"), 20);
     QGroupBox* katze = Rahmen(this, QStringLiteral("Laufkatze"), QRect(8, 148, 212, 52));
-    Startposition = Zeile<TSingEdit>(katze, QStringLiteral("Startposition in m"), 20);
+    startposition = Zeile<TSingEdit>(katze, QStringLiteral("Startposition in m"), 20);
     QGroupBox* ks = Rahmen(this, QStringLiteral("Koordinatensystem"), QRect(8, 206, 212, 52));
-    Rasterlinien_ = Zeile<TIntEdit>(ks, QStringLiteral("Anzahl der Rasterlinien"), 20);
-    Rasterlinien_->setNumber(StandardRasterlinien);
+    rasterlinien = Zeile<TIntEdit>(ks, QStringLiteral("Anzahl der Rasterlinien"), 20);
+    rasterlinien->setNumber(StandardRasterlinien);
 
-    OK = KnopfAnlegen(this, QStringLiteral("OK"), QRect(232, 12, 92, 25));
-    OK->setDefault(true);
-    Abbrechen = KnopfAnlegen(this, QStringLiteral("Abbrechen"), QRect(232, 43, 92, 25));
-    Hilfe = KnopfAnlegen(this, QStringLiteral("Hilfe"), QRect(232, 74, 92, 25));
-    Standardwerte = KnopfAnlegen(this, QStringLiteral("Standardwerte"), QRect(232, 233, 92, 25));
+    ok = KnopfAnlegen(this, QStringLiteral("OK"), QRect(232, 12, 92, 25));
+    ok->setDefault(true);
+    abbrechen = KnopfAnlegen(this, QStringLiteral("Abbrechen"), QRect(232, 43, 92, 25));
+    hilfe = KnopfAnlegen(this, QStringLiteral("Hilfe"), QRect(232, 74, 92, 25));
+    standardwerte = KnopfAnlegen(this, QStringLiteral("Standardwerte"), QRect(232, 233, 92, 25));
 
-    connect(OK, &QPushButton::clicked, this, &TOptionenform::OKClick);
-    connect(Abbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    HilfeSeiteSetzen(this, HilfeSeite::Optionen, Hilfe);
-    connect(Standardwerte, &QPushButton::clicked, this, &TOptionenform::StandardwerteClick);
+    connect(ok, &QPushButton::clicked, this, &TOptionenform::OKClick);
+    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    HilfeSeiteSetzen(this, HilfeSeite::Optionen, hilfe);
+    connect(standardwerte, &QPushButton::clicked, this, &TOptionenform::StandardwerteClick);
 }
 
-void TOptionenform::oeffnen(const TOptionenWerte& werte)
+void TOptionenform::oeffnen(const TEinstellungen& einstellungen)
 {
-    geladen = werte;
-    Startposition->setNumber(werte.Katzenstartposition);
-    Pendellaenge->setNumber(werte.Pendellaenge);
-    MinDeltaT->setNumber(werte.MinDeltaT);
-    Startwinkel->setNumber(werte.Startwinkel);
-    Pendellaenge->setFocus();
+    geladen = einstellungen;
+    startposition->setNumber(einstellungen.Katzenstartposition);
+    pendellaenge->setNumber(einstellungen.Pendellaenge);
+    minDeltaT->setNumber(einstellungen.MinDeltaT);
+    startwinkel->setNumber(einstellungen.Startwinkel);
+    pendellaenge->setFocus();
+    beimOeffnen = Ergebnis();
 }
 
-TOptionenWerte TOptionenform::Werte() const
+TOptionenWerte TOptionenform::Ergebnis() const
 {
     TOptionenWerte w;
-    w.Pendellaenge = Pendellaenge->Number();
-    w.MinDeltaT = MinDeltaT->Number();
-    const float winkel = Startwinkel->Number();
-    w.Startwinkel = std::isfinite(winkel) ? winkel : geladen.Startwinkel;
-    const float position = Startposition->Number();
-    w.Katzenstartposition = std::isfinite(position) ? position : geladen.Katzenstartposition;
+    TEinstellungen& e = w.Einstellungen;
+    e.Pendellaenge = pendellaenge->Number();
+    e.MinDeltaT = minDeltaT->Number();
+    const float winkel = startwinkel->Number();
+    e.Startwinkel = std::isfinite(winkel) ? winkel : geladen.Startwinkel;
+    const float position = startposition->Number();
+    e.Katzenstartposition = std::isfinite(position) ? position : geladen.Katzenstartposition;
+    w.Rasterlinien = rasterlinien->Number();
     return w;
-}
-
-std::int32_t TOptionenform::Rasterlinien() const
-{
-    return Rasterlinien_->Number();
-}
-
-void TOptionenform::RasterUebernehmen()
-{
-    for (TKoordinatensystem* k : rasterPlots) {
-        if (k)
-            k->setRasteranzahl(Rasterlinien() - 1);
-    }
 }
 
 void TOptionenform::StandardwerteClick()
 {
-    const TOptionenWerte standard;
-    Startposition->setNumber(standard.Katzenstartposition);
-    Pendellaenge->setNumber(standard.Pendellaenge);
-    MinDeltaT->setNumber(standard.MinDeltaT);
-    Startwinkel->setNumber(standard.Startwinkel);
-    Rasterlinien_->setNumber(StandardRasterlinien);
+    const TEinstellungen standard;
+    startposition->setNumber(standard.Katzenstartposition);
+    pendellaenge->setNumber(standard.Pendellaenge);
+    minDeltaT->setNumber(standard.MinDeltaT);
+    startwinkel->setNumber(standard.Startwinkel);
+    rasterlinien->setNumber(StandardRasterlinien);
 }
 
 void TOptionenform::OKClick()
 {
-    if (Rasterlinien() < WenigsteRasterlinien) {
-        Rasterlinien_->setNumber(WenigsteRasterlinien);
+    if (rasterlinien->Number() < WenigsteRasterlinien) {
+        rasterlinien->setNumber(WenigsteRasterlinien);
         Meldung(MeldungsArt::Warnung, OptionenTexte::raster);
     }
     // A length that is not a finite number is no usable length either.
-    const float laenge = Pendellaenge->Number();
+    const float laenge = pendellaenge->Number();
     if (!(laenge >= KleinsteLaenge) || !std::isfinite(laenge)) {
-        Pendellaenge->setNumber(KleinsteLaenge);
+        pendellaenge->setNumber(KleinsteLaenge);
         Meldung(MeldungsArt::Warnung, OptionenTexte::laenge);
     }
-    if (MinDeltaT->Number() < KleinstesDeltaT) {
-        MinDeltaT->setNumber(KleinstesDeltaT);
+    if (minDeltaT->Number() < KleinstesDeltaT) {
+        minDeltaT->setNumber(KleinstesDeltaT);
         Meldung(MeldungsArt::Warnung, OptionenTexte::deltaT);
     }
     accept();
-}
-
-bool TOptionenform::ausfuehren(TOptionenWerte& werte)
-{
-    oeffnen(werte);
-    if (ZeigeModal(*this) != QDialog::Accepted)
-        return false;
-    werte = Werte();
-    RasterUebernehmen();
-    return true;
 }

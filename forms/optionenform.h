@@ -1,67 +1,73 @@
 #pragma once
 
+#include "plant/einstellungen.h"
+
 #include <QDialog>
 
 #include <cstdint>
-#include <vector>
 
 class QPushButton;
 class TIntEdit;
-class TKoordinatensystem;
 class TSingEdit;
 
-// The simulation settings the dialog edits, as the main window keeps them.
+// The grid lines at the first opening and after "Standardwerte".
+inline constexpr std::int32_t StandardRasterlinien = 5;
+
+// What the options dialog hands back on OK: the simulation settings and the
+// grid lines of the variable editor's and tester's plots.
 struct TOptionenWerte {
-    float Katzenstartposition = -3.0f; // m
-    float Pendellaenge = 2.5f;         // m
-    std::int32_t MinDeltaT = 20;       // ms
-    float Startwinkel = 10.0f;         // degrees
+    TEinstellungen Einstellungen;
+    std::int32_t Rasterlinien = StandardRasterlinien;
+
+    bool operator==(const TOptionenWerte&) const = default;
 };
 
 // The options ("Optionen"): pendulum length, minimum time step, start angle of
 // the inverted pendulum, start position of the crane and the grid lines of the
-// variable editor's and tester's plots. Created once; the grid-lines field
-// keeps its value between openings, the other fields are loaded each time.
+// variable editor's and tester's plots. Created once; the grid-lines field is
+// the dialog's own and keeps its value between openings (also after Cancel),
+// the settings are loaded at each opening.
 class TOptionenform : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int StandardRasterlinien = 5;
-
     explicit TOptionenform(QWidget* parent = nullptr);
 
-    // Loads the four settings into their fields; call before showing.
-    void oeffnen(const TOptionenWerte& werte);
+    // Loads the four settings into their fields; the grid-lines field keeps
+    // what it holds.
+    void oeffnen(const TEinstellungen& einstellungen);
     // The fields' values, after OK corrected to their bounds. A start angle or
     // start position that is not a finite number keeps the value loaded.
-    TOptionenWerte Werte() const;
-    std::int32_t Rasterlinien() const;
+    TOptionenWerte Ergebnis() const;
+    // Whether the values differ from those at the opening.
+    bool Geaendert() const { return Ergebnis() != beimOeffnen; }
 
-    // The plots whose grid follows the grid-lines field on OK.
-    void setRasterPlots(std::vector<TKoordinatensystem*> plots) { rasterPlots = std::move(plots); }
-    // Stores the grid lines into the plots (field minus 1 intervals).
-    void RasterUebernehmen();
+    TSingEdit* Pendellaenge() const { return pendellaenge; }
+    TIntEdit* MinDeltaT() const { return minDeltaT; }
+    TSingEdit* Startwinkel() const { return startwinkel; }
+    TSingEdit* Startposition() const { return startposition; }
+    TIntEdit* Rasterlinien() const { return rasterlinien; }
+    QPushButton* Standardwerte() const { return standardwerte; }
+    QPushButton* OK() const { return ok; }
+    QPushButton* Abbrechen() const { return abbrechen; }
+    QPushButton* Hilfe() const { return hilfe; }
 
-    // Shows the dialog modally; on OK the values are corrected and the plots'
-    // grid set. Returns true on OK.
-    bool ausfuehren(TOptionenWerte& werte);
-
+private:
     void StandardwerteClick();
     // Corrects the fields to their bounds, with a warning for each, then accepts.
     void OKClick();
 
-    TSingEdit* Pendellaenge;
-    TIntEdit* MinDeltaT;
-    TSingEdit* Startwinkel;
-    TSingEdit* Startposition;
-    TIntEdit* Rasterlinien_;
-    QPushButton* Standardwerte;
-    QPushButton* OK;
-    QPushButton* Abbrechen;
-    QPushButton* Hilfe;
+    TEinstellungen geladen;
+    TOptionenWerte beimOeffnen;
 
-private:
-    TOptionenWerte geladen;
-    std::vector<TKoordinatensystem*> rasterPlots;
+    TSingEdit* pendellaenge = nullptr;
+    TIntEdit* minDeltaT = nullptr;
+    TSingEdit* startwinkel = nullptr;
+    TSingEdit* startposition = nullptr;
+    TIntEdit* rasterlinien = nullptr;
+    QPushButton* standardwerte = nullptr;
+    QPushButton* ok = nullptr;
+    QPushButton* abbrechen = nullptr;
+    QPushButton* hilfe = nullptr;
 };
 
 namespace OptionenTexte {

@@ -1,6 +1,8 @@
 #include "forms/regeditform.h"
 
+#include "core/regelaktivitaet.h"
 #include "forms/dialoghilfe.h"
+#include "forms/klartext.h"
 #include "platform/hilfe.h"
 #include "platform/meldung.h"
 
@@ -8,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace {
@@ -33,9 +36,7 @@ QLabel* beschriftungAnlegen(QWidget* parent, int x, int y, const QString& text =
 // with "…" and shown whole in the tooltip.
 void beschriften(QLabel* l, const QString& text, int breite)
 {
-    const QString kurz = l->fontMetrics().elidedText(text, Qt::ElideRight, breite);
-    l->setText(kurz);
-    l->setToolTip(kurz == text ? QString() : text);
+    KlartextSetzen(*l, text, breite);
     l->resize(std::min(breite, l->sizeHint().width()), l->sizeHint().height());
 }
 
@@ -48,6 +49,12 @@ QString termBeschreibung(const TFuzzy& f, int i)
 
 void TRegelGitter::keyPressEvent(QKeyEvent* e)
 {
+    if ((e->key() == Qt::Key_Delete || e->key() == Qt::Key_Backspace) && e->modifiers() == Qt::NoModifier) {
+        if (currentRow() >= 0 && currentColumn() >= 0)
+            emit ZelleLoeschen(currentRow(), currentColumn());
+        e->accept();
+        return;
+    }
     tasteAktiv = true;
     QTableWidget::keyPressEvent(e);
     tasteAktiv = false;
@@ -59,9 +66,42 @@ bool TRegelGitter::focusNextPrevChild(bool next)
     const int spalte = currentColumn();
     const bool amRand = zeile < 0 || (next ? zeile == rowCount() - 1 && spalte == columnCount() - 1
                                            : zeile == 0 && spalte == 0);
-    if (amRand)
+    // Moving through the cells without an output term chosen would warn at
+    // every cell: Tab goes on to the next control instead.
+    if (amRand || (tabZwischenZellen && !tabZwischenZellen()))
         return QWidget::focusNextPrevChild(next);
     return QTableWidget::focusNextPrevChild(next);
+}
+
+void TRegelGitter::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton) {
+        gedrueckt = indexAt(e->position().toPoint());
+        doppelklick = false;
+    }
+    QTableWidget::mousePressEvent(e);
+}
+
+void TRegelGitter::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    // Qt reports a double click only on the cell of the first click; on
+    // another cell it counts as a new press.
+    if (e->button() == Qt::LeftButton && gedrueckt.isValid() && indexAt(e->position().toPoint()) == gedrueckt)
+        doppelklick = true;
+    QTableWidget::mouseDoubleClickEvent(e);
+}
+
+void TRegelGitter::mouseReleaseEvent(QMouseEvent* e)
+{
+    const QPersistentModelIndex zelle = gedrueckt;
+    const bool nachDoppelklick = doppelklick;
+    if (e->button() == Qt::LeftButton) {
+        gedrueckt = QPersistentModelIndex();
+        doppelklick = false;
+    }
+    QTableWidget::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton && zelle.isValid() && !nachDoppelklick)
+        emit ZelleGeklickt(zelle.row(), zelle.column());
 }
 
 void TRegelGitter::mouseMoveEvent(QMouseEvent* e)
@@ -78,6 +118,7 @@ TRegEditForm::TRegEditForm(QWidget* parent)
                    Qt::WindowCloseButtonHint);
 
     label1 = beschriftungAnlegen(this, 40, 16, QStringLiteral("Regeln"));
+    lueckenLabel = beschriftungAnlegen(this, 112, 16);
     label4 = beschriftungAnlegen(this, 112, 37);
     label2 = beschriftungAnlegen(this, 408, 16, QStringLiteral("Ausgangsterme von"));
     label3 = beschriftungAnlegen(this, 411, 56);
@@ -136,19 +177,24 @@ TRegEditForm::TRegEditForm(QWidget* parent)
     helpBtn = KnopfAnlegen(this, QStringLiteral("Hilfe"), QRect(472, 287, 77, 27));
     okBtn->setDefault(true);
 
-    setTabOrder(stringGrid1, listBox1);
-    setTabOrder(listBox1, neu1);
+    // The list first: a term is chosen before the grid is reached.
+    setTabOrder(listBox1, stringGrid1);
+    setTabOrder(stringGrid1, neu1);
     setTabOrder(neu1, kopieren);
     setTabOrder(kopieren, okBtn);
     setTabOrder(okBtn, cancelBtn);
     setTabOrder(cancelBtn, helpBtn);
 
-    // A click sets the rule in its cell, also in the cell that is current
-    // already; keys set it in every cell they move to. Qt's own moves of the
-    // current cell (with the focus) set nothing.
-    connect(stringGrid1, &QTableWidget::cellClicked, this, [this](int zeile, int spalte) {
+    // A click sets the rule in the cell where it began, also in the cell that
+    // is current already; keys set it in every cell they move to. Qt's own
+    // moves of the current cell (with the focus) set nothing.
+    connect(stringGrid1, &TRegelGitter::ZelleGeklickt, this, [this](int zeile, int spalte) {
         ZelleSetzen(spalte + 1, zeile + 1);
     });
+    connect(stringGrid1, &TRegelGitter::ZelleLoeschen, this, [this](int zeile, int spalte) {
+        ZelleLeeren(spalte + 1, zeile + 1);
+    });
+    stringGrid1->setTabZwischenZellen([this] { return GewaehlterTerm() != 0; });
     connect(stringGrid1, &QTableWidget::currentCellChanged, this, [this](int zeile, int spalte, int, int) {
         if (stringGrid1->TasteAktiv() && zeile >= 0 && spalte >= 0)
             ZelleSetzen(spalte + 1, zeile + 1);
@@ -187,8 +233,8 @@ void TRegEditForm::oeffnen(const TRegelDaten& neu)
         listBox1->clear();
         for (int k = 1; k <= daten.Ausgang.gueltigeAnzahl(); ++k) {
             listBox1->addItem(daten.Ausgang.Termname(k));
-            listBox1->item(k - 1)->setToolTip(daten.Ausgang.Termname(k) + QStringLiteral(" (") +
-                                              daten.Ausgang.AbkTermname(k) + QLatin1Char(')'));
+            listBox1->item(k - 1)->setToolTip(KlartextHinweis(daten.Ausgang.Termname(k) + QStringLiteral(" (") +
+                                                              daten.Ausgang.AbkTermname(k) + QLatin1Char(')')));
         }
         listBox1->clearSelection();
         listBox1->setCurrentRow(-1);
@@ -203,11 +249,11 @@ void TRegEditForm::oeffnen(const TRegelDaten& neu)
         QTableWidgetItem* spalte = stringGrid1->horizontalHeaderItem(i - 1);
         const bool b = i <= daten.EingangB.gueltigeAnzahl();
         spalte->setText(b ? daten.EingangB.AbkTermname(i) : QString());
-        spalte->setToolTip(b ? daten.EingangB.Termname(i) : QString());
+        spalte->setToolTip(b ? KlartextHinweis(daten.EingangB.Termname(i)) : QString());
         QTableWidgetItem* zeile = stringGrid1->verticalHeaderItem(i - 1);
         const bool a = i <= daten.EingangA.gueltigeAnzahl();
         zeile->setText(a ? daten.EingangA.AbkTermname(i) : QString());
-        zeile->setToolTip(a ? daten.EingangA.Termname(i) : QString());
+        zeile->setToolTip(a ? KlartextHinweis(daten.EingangA.Termname(i)) : QString());
     }
     for (int c = 1; c <= TFuzzy::MaxTerme; ++c)
         for (int r = 1; r <= TFuzzy::MaxTerme; ++r) {
@@ -222,7 +268,20 @@ void TRegEditForm::oeffnen(const TRegelDaten& neu)
                 z->setBackground(AusserGebrauch);
             }
         }
+    lueckenZeigen();
     okBtn->setFocus();
+}
+
+void TRegEditForm::lueckenZeigen()
+{
+    const TRegelLuecken luecken = RegelLuecken(daten.EingangA, daten.EingangB, daten.Regeltab, daten.Ausgang);
+    // Up to the list's column; rules that point at a lost term in dark red.
+    beschriften(lueckenLabel, RegelLueckenText(luecken, daten.EingangA, daten.EingangB),
+                listBox1->x() - 8 - lueckenLabel->x());
+    QPalette farben = palette();
+    if (luecken.ungueltigAnzahl > 0)
+        farben.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    lueckenLabel->setPalette(farben);
 }
 
 void TRegEditForm::zelleZeigen(int c, int r)
@@ -254,7 +313,7 @@ void TRegEditForm::zelleZeigen(int c, int r)
     QString regel = QStringLiteral("WENN ") + termBeschreibung(daten.EingangA, r);
     if (daten.EingangB.definiert())
         regel += QStringLiteral(" UND ") + termBeschreibung(daten.EingangB, c);
-    z->setToolTip(regel + QStringLiteral(", DANN ") + termBeschreibung(daten.Ausgang, k));
+    z->setToolTip(KlartextHinweis(regel + QStringLiteral(", DANN ") + termBeschreibung(daten.Ausgang, k)));
 }
 
 int TRegEditForm::GewaehlterTerm() const
@@ -289,6 +348,7 @@ void TRegEditForm::ZelleSetzen(int c, int r)
     daten.Regeltab(c, r) = k;
     geaendert = true;
     zelleZeigen(c, r);
+    lueckenZeigen();
 }
 
 void TRegEditForm::ZelleLeeren(int c, int r)
@@ -296,6 +356,7 @@ void TRegEditForm::ZelleLeeren(int c, int r)
     daten.Regeltab(c, r) = 0;
     geaendert = true;
     zelleZeigen(c, r);
+    lueckenZeigen();
 }
 
 void TRegEditForm::Neu1Click()
@@ -307,6 +368,7 @@ void TRegEditForm::Neu1Click()
     for (int c = 1; c <= TFuzzy::MaxTerme; ++c)
         for (int r = 1; r <= TFuzzy::MaxTerme; ++r)
             zelleZeigen(c, r);
+    lueckenZeigen();
 }
 
 void TRegEditForm::KopierenClick()

@@ -3,7 +3,10 @@
 #include "core/regeldaten.h"
 
 #include <QDialog>
+#include <QPersistentModelIndex>
 #include <QTableWidget>
+
+#include <functional>
 
 class QLabel;
 class QListWidget;
@@ -19,16 +22,33 @@ public:
 
     // True while a key of the user moves the current cell.
     bool TasteAktiv() const { return tasteAktiv; }
+    // Tab and Shift+Tab move between the cells only while this says so;
+    // otherwise they leave the grid at once. Without it they always move.
+    void setTabZwischenZellen(std::function<bool()> wann) { tabZwischenZellen = std::move(wann); }
+
+signals:
+    // The left button went down on the cell and came up again, wherever it
+    // came up; not after the second click of a double click.
+    void ZelleGeklickt(int zeile, int spalte);
+    // Delete or Backspace on the current cell.
+    void ZelleLoeschen(int zeile, int spalte);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     bool focusNextPrevChild(bool next) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
     // Dragging with the button down does not move the current cell: a rule is
-    // set where a click lands, nowhere in between.
+    // set where the press began, nowhere in between.
     void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
     bool tasteAktiv = false;
+    std::function<bool()> tabZwischenZellen;
+    // The cell under the last press of the left button, while it is down.
+    QPersistentModelIndex gedrueckt;
+    bool doppelklick = false;
 };
 
 // The rule editor: a grid with the terms of input A down the side and those of
@@ -73,6 +93,8 @@ public:
     QLabel* Label3() const { return label3; }
     QLabel* Label4() const { return label4; }
     QLabel* Label5() const { return label5; }
+    // The line above the grid that counts the cells without a rule.
+    QLabel* LueckenLabel() const { return lueckenLabel; }
     TRegelGitter* StringGrid1() const { return stringGrid1; }
     QListWidget* ListBox1() const { return listBox1; }
     QPushButton* Neu1() const { return neu1; }
@@ -83,6 +105,7 @@ public:
 
 private:
     void zelleZeigen(int c, int r);
+    void lueckenZeigen();
     // True when (c, r) belongs to the terms the rules use.
     bool imGebrauch(int c, int r) const;
 
@@ -96,6 +119,7 @@ private:
     QLabel* label3;
     QLabel* label4;
     QLabel* label5;
+    QLabel* lueckenLabel;
     TRegelGitter* stringGrid1;
     QListWidget* listBox1;
     QPushButton* neu1;

@@ -3,6 +3,7 @@
 #include "core/regelaktivitaet.h"
 #include "forms/ddgraphform.h"
 #include "forms/dialoghilfe.h"
+#include "forms/klartext.h"
 #include "platform/hilfe.h"
 #include "platform/modal.h"
 #include "widgets/aktivitaetsgitter.h"
@@ -21,6 +22,7 @@ namespace {
 QLabel* Namenslabel(QWidget* parent, const QRect& platz)
 {
     auto* l = new QLabel(parent);
+    l->setTextFormat(Qt::PlainText);
     l->setGeometry(platz);
     QFont f = l->font();
     f.setBold(true);
@@ -50,6 +52,10 @@ TSingEdit* Wertfeld(QWidget* parent, const QRect& platz, const QString& hinweis)
     e->setGeometry(platz);
     e->setReadOnly(true);
     e->setFocusPolicy(Qt::NoFocus);
+    // Read-only fields have the colour of a button's face.
+    QPalette knopfflaeche = e->palette();
+    knopfflaeche.setColor(QPalette::Base, knopfflaeche.color(QPalette::Button));
+    e->setPalette(knopfflaeche);
     HinweisSetzen(e, hinweis);
     return e;
 }
@@ -61,6 +67,8 @@ QScrollBar* Schieber(QWidget* parent, const QRect& platz, const QString& hinweis
     s->setRange(0, Schieberende);
     s->setSingleStep(1);
     s->setPageStep(10);
+    // The right and up arrows move to higher values, as in the variable tester.
+    s->setInvertedControls(false);
     // The keys move an input, like the mouse.
     s->setFocusPolicy(Qt::StrongFocus);
     HinweisSetzen(s, hinweis);
@@ -70,6 +78,7 @@ QScrollBar* Schieber(QWidget* parent, const QRect& platz, const QString& hinweis
 QLabel* ZLabel(QWidget* parent, const QRect& platz)
 {
     auto* l = new QLabel(QStringLiteral("Z ="), parent);
+    l->setTextFormat(Qt::PlainText);
     l->setGeometry(platz);
     QFont f(QStringLiteral("Times New Roman"));
     f.setStyleHint(QFont::Serif);
@@ -148,23 +157,24 @@ void TRegTestForm::oeffnen(const TRegelDaten& neu)
         scrollBar1->setValue(0);
         scrollBar2->setValue(0);
     }
-    eingangALabel->setText(daten.EingangA.Name());
+    KlartextSetzen(*eingangALabel, daten.EingangA.Name());
     daten.EingangA.FarbeInit();
     daten.EingangA.setX(daten.EingangA.a());
     singEdit2->setNumber(daten.EingangA.x());
     daten.EingangB.setX(daten.EingangB.a());
     if (daten.EingangB.definiert()) {
-        eingangBLabel->setText(daten.EingangB.Name());
+        KlartextSetzen(*eingangBLabel, daten.EingangB.Name());
         daten.EingangB.FarbeInit();
         singEdit3->setNumber(daten.EingangB.x());
     } else {
-        eingangBLabel->clear();
+        KlartextSetzen(*eingangBLabel, QString());
         singEdit3->clear();
     }
-    ausganglabel->setText(daten.Ausgang.Name());
+    KlartextSetzen(*ausganglabel, daten.Ausgang.Name());
     daten.Ausgang.FarbeInit();
     koordinatensystem3->setStiftart(TStiftart::Kopieren);
-    label2->setText(daten.EingangB.definiert() ? QStringLiteral("Z =") : QString());
+    // Without input B its line keeps "Z =": nothing sets it then.
+    label2->setText(QStringLiteral("Z ="));
     QStringList zeilen, spalten, terme;
     QList<QColor> farben;
     for (int i = 1; i <= daten.EingangA.gueltigeAnzahl(); ++i)

@@ -6,15 +6,6 @@
 
 #include <utility>
 
-void TFarbmarke::paintEvent(QPaintEvent*)
-{
-    QPainter maler(this);
-    maler.setRenderHint(QPainter::Antialiasing);
-    maler.setPen(QPen(Qt::black, 1));
-    maler.setBrush(farbe);
-    maler.drawEllipse(QRectF(0.5, 0.5, width() - 1.0, height() - 1.0));
-}
-
 QIcon Glyphe(TGlyphe art)
 {
     QPixmap bild(16, 16);

@@ -18,14 +18,3 @@ enum class TGlyphe { Editieren, Anfuegen, Ersetzen };
 // The picture of a term-name button, drawn at 16 x 16.
 QIcon Glyphe(TGlyphe art);
 
-// A filled circle with a black outline: the colour of a grid row's term.
-class TFarbmarke : public QWidget {
-public:
-    TFarbmarke(const QColor& farbe, QWidget* parent) : QWidget(parent), farbe(farbe) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-
-private:
-    QColor farbe;
-};

@@ -8,6 +8,7 @@
 #include "forms/variablenplot.h"
 #include "platform/hilfe.h"
 #include "platform/meldung.h"
+#include "widgets/farbkreis.h"
 #include "widgets/fuzzyzeichnen.h"
 #include "widgets/koordinatensystem.h"
 #include "widgets/singedit.h"
@@ -121,7 +122,7 @@ void TVarEditform::controlsAnlegen()
     const QColor markenfarben[5] = {QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 255, 255), QColor(0, 128, 0),
                                     QColor(255, 0, 255)};
     for (int i = 0; i < 5; ++i) {
-        shapes[i] = new TFarbmarke(markenfarben[i], this);
+        shapes[i] = new TFarbkreis(markenfarben[i], this);
         shapes[i]->setGeometry(344, 222 + 25 * i, 17, 17);
     }
 

@@ -57,16 +57,15 @@ TPrueflauf lauf(const TAufgabe& aufgabe, const TProjekt& projekt, float start)
     eingangA.assign(projekt.EingangA);
     eingangB.assign(projekt.EingangB);
     ausgangKopie.assign(projekt.Ausgang);
-    TStartwerte werte;
-    werte.laenge = aufgabe.laenge;
-    werte.wind = aufgabe.wind ? Windkraft : 0.0f;
+    TEinstellungen werte;
+    werte.Pendellaenge = aufgabe.laenge;
     if (aufgabe.pendel)
-        werte.startwinkel = start;
+        werte.Startwinkel = start;
     else
-        werte.katzenstartposition = start;
+        werte.Katzenstartposition = start;
     TPendel pendel;
     pendel.setPendelTyp(aufgabe.pendel);
-    PendelStarten(pendel, werte);
+    PendelStarten(pendel, werte, aufgabe.wind ? Windkraft : 0.0f);
     pendel.setDeltaT(AufgabenSchritt);
 
     TPrueflauf l;

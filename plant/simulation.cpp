@@ -3,19 +3,20 @@
 #include "core/fuzzy.h"
 #include "core/regeltab.h"
 
+#include <algorithm>
 #include <cmath>
 
-void PendelStarten(TPendel& pendel, const TStartwerte& start)
+void PendelStarten(TPendel& pendel, const TEinstellungen& einstellungen, float wind)
 {
     pendel.Init();
-    pendel.setLaenge(start.laenge);
-    pendel.setWind(start.wind);
+    pendel.setLaenge(einstellungen.Pendellaenge);
+    pendel.setWind(wind);
     if (pendel.PendelTyp()) {
         pendel.setX(1.5f);
-        pendel.setWinkel(start.startwinkel);
+        pendel.setWinkel(einstellungen.Startwinkel);
         pendel.setCr(0.3f);
     } else {
-        pendel.setX(start.katzenstartposition);
+        pendel.setX(einstellungen.Katzenstartposition);
         pendel.setWinkel(0);
         pendel.setCr(0.8f);
     }
@@ -55,9 +56,21 @@ bool FuzzyDurchlauf(TPendel& pendel, TFuzzy& eingangA, TFuzzy& eingangB, const T
     return gruen;
 }
 
-float GemesseneSchrittweite(long long millisekunden, int zeitfaktor)
+float Schrittweite(std::uint32_t millisekunden, int zeitfaktor)
 {
-    return static_cast<float>(static_cast<double>(millisekunden) / 1000 / (zeitfaktor < 1 ? 1 : zeitfaktor));
+    const std::uint32_t ms = std::min(millisekunden, LaengsterDurchlauf);
+    return static_cast<float>(static_cast<double>(ms) / 1000 / (zeitfaktor < 1 ? 1 : zeitfaktor));
+}
+
+float KraftAusBalken(int spalte, bool pendelTyp)
+{
+    const double x = spalte - 50;
+    return static_cast<float>(pendelTyp ? x / 2 : x / 50);
+}
+
+TVerlaufPunkt VerlaufPunkt(const TPendel& pendel, bool gruen)
+{
+    return {pendel.Zeit(), pendel.x(), pendel.xdot(), pendel.winkel(), pendel.winkeldot(), pendel.Kraft(), gruen};
 }
 
 // ---------------------------------------------------------------------------

@@ -1,27 +1,24 @@
 #pragma once
 
+#include "core/laufcsv.h"
+#include "plant/einstellungen.h"
 #include "plant/pendel.h"
 
 #include <QString>
 
+#include <cstdint>
+
 class TFuzzy;
 struct TRegeltab;
 
-// Start values of a run, from the simulation settings.
-struct TStartwerte {
-    float laenge = 2.5f;               // Pendellaenge
-    float startwinkel = 10.0f;         // Startwinkel, degrees (inverted pendulum)
-    float katzenstartposition = -3.0f; // start of the crane's trolley, m
-    float wind = 0.0f;                 // N, 3.0 while the wind button is down
-};
-
+// The wind force while the wind button is down, N.
 inline constexpr float Windkraft = 3.0f;
 
 // Sets the plant up for a run: Init (the sign of g follows the PendelTyp set
-// before), then laenge and Wind; the inverted pendulum starts at x 1.5 with the
-// start angle and friction 0.3, the crane at its start position hanging
-// straight down with friction 0.8.
-void PendelStarten(TPendel& pendel, const TStartwerte& start);
+// before), then laenge := Pendellaenge and the wind force; the inverted
+// pendulum starts at x 1.5 with the Startwinkel and friction 0.3, the crane at
+// its Katzenstartposition hanging straight down with friction 0.8.
+void PendelStarten(TPendel& pendel, const TEinstellungen& einstellungen, float wind = 0.0f);
 
 // The success lamp: green when the load is at rest (speed below 0.1 m/s) within
 // 10 cm of the target at 2 m.
@@ -40,9 +37,20 @@ bool FuzzyRegelung(TPendel& pendel, TFuzzy& eingangA, TFuzzy& eingangB, const TR
 bool FuzzyDurchlauf(TPendel& pendel, TFuzzy& eingangA, TFuzzy& eingangB, const TRegeltab& regeltab,
                     TFuzzy& ausgangKopie, float naechstesDeltaT);
 
-// The step length after a pass of `millisekunden` on the wall clock, slowed
-// down by the slow-motion divisor.
-float GemesseneSchrittweite(long long millisekunden, int zeitfaktor);
+// Step length after a pass of `millisekunden` on the clock, divided by the
+// slow-motion factor. A pass longer than LaengsterDurchlauf (a menu or a
+// message box held open, a suspended machine) counts as that long, so that the
+// Euler step stays small enough for the model.
+inline constexpr std::uint32_t LaengsterDurchlauf = 200;
+float Schrittweite(std::uint32_t millisekunden, int zeitfaktor);
+
+// Force from the hand page's force bar at column `spalte`: (X - 50) / 2 N for
+// the inverted pendulum, (X - 50) / 50 N for the crane, from the column itself
+// (the bar shows only 0..100).
+float KraftAusBalken(int spalte, bool pendelTyp);
+
+// The row a run records after a pass: the plant and the lamp.
+TVerlaufPunkt VerlaufPunkt(const TPendel& pendel, bool gruen);
 
 namespace SimulationsTexte {
 inline const QString nichtDefiniert =

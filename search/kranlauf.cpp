@@ -33,10 +33,9 @@ TTestlaufErgebnis Kranlauf(const TRegelsystem& rs, float start, TFuzzy& eingangA
 {
     // The crane type first, so that Init takes the crane's sign of gravity.
     pendel.setPendelTyp(false);
-    TStartwerte werte;
-    werte.laenge = seillaenge;
-    werte.katzenstartposition = start;
-    werte.wind = 0;
+    TEinstellungen werte;
+    werte.Pendellaenge = seillaenge;
+    werte.Katzenstartposition = start;
     PendelStarten(pendel, werte);
     pendel.setDeltaT(schrittweite);
     if (beobachter) {

@@ -46,6 +46,18 @@ QString Zahltext(double wert, int stellen)
     return FestKomma(wert, stellen, 1).trimmed();
 }
 
+// A title cut to the room it has (a third of the chart beside the axes, so
+// that it covers few boxes); a huge one is cut before it is measured, since a
+// character that shows takes a pixel at least.
+QString Passend(const QFontMetrics& fm, const QString& text, int breite)
+{
+    breite = std::max(breite, 0);
+    return fm.elidedText(text.left(breite + 2), Qt::ElideRight, breite);
+}
+
+// Of the boxes at least this many pixels stay in the window when it is moved.
+constexpr double sichtbarBeimVerschieben = 60;
+
 } // namespace
 
 TFlaechendiagramm3D::TFlaechendiagramm3D(QWidget* parent)
@@ -116,6 +128,20 @@ void TFlaechendiagramm3D::setZoom(double faktor)
     faktor = std::clamp(faktor, 0.5, 3.0);
     if (faktor != zoom) {
         zoom = faktor;
+        geaendert();
+    }
+}
+
+double TFlaechendiagramm3D::Verschiebung()
+{
+    geometrieBerechnen();
+    return g.verschiebung;
+}
+
+void TFlaechendiagramm3D::setVerschiebung(double pixel)
+{
+    if (std::isfinite(pixel) && pixel != verschiebung) {
+        verschiebung = pixel;
         geaendert();
     }
 }
@@ -241,7 +267,10 @@ void TFlaechendiagramm3D::geometrieBerechnen()
     g.tiefeY = tiefe * std::sin(bogen);
     const double gesamtBreite = g.breite + std::abs(g.tiefeX);
     const double gesamtHoehe = g.hoehe + g.tiefeY;
-    g.ox = randSeite + (aw - gesamtBreite) / 2 + (g.tiefeX < 0 ? -g.tiefeX : 0);
+    const double links = randSeite + (aw - gesamtBreite) / 2;
+    const double rand = std::min(sichtbarBeimVerschieben, gesamtBreite);
+    g.verschiebung = std::clamp(verschiebung, rand - links - gesamtBreite, width() - rand - links);
+    g.ox = links + g.verschiebung + (g.tiefeX < 0 ? -g.tiefeX : 0);
     g.oy = randOben + (ah - gesamtHoehe) / 2 + gesamtHoehe;
 }
 
@@ -356,10 +385,11 @@ void TFlaechendiagramm3D::wertachseZeichnen(QPainter& maler, const QFontMetrics&
     if (!titelWert.isEmpty()) {
         // Beside the top of the axis, away from the boxes.
         const QPointF p = punkt(xWert, 0, g.oben);
-        const int w = fm.horizontalAdvance(titelWert);
+        const QString t = Passend(fm, titelWert, width() / 3);
+        const int w = fm.horizontalAdvance(t);
         double tx = rechts ? p.x() - w - 8 : p.x() + 8;
         tx = std::clamp(tx, 2.0, double(width() - w - 2));
-        maler.drawText(QPointF(tx, p.y() - fm.height()), titelWert);
+        maler.drawText(QPointF(tx, p.y() - fm.height()), t);
     }
 }
 
@@ -380,8 +410,8 @@ void TFlaechendiagramm3D::untereAchseZeichnen(QPainter& maler, const QFontMetric
     }
     if (!titelUnten.isEmpty()) {
         const QPointF p = punkt(g.nx / 2.0, 0, g.unten);
-        maler.drawText(QPointF(p.x() - fm.horizontalAdvance(titelUnten) / 2.0, p.y() + 8 + fm.ascent() + fm.height()),
-                       titelUnten);
+        const QString t = Passend(fm, titelUnten, width() - 4);
+        maler.drawText(QPointF(p.x() - fm.horizontalAdvance(t) / 2.0, p.y() + 8 + fm.ascent() + fm.height()), t);
     }
 }
 
@@ -411,10 +441,11 @@ void TFlaechendiagramm3D::tiefenachseZeichnen(QPainter& maler, const QFontMetric
         }
         if (!titelTiefe.isEmpty()) {
             const QPointF ende = punkt(xTiefe, g.nz, g.unten) + aussen * 14 + richtung * 10;
-            const int w = fm.horizontalAdvance(titelTiefe);
+            const QString t = Passend(fm, titelTiefe, width() / 3);
+            const int w = fm.horizontalAdvance(t);
             double tx = rechts ? ende.x() : ende.x() - w;
             tx = std::clamp(tx, 2.0, double(width() - w - 2));
-            maler.drawText(QPointF(tx, std::max(double(fm.ascent() + randOben - 12), ende.y())), titelTiefe);
+            maler.drawText(QPointF(tx, std::max(double(fm.ascent() + randOben - 12), ende.y())), t);
         }
     }
 }
@@ -475,7 +506,7 @@ void TFlaechendiagramm3D::mousePressEvent(QMouseEvent* ereignis)
     if (ereignis->button() != Qt::LeftButton)
         return;
     ziehenAb = qRound(ereignis->position().x());
-    winkelBeimZiehen = blickwinkel;
+    verschiebungBeimZiehen = Verschiebung();
     setCursor(Qt::ClosedHandCursor);
 }
 
@@ -483,13 +514,8 @@ void TFlaechendiagramm3D::mouseMoveEvent(QMouseEvent* ereignis)
 {
     if (!ziehenAb)
         return;
-    // Pulling the chart to the right turns its back to the right: half a
-    // degree per pixel.
-    const int grad = std::clamp(winkelBeimZiehen - (qRound(ereignis->position().x()) - *ziehenAb) / 2, 0, 180);
-    if (grad != blickwinkel) {
-        setBlickwinkel(grad);
-        emit BlickwinkelGezogen(grad);
-    }
+    // The chart follows the mouse sideways only.
+    setVerschiebung(verschiebungBeimZiehen + (qRound(ereignis->position().x()) - *ziehenAb));
 }
 
 void TFlaechendiagramm3D::mouseReleaseEvent(QMouseEvent* ereignis)

@@ -19,7 +19,8 @@ class QPainter;
 // front at the view angle (0 = to the right, 90 = straight up, 180 = to the
 // left). Boxes are painted back to front, so that nearer ones cover farther
 // ones at every angle. The picture lives in a backing image, drawn again
-// whenever something changed; dragging with the mouse turns the chart.
+// whenever something changed; dragging with the mouse moves the chart
+// sideways (the view angle is set from outside).
 class TFlaechendiagramm3D : public QWidget {
     Q_OBJECT
 
@@ -51,6 +52,10 @@ public:
     // Scale of the chart inside the window (mouse wheel), 0.5 .. 3.
     double Zoom() const { return zoom; }
     void setZoom(double faktor);
+    // Sideways shift of the chart in pixels (dragging); held so that a part
+    // of the boxes stays in the window.
+    double Verschiebung();
+    void setVerschiebung(double pixel);
 
     const QString& Titel() const { return titel; }
     void setTitel(const QString& text);
@@ -76,10 +81,6 @@ public:
     // Draws the picture now, whether something changed or not.
     void Zeichnen() { zeichnen(); }
 
-signals:
-    // The user turned the chart with the mouse.
-    void BlickwinkelGezogen(int grad);
-
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
@@ -97,6 +98,7 @@ private:
         double unten = 0, oben = 1; // value axis
         double schritt = 1;         // between value ticks
         int nx = 1, nz = 1;
+        double verschiebung = 0;    // sideways shift within its bounds
     };
 
     void geaendert();
@@ -132,6 +134,7 @@ private:
     TGeometrie g;
     QImage bild;
     bool veraltet = true;
+    double verschiebung = 0;
     std::optional<int> ziehenAb;
-    int winkelBeimZiehen = 0;
+    double verschiebungBeimZiehen = 0;
 };

@@ -3,7 +3,7 @@
 // the main window's menu entry that opens it.
 #include "app/aufgabenform.h"
 #include "app/mainform.h"
-#include "app/verlauf.h"
+#include "app/verlaufplot.h"
 #include "platform/hilfe.h"
 #include "platform/modal.h"
 

@@ -2,6 +2,7 @@
 
 #include "core/kennfeldfarben.h"
 #include "core/projekt.h"
+#include "forms/klartext.h"
 #include "forms/regtestform.h"
 #include "platform/modal.h"
 #include "widgets/flaechendiagramm3d.h"
@@ -11,6 +12,8 @@
 #include <QDir>
 #include <QScrollBar>
 #include <QTest>
+
+#include "tests/forms/klartext_hilfe.h"
 
 #include <gtest/gtest.h>
 
@@ -109,22 +112,72 @@ TEST(DDGraph, ViewAngleAndInversionsPersistBetweenOpenings)
     EXPECT_TRUE(f.CheckInvertY()->isChecked());
 }
 
-TEST(DDGraph, DraggingTheChartTurnsItInStepWithTheScrollBar)
+// Dragging moves the picture sideways and nothing else; the scroll bar alone
+// turns it. However far the mouse goes, part of the boxes stays in view.
+TEST(DDGraph, DraggingMovesTheChartSidewaysAndTheScrollBarTurnsIt)
 {
     TDDGraphForm f;
     f.oeffnen(Rampe());
     f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    QApplication::processEvents();
     TFlaechendiagramm3D* c = f.Chart1();
+    const QPointF vorn = c->Projektion(10, 0, 15);
+    const QImage vorher = c->Bild();
+    const QPoint oben = c->Projektion(10.5, 0.5, 10.5 + 0.5).toPoint(); // on the top of box (0, 10)
     QTest::mousePress(c, Qt::LeftButton, {}, QPoint(300, 300));
-    QTest::mouseMove(c, QPoint(340, 300));
-    EXPECT_EQ(c->Blickwinkel(), 30);
-    EXPECT_EQ(f.ScrollBar1()->value(), 30);
-    QTest::mouseMove(c, QPoint(-400, 300));
-    QTest::mouseRelease(c, Qt::LeftButton, {}, QPoint(-400, 300));
-    EXPECT_EQ(c->Blickwinkel(), 180);
-    EXPECT_EQ(f.ScrollBar1()->value(), 180);
+    QTest::mouseMove(c, QPoint(340, 280));
+    EXPECT_EQ(c->Projektion(10, 0, 15), vorn + QPointF(40, 0));
+    EXPECT_EQ(c->Bild().pixel(oben + QPoint(40, 0)), vorher.pixel(oben));
+    EXPECT_EQ(c->Blickwinkel(), 50);
+    EXPECT_EQ(f.ScrollBar1()->value(), 50);
+    EXPECT_DOUBLE_EQ(c->Zoom(), 1);
+    QTest::mouseRelease(c, Qt::LeftButton, {}, QPoint(340, 280));
     f.ScrollBar1()->setValue(90);
     EXPECT_EQ(c->Blickwinkel(), 90);
+    EXPECT_DOUBLE_EQ(c->Verschiebung(), 40);
+    QTest::mousePress(c, Qt::LeftButton, {}, QPoint(300, 300));
+    for (const int x : {-3000, 3000}) {
+        QTest::mouseMove(c, QPoint(x, 300));
+        // The bottom axis is inverted: point 20 at the left.
+        const double links = std::min(c->Projektion(20, 0, 0).x(), c->Projektion(20, 20, 0).x());
+        const double rechts = std::max(c->Projektion(0, 0, 0).x(), c->Projektion(0, 20, 0).x());
+        EXPECT_NEAR(x < 0 ? rechts : c->width() - links, 60, 1) << x;
+    }
+    QTest::mouseRelease(c, Qt::LeftButton, {}, QPoint(3000, 300));
+    // Back by the mouse, from wherever it stopped.
+    const double ganzRechts = c->Verschiebung();
+    QTest::mousePress(c, Qt::LeftButton, {}, QPoint(300, 300));
+    QTest::mouseMove(c, QPoint(250, 300));
+    QTest::mouseRelease(c, Qt::LeftButton, {}, QPoint(250, 300));
+    EXPECT_DOUBLE_EQ(c->Verschiebung(), ganzRechts - 50);
+}
+
+// The axes carry the names: literally, cut to the chart's room, in full in
+// the tooltip; a huge one neither grows the window nor slows the picture.
+TEST(DDGraph, AxisNamesAreShownLiterallyCutToTheChartAndWholeInTheTooltip)
+{
+    const QString riesig(100000, QLatin1Char('W'));
+    for (const QString& name : {MarkupName, riesig}) {
+        SCOPED_TRACE(name.left(20).toStdString());
+        TKennfeldDaten daten = Rampe();
+        daten.NameA = name;
+        daten.NameB = QStringLiteral("Tempo");
+        daten.NameAusgang = name;
+        TDDGraphForm f;
+        f.oeffnen(daten);
+        f.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+        EXPECT_EQ(f.size(), QSize(627, 539));
+        const QString hinweis = HinweisAlsText(f.Chart1()->toolTip());
+        EXPECT_TRUE(hinweis.startsWith(TDDGraphForm::Diagrammhinweis));
+        EXPECT_TRUE(hinweis.contains(QStringLiteral("Eingang B (nach rechts): Tempo")));
+        EXPECT_TRUE(hinweis.contains(QStringLiteral("Eingang A (in die Tiefe): ") + name.left(HinweisZeichen - 30)));
+        EXPECT_TRUE(hinweis.contains(QStringLiteral("Ausgang (nach oben): ")));
+        EXPECT_EQ(f.Chart1()->statusTip(), TDDGraphForm::Diagrammhinweis);
+        EXPECT_EQ(f.Chart1()->Bild().size(), f.Chart1()->size());
+        bildAblegen(f, QStringLiteral("dd_name_%1").arg(name.size()));
+    }
 }
 
 TEST(DDGraph, TheWindowCanBeResizedAndTheChartFollows)

@@ -14,6 +14,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "forms/klartext.h"
+#include "tests/forms/klartext_hilfe.h"
+#include "tests/qstring_ausgabe.h"
 #include "tests/fuzzy_hilfe.h"
 #include "tests/platform/meldung_ausgabe.h"
 
@@ -215,6 +218,64 @@ TEST_F(RegEdit, AClickWithAChosenTermSetsTheRuleInThatCell)
     EXPECT_EQ(d.Ergebnis().Regeltab, erwartet);
 }
 
+// The rule goes where the button went down, wherever it comes up; the cell
+// stays the current one.
+TEST_F(RegEdit, APressSetsTheRuleOfItsCellWhereverTheButtonComesUp)
+{
+    const auto zelle = [&](int c, int r) { return d.Zellrechteck(c, r).center(); };
+    const struct {
+        const char* wo;
+        QPoint los;
+    } faelle[] = {{"on another cell", zelle(3, 2)}, {"on a head", QPoint(-20, 10)}, {"far outside", QPoint(900, 900)}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.wo);
+        d.oeffnen(daten);
+        ScopedMeldungen m;
+        // Without a term: the one warning, and no rule.
+        QTest::mousePress(d.StringGrid1()->viewport(), Qt::LeftButton, {}, zelle(2, 1));
+        QTest::mouseRelease(d.StringGrid1()->viewport(), Qt::LeftButton, {}, f.los);
+        EXPECT_EQ(m.texte(), QStringList{TRegEditForm::KeinAusgangsterm});
+        waehle(2);
+        QTest::mousePress(d.StringGrid1()->viewport(), Qt::LeftButton, {}, zelle(1, 1));
+        QTest::mouseMove(d.StringGrid1()->viewport(), f.los);
+        QTest::mouseRelease(d.StringGrid1()->viewport(), Qt::LeftButton, {}, f.los);
+        TRegeltab erwartet;
+        erwartet(1, 1) = 2;
+        EXPECT_EQ(d.Ergebnis().Regeltab, erwartet);
+        EXPECT_EQ(d.Zelle(1, 1), QStringLiteral("ZI"));
+        EXPECT_EQ(d.StringGrid1()->currentRow(), 0);
+        EXPECT_EQ(d.StringGrid1()->currentColumn(), 0);
+        EXPECT_EQ(m.texte().size(), 1);
+    }
+    // The right button sets nothing.
+    QTest::mouseClick(d.StringGrid1()->viewport(), Qt::RightButton, {}, zelle(3, 2));
+    EXPECT_EQ(d.Ergebnis().Regeltab(3, 2), 0);
+}
+
+TEST_F(RegEdit, DeleteAndBackspaceClearTheCurrentCellWithoutAChosenTerm)
+{
+    for (const Qt::Key taste : {Qt::Key_Delete, Qt::Key_Backspace}) {
+        SCOPED_TRACE(taste);
+        daten.Regeltab(2, 1) = 1;
+        daten.Regeltab(3, 2) = 3;
+        d.oeffnen(daten);
+        ScopedMeldungen m;
+        // No current cell yet: nothing to clear.
+        QTest::keyClick(d.StringGrid1(), taste);
+        EXPECT_FALSE(d.Geaendert());
+        d.StringGrid1()->setCurrentCell(0, 1);
+        QTest::keyClick(d.StringGrid1(), taste);
+        EXPECT_EQ(d.Zelle(2, 1), QString());
+        EXPECT_EQ(d.Ergebnis().Regeltab(2, 1), 0);
+        EXPECT_EQ(d.Ergebnis().Regeltab(3, 2), 3);
+        EXPECT_TRUE(d.Geaendert());
+        // The current cell stays; the key moved nothing.
+        EXPECT_EQ(d.StringGrid1()->currentColumn(), 1);
+        EXPECT_EQ(d.LueckenLabel()->text(), QStringLiteral("5 von 6 Feldern ohne Regel"));
+        EXPECT_TRUE(m.texte().isEmpty());
+    }
+}
+
 TEST_F(RegEdit, ADoubleClickLeavesTheCellWithoutARule)
 {
     daten.Regeltab(2, 2) = 1;
@@ -255,8 +316,46 @@ TEST_F(RegEdit, TabLeavesTheGridAtItsLastCellWithoutWrappingAround)
     QTest::keyClick(d.StringGrid1(), Qt::Key_Tab);
     EXPECT_EQ(d.Ergebnis().Regeltab(5, 5), 1);
     QTest::keyClick(d.StringGrid1(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), d.ListBox1());
+    EXPECT_EQ(QApplication::focusWidget(), d.Neu1());
     EXPECT_EQ(d.Ergebnis().Regeltab(1, 1), 0);
+    EXPECT_TRUE(m.texte().isEmpty());
+    d.hide();
+}
+
+// Tab all the way round: the list comes before the grid, and without a term
+// Tab leaves the grid at once instead of warning at every cell. With a term
+// chosen by keys, Tab in the grid sets it in the cell it moves to.
+TEST_F(RegEdit, TabGoesRoundTheDialogWithoutAWarningAndReachesTheListFirst)
+{
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    d.oeffnen(daten);
+    ScopedMeldungen m;
+    QList<QWidget*> weg;
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        weg << QApplication::focusWidget();
+    }
+    EXPECT_EQ(weg, (QList<QWidget*>{d.CancelBtn(), d.HelpBtn(), d.ListBox1(), d.StringGrid1(), d.Neu1(), d.Kopieren(),
+                                    d.OKBtn()}));
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), d.StringGrid1());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), d.ListBox1());
+    EXPECT_TRUE(m.texte().isEmpty());
+    EXPECT_FALSE(d.Geaendert());
+
+    QTest::keyClick(d.ListBox1(), Qt::Key_Down);
+    ASSERT_NE(d.GewaehlterTerm(), 0);
+    QTest::keyClick(d.ListBox1(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), d.StringGrid1());
+    const int zeile = d.StringGrid1()->currentRow(), spalte = d.StringGrid1()->currentColumn();
+    QTest::keyClick(d.StringGrid1(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), d.StringGrid1());
+    TRegeltab erwartet;
+    erwartet(spalte + 2, zeile + 1) = d.GewaehlterTerm();
+    EXPECT_EQ(d.Ergebnis().Regeltab, erwartet);
     EXPECT_TRUE(m.texte().isEmpty());
     d.hide();
 }
@@ -362,10 +461,87 @@ TEST_F(RegEdit, LongNamesAreShortenedAndShownWholeInTheTooltip)
     daten.EingangB.setName(lang);
     d.oeffnen(daten);
     EXPECT_LE(d.Label3()->geometry().right(), d.width());
-    EXPECT_EQ(d.Label3()->toolTip(), lang);
+    EXPECT_EQ(HinweisAlsText(d.Label3()->toolTip()), lang);
     EXPECT_LT(d.Label4()->geometry().right(), d.ListBox1()->x());
     EXPECT_TRUE(d.Label4()->text().endsWith(QChar(0x2026)));
     bildAblegen(d, QStringLiteral("regedit_lange_namen"));
+}
+
+// The line above the grid counts the cells of the terms in use that hold no
+// rule and names those that point at a lost output term; it follows every
+// change and keeps to its place.
+TEST_F(RegEdit, TheGapsLineCountsTheEmptyCellsAndFollowsEveryChange)
+{
+    daten.Regeltab(1, 1) = 3;
+    daten.Regeltab(3, 2) = 2;
+    daten.Regeltab(5, 5) = 1; // outside the terms in use
+    d.oeffnen(daten);
+    QLabel* l = d.LueckenLabel();
+    EXPECT_EQ(l->text(), QStringLiteral("4 von 6 Feldern ohne Regel"));
+    EXPECT_EQ(l->pos(), QPoint(112, 16));
+    EXPECT_LT(l->geometry().right(), d.ListBox1()->x());
+    EXPECT_LT(l->geometry().bottom(), d.Label4()->y());
+    bildAblegen(d, QStringLiteral("regedit_luecken"));
+    waehle(1);
+    klick(2, 1);
+    EXPECT_EQ(l->text(), QStringLiteral("3 von 6 Feldern ohne Regel"));
+    doppelklick(1, 1);
+    EXPECT_EQ(l->text(), QStringLiteral("4 von 6 Feldern ohne Regel"));
+    {
+        ScopedMeldungen m({Antwort::Ja});
+        d.Neu1Click();
+    }
+    EXPECT_EQ(l->text(), QStringLiteral("6 von 6 Feldern ohne Regel"));
+
+    // Without input B one column counts; a rule on a deleted term is named, in red.
+    daten.EingangB.setDefiniert(false);
+    daten.Ausgang.setAnzahl(2);
+    d.oeffnen(daten);
+    EXPECT_EQ(l->text(), QStringLiteral("1 von 2 Feldern ohne Regel; Ausgangsterm fehlt: NE"));
+    EXPECT_EQ(l->palette().color(QPalette::WindowText), QColor(160, 0, 0));
+    // Every cell of 5 x 5 on a lost term: the line is cut, the tooltip has it all.
+    daten.EingangA = benannt(QStringLiteral("Winkel"), {"a1", "a2", "a3", "a4", "a5"});
+    daten.EingangB = benannt(QStringLiteral("Tempo"), {"b1", "b2", "b3", "b4", "b5"});
+    daten.Regeltab.werte.fill(4);
+    d.oeffnen(daten);
+    EXPECT_TRUE(l->text().startsWith(QStringLiteral("0 von 25 Feldern ohne Regel; Ausgangsterm fehlt: A1/B"))) << l->text().toStdString();
+    EXPECT_TRUE(l->text().endsWith(QChar(0x2026)));
+    EXPECT_TRUE(HinweisAlsText(l->toolTip()).endsWith(QStringLiteral("A4/B5, A5/B5")));
+    EXPECT_LT(l->geometry().right(), d.ListBox1()->x());
+    EXPECT_EQ(d.size(), QSize(566, 322));
+    bildAblegen(d, QStringLiteral("regedit_luecken_verloren"));
+}
+
+// Names come from the user: shown literally, never as markup, and a huge one
+// is cut to the room it has without moving or growing anything.
+TEST_F(RegEdit, NamesAreShownLiterallyAndAHugeOneKeepsTheDialogAsItIs)
+{
+    const QString riesig(100000, QLatin1Char('W'));
+    for (const QString& name : {MarkupName, riesig}) {
+        SCOPED_TRACE(name.left(20).toStdString());
+        daten.EingangA.setName(name);
+        daten.EingangB.setName(name);
+        daten.Ausgang.setName(name);
+        daten.Ausgang.setTermname(1, name);
+        daten.Regeltab(1, 1) = 1;
+        d.oeffnen(daten);
+        d.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+        EXPECT_EQ(d.size(), QSize(566, 322));
+        for (QLabel* l : {d.Label3(), d.Label4(), d.Label5()}) {
+            EXPECT_EQ(l->textFormat(), Qt::PlainText);
+            EXPECT_LE(l->geometry().right(), d.width());
+            EXPECT_TRUE(name.startsWith(l->text().remove(QChar(0x2026))));
+            EXPECT_TRUE(l->text() == name || HinweisAlsText(l->toolTip()).startsWith(name.left(HinweisZeichen)));
+        }
+        EXPECT_LT(d.Label4()->geometry().right(), d.ListBox1()->x());
+        // Tooltips of cells, heads and list entries show the names as typed.
+        const QString regel = HinweisAlsText(d.StringGrid1()->item(0, 0)->toolTip());
+        EXPECT_TRUE(regel.startsWith(QStringLiteral("WENN ") + name.left(HinweisZeichen - 5))) << regel.left(80).toStdString();
+        EXPECT_TRUE(HinweisAlsText(d.ListBox1()->item(0)->toolTip()).startsWith(name.left(HinweisZeichen)));
+        bildAblegen(d, QStringLiteral("regedit_name_%1").arg(name.size()));
+        d.hide();
+    }
 }
 
 TEST_F(RegEdit, OkAndCancelEndTheDialog)

@@ -3,8 +3,11 @@
 #include "core/projekt.h"
 #include "core/zahlenformat.h"
 #include "forms/ddgraphform.h"
+#include "forms/klartext.h"
+#include "forms/vartestform.h"
 #include "platform/hilfe.h"
 #include "platform/modal.h"
+#include "tests/forms/klartext_hilfe.h"
 #include "tests/fuzzy_hilfe.h"
 #include "tests/qstring_ausgabe.h"
 #include "widgets/aktivitaetsgitter.h"
@@ -235,7 +238,7 @@ TEST_F(RegTest, InputBUndefinedUsesTheFirstColumnAndShowsNothingOfB)
     p.Regeltab(2, 2) = 1;
     uebergeben(form, p);
     EXPECT_EQ(form.EingangBLabel()->text(), QString());
-    EXPECT_EQ(form.Label2()->text(), QString());
+    EXPECT_EQ(form.Label2()->text(), QStringLiteral("Z ="));
     EXPECT_TRUE(nurWeiss(form.Koordinatensystem2()->Bild()));
     form.ScrollBar1()->setValue(150); // A = 3: term 2 only
     const float y = form.Daten().Ausgang.Schwerpunktkoordinate();
@@ -246,7 +249,7 @@ TEST_F(RegTest, InputBUndefinedUsesTheFirstColumnAndShowsNothingOfB)
         EXPECT_EQ(form.SingEdit3()->text(), SingEditText(0.02f * pos));
     }
     EXPECT_TRUE(nurWeiss(form.Koordinatensystem2()->Bild()));
-    EXPECT_EQ(form.Label2()->text(), QString());
+    EXPECT_EQ(form.Label2()->text(), QStringLiteral("Z ="));
 }
 
 TEST_F(RegTest, MembershipLinesAreErasedExactly)
@@ -372,7 +375,7 @@ TEST_F(RegTest, KeysMoveInputAHelpShowsTheRulesPageAndOkCloses)
     form.show();
     // The first input takes the keys at once.
     ASSERT_EQ(form.focusWidget(), form.ScrollBar1());
-    QTest::keyClick(form.focusWidget(), Qt::Key_PageDown);
+    QTest::keyClick(form.focusWidget(), Qt::Key_PageUp);
     EXPECT_EQ(form.ScrollBar1()->value(), 10);
     EXPECT_EQ(form.SingEdit2()->text(), SingEditText(form.Daten().EingangA.x()));
     ScopedHilfe hilfe;
@@ -383,6 +386,78 @@ TEST_F(RegTest, KeysMoveInputAHelpShowsTheRulesPageAndOkCloses)
     QTest::mouseClick(form.OKBtn(), Qt::LeftButton);
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_FALSE(form.isVisible());
+}
+
+// Every key moves both inputs the way it moves the variable tester's value.
+TEST_F(RegTest, KeysMoveTheInputsInTheDirectionOfTheVariableTester)
+{
+    const TProjekt p = laden(pendelDatei);
+    uebergeben(form, p);
+    TVarTestForm vergleich;
+    vergleich.oeffnen(p.EingangA);
+    const auto richtung = [](QScrollBar* s, Qt::Key taste) {
+        s->setValue(s->maximum() / 2);
+        QTest::keyClick(s, taste);
+        return (s->value() > s->maximum() / 2) - (s->value() < s->maximum() / 2);
+    };
+    const Qt::Key tasten[] = {Qt::Key_Right, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down,
+                              Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
+    for (const Qt::Key taste : tasten) {
+        const int soll = richtung(vergleich.ScrollBar1(), taste);
+        ASSERT_NE(soll, 0) << taste;
+        EXPECT_EQ(richtung(form.ScrollBar1(), taste), soll) << taste;
+        EXPECT_EQ(richtung(form.ScrollBar2(), taste), soll) << taste;
+    }
+    // The right arrow: one step up, and the input's value follows.
+    form.ScrollBar1()->setValue(100);
+    QTest::keyClick(form.ScrollBar1(), Qt::Key_Right);
+    EXPECT_EQ(form.ScrollBar1()->value(), 101);
+    EXPECT_EQ(form.Daten().EingangA.x(), schieberwert(-30, 30, 101));
+}
+
+TEST_F(RegTest, TheReadOnlyValueFieldsHaveTheColourOfAButtonFace)
+{
+    uebergeben(form, laden(pendelDatei));
+    form.ScrollBar1()->setValue(100);
+    const QImage bild = form.grab().toImage();
+    for (TSingEdit* e : {form.SingEdit1(), form.SingEdit2(), form.SingEdit3()}) {
+        const QColor knopf = form.palette().color(QPalette::Button);
+        EXPECT_EQ(e->palette().color(QPalette::Base), knopf);
+        // Inside the frame, right of the text.
+        const QPoint innen = e->geometry().bottomRight() - QPoint(4, 4);
+        EXPECT_EQ(bild.pixelColor(innen), knopf) << e->text().toStdString();
+    }
+}
+
+// Names come from the user: shown literally, never as markup, and a huge one
+// is cut to the room of its label, whole in the tooltip.
+TEST_F(RegTest, NamesAreShownLiterallyAndAHugeOneKeepsToItsPlace)
+{
+    const QString riesig(100000, QLatin1Char('W'));
+    for (const QString& name : {MarkupName, riesig}) {
+        SCOPED_TRACE(name.left(20).toStdString());
+        TProjekt p = kleinesProjekt();
+        p.EingangA.setName(name);
+        p.EingangB.setName(name);
+        p.Ausgang.setName(name);
+        uebergeben(form, p);
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        EXPECT_EQ(form.size(), QSize(720, 430));
+        for (QLabel* l : {form.Ausganglabel(), form.EingangALabel(), form.EingangBLabel()}) {
+            EXPECT_EQ(l->textFormat(), Qt::PlainText);
+            EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width());
+            if (l->text() == name) {
+                EXPECT_TRUE(l->toolTip().isEmpty());
+            } else {
+                EXPECT_TRUE(l->text().endsWith(QChar(0x2026)));
+                EXPECT_TRUE(name.startsWith(l->text().chopped(1)));
+                EXPECT_TRUE(HinweisAlsText(l->toolTip()).startsWith(name.left(HinweisZeichen)));
+            }
+        }
+        bildAblegen(form, QStringLiteral("regtest_name_%1").arg(name.size()));
+        form.hide();
+    }
 }
 
 TEST_F(RegTest, ActivityGridShowsEachRulesDegreeAndFramesTheDecidingOne)

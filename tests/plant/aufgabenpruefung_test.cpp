@@ -102,9 +102,7 @@ TEST(AufgabePruefen, TheRunsAreThoseOfTheSimulationWithTheTasksStartSetUp)
     TProjekt p = laden("pendel.fuz");
     TPendel pendel;
     pendel.setPendelTyp(true);
-    TStartwerte start;
-    start.wind = Windkraft;
-    PendelStarten(pendel, start);
+    PendelStarten(pendel, TEinstellungen{}, Windkraft);
     for (std::size_t k = 1; k <= 1200; ++k) {
         const bool gruen = FuzzyDurchlauf(pendel, p.EingangA, p.EingangB, p.Regeltab, p.AusgangKopie, 0.05f);
         ASSERT_EQ(zeilen[k].x, pendel.x()) << k;

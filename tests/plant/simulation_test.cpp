@@ -30,17 +30,17 @@ struct Regler {
 
 constexpr float rechts = 275.0f / 45.0f;
 
-TPendel gestartet(bool pendelTyp, TStartwerte s = {})
+TPendel gestartet(bool pendelTyp, const TEinstellungen& e = {}, float wind = 0)
 {
     TPendel p;
     p.setPendelTyp(pendelTyp);
-    PendelStarten(p, s);
+    PendelStarten(p, e, wind);
     return p;
 }
 
 TEST(Simulation, StartSetsUpEachPlantFromTheSettings)
 {
-    const TPendel pendel = gestartet(true, {2, 12, -5, Windkraft});
+    const TPendel pendel = gestartet(true, {-5, 2, 20, 12}, Windkraft);
     EXPECT_EQ(pendel.x(), 1.5f);
     EXPECT_FLOAT_EQ(pendel.winkel(), 12);
     EXPECT_EQ(pendel.cr(), 0.3f);
@@ -49,7 +49,7 @@ TEST(Simulation, StartSetsUpEachPlantFromTheSettings)
     EXPECT_GT(pendel.g_(), 0);
     EXPECT_EQ(pendel.DeltaT(), 0.05f);
 
-    const TPendel kran = gestartet(false, {2.5f, 12, -5, 0});
+    const TPendel kran = gestartet(false, {-5, 2.5f, 20, 12});
     EXPECT_EQ(kran.x(), -5);
     EXPECT_EQ(kran.winkel(), 0);
     EXPECT_EQ(kran.cr(), 0.8f);
@@ -126,10 +126,30 @@ TEST(Simulation, PassStepsWithTheOldForceAndTheOldStepLength)
     EXPECT_FLOAT_EQ(p.Zeit(), 0.15f);
 }
 
-TEST(Simulation, MeasuredPassGivesTheStepLengthSlowedBySlowMotion)
+TEST(Simulation, MeasuredPassGivesTheStepLengthSlowedBySlowMotionAndCapped)
 {
-    EXPECT_FLOAT_EQ(GemesseneSchrittweite(50, 1), 0.05f);
-    EXPECT_FLOAT_EQ(GemesseneSchrittweite(55, 5), 0.011f);
+    struct Fall {
+        std::uint32_t millisekunden;
+        int zeitfaktor;
+        float schritt;
+    };
+    // A pass held up for seconds (a menu, a message box) counts as 200 ms.
+    for (const Fall f : {Fall{50, 1, 0.05f}, Fall{55, 5, 0.011f}, Fall{200, 1, 0.2f}, Fall{5000, 1, 0.2f},
+                         Fall{5000, 5, 0.04f}, Fall{50, 0, 0.05f}})
+        EXPECT_FLOAT_EQ(Schrittweite(f.millisekunden, f.zeitfaktor), f.schritt) << f.millisekunden << " " << f.zeitfaktor;
+}
+
+TEST(Simulation, ForceBarColumnGivesEachPlantsForce)
+{
+    struct Fall {
+        int spalte;
+        bool pendelTyp;
+        float kraft;
+    };
+    // From the column itself: beyond the bar's 0..100 as well.
+    for (const Fall f : {Fall{0, true, -25}, Fall{50, true, 0}, Fall{104, true, 27}, Fall{-10, true, -30},
+                         Fall{0, false, -1}, Fall{50, false, 0}, Fall{104, false, 1.08f}})
+        EXPECT_FLOAT_EQ(KraftAusBalken(f.spalte, f.pendelTyp), f.kraft) << f.spalte << " " << f.pendelTyp;
 }
 
 TEST(Simulation, AFallenPendulumKeepsSteppingWhenItsValuesOverflow)

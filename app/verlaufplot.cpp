@@ -1,0 +1,341 @@
+#include "app/verlaufplot.h"
+
+#include "core/zahlenformat.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int RandLinks = 64;
+// With these margins a second is exactly 21 pixels, so the picture can be
+// shifted by whole pixels when the window moves on.
+constexpr int RandRechts = 5;
+// Each strip's title stands in the gap above it.
+constexpr int RandOben = 16;
+constexpr int RandUnten = 24;
+constexpr int Abstand = 18;
+// Largest half range of a strip; a plant whose values run away beyond it is
+// drawn clipped.
+constexpr float GroessterBereich = 1e6f;
+
+const QColor Hintergrund(246, 246, 246);
+const QColor Gruenphase(196, 240, 196);
+
+// The smallest of 1, 2, 5, 10, 20, 50 ... that is at least `wert`.
+float Rundbereich(float wert)
+{
+    float zehner = 1;
+    while (zehner * 10 < wert)
+        zehner *= 10;
+    for (float f : {1.0f, 2.0f, 5.0f, 10.0f}) {
+        if (f * zehner >= wert)
+            return f * zehner;
+    }
+    return 10 * zehner;
+}
+
+float Wert(const TVerlaufPunkt& p, int streifen)
+{
+    switch (streifen) {
+    case 0:
+        return p.x;
+    case 1:
+        return p.winkel;
+    default:
+        return p.kraft;
+    }
+}
+
+QString Achsenzahl(float wert)
+{
+    return FestKomma(wert, std::fabs(wert) < 10 && wert != std::round(wert) ? 1 : 0, 0);
+}
+
+} // namespace
+
+TVerlaufPlot::TVerlaufPlot(QWidget* parent)
+    : QWidget(parent), bild(Breite, Hoehe, QImage::Format_RGB32)
+{
+    setFixedSize(Breite, Hoehe);
+    Beginnen(false);
+}
+
+const std::array<QColor, 3>& TVerlaufPlot::Farben()
+{
+    static const std::array<QColor, 3> farben{QColor(0, 84, 190), QColor(200, 40, 20), QColor(120, 40, 150)};
+    return farben;
+}
+
+const std::array<QString, 3>& TVerlaufPlot::Titel()
+{
+    static const std::array<QString, 3> titel{QStringLiteral("Position in m"), QStringLiteral("Winkel in Grad"),
+                                              QStringLiteral("Kraft in N")};
+    return titel;
+}
+
+QRect TVerlaufPlot::streifen(int i) const
+{
+    const int h = (Hoehe - RandOben - RandUnten - 2 * Abstand) / 3;
+    return QRect(RandLinks, RandOben + i * (h + Abstand), Breite - RandLinks - RandRechts, h);
+}
+
+double TVerlaufPlot::Spalte(float zeit) const
+{
+    const QRect r = streifen(0);
+    return r.left() + (static_cast<double>(zeit) - anfang) / Fensterlaenge * (r.width() - 1);
+}
+
+double TVerlaufPlot::Zeile(int i, float wert) const
+{
+    const QRect r = streifen(i);
+    const double mitte = r.top() + (r.height() - 1) / 2.0;
+    return mitte - static_cast<double>(wert) / bereich[static_cast<std::size_t>(i)] * ((r.height() - 1) / 2.0 - 2);
+}
+
+void TVerlaufPlot::Beginnen(bool istKran)
+{
+    kran = istKran;
+    punkte.clear();
+    anfang = 0;
+    bereich = {6, 15, 1};
+    allesZeichnen();
+}
+
+bool TVerlaufPlot::anpassen(const TVerlaufPunkt& p)
+{
+    bool neu = false;
+    for (int i = 0; i < 3; ++i) {
+        const float betrag = std::fabs(Wert(p, i));
+        float& b = bereich[static_cast<std::size_t>(i)];
+        if (std::isfinite(betrag) && betrag > b && b < GroessterBereich) {
+            b = std::min(Rundbereich(betrag), GroessterBereich);
+            neu = true;
+        }
+    }
+    return neu;
+}
+
+void TVerlaufPlot::Hinzufuegen(const TVerlaufPunkt& punkt)
+{
+    punkte.push_back(punkt);
+    const float altAnfang = anfang;
+    if (std::isfinite(punkt.zeit) && punkt.zeit > anfang + Fensterlaenge)
+        anfang = std::ceil(punkt.zeit - Fensterlaenge);
+    const float sekunden = anfang - altAnfang;
+    if (anpassen(punkt) || sekunden >= Fensterlaenge || punkte.size() < 2)
+        allesZeichnen();
+    else if (sekunden > 0)
+        verschieben(static_cast<int>(sekunden), punkte[punkte.size() - 2].zeit);
+    else {
+        QPainter m(&bild);
+        update(segmentZeichnen(m, punkte[punkte.size() - 2], punkt));
+    }
+}
+
+void TVerlaufPlot::verschieben(int sekunden, float vorigeZeit)
+{
+    const int dx = sekunden * PixelProSekunde;
+    const QRect innen0 = streifen(0).adjusted(1, 1, -1, -1);
+    // The columns that come free at the right end.
+    const int frei = innen0.right() - dx + 1;
+    {
+        QPainter m(&bild);
+        m.setCompositionMode(QPainter::CompositionMode_Source);
+        for (int i = 0; i < 3; ++i) {
+            const QRect innen = streifen(i).adjusted(1, 1, -1, -1);
+            const QRect quelle(innen.left() + dx, innen.top(), innen.width() - dx, innen.height());
+            m.drawImage(innen.topLeft(), bild.copy(quelle));
+        }
+        m.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        grundZeichnen(m, frei, innen0.right());
+        zeitachseZeichnen(m);
+        // The new rows, and the last old one whose segment reaches into the
+        // free columns.
+        const int ab = std::min(frei, static_cast<int>(std::floor(Spalte(vorigeZeit))));
+        clipLinks = ab;
+        const float t = anfang + float(ab - innen0.left()) / PixelProSekunde;
+        auto k = std::lower_bound(punkte.begin(), punkte.end(), t,
+                                  [](const TVerlaufPunkt& p, float z) { return p.zeit < z; });
+        if (k != punkte.begin())
+            --k;
+        for (; k + 1 < punkte.end(); ++k)
+            segmentZeichnen(m, *k, *(k + 1));
+        clipLinks = 0;
+    }
+    update();
+}
+
+namespace {
+
+// Cuts the segment p0-p1 to the rows oben..unten; false when nothing of it is
+// left there.
+bool aufStreifenKuerzen(QPointF& p0, QPointF& p1, double oben, double unten)
+{
+    const double y0 = p0.y(), y1 = p1.y();
+    if ((y0 < oben && y1 < oben) || (y0 > unten && y1 > unten))
+        return false;
+    const auto schnitt = [&](double y) {
+        const double t = (y - y0) / (y1 - y0);
+        return QPointF(p0.x() + t * (p1.x() - p0.x()), y);
+    };
+    const QPointF a = p0, b = p1;
+    if (y0 < oben)
+        p0 = schnitt(oben);
+    else if (y0 > unten)
+        p0 = schnitt(unten);
+    if (y1 < oben)
+        p1 = QPointF(a.x() + (oben - y0) / (y1 - y0) * (b.x() - a.x()), oben);
+    else if (y1 > unten)
+        p1 = QPointF(a.x() + (unten - y0) / (y1 - y0) * (b.x() - a.x()), unten);
+    return true;
+}
+
+} // namespace
+
+QRect TVerlaufPlot::segmentZeichnen(QPainter& m, const TVerlaufPunkt& von, const TVerlaufPunkt& bis)
+{
+    if (bis.zeit < anfang)
+        return {};
+    const double x0 = Spalte(von.zeit);
+    const double x1 = Spalte(bis.zeit);
+    if (!std::isfinite(x0) || !std::isfinite(x1))
+        return {};
+    QRect geaendert;
+    if (kran && bis.gruen) {
+        // The phase is shaded behind the curves drawn before it, so that
+        // they stay visible.
+        const int links = static_cast<int>(std::floor(x0)) + 1;
+        const int rechts = static_cast<int>(std::floor(x1));
+        m.setCompositionMode(QPainter::CompositionMode_Darken);
+        for (int i = 0; i < 3; ++i) {
+            const QRect r = streifen(i);
+            const QRect flaeche = QRect(links, r.top() + 1, rechts - links + 1, r.height() - 2) & innen(r);
+            m.fillRect(flaeche, Gruenphase);
+            geaendert |= flaeche;
+        }
+        m.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    m.setRenderHint(QPainter::Antialiasing);
+    m.setClipping(true);
+    for (int i = 0; i < 3; ++i) {
+        const double y0 = Zeile(i, Wert(von, i));
+        const double y1 = Zeile(i, Wert(bis, i));
+        if (!std::isfinite(y0) || !std::isfinite(y1))
+            continue;
+        const QRect r = streifen(i);
+        // A run that has run away gives rows far beyond any integer: cut the
+        // segment to a little more than its strip before it reaches the
+        // painter or a QRect.
+        QPointF p0(x0, y0), p1(x1, y1);
+        if (!aufStreifenKuerzen(p0, p1, r.top() - 4.0, r.bottom() + 4.0))
+            continue;
+        m.setClipRect(innen(r));
+        m.setPen(QPen(Farben()[static_cast<std::size_t>(i)], 2, Qt::SolidLine, Qt::RoundCap));
+        m.drawLine(p0, p1);
+        geaendert |= QRectF(p0, p1).normalized().toAlignedRect().adjusted(-2, -2, 2, 2) & r;
+    }
+    m.setClipping(false);
+    m.setRenderHint(QPainter::Antialiasing, false);
+    return geaendert;
+}
+
+QRect TVerlaufPlot::innen(const QRect& r) const
+{
+    QRect i = r.adjusted(1, 1, -1, -1);
+    i.setLeft(std::max(i.left(), clipLinks));
+    return i;
+}
+
+void TVerlaufPlot::grundZeichnen(QPainter& m, int von, int bis)
+{
+    for (int i = 0; i < 3; ++i) {
+        const QRect r = streifen(i);
+        const QRect flaeche(von, r.top() + 1, bis - von + 1, r.height() - 2);
+        m.fillRect(flaeche, Qt::white);
+        // Grid lines at every fifth second, moving with the curves.
+        m.setPen(QPen(QColor(215, 215, 215), 1, Qt::DotLine));
+        for (float s = std::ceil(anfang / 5) * 5; s <= anfang + Fensterlaenge; s += 5) {
+            const int x = static_cast<int>(std::lround(Spalte(s)));
+            if (x >= von && x <= bis && x > r.left() && x < r.right())
+                m.drawLine(x, r.top() + 1, x, r.bottom() - 1);
+        }
+        const int null = static_cast<int>(std::lround(Zeile(i, 0)));
+        m.setPen(QColor(190, 190, 190));
+        m.drawLine(von, null, bis, null);
+    }
+}
+
+void TVerlaufPlot::zeitachseZeichnen(QPainter& m)
+{
+    const QRect unten = streifen(2);
+    const QFontMetrics fm(font());
+    m.fillRect(QRect(0, unten.bottom() + 1, Breite, Hoehe - unten.bottom() - 1),
+               Hintergrund);
+    m.setFont(font());
+    m.setPen(Qt::black);
+    for (float s = std::ceil(anfang / 5) * 5; s <= anfang + Fensterlaenge; s += 5) {
+        const int x = static_cast<int>(std::lround(Spalte(s)));
+        m.drawLine(x, unten.bottom() + 1, x, unten.bottom() + 3);
+        const QString text = FestKomma(s, 0, 0);
+        const int breite = fm.horizontalAdvance(text);
+        // The last label stays inside the picture.
+        const int links = std::min(x - breite / 2, Breite - breite - 1);
+        m.drawText(QRect(links, unten.bottom() + 4, breite + 1, fm.height()), Qt::AlignLeft | Qt::AlignTop, text);
+    }
+    m.drawText(QRect(0, unten.bottom() + 4, RandLinks - 14, fm.height()), Qt::AlignRight | Qt::AlignTop,
+               QStringLiteral("Zeit in s"));
+}
+
+void TVerlaufPlot::allesZeichnen()
+{
+    ++neuzeichnungen;
+    bild.fill(Hintergrund);
+    {
+        QPainter m(&bild);
+        m.setFont(font());
+        const QFontMetrics fm(font());
+        for (int i = 0; i < 3; ++i) {
+            const QRect r = streifen(i);
+            m.setPen(QColor(150, 150, 150));
+            m.drawRect(r.adjusted(0, 0, -1, -1));
+            // Value labels: the range's ends and zero.
+            m.setPen(Qt::black);
+            const float b = bereich[static_cast<std::size_t>(i)];
+            for (float w : {b, 0.0f, -b}) {
+                const int y = static_cast<int>(std::lround(Zeile(i, w)));
+                const QString text = Achsenzahl(w);
+                m.drawText(QRect(0, y - fm.height() / 2, RandLinks - 5, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
+                           text);
+                m.drawLine(r.left() - 3, y, r.left() - 1, y);
+            }
+            QFont fett = font();
+            fett.setBold(true);
+            m.setFont(fett);
+            m.setPen(Farben()[static_cast<std::size_t>(i)]);
+            m.drawText(QRect(r.left(), r.top() - fm.height() - 2, r.width(), fm.height()), Qt::AlignLeft | Qt::AlignBottom,
+                       Titel()[static_cast<std::size_t>(i)]);
+            m.setFont(font());
+        }
+        const QRect innen0 = streifen(0).adjusted(1, 1, -1, -1);
+        grundZeichnen(m, innen0.left(), innen0.right());
+        zeitachseZeichnen(m);
+        // Only the rows of the window: the first is the last one before it.
+        auto ab = std::lower_bound(punkte.begin(), punkte.end(), anfang,
+                                   [](const TVerlaufPunkt& p, float t) { return p.zeit < t; });
+        if (ab != punkte.begin())
+            --ab;
+        for (auto k = ab; k != punkte.end() && k + 1 != punkte.end(); ++k)
+            segmentZeichnen(m, *k, *(k + 1));
+    }
+    update();
+}
+
+void TVerlaufPlot::paintEvent(QPaintEvent* e)
+{
+    QPainter m(this);
+    m.drawImage(e->rect(), bild, e->rect());
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "core/laufcsv.h"
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+class QPainter;
+
+// The time plot of a run: cart position, angle and force in three strips of
+// their own colour, over the last 30 s of the run (the whole run while it is
+// shorter), with the crane lamp's green phases shaded. The picture lives in a
+// backing image: a new row draws only its own segment; the whole picture is
+// drawn again only when the time window moves on (in steps of one second) or
+// a strip's range has to grow.
+class TVerlaufPlot : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr float Fensterlaenge = 30; // s
+    static constexpr int Breite = 700;
+    static constexpr int Hoehe = 272;
+    static constexpr int PixelProSekunde = 21;
+
+    explicit TVerlaufPlot(QWidget* parent = nullptr);
+
+    // A new run: forgets the old one. Green phases are shaded for the crane.
+    void Beginnen(bool kran);
+    void Hinzufuegen(const TVerlaufPunkt& punkt);
+    // Draws the whole picture again from the rows.
+    void Neuzeichnen() { allesZeichnen(); }
+    // Shows the 30 s from `sekunden` on (a recorded run looked at afterwards);
+    // the next row added moves the window on as usual.
+    void setFensteranfang(float sekunden)
+    {
+        anfang = sekunden;
+        allesZeichnen();
+    }
+
+    const std::vector<TVerlaufPunkt>& Punkte() const { return punkte; }
+    const QImage& Bild() const { return bild; }
+    // Start of the time window shown, s.
+    float Fensteranfang() const { return anfang; }
+    // Half the height of each strip's value range (position, angle, force).
+    const std::array<float, 3>& Bereiche() const { return bereich; }
+    // How often the whole picture was drawn (a new row draws only itself).
+    int Neuzeichnungen() const { return neuzeichnungen; }
+
+    // Pixel column of a time and row of a value in strip 0..2.
+    double Spalte(float zeit) const;
+    double Zeile(int streifen, float wert) const;
+
+    static const std::array<QColor, 3>& Farben();
+    static const std::array<QString, 3>& Titel();
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QRect streifen(int i) const;
+    void allesZeichnen();
+    // Strip backgrounds, grid and zero lines over the columns von..bis.
+    void grundZeichnen(QPainter& m, int von, int bis);
+    void zeitachseZeichnen(QPainter& m);
+    // Moves the picture left by whole seconds and draws the free columns.
+    void verschieben(int sekunden, float vorigeZeit);
+    // Inside of a strip, from clipLinks on.
+    QRect innen(const QRect& r) const;
+    // Draws the segment between two rows; the rectangle it changed.
+    QRect segmentZeichnen(QPainter& m, const TVerlaufPunkt& von, const TVerlaufPunkt& bis);
+    // true when the window or a range had to change.
+    bool anpassen(const TVerlaufPunkt& punkt);
+
+    QImage bild;
+    std::vector<TVerlaufPunkt> punkte;
+    bool kran = false;
+    float anfang = 0;
+    std::array<float, 3> bereich{};
+    int neuzeichnungen = 0;
+    int clipLinks = 0;
+};
