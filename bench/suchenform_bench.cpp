@@ -1,7 +1,10 @@
 // The search window: one generation of 20 chromosomes "möglichst schnell" in
-// the shown window (its plot drawing every step, its progress curve open) against the same generation
-// without a window on one thread; and the processor time the window takes
-// while it waits "in Echtzeit".
+// the shown window (its progress curve open), on one thread (the plot drawing
+// every step) and on two (the workers grade, the window shows each
+// chromosome's last picture), against the same generation without a window on
+// one thread; and the processor time the window takes while it waits "in
+// Echtzeit". The figure to watch: BM_GenerationImFenster/2 against
+// BM_GenerationOhneFenster.
 #include "core/projekt.h"
 #include "forms/cregelform.h"
 #include "forms/parameterform.h"
@@ -99,6 +102,7 @@ void BM_GenerationImFenster(benchmark::State& state)
 {
     Fenster f;
     TEvolution& e = f.form.Evolution();
+    e.setThreads(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         e.setListe(beispiel().liste);
         f.zufall.Saeen(1);
@@ -106,7 +110,7 @@ void BM_GenerationImFenster(benchmark::State& state)
         benchmark::DoNotOptimize(e.Liste());
     }
 }
-BENCHMARK(BM_GenerationImFenster)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GenerationImFenster)->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // "in Echtzeit": 40 steps of 50 ms; the counter is the share of one core.
 void BM_EchtzeitProzessorlast(benchmark::State& state)

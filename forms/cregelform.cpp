@@ -20,7 +20,8 @@ TCRegelform::TCRegelform(QWidget* parent)
     rahmen = new QGroupBox(this);
     rahmen->setGeometry(8, 4, 521, 280);
     memo1 = new QPlainTextEdit(rahmen);
-    memo1->setGeometry(8, 14, 505, 257);
+    // Below the frame's title, which names the chromosome shown.
+    memo1->setGeometry(8, 20, 505, 251);
     memo1->setReadOnly(true);
     memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

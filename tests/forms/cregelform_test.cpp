@@ -39,7 +39,7 @@ TEST(Chromosomenregelsystem, ShowsTheSixteenRulesInOrderAndCopiesThem)
     TCRegelform r;
     EXPECT_EQ(r.windowTitle(), QStringLiteral("Chromosomenregelsystem"));
     EXPECT_EQ(r.size(), QSize(537, 362));
-    EXPECT_EQ(r.Memo1()->size(), QSize(505, 257));
+    EXPECT_EQ(r.Memo1()->size(), QSize(505, 251));
     EXPECT_TRUE(r.Memo1()->isReadOnly());
     // "01 10 11" then "00 00 00" for every further rule.
     r.oeffnen(daten(gelesen(QStringLiteral("011011") + QString(90, QLatin1Char('0')))));
