@@ -16,7 +16,6 @@
 #include "widgets/singedit.h"
 
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>

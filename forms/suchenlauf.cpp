@@ -46,6 +46,11 @@ void TSuchenForm::TestlaeufeZeigen(const TRegelsystem& rs)
 {
     if (evolution.laeuft() || wiedergabe)
         return;
+    // A rule naming a term the variable lacks must never reach the inference.
+    if (!TermanzahlPruefen(evolution.EingangA(), evolution.EingangB(), evolution.Ausgang())) {
+        Meldung(MeldungsArt::Fehler, SuchTexte::termanzahlFalsch);
+        return;
+    }
     wiedergabe = true;
     wiedergabeErreicht = 0;
     laufSperren(true);

@@ -225,7 +225,8 @@ TEST(Suchlauf, ReplayShowsTheTenRunsAtRealTimePace)
 }
 
 // Stop ends a replay after its current step; a close during a replay needs
-// no question and completes once the replay has returned.
+// no question and completes once the replay has returned; variables without
+// four terms give the term message instead of a replay.
 TEST(Suchlauf, StopAndCloseDuringAReplay)
 {
     TFenster w;
@@ -256,6 +257,16 @@ TEST(Suchlauf, StopAndCloseDuringAReplay)
     EXPECT_EQ(nachSchliessen, -1);
     EXPECT_EQ(w.form.result(), int(QDialog::Rejected));
     EXPECT_FALSE(w.form.Wiedergabe());
+
+    // Variables without four terms cannot run a chromosome's rules.
+    TFuzzy drei = kraft();
+    drei.setAnzahl(3);
+    w.form.oeffnen({position(), winkel(), drei});
+    laeufe = 0;
+    ScopedMeldungen termfehler;
+    w.form.TestlaeufeZeigen(rs);
+    EXPECT_EQ(termfehler.texte(), QStringList{SuchTexte::termanzahlFalsch});
+    EXPECT_EQ(laeufe, 0);
 }
 
 // The title-bar close during a search asks as OK does; No lets the search go
