@@ -2,9 +2,9 @@
 
 #include "core/regeltab.h"
 #include "forms/suchanzeige.h"
+#include "platform/dateidialog.h"
 #include "search/bewertung.h"
 #include "search/evolution.h"
-#include "platform/dateidialog.h"
 #include "search/gendatei.h"
 
 #include <QDialog>
