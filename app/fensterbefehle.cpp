@@ -3,6 +3,7 @@
 // The commands that open the project's windows: the variable editor and
 // tester, the rule editor and tester, the options and the search.
 
+#include "app/startseite.h"
 #include "forms/optionenform.h"
 #include "forms/regeditform.h"
 #include "forms/regtestform.h"
@@ -13,6 +14,8 @@
 #include "platform/modal.h"
 #include "search/suchtexte.h"
 #include "widgets/koordinatensystem.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -108,6 +111,15 @@ void TMainForm::SuchenLaufkatze1Click()
         Meldung(MeldungsArt::Fehler, SuchTexte::suchvariablenFehlen);
         return;
     }
+    // The list dialogs start in the examples' folder until a list was loaded
+    // or saved; "In die Regeltabelle übernehmen" writes the project's table.
+    const QString beispiel = BeispielDatei(programmpfad, QStringLiteral("kran.gen"));
+    suchenform->setAnbindung({beispiel.isEmpty() ? QString() : QFileInfo(beispiel).absolutePath(),
+                              [this](const TRegeltab& tabelle) {
+                                  projekt.Regeltab = tabelle;
+                                  projekt.Geaendert = true;
+                                  uebersichtAktualisieren();
+                              }});
     suchenform->oeffnen({projekt.EingangA, projekt.EingangB, projekt.Ausgang});
     ZeigeModal(*suchenform);
 }

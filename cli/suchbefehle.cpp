@@ -6,6 +6,7 @@
 #include "search/evolution.h"
 #include "search/gendatei.h"
 #include "search/regelsystem.h"
+#include "search/regeluebernahme.h"
 #include "search/suchtexte.h"
 
 #include <QDir>
@@ -86,12 +87,40 @@ QString gleitZahl(float wert)
 
 int BefehlRules(const QStringList& argumente, const TCliKontext& k)
 {
+    QStringList positionen;
+    std::optional<QString> aus;
+    for (qsizetype i = 0; i < argumente.size(); ++i) {
+        const QString& a = argumente[i];
+        if (a == QLatin1String("--out")) {
+            if (aus)
+                return k.aufruf(QStringLiteral("Die Option --out ist doppelt angegeben."));
+            if (i + 1 >= argumente.size() || argumente[i + 1].isEmpty())
+                return k.aufruf(QStringLiteral("Der Option --out fehlt ihr Wert."));
+            aus = argumente[++i];
+        } else if (a.startsWith(QLatin1String("--"))) {
+            return k.aufruf(QStringLiteral("Unbekannte Option: ") + a);
+        } else {
+            positionen << a;
+        }
+    }
     TProjekt p;
     TRegelsystem rs;
-    if (const int status = chromosomLaden(argumente, p, rs, k); status >= 0)
+    if (const int status = chromosomLaden(positionen, p, rs, k); status >= 0)
         return status;
     for (const QString& zeile : RegelsystemZeilen(rs, p.EingangA, p.EingangB, p.Ausgang))
         k.zeile(zeile);
+    if (!aus)
+        return 0;
+    // The project with the rules in its table, one rule per premise.
+    const TTabellenUebernahme u = RegeltabAusRegelsystem(rs);
+    for (const TRegelKonflikt& konflikt : u.konflikte)
+        k.meldung(KonfliktText(konflikt, rs, p.EingangA, p.EingangB, p.Ausgang));
+    p.Regeltab = u.Regeltab;
+    p.Dateiname = *aus;
+    if (const TDateiErgebnis gespeichert = FileSave(p); gespeichert.meldung) {
+        k.meldung(gespeichert.meldung->text + QLatin1Char('\r') + QDir::toNativeSeparators(*aus));
+        return 1;
+    }
     return 0;
 }
 
@@ -106,11 +135,12 @@ int BefehlGrade(const QStringList& argumente, const TCliKontext& k)
     std::atomic<bool> stop{false};
     const TChromosomBewertung bewertung = ChromosomBewerten(rs, kopien, stop);
     for (int lauf = 0; lauf < Testlaeufe; ++lauf) {
-        k.zeile(QStringLiteral("run %1 start %2 steps %3 note %4")
+        k.zeile(QStringLiteral("run %1 start %2 steps %3 note %4 reached %5")
                     .arg(lauf + 1)
                     .arg(gleitZahl(StartPosVektor[lauf]))
                     .arg(bewertung.lauf[lauf].Schritte)
-                    .arg(Zahl(bewertung.lauf[lauf].Bewertungszahl)));
+                    .arg(Zahl(bewertung.lauf[lauf].Bewertungszahl))
+                    .arg(bewertung.lauf[lauf].GutGenug ? QStringLiteral("yes") : QStringLiteral("no")));
     }
     k.zeile(QStringLiteral("ChrNote: ") + Zahl(bewertung.ChrNote));
     return 0;

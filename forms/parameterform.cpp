@@ -50,8 +50,9 @@ void TParameterForm::oeffnen(const TSuchParameter& daten)
 void TParameterForm::zeigen(const TSuchParameter& p)
 {
     intEdit1->setNumber(p.ChromosomenAnzahl);
-    singEdit1->setNumber(p.Kreuzungsrate);
-    singEdit2->setNumber(p.mutationsrate);
+    // A small rate keeps its digits, so that OK leaves it as it is.
+    singEdit1->setText(RateText(p.Kreuzungsrate));
+    singEdit2->setText(RateText(p.mutationsrate));
 }
 
 void TParameterForm::StandardwerteClick()

@@ -45,13 +45,13 @@ void TSuchAnzeige::protokollLeeren()
     verlaufOffen.clear();
     protokollOffen.clear();
     protokollPlatz = ziele.protokoll->Platz();
+    offen.besterBisher = 0.0f;
 }
 
 bool TSuchAnzeige::protokolliere(const QString& zeile)
 {
     if (protokollOffen.size() >= protokollPlatz) {
         protokollNachtragen();
-        protokollPlatz = ziele.protokoll->Platz();
         if (protokollPlatz == 0)
             return false;
     }
@@ -61,8 +61,12 @@ bool TSuchAnzeige::protokolliere(const QString& zeile)
 
 void TSuchAnzeige::protokollNachtragen()
 {
-    ziele.protokoll->anhaengen(protokollOffen);
-    protokollOffen.clear();
+    if (!protokollOffen.isEmpty()) {
+        ziele.protokoll->anhaengen(protokollOffen);
+        protokollOffen.clear();
+    }
+    // Also lines the user typed into the log take room.
+    protokollPlatz = ziele.protokoll->Platz();
 }
 
 void TSuchAnzeige::plotLoeschen()
@@ -94,6 +98,8 @@ void TSuchAnzeige::nachfuehren(bool alles)
     zeigen(offen.zeit, ziele.zeit);
     zeigen(offen.einzelnote, ziele.einzelnote);
     zeigen(offen.chrNote, ziele.chrNote);
+    if (ziele.besterBisher)
+        zeigen(offen.besterBisher, ziele.besterBisher);
     if (loeschenOffen) {
         plotLeeren();
         loeschenOffen = false;

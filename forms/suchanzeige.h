@@ -44,6 +44,7 @@ public:
         TSingEdit* genNote = nullptr;
         TProtokollform* protokoll = nullptr;
         TNotenPlot* verlauf = nullptr;
+        TSingEdit* besterBisher = nullptr;
     };
 
     explicit TSuchAnzeige(const TZiele& ziele);
@@ -57,6 +58,7 @@ public:
     void zeit(float wert) { offen.zeit = wert; }
     void einzelnote(float note) { offen.einzelnote = note; }
     void chrNote(float note) { offen.chrNote = note; }
+    void besterBisher(float note) { offen.besterBisher = note; }
     // One point of the progress curve: the generation's best ChrNote and the
     // last GenNote.
     void generationBeendet(int generation, float besteChrNote);
@@ -66,11 +68,12 @@ public:
     // The list written back by a running search: shown at a refresh.
     void listeVormerken(const QStringList& liste) { listeOffen = liste; }
 
-    // A new search: its log and its curve start afresh.
+    // A new search: its log, its curve and its best so far start afresh.
     void protokollLeeren();
     // False when the log window cannot take the line.
     bool protokolliere(const QString& zeile);
-    // The waiting log lines into the log window.
+    // The waiting log lines into the log window. The room left is counted
+    // again: every flush lowers it.
     void protokollNachtragen();
 
     void plotLoeschen();
@@ -138,7 +141,7 @@ private:
     // Display values waiting for the next refresh.
     struct TOffen {
         std::optional<int> chromosomNr, testlaufNr;
-        std::optional<float> zeit, einzelnote, chrNote;
+        std::optional<float> zeit, einzelnote, chrNote, besterBisher;
     } offen;
     // The cleared plot with its grid: every test run starts from it. Runs are
     // often shorter than the grid takes to draw, so clearing and the target

@@ -10,14 +10,15 @@
 #include "platform/hilfe.h"
 #include "platform/meldung.h"
 #include "platform/modal.h"
-#include "platform/pause.h"
+#include "search/parallelbewertung.h"
 #include "search/suchtexte.h"
 #include "widgets/intedit.h"
 #include "widgets/koordinatensystem.h"
 #include "widgets/singedit.h"
 
 #include <QButtonGroup>
-#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -36,16 +37,6 @@ namespace {
 // this is the line's index.
 constexpr int ZeilenLaenge = 98;
 
-TDateiDialog genDialog(TDateiDialog::Art art, const QString& titel)
-{
-    TDateiDialog dialog;
-    dialog.art = art;
-    dialog.titel = titel;
-    dialog.filter = QStringLiteral("Gen-Datei (*.gen)");
-    dialog.standardEndung = QStringLiteral("gen");
-    return dialog;
-}
-
 } // namespace
 
 TSuchenForm::TSuchenForm(TParameterForm& parameter, TProtokollform& protokoll, TCRegelform& cregel,
@@ -57,13 +48,14 @@ TSuchenForm::TSuchenForm(TParameterForm& parameter, TProtokollform& protokoll, T
 {
     DialogRahmen(*this, 628, 421, SuchTexte::titel);
     evolution.setBeobachter(this);
-    // The plot draws every step of the run being graded: one thread.
-    evolution.setThreads(1);
+    // "möglichst schnell" grades on every core; "in Echtzeit" the engine
+    // grades one run at a time, drawing every step.
+    evolution.setThreads(KernAnzahl());
     steuerungAnlegen();
     anzeigenAnlegen();
     anzeige = std::make_unique<TSuchAnzeige>(TSuchAnzeige::TZiele{
         memo1, koordinatensystem1, intEdit3, intEdit1, intEdit2, editZeit, singEdit2, singEdit1, singEdit3,
-        &protokollform, verlaufform->Plot()});
+        &protokollform, verlaufform->Plot(), besterBisherEdit});
     koordinatensystem1->Refresh();
 }
 
@@ -182,25 +174,35 @@ void TSuchenForm::anzeigenAnlegen()
     const QString nullZahl = IntEditText(0);
     const QString nullNote = SingEditText(0);
 
+    // Four fields in each group, 23 pixels apart.
     auto* lauf = new QGroupBox(this);
-    lauf->setGeometry(444, 204, 176, 112);
+    lauf->setGeometry(444, 204, 176, 102);
     intEdit3 = new TIntEdit;
     intEdit1 = new TIntEdit;
     intEdit2 = new TIntEdit;
     editZeit = new TSingEdit;
-    feldAnlegen(lauf, 8, QStringLiteral("Generation:"), intEdit3, nullZahl);
-    feldAnlegen(lauf, 33, QStringLiteral("ChromosomNr."), intEdit1, nullZahl);
-    feldAnlegen(lauf, 58, QStringLiteral("TestlaufNr."), intEdit2, nullZahl);
-    feldAnlegen(lauf, 83, QStringLiteral("Zeit"), editZeit, nullNote);
+    feldAnlegen(lauf, 6, QStringLiteral("Generation:"), intEdit3, nullZahl);
+    feldAnlegen(lauf, 29, QStringLiteral("ChromosomNr."), intEdit1, nullZahl);
+    feldAnlegen(lauf, 52, QStringLiteral("TestlaufNr."), intEdit2, nullZahl);
+    feldAnlegen(lauf, 75, QStringLiteral("Zeit"), editZeit, nullNote);
 
     auto* noten = new QGroupBox(this);
-    noten->setGeometry(444, 322, 176, 91);
+    noten->setGeometry(444, 310, 176, 104);
     singEdit2 = new TSingEdit;
     singEdit1 = new TSingEdit;
     singEdit3 = new TSingEdit;
-    feldAnlegen(noten, 10, QStringLiteral("letzte Einzelnote"), singEdit2, nullNote);
-    feldAnlegen(noten, 36, QStringLiteral("letzte ChrNote:"), singEdit1, nullNote);
-    feldAnlegen(noten, 62, QStringLiteral("letzte GenNote:"), singEdit3, nullNote);
+    besterBisherEdit = new TSingEdit;
+    feldAnlegen(noten, 6, QStringLiteral("letzte Einzelnote"), singEdit2, nullNote);
+    feldAnlegen(noten, 29, QStringLiteral("letzte ChrNote:"), singEdit1, nullNote);
+    feldAnlegen(noten, 52, QStringLiteral("letzte GenNote:"), singEdit3, nullNote);
+    feldAnlegen(noten, 75, QStringLiteral("Bester bisher:"), besterBisherEdit, nullNote);
+    HinweisSetzen(besterBisherEdit, QStringLiteral("niedrigste ChrNote dieser Suche; \"Regeln\" zeigt das Chromosom"));
+
+    // What a replay of test runs reports, under the plot.
+    wiedergabeText = new QLabel(this);
+    wiedergabeText->setGeometry(8, 388, 328, 30);
+    wiedergabeText->setWordWrap(true);
+    wiedergabeText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void TSuchenForm::Koordinatensystem1Paint(TKoordinatensystem& k)
@@ -293,16 +295,32 @@ void TSuchenForm::laufSperren(bool laeuft)
 
 void TSuchenForm::ErzeugenButtonClick()
 {
-    if (evolution.laeuft())
+    if (evolution.laeuft() || wiedergabe)
         return;
     evolution.Erzeugen();
     kodierung = TGenKodierung::Windows1252;
     setWindowTitle(SuchTexte::titelNeu);
 }
 
+TDateiDialog TSuchenForm::genDialog(TDateiDialog::Art art, const QString& titel) const
+{
+    TDateiDialog dialog;
+    dialog.art = art;
+    dialog.titel = titel;
+    dialog.filter = QStringLiteral("Gen-Datei (*.gen)");
+    dialog.standardEndung = QStringLiteral("gen");
+    // A name that ends in a separator names only the folder.
+    if (!letzteListe.isEmpty())
+        dialog.vorschlag = letzteListe;
+    else if (!anbindung_.beispielOrdner.isEmpty())
+        dialog.vorschlag = QDir(anbindung_.beispielOrdner).absolutePath() + QLatin1Char('/');
+    dialog.hilfeSeite = HilfeSeite::Suche;
+    return dialog;
+}
+
 void TSuchenForm::LadenButtonClick()
 {
-    if (evolution.laeuft())
+    if (evolution.laeuft() || wiedergabe)
         return;
     const auto name = DateiDialog(genDialog(TDateiDialog::Art::Oeffnen, QStringLiteral("Gen-Datei laden")));
     if (!name)
@@ -315,8 +333,10 @@ void TSuchenForm::LadenButtonClick()
     listeGeaendert(liste);
     for (const TMeldung& m : ergebnis.meldungen)
         Meldung(m);
-    if (!ergebnis.dateifehler)
+    if (!ergebnis.dateifehler) {
         setAnzahlGrenze(anzahl);
+        letzteListe = QFileInfo(*name).absoluteFilePath();
+    }
     if (ergebnis.titel)
         setWindowTitle(*ergebnis.titel);
 }
@@ -330,6 +350,8 @@ void TSuchenForm::SpeichernButtonClick()
     const TGenErgebnis ergebnis = GenDateiSpeichern(*name, evolution.Liste(), kodierung);
     for (const TMeldung& m : ergebnis.meldungen)
         Meldung(m);
+    if (!ergebnis.dateifehler)
+        letzteListe = QFileInfo(*name).absoluteFilePath();
     if (ergebnis.titel)
         setWindowTitle(*ergebnis.titel);
 }
@@ -349,8 +371,11 @@ void TSuchenForm::RegeltabelleClick()
         Meldung(MeldungsArt::Fehler, SuchTexte::listeFalsch);
         return;
     }
-    cregelform.oeffnen(TRegelsystemDaten{evolution.EingangA(), evolution.EingangB(), evolution.Ausgang(), *rs});
-    ZeigeModal(cregelform);
+    cregelform.oeffnen(TRegelsystemDaten{evolution.EingangA(), evolution.EingangB(), evolution.Ausgang(), *rs, nr,
+                                         evolution.BesterBisher(), !evolution.laeuft() && !wiedergabe});
+    cregelform.setUebernahme(anbindung_.regeltabUebernehmen);
+    if (ZeigeModal(cregelform) == QDialog::Accepted && cregelform.TestlaeufeGewuenscht())
+        TestlaeufeZeigen(cregelform.Gezeigt());
 }
 
 void TSuchenForm::Memo1Click(const QTextCursor& caret)
@@ -366,33 +391,9 @@ void TSuchenForm::Memo1DblClick(const QTextCursor& caret)
     RegeltabelleClick();
 }
 
-void TSuchenForm::StartButtonClick()
-{
-    if (evolution.laeuft())
-        return;
-    listeAusMemo();
-    evolution.setEchtzeit(echtzeit->isChecked());
-    anzeige->laufBeginnt();
-    laufSperren(true);
-    evolution.Starten();
-    anzeige->nachfuehren();
-    laufSperren(false);
-    setAnzahlGrenze(evolution.ChromosomenAnzahl());
-    if (schliessen) {
-        const int ergebnis = *schliessen;
-        schliessen.reset();
-        done(ergebnis);
-    }
-}
-
-void TSuchenForm::StopButtonClick()
-{
-    evolution.Anhalten();
-}
-
 void TSuchenForm::ParameterButtonClick()
 {
-    if (evolution.laeuft())
+    if (evolution.laeuft() || wiedergabe)
         return;
     parameterform.oeffnen(evolution.Parameter());
     if (ZeigeModal(parameterform) == QDialog::Accepted) {
@@ -433,114 +434,3 @@ void TSuchenForm::VerlaufButtonClick()
     verlaufform->activateWindow();
 }
 
-void TSuchenForm::done(int ergebnis)
-{
-    if (evolution.laeuft()) {
-        if (schliessen)
-            return;
-        if (Meldung(MeldungsArt::Bestaetigung, SuchTexte::frageAbbrechen, true) == Antwort::Ja) {
-            schliessen = ergebnis;
-            evolution.Anhalten();
-        }
-        return;
-    }
-    verlaufform->hide();
-    QDialog::done(ergebnis);
-}
-
-// The engine's observer: what it shows goes to the deferred display.
-
-void TSuchenForm::zeigeGeneration(int generation)
-{
-    anzeige->generation(generation);
-}
-
-void TSuchenForm::zeigeChromosomNr(int i)
-{
-    anzeige->chromosomNr(i);
-}
-
-void TSuchenForm::zeigeTestlaufNr(int k)
-{
-    anzeige->testlaufNr(k);
-}
-
-void TSuchenForm::zeigeZeit(float zeit)
-{
-    anzeige->zeit(zeit);
-}
-
-void TSuchenForm::zeigeEinzelnote(float note)
-{
-    anzeige->einzelnote(note);
-}
-
-void TSuchenForm::zeigeChrNote(float note)
-{
-    anzeige->chrNote(note);
-}
-
-void TSuchenForm::zeigeGenNote(float note)
-{
-    anzeige->genNote(note);
-}
-
-void TSuchenForm::protokollLeeren()
-{
-    anzeige->protokollLeeren();
-}
-
-bool TSuchenForm::protokolliere(const QString& zeile)
-{
-    return anzeige->protokolliere(zeile);
-}
-
-void TSuchenForm::plotLoeschen()
-{
-    anzeige->plotLoeschen();
-}
-
-void TSuchenForm::zielmarke()
-{
-    anzeige->zielmarke();
-}
-
-void TSuchenForm::zeigePendel(const TPendel& pendel)
-{
-    anzeige->zeigePendel(pendel);
-}
-
-void TSuchenForm::listeGeaendert(const QStringList& liste)
-{
-    if (evolution.laeuft())
-        anzeige->listeVormerken(liste);
-    else
-        anzeige->listeSchreiben(liste);
-}
-
-void TSuchenForm::generationBeendet(int generation)
-{
-    anzeige->generationBeendet(generation, evolution.Bewertung(evolution.BesterChromosom()));
-}
-
-void TSuchenForm::pause(int millisekunden)
-{
-    // In real time every step is shown.
-    anzeige->nachfuehren();
-    Pause(static_cast<std::uint32_t>(std::max(0, millisekunden)));
-    anzeige->uebergabeGemerkt();
-}
-
-void TSuchenForm::ereignisse()
-{
-    if (!anzeige->uebergabeFaellig())
-        return;
-    anzeige->nachfuehren(false);
-    QCoreApplication::processEvents();
-}
-
-void TSuchenForm::meldung(const TMeldung& m)
-{
-    anzeige->nachfuehren();
-    Meldung(m);
-}

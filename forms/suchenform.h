@@ -1,15 +1,21 @@
 #pragma once
 
+#include "core/regeltab.h"
 #include "forms/suchanzeige.h"
+#include "platform/dateidialog.h"
+#include "search/bewertung.h"
 #include "search/evolution.h"
 #include "search/gendatei.h"
 
 #include <QDialog>
 
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 
 class QButtonGroup;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -23,6 +29,14 @@ class TProtokollform;
 class TSingEdit;
 class TVerlaufform;
 
+// What the search window gets from its opener beside the variables: where the
+// chromosome-list dialogs start when no list was loaded or saved yet, and how
+// a rule table reaches the project ("In die Regeltabelle übernehmen").
+struct TSuchAnbindung {
+    QString beispielOrdner;
+    std::function<void(const TRegeltab&)> regeltabUebernehmen;
+};
+
 // "Genetische Regelsuche": the chromosome list, the commands of the search,
 // its displays and the plot on which every test run is drawn. The window is
 // the engine's observer and hands what the search shows to its deferred
@@ -31,6 +45,9 @@ class TVerlaufform;
 class TSuchenForm : public QDialog, public TSuchBeobachter {
     Q_OBJECT
 public:
+    // How long the last picture of a replayed run stays, in ms.
+    static constexpr std::uint32_t WiedergabePause = 800;
+
     TSuchenForm(TParameterForm& parameterform, TProtokollform& protokollform, TCRegelform& cregelform,
                 QWidget* parent = nullptr);
     ~TSuchenForm() override;
@@ -44,6 +61,10 @@ public:
     // variables, and the chromosome number goes back to 1. Its result is not
     // used.
     void oeffnen(const TSuchVariablen& daten);
+    void setAnbindung(TSuchAnbindung anbindung) { anbindung_ = std::move(anbindung); }
+    // The list last loaded or saved; its folder is where the list dialogs
+    // start.
+    const QString& LetzteListe() const { return letzteListe; }
 
     // Commands.
     void ErzeugenButtonClick();
@@ -56,6 +77,11 @@ public:
     void ProtokollbuttonClick();
     // Shows the progress curve beside the window; it follows the search.
     void VerlaufButtonClick();
+    // Replays the ten test runs of a rule system in the plot at real-time
+    // pace, each with its Einzelnote and whether it reached the target (not
+    // while a search runs). Stop ends the replay.
+    void TestlaeufeZeigen(const TRegelsystem& rs);
+    bool Wiedergabe() const { return wiedergabe; }
     // A click in the list chooses the chromosome under the caret; a double
     // click also shows its rules.
     void Memo1Click(const QTextCursor& caret);
@@ -90,10 +116,12 @@ public:
     TSingEdit* SingEdit2() const { return singEdit2; }
     TSingEdit* SingEdit1() const { return singEdit1; }
     TSingEdit* SingEdit3() const { return singEdit3; }
+    TSingEdit* BesterBisherEdit() const { return besterBisherEdit; }
+    QLabel* WiedergabeText() const { return wiedergabeText; }
 
-    // OK, Escape and the close box: while a search runs, closing asks first,
-    // and a confirmed close stops the search and completes once its loop has
-    // returned.
+    // OK, Escape and the close box: while a search runs, closing asks first;
+    // Yes stops the search, No lets it go on, and either way the window
+    // closes once the search's loop has returned. A replay just stops.
     void done(int ergebnis) override;
 
     // The engine's observer.
@@ -104,6 +132,8 @@ public:
     void zeigeEinzelnote(float note) override;
     void zeigeChrNote(float note) override;
     void zeigeGenNote(float note) override;
+    void zeigeBesterBisher(float note) override;
+    void testlaufBeendet(int k, const TTestlaufErgebnis& ergebnis) override;
     void protokollLeeren() override;
     bool protokolliere(const QString& zeile) override;
     void plotLoeschen() override;
@@ -131,6 +161,11 @@ private:
     void setAnzahlGrenze(int anzahl);
     void laufSperren(bool laeuft);
     void Koordinatensystem1Paint(TKoordinatensystem& k);
+    // A chromosome-list dialog that starts where the last list was, else in
+    // the examples' folder, and opens the search's help on F1.
+    TDateiDialog genDialog(TDateiDialog::Art art, const QString& titel) const;
+    // The loop has returned: a close that waited for it completes.
+    void schliessenNachLauf();
 
     TParameterForm& parameterform;
     TProtokollform& protokollform;
@@ -140,6 +175,15 @@ private:
     bool eigenerZufall = true;
     // The result of a close that waits for the search's loop to return.
     std::optional<int> schliessen;
+    // Yes to the question: a further close does not ask again.
+    bool abbruchVerlangt = false;
+    TSuchAnbindung anbindung_;
+    QString letzteListe;
+    // The replay of a rule system's test runs, with its own plant and copies.
+    bool wiedergabe = false;
+    std::atomic<bool> wiedergabeStop{true};
+    TKranKopien wiedergabeKopien;
+    int wiedergabeErreicht = 0;
 
     QPlainTextEdit* memo1 = nullptr;
     QPushButton* erzeugenButton = nullptr;
@@ -166,6 +210,8 @@ private:
     TSingEdit* singEdit2 = nullptr;
     TSingEdit* singEdit1 = nullptr;
     TSingEdit* singEdit3 = nullptr;
+    TSingEdit* besterBisherEdit = nullptr;
+    QLabel* wiedergabeText = nullptr;
 
     std::unique_ptr<TSuchAnzeige> anzeige;
 };

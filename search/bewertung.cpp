@@ -30,10 +30,18 @@ TChromosomBewertung ChromosomBewerten(const TRegelsystem& rs, TKranKopien& kopie
                              stop, beobachter, echtzeit);
         b.gelaufen[k] = true;
         b.letzter = k;
-        if (beobachter)
+        if (beobachter) {
             beobachter->zeigeEinzelnote(b.lauf[k].Bewertungszahl);
+            beobachter->testlaufBeendet(k + 1, b.lauf[k]);
+        }
         b.ChrNote = b.ChrNote + b.lauf[k].Bewertungszahl;
     }
+    if (b.letzter >= 0)
+        b.endzustand = kopien.Pendel;
+    // A stop during the last run leaves it unfinished.
+    b.vollstaendig = b.letzter == Testlaeufe - 1 && !stop.load(std::memory_order_relaxed);
+    for (const bool gelaufen : b.gelaufen)
+        b.vollstaendig = b.vollstaendig && gelaufen;
     return b;
 }
 

@@ -40,6 +40,10 @@ struct TChromosomBewertung {
     float ChrNote = 0;
     // Index of the last run made; -1 when none was.
     int letzter = -1;
+    // All ten runs were made and none was stopped: ChrNote is the grade.
+    bool vollstaendig = false;
+    // The plant as the last run made left it.
+    TPendel endzustand;
 };
 
 // Grades one chromosome: the test run from every start position in order. A

@@ -111,6 +111,7 @@ bool TEvolution::Starten(int generationenGrenze)
     n_ = parameter_.ChromosomenAnzahl;
     laeuft_ = true;
     generation_ = 0;
+    besterBisher_.reset();
     if (beobachter_)
         beobachter_->protokollLeeren();
     simulationbeenden_ = false;
@@ -182,11 +183,13 @@ void TEvolution::sequentiellBewerten(const std::vector<int>& quellen)
         if (beobachter_)
             beobachter_->zeigeChromosomNr(i + 1);
         // A line equal to an earlier one takes its grade without any run.
-        const float note = quellen[i] == i ? ChromosomBewerten(regelsystemliste_[i], kopien_, simulationbeenden_,
-                                                               beobachter_, &echtzeit_)
-                                                 .ChrNote
-                                           : bewertung_[quellen[i]];
-        chromosomBewertet(i + 1, note);
+        if (quellen[i] != i) {
+            chromosomBewertet(i + 1, bewertung_[quellen[i]], vollstaendig_[quellen[i]]);
+            continue;
+        }
+        const TChromosomBewertung b =
+            ChromosomBewerten(regelsystemliste_[i], kopien_, simulationbeenden_, beobachter_, &echtzeit_);
+        chromosomBewertet(i + 1, b.ChrNote, b.vollstaendig);
     }
 }
 
@@ -205,25 +208,37 @@ void TEvolution::parallelBewerten(const std::vector<int>& quellen)
         const TChromosomBewertung& b = bewertung.abwarten(i, beobachter_);
         if (quellen[i] == i)
             laufZeigen(b);
-        chromosomBewertet(i + 1, b.ChrNote);
+        chromosomBewertet(i + 1, b.ChrNote, b.vollstaendig);
     }
 }
 
+// What a run on this thread would have left: the displays and the plot with
+// the target mark and the crane where the last run ended, and the plant.
 void TEvolution::laufZeigen(const TChromosomBewertung& b)
 {
     if (!beobachter_ || b.letzter < 0)
         return;
+    kopien_.Pendel = b.endzustand;
     const TTestlaufErgebnis& lauf = b.lauf[b.letzter];
     beobachter_->zeigeTestlaufNr(b.letzter + 1);
+    beobachter_->plotLoeschen();
+    beobachter_->zielmarke();
+    beobachter_->zeigePendel(kopien_.Pendel);
     beobachter_->zeigeZeit(lauf.Zeit);
     beobachter_->zeigeEinzelnote(lauf.Bewertungszahl);
 }
 
-void TEvolution::chromosomBewertet(int i, float note)
+void TEvolution::chromosomBewertet(int i, float note, bool vollstaendig)
 {
     bewertung_[i - 1] = note;
+    vollstaendig_[i - 1] = vollstaendig;
     if (beobachter_)
         beobachter_->zeigeChrNote(note);
+    if (vollstaendig && (!besterBisher_ || note < besterBisher_->ChrNote)) {
+        besterBisher_ = TBesterBisher{note, liste_[i - 1], generation_};
+        if (beobachter_)
+            beobachter_->zeigeBesterBisher(note);
+    }
     if (protokollOffen())
         Protokolliere(QString::number(i) + QStringLiteral(". Chromosom: ") + ProtokollZahl(note));
 }

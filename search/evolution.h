@@ -17,6 +17,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 // The genetic rule search: the chromosome list, the parameters, the search's
 // own copies of the variables and its plant, and the generation loop.
@@ -102,6 +103,9 @@ public:
     // first of equal ones): its number (0 before any grading) and its text.
     int BesterChromosom() const;
     QString BesterChromosomText() const;
+    // Since the last Start; none before the first complete grading. The
+    // search itself keeps no elite: this is only a record.
+    const std::optional<TBesterBisher>& BesterBisher() const { return besterBisher_; }
 
 private:
     void melde(MeldungsArt art, const QString& text);
@@ -114,8 +118,9 @@ private:
     void parallelBewerten(const std::vector<int>& quellen);
     // The displays of a chromosome graded elsewhere: those of its last run.
     void laufZeigen(const TChromosomBewertung& b);
-    // The grade of line i, its display and its log line.
-    void chromosomBewertet(int i, float note);
+    // The grade of line i, its display and its log line; a complete grade
+    // may be the best so far.
+    void chromosomBewertet(int i, float note, bool vollstaendig);
 
     TSuchBeobachter* beobachter_ = nullptr;
     std::unique_ptr<TStandardZufall> eigenerZufall_;
@@ -130,6 +135,8 @@ private:
 
     std::array<TRegelsystem, MaxChromosomen> regelsystemliste_{};
     std::array<float, MaxChromosomen> bewertung_{};
+    std::array<bool, MaxChromosomen> vollstaendig_{};
+    std::optional<TBesterBisher> besterBisher_;
     QStringList neueListe_;
     int generation_ = 0;
     int n_ = 0;

@@ -3,6 +3,12 @@
 #include <algorithm>
 #include <chrono>
 
+int KernAnzahl()
+{
+    const unsigned kerne = std::thread::hardware_concurrency();
+    return static_cast<int>(std::clamp<unsigned>(kerne, 1, 64));
+}
+
 TParallelBewertung::TParallelBewertung(const std::vector<int>& quellen,
                                        const std::array<TRegelsystem, MaxChromosomen>& regelsysteme,
                                        const TKranKopien& vorlage, int threads, std::atomic<bool>& stop,

@@ -10,6 +10,10 @@
 #include <thread>
 #include <vector>
 
+// The processor's cores (at least 1, at most 64): the threads a window grades
+// with.
+int KernAnzahl();
+
 // The grading of one generation shared out among worker threads: each
 // distinct chromosome is graded whole by ChromosomBewerten on one worker, with
 // the worker's own copies of the variables and its own plant. The calling

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+struct TTestlaufErgebnis;
+
 // What the evolution shows and asks of its surroundings: the search window's
 // displays, the log, the plot, the pause and the hand-over of pending events,
 // and the message boxes. Every call comes from the thread that runs the search.
@@ -20,6 +22,11 @@ public:
     virtual void zeigeEinzelnote(float /*note*/) {}
     virtual void zeigeChrNote(float /*note*/) {}
     virtual void zeigeGenNote(float /*note*/) {}
+    // A chromosome graded completely has the lowest ChrNote of the search so
+    // far.
+    virtual void zeigeBesterBisher(float /*note*/) {}
+    // Test run k (1..10) of a chromosome graded on this thread has ended.
+    virtual void testlaufBeendet(int /*k*/, const TTestlaufErgebnis& /*ergebnis*/) {}
 
     virtual void protokollLeeren() {}
     // Appends one line; false when the log cannot take it.

@@ -1,5 +1,6 @@
 #include "search/suchparameter.h"
 
+#include "core/zahlenformat.h"
 #include "search/suchtexte.h"
 
 bool AnzahlImBereich(std::int32_t anzahl)
@@ -20,6 +21,20 @@ TSuchParameter ParameterImBereich(const TSuchParameter& p)
         RateImBereich(p.Kreuzungsrate) ? p.Kreuzungsrate : standard.Kreuzungsrate,
         RateImBereich(p.mutationsrate) ? p.mutationsrate : standard.mutationsrate,
     };
+}
+
+QString RateText(float rate)
+{
+    QString text = SingEditText(rate);
+    if (SingEditZahl(text) == rate)
+        return text;
+    // A real field holds 8 characters at its usual width; longer texts scroll.
+    for (int stellen = 5; stellen <= 12; ++stellen) {
+        text = FestKomma(rate, stellen, 8);
+        if (SingEditZahl(text) == rate)
+            return text;
+    }
+    return GleitZahl(rate, 9);
 }
 
 TAnzahlAbgleich AnzahlAbgleichen(std::int32_t anzahl, qsizetype zeilen)

@@ -2,6 +2,7 @@
 
 #include "core/meldung.h"
 
+#include <QString>
 #include <QtGlobal>
 
 #include <cstdint>
@@ -29,6 +30,11 @@ bool RateImBereich(float rate);
 // Every value out of its range replaced by its default, without a message:
 // what the dialog takes from its fields however it closes.
 TSuchParameter ParameterImBereich(const TSuchParameter& p);
+
+// A rate as the parameter dialog shows it: as a real field shows a number
+// where that text reads back as the same value, else with as many decimals as
+// it takes ("0.000001"), so that an OK without a change keeps the rate.
+QString RateText(float rate);
 
 // What the search window asks after the parameter dialog, however it closed:
 // whether the count is odd (a warning only), and whether the list's number of

@@ -38,6 +38,25 @@ inline const QString frageNeuErzeugen = QStringLiteral(
     "Soll die bestehende Chromosomenliste neu erzeugt werden?");
 inline const QString anzahlGerade = QStringLiteral("Die Anzahl der Chromosomen muß gerade sein!");
 
+// Carrying a rule system into the project's rule table.
+inline const QString regelnPassenNicht = QStringLiteral(
+    "Eine Zelle der Regeltabelle nimmt nur eine Regel auf. Diese Regeln haben dieselbe Prämisse wie eine "
+    "frühere Regel, aber eine andere Schlussfolgerung:");
+inline const QString uebrigeUebernehmen =
+    QStringLiteral("Sollen die übrigen Regeln in die Regeltabelle übernommen werden?");
+inline const QString uebernahmeTermanzahl = QStringLiteral(
+    "Die Regeln lassen sich nur übernehmen, wenn Eingang A, Eingang B und der Ausgang\r"
+    "des Projekts je 4 Terme haben.");
+inline const QString regelnUebernommen =
+    QStringLiteral("Die Regeln stehen jetzt in der Regeltabelle des Projekts.");
+
+// The replay of a rule system's ten test runs in the search window.
+inline const QString testlaufErgebnis = QStringLiteral("Testlauf %1 (Start bei %2 m): Einzelnote %3, %4");
+inline const QString zielErreicht = QStringLiteral("Ziel erreicht");
+inline const QString zielNichtErreicht = QStringLiteral("Ziel nicht erreicht");
+inline const QString wiedergabeErgebnis = QStringLiteral("Ziel erreicht in %1 von 10 Testläufen; ChrNote %2");
+inline const QString wiedergabeAbgebrochen = QStringLiteral("Die Testläufe wurden abgebrochen.");
+
 inline const QString titel = QStringLiteral("Genetische Regelsuche");
 inline const QString titelNeu = QStringLiteral("Genetische Regelsuche [Neu]");
 } // namespace SuchTexte

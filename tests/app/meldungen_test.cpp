@@ -108,6 +108,16 @@ TEST(Wortlaut, MessagesOfTheGeneticSearch)
          "Soll die bestehende Chromosomenliste neu erzeugt werden?"},
         // "muß" as the program has always written it.
         {"SuchTexte::anzahlGerade", SuchTexte::anzahlGerade, "Die Anzahl der Chromosomen muß gerade sein!"},
+        {"SuchTexte::regelnPassenNicht", SuchTexte::regelnPassenNicht,
+         "Eine Zelle der Regeltabelle nimmt nur eine Regel auf. Diese Regeln haben dieselbe Prämisse wie eine "
+         "frühere Regel, aber eine andere Schlussfolgerung:"},
+        {"SuchTexte::uebrigeUebernehmen", SuchTexte::uebrigeUebernehmen,
+         "Sollen die übrigen Regeln in die Regeltabelle übernommen werden?"},
+        {"SuchTexte::uebernahmeTermanzahl", SuchTexte::uebernahmeTermanzahl,
+         "Die Regeln lassen sich nur übernehmen, wenn Eingang A, Eingang B und der Ausgang\r"
+         "des Projekts je 4 Terme haben."},
+        {"SuchTexte::regelnUebernommen", SuchTexte::regelnUebernommen,
+         "Die Regeln stehen jetzt in der Regeltabelle des Projekts."},
     });
 }
 
@@ -119,6 +129,12 @@ TEST(Wortlaut, CaptionsAndFixedTextsOfTheWindows)
         {"NeuerProjektname", NeuerProjektname, "Neu"},
         {"SuchTexte::titel", SuchTexte::titel, "Genetische Regelsuche"},
         {"SuchTexte::titelNeu", SuchTexte::titelNeu, "Genetische Regelsuche [Neu]"},
+        {"SuchTexte::testlaufErgebnis", SuchTexte::testlaufErgebnis, "Testlauf %1 (Start bei %2 m): Einzelnote %3, %4"},
+        {"SuchTexte::zielErreicht", SuchTexte::zielErreicht, "Ziel erreicht"},
+        {"SuchTexte::zielNichtErreicht", SuchTexte::zielNichtErreicht, "Ziel nicht erreicht"},
+        {"SuchTexte::wiedergabeErgebnis", SuchTexte::wiedergabeErgebnis,
+         "Ziel erreicht in %1 von 10 Testläufen; ChrNote %2"},
+        {"SuchTexte::wiedergabeAbgebrochen", SuchTexte::wiedergabeAbgebrochen, "Die Testläufe wurden abgebrochen."},
         {"TInfoForm::AnzahlText", TInfoForm::AnzahlText, "Anzahl der eingebundenen Programme: "},
         {"TRegEditForm::OhneWirkung", TRegEditForm::OhneWirkung, "?"},
         {"TRegTestForm::KeineRegelText", TRegTestForm::KeineRegelText,

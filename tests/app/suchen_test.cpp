@@ -2,14 +2,21 @@
 // the search window gets.
 #include "app/hilfeform.h"
 #include "app/mainform.h"
+#include "app/startseite.h"
+#include "forms/cregelform.h"
 #include "forms/suchenform.h"
+#include "platform/dateidialog.h"
 #include "platform/meldung.h"
 #include "platform/modal.h"
+#include "search/regelsystem.h"
 #include "search/suchtexte.h"
 #include "tests/fuzzy_hilfe.h"
 #include "tests/qstring_ausgabe.h"
 
 #include <QAction>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTest>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QImage>
@@ -68,6 +75,69 @@ TEST(Suchen, OpensTheOneSearchWindowWithCopiesOfTheVariables)
     EXPECT_EQ(f.Projekt().EingangA.Anzahl(), 3);
 }
 
+// "In die Regeltabelle übernehmen" in the rule view writes the project's
+// table and marks the project changed; No to the report of rules that do not
+// fit leaves the project as it was.
+TEST(Suchen, RuleViewCarriesTheRulesIntoTheProjectsTable)
+{
+    TMainForm f;
+    TProjekt& p = f.Projekt();
+    for (TFuzzy* v : {&p.EingangA, &p.EingangB, &p.Ausgang})
+        *v = fuzzytest::trapezVariable(-10, 10, {{-10, -10, -5, 0}, {-5, 0, 0, 5}, {0, 5, 5, 10}, {5, 10, 10, 10}});
+    p.Regeltab(5, 5) = 3;
+    p.Geaendert = false;
+    // Rule k: A term k % 4 + 1, B term k / 4 + 1, output 2; rule 2 again
+    // names rule 1's premise, with output 4.
+    TRegelsystem rs{};
+    for (int k = 0; k < 16; ++k)
+        rs[k] = TRegel{k % 4 + 1, k / 4 + 1, 2};
+    rs[1] = TRegel{1, 1, 4};
+    f.Suchenform().Memo1()->setPlainText(ChromosomText(rs));
+
+    for (const Antwort antwort : {Antwort::Nein, Antwort::Ja}) {
+        ScopedMeldungen m({antwort, Antwort::Ok});
+        ScopedModal modal([&](QDialog& d) {
+            if (auto* s = qobject_cast<TSuchenForm*>(&d)) {
+                s->RegeltabelleClick();
+                return int(QDialog::Accepted);
+            }
+            QTest::mouseClick(static_cast<TCRegelform&>(d).UebernehmenButton(), Qt::LeftButton);
+            return int(QDialog::Accepted);
+        });
+        f.Menue().RegelnSuchen->trigger();
+        EXPECT_EQ(modal.dialoge(), (QStringList{QStringLiteral("TSuchenForm"), QStringLiteral("TCRegelform")}));
+        if (antwort == Antwort::Nein) {
+            EXPECT_EQ(m.texte().size(), 1);
+            EXPECT_EQ(p.Regeltab(5, 5), 3);
+            EXPECT_FALSE(p.Geaendert);
+        }
+    }
+    TRegeltab erwartet;
+    for (int k = 0; k < 16; ++k)
+        erwartet(k / 4 + 1, k % 4 + 1) = k == 1 ? 0 : 2;
+    EXPECT_EQ(p.Regeltab, erwartet);
+    EXPECT_TRUE(p.Geaendert);
+}
+
+// The list dialogs start in the examples' folder that the start page finds.
+TEST(Suchen, ListDialogsStartInTheExamplesFolder)
+{
+    TMainForm f;
+    TProjekt& p = f.Projekt();
+    for (TFuzzy* v : {&p.EingangA, &p.EingangB, &p.Ausgang})
+        *v = fuzzytest::trapezVariable(-10, 10, {{-10, -10, 0, 10}});
+    ScopedDateiDialoge dialoge;
+    ScopedModal modal([](QDialog& d) {
+        static_cast<TSuchenForm&>(d).LadenButtonClick();
+        return int(QDialog::Accepted);
+    });
+    f.Menue().RegelnSuchen->trigger();
+    ASSERT_EQ(dialoge.dialoge().size(), 1);
+    const QString beispiel = BeispielDatei(f.Programmpfad(), QStringLiteral("kran.gen"));
+    EXPECT_EQ(dialoge.dialoge()[0].vorschlag,
+              beispiel.isEmpty() ? QString() : QFileInfo(beispiel).absolutePath() + QLatin1Char('/'));
+}
+
 } // namespace
 
 namespace {
@@ -78,7 +148,8 @@ TEST(Suchen, HelpPageOfTheSearchIsCompiledIn)
     h.oeffnen(HilfeSeite::Suche);
     const QString text = h.Browser()->toPlainText();
     for (const char* wort : {"Genetische Regelsuche", "Chromosom", "ChrNote", "GenNote", "Selektion", "Kreuzung",
-                             "Mutation", "Mutationsrate"})
+                             "Mutation", "Mutationsrate", "Bester bisher", "Testläufe zeigen",
+                             "In die Regeltabelle übernehmen", "2 Meter Seil", "--out NEU.fuz"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(wort))) << wort;
     // The picture of the progress curve is compiled in beside the page.
     const QVariant bild = h.Browser()->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("verlauf7.png")));

@@ -1,3 +1,4 @@
+#include "core/projekt.h"
 #include "core/zahlenformat.h"
 #include "search/regelsystem.h"
 #include "search/suchtexte.h"
@@ -7,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -57,23 +59,108 @@ TEST(TarvikCliSuche, RulesPrintsTheSixteenRulesInOrder)
     EXPECT_EQ(zeilen[16], QString());
 }
 
+// --out writes the project with the rules in its table, one per premise, and
+// names on stderr the rules that did not fit; show reads the table back.
+TEST(TarvikCliSuche, RulesOutWritesTheProjectWithTheRulesInItsTable)
+{
+    QTemporaryDir dir;
+    const QString neu = dir.filePath(QStringLiteral("neu.fuz"));
+    // Rule k: A term k % 4 + 1, B term k / 4 % 2 + 2 (links or rechts), Kraft
+    // null; rule 9 (k = 8) repeats rule 1's premise with "stark rechts", rule
+    // 16 (k = 15) repeats rule 8's premise with its conclusion.
+    TRegelsystem rs{};
+    for (int k = 0; k < 16; ++k)
+        rs[k] = TRegel{k % 4 + 1, k / 4 % 2 + 2, 2};
+    rs[8].Ausgang = 4;
+    const QString chromosom = ChromosomText(rs);
+    const Lauf l = cli({QStringLiteral("rules"), kran, chromosom, QStringLiteral("--out"), neu});
+    EXPECT_EQ(l.status, 0);
+    EXPECT_EQ(l.aus, cli({QStringLiteral("rules"), kran, chromosom}).aus);
+    EXPECT_EQ(l.fehler, QStringLiteral("Regel 9 (WENN Position=weit links UND Winkel=links, DANN Kraft=stark rechts) "
+                                       "passt nicht; übernommen ist Regel 1 (WENN Position=weit links UND "
+                                       "Winkel=links, DANN Kraft=null).\n"));
+
+    // The written project is the old one with only the table replaced.
+    const QString alt = cli({QStringLiteral("show"), kran}).aus;
+    const QString gezeigt = cli({QStringLiteral("show"), neu}).aus;
+    const qsizetype ab = alt.indexOf(QStringLiteral("Regeln:"));
+    ASSERT_GT(ab, 0);
+    EXPECT_EQ(gezeigt.left(gezeigt.indexOf(QStringLiteral("Regeln:"))), alt.left(ab));
+    TProjekt p;
+    p.Dateiname = neu;
+    ASSERT_FALSE(LoadFile(p).meldung);
+    TRegeltab erwartet;
+    for (int a = 1; a <= 4; ++a) {
+        erwartet(2, a) = 2;
+        erwartet(3, a) = 2;
+    }
+    EXPECT_EQ(p.Regeltab, erwartet);
+}
+
+TEST(TarvikCliSuche, RulesOutRefusesWhatItCannotWrite)
+{
+    QTemporaryDir dir;
+    const QString gut = stillstand();
+    const QString ohneOrdner = dir.filePath(QStringLiteral("fehlt/neu.fuz"));
+    struct Fall {
+        QStringList argumente;
+        int status;
+        QString fehler;
+    };
+    const Fall faelle[] = {
+        {{kran, gut, QStringLiteral("--out")}, 2, QStringLiteral("Der Option --out fehlt ihr Wert.\n")},
+        {{kran, gut, QStringLiteral("--out"), QString()}, 2, QStringLiteral("Der Option --out fehlt ihr Wert.\n")},
+        {{kran, gut, QStringLiteral("--out"), ohneOrdner, QStringLiteral("--out"), ohneOrdner}, 2,
+         QStringLiteral("Die Option --out ist doppelt angegeben.\n")},
+        {{kran, gut, QStringLiteral("--aus"), ohneOrdner}, 2, QStringLiteral("Unbekannte Option: --aus\n")},
+        {{kran3, gut, QStringLiteral("--out"), ohneOrdner}, 1, gedruckt(SuchTexte::termanzahlFalsch)},
+        {{kran, gut, QStringLiteral("--out"), ohneOrdner}, 1, QStringLiteral("Daten konnten nicht gespeichert werden!")},
+    };
+    for (const Fall& f : faelle) {
+        const Lauf l = cli(QStringList{QStringLiteral("rules")} + f.argumente);
+        EXPECT_EQ(l.status, f.status) << f.argumente.join(' ').toStdString();
+        EXPECT_TRUE(l.fehler.startsWith(f.fehler)) << l.fehler.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(ohneOrdner));
+    }
+}
+
 TEST(TarvikCliSuche, GradePrintsTheTenRunsAndTheChrNote)
 {
     const Lauf l = cli({QStringLiteral("grade"), kran, stillstand()});
     EXPECT_EQ(l.status, 0);
     EXPECT_EQ(l.fehler, QString());
     // 30 |start - 2| plus the time of 601 steps; start 2 reaches the target at once.
-    EXPECT_EQ(l.aus, QStringLiteral("run 1 start -3 steps 601 note 180.049835\n"
-                                    "run 2 start -2 steps 601 note 150.049835\n"
-                                    "run 3 start -1 steps 601 note 120.049828\n"
-                                    "run 4 start 0 steps 601 note 90.0498276\n"
-                                    "run 5 start 1 steps 601 note 60.0498276\n"
-                                    "run 6 start 1.5 steps 601 note 45.0498276\n"
-                                    "run 7 start 2 steps 20 note 1.00000012\n"
-                                    "run 8 start 2.5 steps 601 note 45.0498276\n"
-                                    "run 9 start 3 steps 601 note 60.0498276\n"
-                                    "run 10 start 4 steps 601 note 90.0498276\n"
+    EXPECT_EQ(l.aus, QStringLiteral("run 1 start -3 steps 601 note 180.049835 reached no\n"
+                                    "run 2 start -2 steps 601 note 150.049835 reached no\n"
+                                    "run 3 start -1 steps 601 note 120.049828 reached no\n"
+                                    "run 4 start 0 steps 601 note 90.0498276 reached no\n"
+                                    "run 5 start 1 steps 601 note 60.0498276 reached no\n"
+                                    "run 6 start 1.5 steps 601 note 45.0498276 reached no\n"
+                                    "run 7 start 2 steps 20 note 1.00000012 reached yes\n"
+                                    "run 8 start 2.5 steps 601 note 45.0498276 reached no\n"
+                                    "run 9 start 3 steps 601 note 60.0498276 reached no\n"
+                                    "run 10 start 4 steps 601 note 90.0498276 reached no\n"
                                     "ChrNote: 841.448364\n"));
+}
+
+// The list that ships shows what the search can do: its best chromosome
+// brings the load to the target from all ten starts.
+TEST(TarvikCliSuche, ShippedListsBestChromosomeReachesTheTargetFromEveryStart)
+{
+    const QStringList zeilen = QString::fromLatin1(lesen(kranGen)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(zeilen.size(), 20);
+    QString besteAusgabe;
+    float beste = 1e30f;
+    for (const QString& zeile : zeilen) {
+        const Lauf l = cli({QStringLiteral("grade"), kran, zeile});
+        ASSERT_EQ(l.status, 0);
+        const QString note = l.aus.section(QStringLiteral("ChrNote: "), 1).trimmed();
+        if (LiesReal(note).value_or(1e30f) < beste) {
+            beste = *LiesReal(note);
+            besteAusgabe = l.aus;
+        }
+    }
+    EXPECT_EQ(besteAusgabe.count(QStringLiteral(" reached yes\n")), 10) << besteAusgabe.toStdString();
 }
 
 TEST(TarvikCliSuche, RulesAndGradeRefuseWhatTheSearchCannotUse)

@@ -38,3 +38,31 @@ TEST(Parameterdialog, ShowsItsValuesAndTakesTheFieldsHoweverItCloses)
 }
 
 } // namespace
+
+namespace {
+
+// A rate the dialog accepts survives its own display: an OK without a change
+// hands back the very rate it was opened with, also one too small for four
+// decimals.
+TEST(Parameterdialog, SmallRatesSurviveAnOkWithoutChange)
+{
+    TParameterForm p;
+    for (const float rate : {0.000001f, 0.00015f, 0.00005f, 0.123456f, 0.01f, 1.0f}) {
+        p.oeffnen(TSuchParameter{20, rate, rate});
+        EXPECT_EQ(p.SingEdit2()->Number(), rate) << p.SingEdit2()->text().toStdString();
+        QTest::mouseClick(p.OKBtn(), Qt::LeftButton);
+        EXPECT_EQ(p.Ergebnis(), (TSuchParameter{20, rate, rate})) << rate;
+        EXPECT_FALSE(p.Geaendert()) << rate;
+    }
+    // Typed with a comma, shown as the dialog shows numbers.
+    p.oeffnen(TSuchParameter{});
+    p.SingEdit2()->setText(QStringLiteral("0,000001"));
+    QTest::mouseClick(p.OKBtn(), Qt::LeftButton);
+    const TSuchParameter neu = p.Ergebnis();
+    EXPECT_EQ(neu.mutationsrate, 0.000001f);
+    p.oeffnen(neu);
+    EXPECT_EQ(p.SingEdit2()->text(), QStringLiteral("0.000001"));
+    EXPECT_EQ(p.Ergebnis(), neu);
+}
+
+} // namespace

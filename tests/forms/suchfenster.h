@@ -6,8 +6,11 @@
 #include "forms/parameterform.h"
 #include "forms/protokollform.h"
 #include "forms/suchenform.h"
+#include "search/kranlauf.h"
 #include "search/regelsystem.h"
 #include "tests/fuzzy_hilfe.h"
+
+#include <QPlainTextEdit>
 
 #include <array>
 #include <functional>
@@ -40,15 +43,28 @@ inline TFuzzy kraft()
                     {{{-10, -10, -5, -1}, {-1.5f, 0, 0, 1.5f}, {1, 5, 5, 9}, {5, 9, 10, 10}}});
 }
 
-// The search window with hooks where the engine hands events over and where
-// a generation ends, so that a test can act in the middle of a search.
+// The last value of every display the engine set, as the window will show it
+// at its next refresh.
+struct TAnzeigeWerte {
+    int chromosomNr = 0, testlaufNr = 0;
+    float zeit = 0, einzelnote = 0, chrNote = 0, genNote = 0, besterBisher = 0;
+    friend bool operator==(const TAnzeigeWerte&, const TAnzeigeWerte&) = default;
+};
+
+// The search window with hooks where the engine hands events over, where a
+// generation and a test run end, and a record of what it was asked to show,
+// so that a test can act in the middle of a search.
 class TTestSuchenForm : public TSuchenForm {
 public:
     using TSuchenForm::TSuchenForm;
 
     std::function<void()> beiEreignissen;
     std::function<void(int)> nachGeneration;
+    std::function<void(int)> nachTestlauf;
     int uebergaben = 0;
+    int pendelBilder = 0;
+    int echtzeitPausen = 0;
+    TAnzeigeWerte werte;
 
     void ereignisse() override
     {
@@ -62,6 +78,45 @@ public:
         TSuchenForm::generationBeendet(generation);
         if (nachGeneration)
             nachGeneration(generation);
+    }
+    void testlaufBeendet(int k, const TTestlaufErgebnis& ergebnis) override
+    {
+        TSuchenForm::testlaufBeendet(k, ergebnis);
+        if (nachTestlauf)
+            nachTestlauf(k);
+    }
+    void pause(int ms) override
+    {
+        echtzeitPausen += ms == 50;
+        TSuchenForm::pause(ms);
+    }
+    void zeigePendel(const TPendel& p) override
+    {
+        ++pendelBilder;
+        TSuchenForm::zeigePendel(p);
+    }
+    void zeigeChromosomNr(int i) override { werte.chromosomNr = i; TSuchenForm::zeigeChromosomNr(i); }
+    void zeigeTestlaufNr(int k) override { werte.testlaufNr = k; TSuchenForm::zeigeTestlaufNr(k); }
+    void zeigeZeit(float z) override { werte.zeit = z; TSuchenForm::zeigeZeit(z); }
+    void zeigeEinzelnote(float n) override { werte.einzelnote = n; TSuchenForm::zeigeEinzelnote(n); }
+    void zeigeChrNote(float n) override { werte.chrNote = n; TSuchenForm::zeigeChrNote(n); }
+    void zeigeGenNote(float n) override { werte.genNote = n; TSuchenForm::zeigeGenNote(n); }
+    void zeigeBesterBisher(float n) override { werte.besterBisher = n; TSuchenForm::zeigeBesterBisher(n); }
+};
+
+inline QStringList protokollZeilen(const TProtokollform& p)
+{
+    const QString text = p.Memo1()->toPlainText();
+    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+// Records the headless engine's log.
+struct TProtokoll : TSuchBeobachter {
+    QStringList zeilen;
+    bool protokolliere(const QString& zeile) override
+    {
+        zeilen.append(zeile);
+        return true;
     }
 };
 

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -652,6 +653,92 @@ TEST(Evolution, FortyOneLinesGradeFortyAndLeaveForty)
     EXPECT_EQ(a.chromosomNr.size(), 40u);
     EXPECT_EQ(e.Liste().size(), 40);
     EXPECT_TRUE(ChromosomenlistePruefen(e.Liste()));
+}
+
+// Records every grade with the line it belongs to, and the best so far as the
+// engine reports it.
+struct TNotenAufzeichnung : TAufzeichnung {
+    QStringList bewertet; // the list as its generation began
+    int i = 0;
+    float minimum = std::numeric_limits<float>::infinity();
+    QString minimumChromosom;
+    int minimumGeneration = 0;
+    std::vector<float> besteBisher;
+
+    void zeigeGeneration(int g) override
+    {
+        TAufzeichnung::zeigeGeneration(g);
+        bewertet = evolution->Liste();
+        i = 0;
+    }
+    void zeigeChrNote(float note) override
+    {
+        ++i;
+        if (note < minimum) {
+            minimum = note;
+            minimumChromosom = bewertet[i - 1];
+            minimumGeneration = generation.back();
+        }
+    }
+    void zeigeBesterBisher(float note) override { besteBisher.push_back(note); }
+};
+
+// The lowest ChrNote of the whole search stays with its chromosome and its
+// generation, although the generations keep no elite; every thread count
+// finds the same.
+TEST(Evolution, BestSoFarIsTheLowestGradeOfTheWholeSearch)
+{
+    for (const int threads : {1, 2}) {
+        TEvolution e;
+        TNotenAufzeichnung a;
+        a.evolution = &e;
+        TStandardZufall z(11);
+        e.setZufall(&z);
+        e.setBeobachter(&a);
+        e.setThreads(threads);
+        kranVariablen(e);
+        e.setChromosomenAnzahl(6);
+        e.Erzeugen();
+        ASSERT_TRUE(e.Starten(8));
+        ASSERT_TRUE(e.BesterBisher().has_value());
+        EXPECT_EQ(e.BesterBisher()->ChrNote, a.minimum) << threads;
+        EXPECT_EQ(e.BesterBisher()->chromosom, a.minimumChromosom) << threads;
+        EXPECT_EQ(e.BesterBisher()->generation, a.minimumGeneration) << threads;
+        ASSERT_FALSE(a.besteBisher.empty());
+        EXPECT_EQ(a.besteBisher.back(), a.minimum);
+        EXPECT_TRUE(std::is_sorted(a.besteBisher.rbegin(), a.besteBisher.rend()));
+        // Graded again, the chromosome earns the same grade.
+        TKranKopien k;
+        VariablenUebernehmen(k, kran());
+        std::atomic<bool> stop{false};
+        EXPECT_EQ(ChromosomBewerten(*ChromosomLesen(a.minimumChromosom), k, stop).ChrNote, a.minimum);
+    }
+}
+
+// A grade cut short by a stop is no grade of the chromosome; every Start
+// begins the record afresh.
+TEST(Evolution, BestSoFarTakesNoGradeCutShortAndStartsAfreshWithEveryStart)
+{
+    TEvolution e;
+    TAufzeichnung a;
+    a.evolution = &e;
+    e.setBeobachter(&a);
+    kranVariablen(e);
+    e.setListe({stillstand(0), stillstand(1), nullen, einsen});
+    e.setChromosomenAnzahl(4);
+    // Chromosome 1 takes 9 x 601 + 20 steps; stop in the 3rd run of chromosome 2,
+    // whose partial grade is lower than chromosome 1's.
+    a.schritteBisStop = 9 * 601 + 20 + 2 * 601 + 5;
+    EXPECT_TRUE(e.Starten());
+    ASSERT_LT(e.Bewertung(2), e.Bewertung(1));
+    ASSERT_TRUE(e.BesterBisher().has_value());
+    EXPECT_EQ(e.BesterBisher()->chromosom, stillstand(0));
+    EXPECT_EQ(e.BesterBisher()->ChrNote, e.Bewertung(1));
+    EXPECT_EQ(e.BesterBisher()->generation, 1);
+
+    a.schritteBisStop = 5;
+    EXPECT_TRUE(e.Starten());
+    EXPECT_FALSE(e.BesterBisher().has_value());
 }
 
 // The draws stay on the calling thread, so the thread count changes nothing.

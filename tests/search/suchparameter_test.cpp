@@ -1,5 +1,6 @@
 #include "search/suchparameter.h"
 
+#include "core/zahlenformat.h"
 #include "search/suchtexte.h"
 #include "tests/qstring_ausgabe.h"
 
@@ -55,6 +56,28 @@ TEST(Suchparameter, CountAgainstTheList)
     EXPECT_EQ(viele.anzahl, 40);
     ASSERT_TRUE(viele.meldung);
     EXPECT_EQ(*viele.meldung, (TMeldung{MeldungsArt::Warnung, SuchTexte::maximal40}));
+}
+
+} // namespace
+
+namespace {
+
+// A rate the dialog accepts survives its own display: the text reads back as
+// the very same float, with no more digits than it takes.
+TEST(Suchparameter, RateTextReadsBackAsTheSameRate)
+{
+    struct Fall {
+        float rate;
+        const char* text;
+    };
+    const Fall faelle[] = {
+        {0.2f, "  0.2000"},  {0.01f, "  0.0100"},     {1.0f, "  1.0000"},     {0.00015f, " 0.00015"},
+        {0.000001f, "0.000001"}, {0.123456f, "0.123456"}, {1e-20f, "9.99999968e-21"},
+    };
+    for (const Fall& f : faelle) {
+        EXPECT_EQ(RateText(f.rate), QString::fromLatin1(f.text)) << f.rate;
+        EXPECT_EQ(SingEditZahl(RateText(f.rate)), f.rate) << f.rate;
+    }
 }
 
 } // namespace
