@@ -4,8 +4,15 @@
 
 #include <algorithm>
 
+#ifdef TERMFORM_AVX2
+#include <immintrin.h>
+#endif
+
 namespace {
 
+using termform::Befehlssatz;
+
+// The plain inference, rule by rule.
 // The memberships of all terms, read once instead of once per rule.
 struct Zugehoerigkeiten {
     std::array<float, TFuzzy::MaxTerme> mu{};
@@ -56,9 +63,7 @@ struct Hoehen {
     }
 };
 
-} // namespace
-
-void RegleAusgang(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegeltab& tabelle, TFuzzy& ausgang)
+void TabelleStandard(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegeltab& tabelle, TFuzzy& ausgang)
 {
     Hoehen hoehen(ausgang);
     const Zugehoerigkeiten muA(eingangA);
@@ -79,7 +84,7 @@ void RegleAusgang(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegelta
     hoehen.schreiben(ausgang);
 }
 
-void RegleAusgang(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegelliste& regeln, TFuzzy& ausgang)
+void ListeStandard(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegelliste& regeln, TFuzzy& ausgang)
 {
     Hoehen hoehen(ausgang);
     const Zugehoerigkeiten muA(eingangA);
@@ -89,6 +94,296 @@ void RegleAusgang(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegelli
         hoehen.heben(r.Ausgang, w);
     }
     hoehen.schreiben(ausgang);
+}
+
+#ifdef TERMFORM_AVX2
+// The same inference with AVX2, for inputs of up to four terms and outputs of
+// up to five: the memberships of a variable's terms at once, the rules in
+// vectors of eight, the centroid straight from the new heights. Raising a
+// height by the larger activation, (h < w) ? w : h rule by rule, ends in the
+// same value whatever the order of the rules as long as no height starts below
+// 0: it is then the largest activation if that exceeds the starting height (and
+// then it is above 0, so its sign is plain), and the starting height otherwise;
+// an activation of 0 or less, or a NaN, never raises anything. So activations
+// are clamped to 0 and above, which also keeps NaN out, and gathered in any
+// order. A start below 0 (only a term above the output's Anzahl can hold one),
+// an input with five terms or, in a rule list, a term outside the input's terms
+// leave the work to the plain inference.
+
+#define AVX2_FUNKTION __attribute__((target("avx2")))
+#define AVX2_INLINE __attribute__((target("avx2"), always_inline)) inline
+
+AVX2_INLINE __m256d Laden(const termform::V4d& v)
+{
+    return _mm256_loadu_pd(reinterpret_cast<const double*>(&v));
+}
+
+AVX2_INLINE __m256d Laden(const termform::V4l& v)
+{
+    return _mm256_loadu_pd(reinterpret_cast<const double*>(&v));
+}
+
+// Lanes 0..n-1 as a mask.
+AVX2_INLINE __m128 ErsteLanes(int n)
+{
+    return _mm_castsi128_ps(_mm_cmpgt_epi32(_mm_set1_epi32(n), _mm_setr_epi32(0, 1, 2, 3)));
+}
+
+// Memberships at x of terms 1..4 in lanes 0..3, 0 in the lanes after the
+// variable's terms. The cases of the plain reading, in its order: left of a,
+// rising edge, top, right of d, falling edge. A vertical rising edge is never
+// reached (x < b = a means x < a), a vertical falling edge gives h; the
+// quotient of the edge not taken is discarded.
+AVX2_INLINE __m128 Zugehoerigkeiten4(const TFuzzy& f)
+{
+    const termform::TTermform& t = f.Termform();
+    const __m256d x = _mm256_set1_pd(f.x());
+    const __m256d h = Laden(t.h[0]);
+    const __m256d steigend = _mm256_cmp_pd(x, Laden(t.b[0]), _CMP_LT_OQ);
+    const __m256d oben = _mm256_cmp_pd(x, Laden(t.c[0]), _CMP_LT_OQ);
+    const __m256d fuss = _mm256_blendv_pd(Laden(t.c[0]), Laden(t.a[0]), steigend);
+    const __m256d breite = _mm256_blendv_pd(Laden(t.rechts[0]), Laden(t.links[0]), steigend);
+    const __m256d q = _mm256_div_pd(_mm256_mul_pd(h, _mm256_sub_pd(x, fuss)), breite);
+    const __m256d kante = _mm256_blendv_pd(_mm256_sub_pd(h, q), q, steigend);
+    const __m256d top = _mm256_andnot_pd(steigend, _mm256_or_pd(oben, Laden(t.dGleichC[0])));
+    const __m256d wert = _mm256_blendv_pd(kante, h, top);
+    const __m256d aussen = _mm256_or_pd(_mm256_cmp_pd(x, Laden(t.a[0]), _CMP_LT_OQ),
+                                        _mm256_andnot_pd(_mm256_or_pd(steigend, oben),
+                                                         _mm256_cmp_pd(x, Laden(t.d[0]), _CMP_GT_OQ)));
+    const __m128 mu = _mm256_cvtpd_ps(_mm256_andnot_pd(aussen, wert));
+    const int n = f.gueltigeAnzahl();
+    return n >= 4 ? mu : _mm_and_ps(mu, ErsteLanes(n));
+}
+
+// The heights before the first rule: 0 for the output's terms, the stored
+// height above them. Only the heights above Anzahl are read, so that one
+// inference need not wait for the last one's result.
+struct Anfang {
+    __m128 h14; // terms 1..4
+    float h5;
+    int n;
+
+    AVX2_INLINE explicit Anfang(const TFuzzy& ausgang)
+        : n(ausgang.gueltigeAnzahl())
+    {
+        h14 = n >= 4 ? _mm_setzero_ps()
+                     : _mm_andnot_ps(ErsteLanes(n), _mm_setr_ps(ausgang.Term(1, 5), ausgang.Term(2, 5),
+                                                                ausgang.Term(3, 5), ausgang.Term(4, 5)));
+        h5 = n >= 5 ? 0.0f : ausgang.Term(5, 5);
+    }
+
+    AVX2_INLINE bool negativ() const
+    {
+        return _mm_movemask_ps(_mm_cmplt_ps(h14, _mm_setzero_ps())) != 0 || h5 < 0;
+    }
+};
+
+// Largest activation per output term 1..5 of sixteen rules, eight to a vector:
+// activations w0, w1 (0 or above) of rules concluding terms k0, k1.
+struct Aktivierungen {
+    __m256 akku[TFuzzy::MaxTerme];
+    bool fuenf; // a rule concludes term 5
+
+    AVX2_INLINE Aktivierungen(__m256 w0, __m256i k0, __m256 w1, __m256i k1)
+    {
+        for (int t = 0; t < TFuzzy::MaxTerme; ++t) {
+            const __m256i k = _mm256_set1_epi32(t + 1);
+            const __m256i t0 = _mm256_cmpeq_epi32(k0, k);
+            const __m256i t1 = _mm256_cmpeq_epi32(k1, k);
+            akku[t] = _mm256_max_ps(_mm256_and_ps(w0, _mm256_castsi256_ps(t0)), _mm256_and_ps(w1, _mm256_castsi256_ps(t1)));
+            if (t == 4)
+                fuenf = !_mm256_testz_si256(_mm256_or_si256(t0, t1), _mm256_or_si256(t0, t1));
+        }
+    }
+};
+
+AVX2_INLINE float Summe4(__m128 v)
+{
+    const __m128 s = _mm_max_ps(v, _mm_movehl_ps(v, v));
+    return _mm_cvtss_f32(_mm_max_ss(s, _mm_movehdup_ps(s)));
+}
+
+// Area-weighted mean of the centroids of terms 1..n with heights h14 and h5,
+// term by term in float as always; fa when the areas sum to 0.
+AVX2_INLINE float Schwerpunkt(const termform::TTermform& t, int n, float fa, __m128 h14, float h5)
+{
+    const __m128 f = _mm256_cvtpd_ps(_mm256_mul_pd(Laden(t.halbeBreite[0]), _mm256_cvtps_pd(h14)));
+    const __m256d m = _mm256_mul_pd(Laden(t.schwerpunkt[0]), _mm256_cvtps_pd(f)); // exact: two floats
+    const __m128d m01 = _mm256_castpd256_pd128(m);
+    const __m128d m23 = _mm256_extractf128_pd(m, 1);
+    const float fl[4] = {_mm_cvtss_f32(f), _mm_cvtss_f32(_mm_movehdup_ps(f)), _mm_cvtss_f32(_mm_movehl_ps(f, f)),
+                         _mm_cvtss_f32(_mm_shuffle_ps(f, f, 3))};
+    const double mo[4] = {_mm_cvtsd_f64(m01), _mm_cvtsd_f64(_mm_unpackhi_pd(m01, m01)), _mm_cvtsd_f64(m23),
+                          _mm_cvtsd_f64(_mm_unpackhi_pd(m23, m23))};
+    float flaeche = 0;
+    float moment = 0;
+    for (int i = 0; i < 4 && i < n; ++i) {
+        flaeche += fl[i];
+        moment = static_cast<float>(double(moment) + mo[i]);
+    }
+    if (n >= 5) {
+        const float f5 = static_cast<float>(t.halbeBreite[1][0] * h5);
+        flaeche += f5;
+        moment = static_cast<float>(double(moment) + t.schwerpunkt[1][0] * f5);
+    }
+    if (flaeche == 0)
+        return fa;
+    return static_cast<float>(double(moment) / flaeche);
+}
+
+// Folds the lanes, raises the starting heights and stores heights and centroid.
+AVX2_INLINE void Schreiben(const Aktivierungen& akt, const Anfang& anfang, TFuzzy& ausgang)
+{
+    __m128 k[4];
+    for (int t = 0; t < 4; ++t)
+        k[t] = _mm_max_ps(_mm256_castps256_ps128(akt.akku[t]), _mm256_extractf128_ps(akt.akku[t], 1));
+    _MM_TRANSPOSE4_PS(k[0], k[1], k[2], k[3]);
+    __m128 h14 = _mm_max_ps(_mm_max_ps(k[0], k[1]), _mm_max_ps(k[2], k[3]));
+    if (anfang.n < 4)
+        h14 = _mm_max_ps(h14, anfang.h14); // (start < w) ? w : start
+    float h5 = anfang.h5;
+    if (anfang.n >= 5 || akt.fuenf) {
+        const __m256 a = akt.akku[4];
+        const float w = Summe4(_mm_max_ps(_mm256_castps256_ps128(a), _mm256_extractf128_ps(a, 1)));
+        h5 = anfang.n >= 5 ? w : (h5 < w ? w : h5);
+    }
+    ausgang.setHoehen(reinterpret_cast<termform::V4f>(h14), h5,
+                      Schwerpunkt(ausgang.Termform(), anfang.n, ausgang.a(), h14, h5));
+}
+
+// Rows j and j + 1 of the table for A's terms 1..4: cell (j, i) in lane i,
+// cell (j + 1, i) in lane 4 + i.
+AVX2_INLINE __m256i Zeilen(const TRegeltab& tabelle, int j)
+{
+    const auto* w = reinterpret_cast<const __m128i*>(tabelle.werte.data() + 5 * j);
+    const auto* v = reinterpret_cast<const __m128i*>(tabelle.werte.data() + 5 * j + 5);
+    return _mm256_inserti128_si256(_mm256_castsi128_si256(_mm_loadu_si128(w)), _mm_loadu_si128(v), 1);
+}
+
+AVX2_FUNKTION void TabelleAvx2(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegeltab& tabelle,
+                               TFuzzy& ausgang)
+{
+    const bool mitB = eingangB.definiert();
+    const Anfang anfang(ausgang);
+    if (eingangA.gueltigeAnzahl() > 4 || (mitB && eingangB.gueltigeAnzahl() > 4) || anfang.negativ()) {
+        TabelleStandard(eingangA, eingangB, tabelle, ausgang);
+        return;
+    }
+    const __m128 a = Zugehoerigkeiten4(eingangA);
+    const __m256 null = _mm256_setzero_ps();
+    if (!mitB) {
+        const __m256 nurA = _mm256_castps128_ps256(_mm_max_ps(a, _mm_setzero_ps()));
+        Schreiben(Aktivierungen(_mm256_insertf128_ps(nurA, _mm_setzero_ps(), 1), Zeilen(tabelle, 0), null, Zeilen(tabelle, 0)),
+                  anfang, ausgang);
+        return;
+    }
+    // Rows j (terms of B) two to a vector: cell (j, i) in lane 4 (j % 2) + i.
+    const __m256 b = _mm256_castps128_ps256(Zugehoerigkeiten4(eingangB));
+    const __m256 aa = _mm256_set_m128(a, a);
+    const __m256 b01 = _mm256_permutevar8x32_ps(b, _mm256_setr_epi32(0, 0, 0, 0, 1, 1, 1, 1));
+    const __m256 b23 = _mm256_permutevar8x32_ps(b, _mm256_setr_epi32(2, 2, 2, 2, 3, 3, 3, 3));
+    // min(A, B) = (B < A) ? B : A, and no activation below 0
+    Schreiben(Aktivierungen(_mm256_max_ps(_mm256_min_ps(b01, aa), null), Zeilen(tabelle, 0),
+                            _mm256_max_ps(_mm256_min_ps(b23, aa), null), Zeilen(tabelle, 2)),
+              anfang, ausgang);
+}
+
+static_assert(sizeof(TRegel) == 3 * sizeof(std::int32_t) && sizeof(TRegelliste) == 16 * sizeof(TRegel));
+
+// Field f of eight rules from the three vectors that hold them (field f of
+// rule r is number 3r + f): each vector's lanes moved into place, then blended.
+AVX2_INLINE __m256i Lanes(__m256i v, int a0, int a1, int a2, int a3, int a4, int a5, int a6, int a7)
+{
+    return _mm256_permutevar8x32_epi32(v, _mm256_setr_epi32(a0, a1, a2, a3, a4, a5, a6, a7));
+}
+
+// Field f of eight rules from the three vectors that hold them (field f of
+// rule r is number 3r + f): each vector's lanes moved into place, then blended.
+AVX2_INLINE __m256i Feld(__m256i v0, __m256i v1, __m256i v2, int f)
+{
+    switch (f) {
+    case 0: // fields 0 3 6 | 9 12 15 | 18 21
+        return _mm256_blend_epi32(_mm256_blend_epi32(Lanes(v0, 0, 3, 6, 0, 0, 0, 0, 0), Lanes(v1, 0, 0, 0, 1, 4, 7, 0, 0), 0x38),
+                                  Lanes(v2, 0, 0, 0, 0, 0, 0, 2, 5), 0xC0);
+    case 1: // fields 1 4 7 | 10 13 | 16 19 22
+        return _mm256_blend_epi32(_mm256_blend_epi32(Lanes(v0, 1, 4, 7, 0, 0, 0, 0, 0), Lanes(v1, 0, 0, 0, 2, 5, 0, 0, 0), 0x18),
+                                  Lanes(v2, 0, 0, 0, 0, 0, 0, 3, 6), 0xE0);
+    default: // fields 2 5 | 8 11 14 | 17 20 23
+        return _mm256_blend_epi32(_mm256_blend_epi32(Lanes(v0, 2, 5, 0, 0, 0, 0, 0, 0), Lanes(v1, 0, 0, 0, 3, 6, 0, 0, 0), 0x1C),
+                                  Lanes(v2, 0, 0, 0, 0, 0, 1, 4, 7), 0xE0);
+    }
+}
+
+AVX2_FUNKTION void ListeAvx2(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegelliste& regeln,
+                             TFuzzy& ausgang)
+{
+    const int nA = eingangA.gueltigeAnzahl();
+    const int nB = eingangB.gueltigeAnzahl();
+    const Anfang anfang(ausgang);
+    // Term numbers 1..n as lane numbers 0..n-1; anything else lies above n - 1.
+    const __m256i eins = _mm256_set1_epi32(1);
+    const __m256i grenzeA = _mm256_set1_epi32(nA - 1);
+    const __m256i grenzeB = _mm256_set1_epi32(nB - 1);
+    const auto* felder = reinterpret_cast<const __m256i*>(&regeln[0].EingangA);
+    __m256i termA[2], termB[2], ausgangsterm[2];
+    __m256i gut = _mm256_set1_epi32(-1);
+    for (int g = 0; g < 2; ++g) {
+        const __m256i v0 = _mm256_loadu_si256(felder + 3 * g);
+        const __m256i v1 = _mm256_loadu_si256(felder + 3 * g + 1);
+        const __m256i v2 = _mm256_loadu_si256(felder + 3 * g + 2);
+        termA[g] = _mm256_sub_epi32(Feld(v0, v1, v2, 0), eins);
+        termB[g] = _mm256_sub_epi32(Feld(v0, v1, v2, 1), eins);
+        ausgangsterm[g] = Feld(v0, v1, v2, 2);
+        gut = _mm256_and_si256(gut, _mm256_cmpeq_epi32(_mm256_max_epu32(termA[g], grenzeA), grenzeA));
+        gut = _mm256_and_si256(gut, _mm256_cmpeq_epi32(_mm256_max_epu32(termB[g], grenzeB), grenzeB));
+    }
+    if (nA == 0 || nB == 0 || nA > 4 || nB > 4 || _mm256_movemask_epi8(gut) != -1 || anfang.negativ()) {
+        ListeStandard(eingangA, eingangB, regeln, ausgang);
+        return;
+    }
+    const __m256 a = _mm256_castps128_ps256(Zugehoerigkeiten4(eingangA));
+    const __m256 b = _mm256_castps128_ps256(Zugehoerigkeiten4(eingangB));
+    // min(A, B) = (B < A) ? B : A, and no activation below 0
+    const __m256 null = _mm256_setzero_ps();
+    const __m256 w0 = _mm256_min_ps(_mm256_permutevar8x32_ps(b, termB[0]), _mm256_permutevar8x32_ps(a, termA[0]));
+    const __m256 w1 = _mm256_min_ps(_mm256_permutevar8x32_ps(b, termB[1]), _mm256_permutevar8x32_ps(a, termA[1]));
+    Schreiben(Aktivierungen(_mm256_max_ps(w0, null), ausgangsterm[0], _mm256_max_ps(w1, null), ausgangsterm[1]), anfang,
+              ausgang);
+}
+#endif
+
+} // namespace
+
+void RegleAusgang(Befehlssatz b, const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegeltab& tabelle,
+                  TFuzzy& ausgang)
+{
+#ifdef TERMFORM_AVX2
+    if (b == Befehlssatz::Avx2)
+        return TabelleAvx2(eingangA, eingangB, tabelle, ausgang);
+#endif
+    (void)b;
+    TabelleStandard(eingangA, eingangB, tabelle, ausgang);
+}
+
+void RegleAusgang(Befehlssatz b, const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegelliste& regeln,
+                  TFuzzy& ausgang)
+{
+#ifdef TERMFORM_AVX2
+    if (b == Befehlssatz::Avx2)
+        return ListeAvx2(eingangA, eingangB, regeln, ausgang);
+#endif
+    (void)b;
+    ListeStandard(eingangA, eingangB, regeln, ausgang);
+}
+
+void RegleAusgang(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegeltab& tabelle, TFuzzy& ausgang)
+{
+    RegleAusgang(termform::Bester(), eingangA, eingangB, tabelle, ausgang);
+}
+
+void RegleAusgang(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegelliste& regeln, TFuzzy& ausgang)
+{
+    RegleAusgang(termform::Bester(), eingangA, eingangB, regeln, ausgang);
 }
 
 TKennfeld Kennfeld(TFuzzy& eingangA, TFuzzy& eingangB, const TRegeltab& tabelle, TFuzzy& ausgang)
