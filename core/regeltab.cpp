@@ -141,10 +141,17 @@ AVX2_INLINE __m128 Zugehoerigkeiten4(const TFuzzy& f)
     const __m256d h = Laden(t.h[0]);
     const __m256d steigend = _mm256_cmp_pd(x, Laden(t.b[0]), _CMP_LT_OQ);
     const __m256d oben = _mm256_cmp_pd(x, Laden(t.c[0]), _CMP_LT_OQ);
-    const __m256d fuss = _mm256_blendv_pd(Laden(t.c[0]), Laden(t.a[0]), steigend);
-    const __m256d breite = _mm256_blendv_pd(Laden(t.rechts[0]), Laden(t.links[0]), steigend);
-    const __m256d q = _mm256_div_pd(_mm256_mul_pd(h, _mm256_sub_pd(x, fuss)), breite);
-    const __m256d kante = _mm256_blendv_pd(_mm256_sub_pd(h, q), q, steigend);
+    // Both edges' quotients, so that the division need not wait for the
+    // comparison; 1 * (x - a) is x - a.
+    __m256d zs = _mm256_sub_pd(x, Laden(t.a[0]));
+    __m256d zf = _mm256_sub_pd(x, Laden(t.c[0]));
+    if (!t.hoehenEins) {
+        zs = _mm256_mul_pd(h, zs);
+        zf = _mm256_mul_pd(h, zf);
+    }
+    const __m256d qSteigend = _mm256_div_pd(zs, Laden(t.links[0]));
+    const __m256d qFallend = _mm256_div_pd(zf, Laden(t.rechts[0]));
+    const __m256d kante = _mm256_blendv_pd(_mm256_sub_pd(h, qFallend), qSteigend, steigend);
     const __m256d top = _mm256_andnot_pd(steigend, _mm256_or_pd(oben, Laden(t.dGleichC[0])));
     const __m256d wert = _mm256_blendv_pd(kante, h, top);
     const __m256d aussen = _mm256_or_pd(_mm256_cmp_pd(x, Laden(t.a[0]), _CMP_LT_OQ),
@@ -186,8 +193,11 @@ struct Aktivierungen {
 
     AVX2_INLINE Aktivierungen(__m256 w0, __m256i k0, __m256 w1, __m256i k1)
     {
+        alignas(32) static constexpr std::int32_t terme[TFuzzy::MaxTerme][8] = {
+            {1, 1, 1, 1, 1, 1, 1, 1}, {2, 2, 2, 2, 2, 2, 2, 2}, {3, 3, 3, 3, 3, 3, 3, 3},
+            {4, 4, 4, 4, 4, 4, 4, 4}, {5, 5, 5, 5, 5, 5, 5, 5}};
         for (int t = 0; t < TFuzzy::MaxTerme; ++t) {
-            const __m256i k = _mm256_set1_epi32(t + 1);
+            const __m256i k = _mm256_load_si256(reinterpret_cast<const __m256i*>(terme[t]));
             const __m256i t0 = _mm256_cmpeq_epi32(k0, k);
             const __m256i t1 = _mm256_cmpeq_epi32(k1, k);
             akku[t] = _mm256_max_ps(_mm256_and_ps(w0, _mm256_castsi256_ps(t0)), _mm256_and_ps(w1, _mm256_castsi256_ps(t1)));
@@ -217,9 +227,14 @@ AVX2_INLINE float Schwerpunkt(const termform::TTermform& t, int n, float fa, __m
                           _mm_cvtsd_f64(_mm_unpackhi_pd(m23, m23))};
     float flaeche = 0;
     float moment = 0;
+    // A term of height 0 adds 0 to both sums unless its width or centroid is
+    // not finite; the others are taken in order.
+    const int mitwirkend = _mm_movemask_ps(_mm_cmpgt_ps(h14, _mm_setzero_ps())) | t.unendlich;
     for (int i = 0; i < 4 && i < n; ++i) {
-        flaeche += fl[i];
-        moment = static_cast<float>(double(moment) + mo[i]);
+        if (mitwirkend & (1 << i)) {
+            flaeche += fl[i];
+            moment = static_cast<float>(double(moment) + mo[i]);
+        }
     }
     if (n >= 5) {
         const float f5 = static_cast<float>(t.halbeBreite[1][0] * h5);

@@ -34,6 +34,8 @@ struct TTermform {
     V4d h[Bloecke]{};
     V4d halbeBreite[Bloecke]{}; // ((c - b) + (d - a)) / 2, exact
     V4d schwerpunkt[Bloecke]{}; // centroid of the term, a float value
+    int unendlich = 0;        // bit i: term i's width or centroid is not finite
+    bool hoehenEins = false;  // terms 1..4 have height 1, as inputs mostly do
 
     void setzen(int i, float ta, float tb, float tc, float td)
     {
@@ -50,15 +52,22 @@ struct TTermform {
         const double nenner = 3 * (c_ + d_ - a_ - b_);
         const double zaehler = (b_ - a_) * (a_ + 2 * b_) + 3 * (c_ * c_ - b_ * b_) + (d_ - c_) * (d_ + 2 * c_);
         schwerpunkt[bl][l] = static_cast<float>(nenner == 0 ? a_ : zaehler / nenner);
+        const double probe = halbeBreite[bl][l] * schwerpunkt[bl][l];
+        unendlich = (unendlich & ~(1 << i)) | (probe - probe == 0 ? 0 : 1 << i);
     }
 
-    void setzeHoehe(int i, float t) { h[i / 4][i % 4] = t; }
+    void setzeHoehe(int i, float t)
+    {
+        h[i / 4][i % 4] = t;
+        hoehenEins = h[0][0] == 1 && h[0][1] == 1 && h[0][2] == 1 && h[0][3] == 1;
+    }
 
-    // Terms 1..4 from h14, term 5 from h5.
+    // Terms 1..4 from h14, term 5 from h5 (the lanes after it stay 0).
     TERMFORM_INLINE void setzeHoehen(V4f h14, float h5)
     {
         h[0] = __builtin_convertvector(h14, V4d);
-        h[1] = V4d{h5, 0, 0, 0};
+        h[1][0] = h5;
+        hoehenEins = false;
     }
 };
 
