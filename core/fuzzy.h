@@ -102,15 +102,16 @@ public:
     // The terms side by side, for the inference's vector kernels.
     const termform::TTermform& Termform() const { return form; }
 
-    // The inference's result: the heights of terms 1..4 and 5, and the centroid
+    // The inference's result: the heights of terms 1..4 (as floats and as
+    // doubles) and 5, and the centroid
     // they give (which Schwerpunktkoordinate() then returns until the next
     // change).
-    TERMFORM_INLINE void setHoehen(termform::V4f h14, float h5, float neuerSchwerpunkt)
+    TERMFORM_INLINE void setHoehen(termform::V4f h14, const termform::V4d& h14d, float h5, float neuerSchwerpunkt)
     {
         for (int i = 0; i < 4; ++i)
             FTerm[i][4] = h14[i];
         FTerm[4][4] = h5;
-        form.setzeHoehen(h14, h5);
+        form.setzeHoehen(h14d, h5);
         schwerpunkt = neuerSchwerpunkt;
         schwerpunktGueltig = true;
     }

@@ -181,29 +181,38 @@ struct Anfang {
 
     AVX2_INLINE bool negativ() const
     {
-        return _mm_movemask_ps(_mm_cmplt_ps(h14, _mm_setzero_ps())) != 0 || h5 < 0;
+        return (n < 4 && _mm_movemask_ps(_mm_cmplt_ps(h14, _mm_setzero_ps())) != 0) || (n < 5 && h5 < 0);
     }
 };
 
 // Largest activation per output term 1..5 of sixteen rules, eight to a vector:
-// activations w0, w1 (0 or above) of rules concluding terms k0, k1.
+// activations w0, w1 (0 or above) of rules concluding terms k0, k1. Each rule's
+// term becomes one bit (none for a number outside 0..31), and shifting bit k to
+// the sign picks the rules of term k by a blend.
 struct Aktivierungen {
     __m256 akku[TFuzzy::MaxTerme];
     bool fuenf; // a rule concludes term 5
 
     AVX2_INLINE Aktivierungen(__m256 w0, __m256i k0, __m256 w1, __m256i k1)
     {
-        alignas(32) static constexpr std::int32_t terme[TFuzzy::MaxTerme][8] = {
-            {1, 1, 1, 1, 1, 1, 1, 1}, {2, 2, 2, 2, 2, 2, 2, 2}, {3, 3, 3, 3, 3, 3, 3, 3},
-            {4, 4, 4, 4, 4, 4, 4, 4}, {5, 5, 5, 5, 5, 5, 5, 5}};
-        for (int t = 0; t < TFuzzy::MaxTerme; ++t) {
-            const __m256i k = _mm256_load_si256(reinterpret_cast<const __m256i*>(terme[t]));
-            const __m256i t0 = _mm256_cmpeq_epi32(k0, k);
-            const __m256i t1 = _mm256_cmpeq_epi32(k1, k);
-            akku[t] = _mm256_max_ps(_mm256_and_ps(w0, _mm256_castsi256_ps(t0)), _mm256_and_ps(w1, _mm256_castsi256_ps(t1)));
-            if (t == 4)
-                fuenf = !_mm256_testz_si256(_mm256_or_si256(t0, t1), _mm256_or_si256(t0, t1));
-        }
+        const __m256i eins = _mm256_set1_epi32(1);
+        const __m256i bit0 = _mm256_sllv_epi32(eins, k0);
+        const __m256i bit1 = _mm256_sllv_epi32(eins, k1);
+        waehle<1>(w0, bit0, w1, bit1);
+        waehle<2>(w0, bit0, w1, bit1);
+        waehle<3>(w0, bit0, w1, bit1);
+        waehle<4>(w0, bit0, w1, bit1);
+        fuenf = waehle<5>(w0, bit0, w1, bit1);
+    }
+
+    template <int K>
+    AVX2_INLINE bool waehle(__m256 w0, __m256i bit0, __m256 w1, __m256i bit1)
+    {
+        const __m256 t0 = _mm256_castsi256_ps(_mm256_slli_epi32(bit0, 31 - K));
+        const __m256 t1 = _mm256_castsi256_ps(_mm256_slli_epi32(bit1, 31 - K));
+        const __m256 null = _mm256_setzero_ps();
+        akku[K - 1] = _mm256_max_ps(_mm256_blendv_ps(null, w0, t0), _mm256_blendv_ps(null, w1, t1));
+        return _mm256_movemask_ps(_mm256_or_ps(t0, t1)) != 0;
     }
 };
 
@@ -215,9 +224,9 @@ AVX2_INLINE float Summe4(__m128 v)
 
 // Area-weighted mean of the centroids of terms 1..n with heights h14 and h5,
 // term by term in float as always; fa when the areas sum to 0.
-AVX2_INLINE float Schwerpunkt(const termform::TTermform& t, int n, float fa, __m128 h14, float h5)
+AVX2_INLINE float Schwerpunkt(const termform::TTermform& t, int n, float fa, __m128 h14, __m256d h14d, float h5)
 {
-    const __m128 f = _mm256_cvtpd_ps(_mm256_mul_pd(Laden(t.halbeBreite[0]), _mm256_cvtps_pd(h14)));
+    const __m128 f = _mm256_cvtpd_ps(_mm256_mul_pd(Laden(t.halbeBreite[0]), h14d));
     const __m256d m = _mm256_mul_pd(Laden(t.schwerpunkt[0]), _mm256_cvtps_pd(f)); // exact: two floats
     const __m128d m01 = _mm256_castpd256_pd128(m);
     const __m128d m23 = _mm256_extractf128_pd(m, 1);
@@ -249,11 +258,14 @@ AVX2_INLINE float Schwerpunkt(const termform::TTermform& t, int n, float fa, __m
 // Folds the lanes, raises the starting heights and stores heights and centroid.
 AVX2_INLINE void Schreiben(const Aktivierungen& akt, const Anfang& anfang, TFuzzy& ausgang)
 {
-    __m128 k[4];
-    for (int t = 0; t < 4; ++t)
-        k[t] = _mm_max_ps(_mm256_castps256_ps128(akt.akku[t]), _mm256_extractf128_ps(akt.akku[t], 1));
-    _MM_TRANSPOSE4_PS(k[0], k[1], k[2], k[3]);
-    __m128 h14 = _mm_max_ps(_mm_max_ps(k[0], k[1]), _mm_max_ps(k[2], k[3]));
+    // Halves of terms 1 and 2, 3 and 4 side by side, then within the halves.
+    const __m256 e = _mm256_max_ps(_mm256_permute2f128_ps(akt.akku[0], akt.akku[1], 0x20),
+                                   _mm256_permute2f128_ps(akt.akku[0], akt.akku[1], 0x31));
+    const __m256 f = _mm256_max_ps(_mm256_permute2f128_ps(akt.akku[2], akt.akku[3], 0x20),
+                                   _mm256_permute2f128_ps(akt.akku[2], akt.akku[3], 0x31));
+    __m256 g = _mm256_max_ps(_mm256_unpacklo_ps(e, f), _mm256_unpackhi_ps(e, f)); // 1 3 1 3 | 2 4 2 4
+    g = _mm256_max_ps(g, _mm256_permute_ps(g, _MM_SHUFFLE(1, 0, 3, 2)));
+    __m128 h14 = _mm_unpacklo_ps(_mm256_castps256_ps128(g), _mm256_extractf128_ps(g, 1));
     if (anfang.n < 4)
         h14 = _mm_max_ps(h14, anfang.h14); // (start < w) ? w : start
     float h5 = anfang.h5;
@@ -262,8 +274,9 @@ AVX2_INLINE void Schreiben(const Aktivierungen& akt, const Anfang& anfang, TFuzz
         const float w = Summe4(_mm_max_ps(_mm256_castps256_ps128(a), _mm256_extractf128_ps(a, 1)));
         h5 = anfang.n >= 5 ? w : (h5 < w ? w : h5);
     }
-    ausgang.setHoehen(reinterpret_cast<termform::V4f>(h14), h5,
-                      Schwerpunkt(ausgang.Termform(), anfang.n, ausgang.a(), h14, h5));
+    const __m256d h14d = _mm256_cvtps_pd(h14);
+    ausgang.setHoehen(reinterpret_cast<termform::V4f>(h14), reinterpret_cast<const termform::V4d&>(h14d), h5,
+                      Schwerpunkt(ausgang.Termform(), anfang.n, ausgang.a(), h14, h14d, h5));
 }
 
 // Rows j and j + 1 of the table for A's terms 1..4: cell (j, i) in lane i,
@@ -307,27 +320,24 @@ static_assert(sizeof(TRegel) == 3 * sizeof(std::int32_t) && sizeof(TRegelliste) 
 
 // Field f of eight rules from the three vectors that hold them (field f of
 // rule r is number 3r + f): each vector's lanes moved into place, then blended.
-AVX2_INLINE __m256i Lanes(__m256i v, int a0, int a1, int a2, int a3, int a4, int a5, int a6, int a7)
-{
-    return _mm256_permutevar8x32_epi32(v, _mm256_setr_epi32(a0, a1, a2, a3, a4, a5, a6, a7));
-}
+// The three fields of eight rules from the three vectors that hold them
+// (field f of rule r is number 3r + f). Each field lies in lanes of the three
+// vectors that do not overlap, so two blends gather it; the rules then lie in
+// the lanes in the order 0 3 6 1 4 7 2 5 for EingangA, turned by one lane for
+// EingangB and by two for Ausgang, which one permutation each straightens to
+// the order of EingangA. The order of the rules does not matter here.
+struct Felder {
+    __m256i termA, termB, ausgangsterm;
 
-// Field f of eight rules from the three vectors that hold them (field f of
-// rule r is number 3r + f): each vector's lanes moved into place, then blended.
-AVX2_INLINE __m256i Feld(__m256i v0, __m256i v1, __m256i v2, int f)
-{
-    switch (f) {
-    case 0: // fields 0 3 6 | 9 12 15 | 18 21
-        return _mm256_blend_epi32(_mm256_blend_epi32(Lanes(v0, 0, 3, 6, 0, 0, 0, 0, 0), Lanes(v1, 0, 0, 0, 1, 4, 7, 0, 0), 0x38),
-                                  Lanes(v2, 0, 0, 0, 0, 0, 0, 2, 5), 0xC0);
-    case 1: // fields 1 4 7 | 10 13 | 16 19 22
-        return _mm256_blend_epi32(_mm256_blend_epi32(Lanes(v0, 1, 4, 7, 0, 0, 0, 0, 0), Lanes(v1, 0, 0, 0, 2, 5, 0, 0, 0), 0x18),
-                                  Lanes(v2, 0, 0, 0, 0, 0, 0, 3, 6), 0xE0);
-    default: // fields 2 5 | 8 11 14 | 17 20 23
-        return _mm256_blend_epi32(_mm256_blend_epi32(Lanes(v0, 2, 5, 0, 0, 0, 0, 0, 0), Lanes(v1, 0, 0, 0, 3, 6, 0, 0, 0), 0x1C),
-                                  Lanes(v2, 0, 0, 0, 0, 0, 1, 4, 7), 0xE0);
+    AVX2_INLINE Felder(__m256i v0, __m256i v1, __m256i v2)
+        : termA(_mm256_blend_epi32(_mm256_blend_epi32(v0, v1, 0x92), v2, 0x24))
+        , termB(_mm256_permutevar8x32_epi32(_mm256_blend_epi32(_mm256_blend_epi32(v0, v1, 0x24), v2, 0x49),
+                                            _mm256_setr_epi32(1, 2, 3, 4, 5, 6, 7, 0)))
+        , ausgangsterm(_mm256_permutevar8x32_epi32(_mm256_blend_epi32(_mm256_blend_epi32(v0, v1, 0x49), v2, 0x92),
+                                                   _mm256_setr_epi32(2, 3, 4, 5, 6, 7, 0, 1)))
+    {
     }
-}
+};
 
 AVX2_FUNKTION void ListeAvx2(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegelliste& regeln,
                              TFuzzy& ausgang)
@@ -335,34 +345,36 @@ AVX2_FUNKTION void ListeAvx2(const TFuzzy& eingangA, const TFuzzy& eingangB, con
     const int nA = eingangA.gueltigeAnzahl();
     const int nB = eingangB.gueltigeAnzahl();
     const Anfang anfang(ausgang);
-    // Term numbers 1..n as lane numbers 0..n-1; anything else lies above n - 1.
-    const __m256i eins = _mm256_set1_epi32(1);
-    const __m256i grenzeA = _mm256_set1_epi32(nA - 1);
-    const __m256i grenzeB = _mm256_set1_epi32(nB - 1);
-    const auto* felder = reinterpret_cast<const __m256i*>(&regeln[0].EingangA);
-    __m256i termA[2], termB[2], ausgangsterm[2];
-    __m256i gut = _mm256_set1_epi32(-1);
-    for (int g = 0; g < 2; ++g) {
-        const __m256i v0 = _mm256_loadu_si256(felder + 3 * g);
-        const __m256i v1 = _mm256_loadu_si256(felder + 3 * g + 1);
-        const __m256i v2 = _mm256_loadu_si256(felder + 3 * g + 2);
-        termA[g] = _mm256_sub_epi32(Feld(v0, v1, v2, 0), eins);
-        termB[g] = _mm256_sub_epi32(Feld(v0, v1, v2, 1), eins);
-        ausgangsterm[g] = Feld(v0, v1, v2, 2);
-        gut = _mm256_and_si256(gut, _mm256_cmpeq_epi32(_mm256_max_epu32(termA[g], grenzeA), grenzeA));
-        gut = _mm256_and_si256(gut, _mm256_cmpeq_epi32(_mm256_max_epu32(termB[g], grenzeB), grenzeB));
-    }
-    if (nA == 0 || nB == 0 || nA > 4 || nB > 4 || _mm256_movemask_epi8(gut) != -1 || anfang.negativ()) {
+    if (nA == 0 || nB == 0 || nA > 4 || nB > 4 || anfang.negativ()) {
         ListeStandard(eingangA, eingangB, regeln, ausgang);
         return;
     }
     const __m256 a = _mm256_castps128_ps256(Zugehoerigkeiten4(eingangA));
     const __m256 b = _mm256_castps128_ps256(Zugehoerigkeiten4(eingangB));
+    // Term numbers 1..n as lane numbers 0..n-1; anything else lies above n - 1.
+    const __m256i eins = _mm256_set1_epi32(1);
+    const auto* felder = reinterpret_cast<const __m256i*>(&regeln[0].EingangA);
+    const Felder f0(_mm256_loadu_si256(felder), _mm256_loadu_si256(felder + 1), _mm256_loadu_si256(felder + 2));
+    const __m256i termA0 = _mm256_sub_epi32(f0.termA, eins);
+    const __m256i termB0 = _mm256_sub_epi32(f0.termB, eins);
+    const Felder f1(_mm256_loadu_si256(felder + 3), _mm256_loadu_si256(felder + 4), _mm256_loadu_si256(felder + 5));
+    const __m256i termA1 = _mm256_sub_epi32(f1.termA, eins);
+    const __m256i termB1 = _mm256_sub_epi32(f1.termB, eins);
+    // The largest lane number (as an unsigned number) must lie within the terms.
+    const __m256i grenzeA = _mm256_set1_epi32(nA - 1);
+    const __m256i grenzeB = _mm256_set1_epi32(nB - 1);
+    const __m256i spitzeA = _mm256_max_epu32(_mm256_max_epu32(termA0, termA1), grenzeA);
+    const __m256i spitzeB = _mm256_max_epu32(_mm256_max_epu32(termB0, termB1), grenzeB);
+    const __m256i gut = _mm256_and_si256(_mm256_cmpeq_epi32(spitzeA, grenzeA), _mm256_cmpeq_epi32(spitzeB, grenzeB));
+    if (_mm256_movemask_epi8(gut) != -1) {
+        ListeStandard(eingangA, eingangB, regeln, ausgang);
+        return;
+    }
     // min(A, B) = (B < A) ? B : A, and no activation below 0
     const __m256 null = _mm256_setzero_ps();
-    const __m256 w0 = _mm256_min_ps(_mm256_permutevar8x32_ps(b, termB[0]), _mm256_permutevar8x32_ps(a, termA[0]));
-    const __m256 w1 = _mm256_min_ps(_mm256_permutevar8x32_ps(b, termB[1]), _mm256_permutevar8x32_ps(a, termA[1]));
-    Schreiben(Aktivierungen(_mm256_max_ps(w0, null), ausgangsterm[0], _mm256_max_ps(w1, null), ausgangsterm[1]), anfang,
+    const __m256 w0 = _mm256_min_ps(_mm256_permutevar8x32_ps(b, termB0), _mm256_permutevar8x32_ps(a, termA0));
+    const __m256 w1 = _mm256_min_ps(_mm256_permutevar8x32_ps(b, termB1), _mm256_permutevar8x32_ps(a, termA1));
+    Schreiben(Aktivierungen(_mm256_max_ps(w0, null), f0.ausgangsterm, _mm256_max_ps(w1, null), f1.ausgangsterm), anfang,
               ausgang);
 }
 #endif
@@ -393,12 +405,20 @@ void RegleAusgang(Befehlssatz b, const TFuzzy& eingangA, const TFuzzy& eingangB,
 
 void RegleAusgang(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegeltab& tabelle, TFuzzy& ausgang)
 {
-    RegleAusgang(termform::Bester(), eingangA, eingangB, tabelle, ausgang);
+#ifdef TERMFORM_AVX2
+    if (termform::Verfuegbar(Befehlssatz::Avx2))
+        return TabelleAvx2(eingangA, eingangB, tabelle, ausgang);
+#endif
+    TabelleStandard(eingangA, eingangB, tabelle, ausgang);
 }
 
 void RegleAusgang(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegelliste& regeln, TFuzzy& ausgang)
 {
-    RegleAusgang(termform::Bester(), eingangA, eingangB, regeln, ausgang);
+#ifdef TERMFORM_AVX2
+    if (termform::Verfuegbar(Befehlssatz::Avx2))
+        return ListeAvx2(eingangA, eingangB, regeln, ausgang);
+#endif
+    ListeStandard(eingangA, eingangB, regeln, ausgang);
 }
 
 TKennfeld Kennfeld(TFuzzy& eingangA, TFuzzy& eingangB, const TRegeltab& tabelle, TFuzzy& ausgang)

@@ -63,9 +63,9 @@ struct TTermform {
     }
 
     // Terms 1..4 from h14, term 5 from h5 (the lanes after it stay 0).
-    TERMFORM_INLINE void setzeHoehen(V4f h14, float h5)
+    TERMFORM_INLINE void setzeHoehen(const V4d& h14, float h5)
     {
-        h[0] = __builtin_convertvector(h14, V4d);
+        h[0] = h14;
         h[1][0] = h5;
         hoehenEins = false;
     }
