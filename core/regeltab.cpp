@@ -190,30 +190,33 @@ struct Anfang {
 // term becomes one bit (none for a number outside 0..31), and shifting bit k to
 // the sign picks the rules of term k by a blend.
 struct Aktivierungen {
-    __m256 akku[TFuzzy::MaxTerme];
-    bool fuenf; // a rule concludes term 5
+    __m256 akku[4]; // terms 1..4
+    __m256 w0, w1;
+    __m256i bit0, bit1;
 
-    AVX2_INLINE Aktivierungen(__m256 w0, __m256i k0, __m256 w1, __m256i k1)
+    AVX2_INLINE Aktivierungen(__m256 w0_, __m256i k0, __m256 w1_, __m256i k1)
+        : w0(w0_)
+        , w1(w1_)
+        , bit0(_mm256_sllv_epi32(_mm256_set1_epi32(1), k0))
+        , bit1(_mm256_sllv_epi32(_mm256_set1_epi32(1), k1))
     {
-        const __m256i eins = _mm256_set1_epi32(1);
-        const __m256i bit0 = _mm256_sllv_epi32(eins, k0);
-        const __m256i bit1 = _mm256_sllv_epi32(eins, k1);
-        waehle<1>(w0, bit0, w1, bit1);
-        waehle<2>(w0, bit0, w1, bit1);
-        waehle<3>(w0, bit0, w1, bit1);
-        waehle<4>(w0, bit0, w1, bit1);
-        fuenf = waehle<5>(w0, bit0, w1, bit1);
+        akku[0] = waehle<1>();
+        akku[1] = waehle<2>();
+        akku[2] = waehle<3>();
+        akku[3] = waehle<4>();
     }
 
     template <int K>
-    AVX2_INLINE bool waehle(__m256 w0, __m256i bit0, __m256 w1, __m256i bit1)
+    AVX2_INLINE __m256 waehle() const
     {
         const __m256 t0 = _mm256_castsi256_ps(_mm256_slli_epi32(bit0, 31 - K));
         const __m256 t1 = _mm256_castsi256_ps(_mm256_slli_epi32(bit1, 31 - K));
         const __m256 null = _mm256_setzero_ps();
-        akku[K - 1] = _mm256_max_ps(_mm256_blendv_ps(null, w0, t0), _mm256_blendv_ps(null, w1, t1));
-        return _mm256_movemask_ps(_mm256_or_ps(t0, t1)) != 0;
+        return _mm256_max_ps(_mm256_blendv_ps(null, w0, t0), _mm256_blendv_ps(null, w1, t1));
     }
+
+    // A rule concludes term 5.
+    AVX2_INLINE bool fuenf() const { return !_mm256_testz_si256(_mm256_or_si256(bit0, bit1), _mm256_set1_epi32(1 << 5)); }
 };
 
 AVX2_INLINE float Summe4(__m128 v)
@@ -269,8 +272,8 @@ AVX2_INLINE void Schreiben(const Aktivierungen& akt, const Anfang& anfang, TFuzz
     if (anfang.n < 4)
         h14 = _mm_max_ps(h14, anfang.h14); // (start < w) ? w : start
     float h5 = anfang.h5;
-    if (anfang.n >= 5 || akt.fuenf) {
-        const __m256 a = akt.akku[4];
+    if (anfang.n >= 5 || akt.fuenf()) {
+        const __m256 a = akt.waehle<5>();
         const float w = Summe4(_mm_max_ps(_mm256_castps256_ps128(a), _mm256_extractf128_ps(a, 1)));
         h5 = anfang.n >= 5 ? w : (h5 < w ? w : h5);
     }
