@@ -291,6 +291,11 @@ AVX2_INLINE __m256i Zeilen(const TRegeltab& tabelle, int j)
     return _mm256_inserti128_si256(_mm256_castsi128_si256(_mm_loadu_si128(w)), _mm_loadu_si128(v), 1);
 }
 
+AVX2_FUNKTION void ZugehoerigkeitenAvx2(const TFuzzy& f, float* mu)
+{
+    _mm_storeu_ps(mu, Zugehoerigkeiten4(f));
+}
+
 AVX2_FUNKTION void TabelleAvx2(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegeltab& tabelle,
                                TFuzzy& ausgang)
 {
@@ -383,6 +388,21 @@ AVX2_FUNKTION void ListeAvx2(const TFuzzy& eingangA, const TFuzzy& eingangB, con
 #endif
 
 } // namespace
+
+std::array<float, 4> Zugehoerigkeiten(Befehlssatz b, const TFuzzy& f)
+{
+    std::array<float, 4> mu{};
+#ifdef TERMFORM_AVX2
+    if (b == Befehlssatz::Avx2) {
+        ZugehoerigkeitenAvx2(f, mu.data());
+        return mu;
+    }
+#endif
+    (void)b;
+    for (int i = 1; i <= std::min(f.gueltigeAnzahl(), 4); ++i)
+        mu[i - 1] = f.ZugehoerigkeitOhnePruefung(i);
+    return mu;
+}
 
 void RegleAusgang(Befehlssatz b, const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegeltab& tabelle,
                   TFuzzy& ausgang)
