@@ -185,38 +185,47 @@ struct Anfang {
     }
 };
 
+// The term numbers 1..5 in all lanes, read from memory by the comparisons
+// (spelt out in registers, each would cost three instructions).
+alignas(32) constexpr std::int32_t termnummern[TFuzzy::MaxTerme][8] = {
+    {1, 1, 1, 1, 1, 1, 1, 1}, {2, 2, 2, 2, 2, 2, 2, 2}, {3, 3, 3, 3, 3, 3, 3, 3},
+    {4, 4, 4, 4, 4, 4, 4, 4}, {5, 5, 5, 5, 5, 5, 5, 5}};
+
 // Largest activation per output term 1..5 of sixteen rules, eight to a vector:
-// activations w0, w1 (0 or above) of rules concluding terms k0, k1. Each rule's
-// term becomes one bit (none for a number outside 0..31), and shifting bit k to
-// the sign picks the rules of term k by a blend.
+// activations w0, w1 (0 or above) of rules concluding terms k0, k1.
 struct Aktivierungen {
     __m256 akku[4]; // terms 1..4
     __m256 w0, w1;
-    __m256i bit0, bit1;
+    __m256i k0, k1;
+    const std::int32_t* nummern;
 
-    AVX2_INLINE Aktivierungen(__m256 w0_, __m256i k0, __m256 w1_, __m256i k1)
+    AVX2_INLINE Aktivierungen(__m256 w0_, __m256i k0_, __m256 w1_, __m256i k1_)
         : w0(w0_)
         , w1(w1_)
-        , bit0(_mm256_sllv_epi32(_mm256_set1_epi32(1), k0))
-        , bit1(_mm256_sllv_epi32(_mm256_set1_epi32(1), k1))
+        , k0(k0_)
+        , k1(k1_)
+        , nummern(&termnummern[0][0])
     {
-        akku[0] = waehle<1>();
-        akku[1] = waehle<2>();
-        akku[2] = waehle<3>();
-        akku[3] = waehle<4>();
+        asm("" : "+r"(nummern)); // keeps the numbers in memory
+        for (int t = 0; t < 4; ++t)
+            akku[t] = waehle(t + 1);
     }
 
-    template <int K>
-    AVX2_INLINE __m256 waehle() const
+    AVX2_INLINE __m256 waehle(int k) const
     {
-        const __m256 t0 = _mm256_castsi256_ps(_mm256_slli_epi32(bit0, 31 - K));
-        const __m256 t1 = _mm256_castsi256_ps(_mm256_slli_epi32(bit1, 31 - K));
-        const __m256 null = _mm256_setzero_ps();
-        return _mm256_max_ps(_mm256_blendv_ps(null, w0, t0), _mm256_blendv_ps(null, w1, t1));
+        const __m256i nummer = _mm256_load_si256(reinterpret_cast<const __m256i*>(nummern + 8 * (k - 1)));
+        const __m256 t0 = _mm256_castsi256_ps(_mm256_cmpeq_epi32(k0, nummer));
+        const __m256 t1 = _mm256_castsi256_ps(_mm256_cmpeq_epi32(k1, nummer));
+        return _mm256_max_ps(_mm256_and_ps(w0, t0), _mm256_and_ps(w1, t1));
     }
 
     // A rule concludes term 5.
-    AVX2_INLINE bool fuenf() const { return !_mm256_testz_si256(_mm256_or_si256(bit0, bit1), _mm256_set1_epi32(1 << 5)); }
+    AVX2_INLINE bool fuenf() const
+    {
+        const __m256i nummer = _mm256_load_si256(reinterpret_cast<const __m256i*>(nummern + 8 * 4));
+        const __m256i t = _mm256_or_si256(_mm256_cmpeq_epi32(k0, nummer), _mm256_cmpeq_epi32(k1, nummer));
+        return !_mm256_testz_si256(t, t);
+    }
 };
 
 AVX2_INLINE float Summe4(__m128 v)
@@ -273,7 +282,7 @@ AVX2_INLINE void Schreiben(const Aktivierungen& akt, const Anfang& anfang, TFuzz
         h14 = _mm_max_ps(h14, anfang.h14); // (start < w) ? w : start
     float h5 = anfang.h5;
     if (anfang.n >= 5 || akt.fuenf()) {
-        const __m256 a = akt.waehle<5>();
+        const __m256 a = akt.waehle(5);
         const float w = Summe4(_mm_max_ps(_mm256_castps256_ps128(a), _mm256_extractf128_ps(a, 1)));
         h5 = anfang.n >= 5 ? w : (h5 < w ? w : h5);
     }

@@ -217,7 +217,7 @@ TEST(Inferenz, KernelMembershipsEqualThePlainReadingAtEveryEdge)
 }
 
 // A random variable of n terms on -5..5: corners mostly sorted, now and then
-// not; heights mostly 1, else 0, 0.5, 1.5 or -0.5.
+// not; heights mostly 1, else 0, 0.5, 1.5, -0.5 and rarely NaN or infinite.
 TFuzzy zufallsVariable(Zufall& zufall, int n)
 {
     auto wert = [&zufall] { return static_cast<float>(zufall(41) - 20) / 4; };
@@ -232,8 +232,9 @@ TFuzzy zufallsVariable(Zufall& zufall, int n)
             std::sort(ecken.begin(), ecken.end());
         for (int j = 1; j <= 4; ++j)
             f.setTerm(i, j, ecken[j - 1]);
-        const float hoehen[] = {1, 1, 1, 0, 0.5f, 1.5f, -0.5f};
-        f.setTerm(i, 5, hoehen[zufall(7)]);
+        const float hoehen[] = {1, 1, 1, 1, 0, 0.5f, 1.5f, -0.5f, std::numeric_limits<float>::quiet_NaN(),
+                                std::numeric_limits<float>::infinity()};
+        f.setTerm(i, 5, hoehen[zufall(zufall(8) == 0 ? 10 : 8)]);
     }
     return f;
 }
