@@ -102,6 +102,17 @@ public:
     // The terms side by side, for the inference's vector kernels.
     const termform::TTermform& Termform() const { return form; }
 
+    // The heights of terms 1..5 from h[0..4] at once.
+    void setHoehen(const float* h)
+    {
+        for (int i = 0; i < MaxTerme; ++i) {
+            FTerm[i][4] = h[i];
+            form.h[i / 4][i % 4] = h[i];
+        }
+        form.hoehenEins = false;
+        schwerpunktGueltig = false;
+    }
+
     // The inference's result: the heights of terms 1..4 (as floats and as
     // doubles) and 5, and the centroid
     // they give (which Schwerpunktkoordinate() then returns until the next

@@ -36,7 +36,7 @@ struct Zugehoerigkeiten {
 // Heights by output term; slot 0 takes the rules that name no valid term, so
 // that raising needs no branch.
 struct Hoehen {
-    std::array<float, TFuzzy::MaxTerme + 1> h{};
+    float h[TFuzzy::MaxTerme + 1] = {};
 
     // No slot below 0: then a rule whose activation is 0 or less changes nothing.
     bool keinSlotNegativ = true;
@@ -56,11 +56,7 @@ struct Hoehen {
         h[slot] = std::max(h[slot], w);
     }
 
-    void schreiben(TFuzzy& ausgang) const
-    {
-        for (int k = 1; k <= TFuzzy::MaxTerme; ++k)
-            ausgang.setTerm(k, 5, h[k]);
-    }
+    void schreiben(TFuzzy& ausgang) const { ausgang.setHoehen(h + 1); }
 };
 
 void TabelleStandard(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegeltab& tabelle, TFuzzy& ausgang)
