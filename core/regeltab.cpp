@@ -12,7 +12,9 @@ namespace {
 
 using termform::Befehlssatz;
 
-// The plain inference, rule by rule.
+// The plain inference, rule by rule: the path of processors without AVX2, of
+// variables the vector kernels do not take, and the reference they match.
+
 // The memberships of all terms, read once instead of once per rule.
 struct Zugehoerigkeiten {
     std::array<float, TFuzzy::MaxTerme> mu{};
@@ -314,7 +316,9 @@ AVX2_FUNKTION void TabelleAvx2(const TFuzzy& eingangA, const TFuzzy& eingangB, c
     const __m256 null = _mm256_setzero_ps();
     if (!mitB) {
         const __m256 nurA = _mm256_castps128_ps256(_mm_max_ps(a, _mm_setzero_ps()));
-        Schreiben(Aktivierungen(_mm256_insertf128_ps(nurA, _mm_setzero_ps(), 1), Zeilen(tabelle, 0), null, Zeilen(tabelle, 0)),
+        // Row 1 of the table only, for A's terms.
+        Schreiben(Aktivierungen(_mm256_insertf128_ps(nurA, _mm_setzero_ps(), 1), Zeilen(tabelle, 0), null,
+                                Zeilen(tabelle, 0)),
                   anfang, ausgang);
         return;
     }
@@ -331,8 +335,6 @@ AVX2_FUNKTION void TabelleAvx2(const TFuzzy& eingangA, const TFuzzy& eingangB, c
 
 static_assert(sizeof(TRegel) == 3 * sizeof(std::int32_t) && sizeof(TRegelliste) == 16 * sizeof(TRegel));
 
-// Field f of eight rules from the three vectors that hold them (field f of
-// rule r is number 3r + f): each vector's lanes moved into place, then blended.
 // The three fields of eight rules from the three vectors that hold them
 // (field f of rule r is number 3r + f). Each field lies in lanes of the three
 // vectors that do not overlap, so two blends gather it; the rules then lie in
