@@ -364,8 +364,6 @@ AVX2_FUNKTION void ListeAvx2(const TFuzzy& eingangA, const TFuzzy& eingangB, con
         ListeStandard(eingangA, eingangB, regeln, ausgang);
         return;
     }
-    const __m256 a = _mm256_castps128_ps256(Zugehoerigkeiten4(eingangA));
-    const __m256 b = _mm256_castps128_ps256(Zugehoerigkeiten4(eingangB));
     // Term numbers 1..n as lane numbers 0..n-1; anything else lies above n - 1.
     const __m256i eins = _mm256_set1_epi32(1);
     const auto* felder = reinterpret_cast<const __m256i*>(&regeln[0].EingangA);
@@ -376,15 +374,24 @@ AVX2_FUNKTION void ListeAvx2(const TFuzzy& eingangA, const TFuzzy& eingangB, con
     const __m256i termA1 = _mm256_sub_epi32(f1.termA, eins);
     const __m256i termB1 = _mm256_sub_epi32(f1.termB, eins);
     // The largest lane number (as an unsigned number) must lie within the terms.
-    const __m256i grenzeA = _mm256_set1_epi32(nA - 1);
-    const __m256i grenzeB = _mm256_set1_epi32(nB - 1);
-    const __m256i spitzeA = _mm256_max_epu32(_mm256_max_epu32(termA0, termA1), grenzeA);
-    const __m256i spitzeB = _mm256_max_epu32(_mm256_max_epu32(termB0, termB1), grenzeB);
-    const __m256i gut = _mm256_and_si256(_mm256_cmpeq_epi32(spitzeA, grenzeA), _mm256_cmpeq_epi32(spitzeB, grenzeB));
+    const __m256i spitzeA = _mm256_max_epu32(termA0, termA1);
+    const __m256i spitzeB = _mm256_max_epu32(termB0, termB1);
+    __m256i gut;
+    if (nA == nB) {
+        const __m256i grenze = _mm256_set1_epi32(nA - 1);
+        gut = _mm256_cmpeq_epi32(_mm256_max_epu32(_mm256_max_epu32(spitzeA, spitzeB), grenze), grenze);
+    } else {
+        const __m256i grenzeA = _mm256_set1_epi32(nA - 1);
+        const __m256i grenzeB = _mm256_set1_epi32(nB - 1);
+        gut = _mm256_and_si256(_mm256_cmpeq_epi32(_mm256_max_epu32(spitzeA, grenzeA), grenzeA),
+                               _mm256_cmpeq_epi32(_mm256_max_epu32(spitzeB, grenzeB), grenzeB));
+    }
     if (_mm256_movemask_epi8(gut) != -1) {
         ListeStandard(eingangA, eingangB, regeln, ausgang);
         return;
     }
+    const __m256 a = _mm256_castps128_ps256(Zugehoerigkeiten4(eingangA));
+    const __m256 b = _mm256_castps128_ps256(Zugehoerigkeiten4(eingangB));
     // min(A, B) = (B < A) ? B : A, and no activation below 0
     const __m256 null = _mm256_setzero_ps();
     const __m256 w0 = _mm256_min_ps(_mm256_permutevar8x32_ps(b, termB0), _mm256_permutevar8x32_ps(a, termA0));
