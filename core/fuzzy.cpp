@@ -44,17 +44,11 @@ float TFuzzy::Zugehoerigkeit(int i) const
 
 void TFuzzy::TermformMerken(int i)
 {
-    const double a = FTerm[i - 1][0];
-    const double b = FTerm[i - 1][1];
-    const double c = FTerm[i - 1][2];
-    const double d = FTerm[i - 1][3];
-    breite[i - 1] = (c - b) + (d - a);
-    const double nenner = 3 * (c + d - a - b);
-    const double zaehler = (b - a) * (a + 2 * b) + 3 * (c * c - b * b) + (d - c) * (d + 2 * c);
-    schwerpunkt[i - 1] = static_cast<float>(nenner == 0 ? a : zaehler / nenner);
+    const auto& t = FTerm[i - 1];
+    form.setzen(i - 1, t[0], t[1], t[2], t[3]);
 }
 
-float TFuzzy::Schwerpunktkoordinate() const
+float TFuzzy::SchwerpunktBerechnen() const
 {
     float flaeche = 0;
     float moment = 0;
@@ -96,9 +90,10 @@ void TFuzzy::loeschen()
     for (int i = 0; i < MaxTerme; ++i) {
         FTermname[i].clear();
         FTerm[i] = {0, 0, 0, 0, 1};
-        breite[i] = 0;
-        schwerpunkt[i] = 0;
+        form.setzen(i, 0, 0, 0, 0);
+        form.setzeHoehe(i, 1);
     }
+    schwerpunktGueltig = false;
 }
 
 void TFuzzy::assign(const TFuzzy& t)
@@ -111,6 +106,6 @@ void TFuzzy::assign(const TFuzzy& t)
     FAbkTermname = t.FAbkTermname;
     FTermname = t.FTermname;
     FTerm = t.FTerm;
-    breite = t.breite;
-    schwerpunkt = t.schwerpunkt;
+    form = t.form;
+    schwerpunktGueltig = false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/farbe.h"
+#include "core/termform.h"
 
 #include <QString>
 
@@ -32,7 +33,11 @@ public:
     static constexpr int MaxTerme = 5;
 
     int Anzahl() const { return FAnzahl; }
-    void setAnzahl(int anzahl) { FAnzahl = anzahl; }
+    void setAnzahl(int anzahl)
+    {
+        FAnzahl = anzahl;
+        schwerpunktGueltig = false;
+    }
 
     const QString& Name() const { return FName; }
     void setName(const QString& name) { FName = name; }
@@ -42,7 +47,11 @@ public:
 
     // Bounds of the universe (not a term's values a and b).
     float a() const { return Fa; }
-    void setA(float a) { Fa = a; }
+    void setA(float a)
+    {
+        Fa = a;
+        schwerpunktGueltig = false;
+    }
     float b() const { return Fb; }
     void setB(float b) { Fb = b; }
 
@@ -59,8 +68,11 @@ public:
     void setTerm(int i, int j, float t)
     {
         FTerm[i - 1][j - 1] = t;
-        if (j != 5)
+        if (j == 5)
+            form.setzeHoehe(i - 1, t);
+        else
             TermformMerken(i);
+        schwerpunktGueltig = false;
     }
 
     // Membership of x() in term i. An index above Anzahl() is a fatal error.
@@ -73,16 +85,47 @@ public:
     QString ZListeString() const;
 
     // Area-weighted mean of the terms' centroids; a() when the area is 0.
-    float Schwerpunktkoordinate() const;
+    float Schwerpunktkoordinate() const { return schwerpunktGueltig ? schwerpunkt : SchwerpunktBerechnen(); }
 
     void FarbeInit();
     void loeschen();
     // Copies the definition, but neither x() nor the colours.
     void assign(const TFuzzy& t);
 
-    // The pieces of the centroid, open to tests and to the inference.
-    float TermFlaeche(int i) const { return static_cast<float>(breite[i - 1] * FTerm[i - 1][4] / 2); }
-    float TermSchwerpunkt(int i) const { return schwerpunkt[i - 1]; }
+    // The pieces of the centroid, open to tests.
+    float TermFlaeche(int i) const
+    {
+        return static_cast<float>(form.halbeBreite[(i - 1) / 4][(i - 1) % 4] * FTerm[i - 1][4]);
+    }
+    float TermSchwerpunkt(int i) const { return static_cast<float>(form.schwerpunkt[(i - 1) / 4][(i - 1) % 4]); }
+
+    // The terms side by side, for the inference's vector kernels.
+    const termform::TTermform& Termform() const { return form; }
+
+    // The heights of terms 1..5 from h[0..4] at once.
+    void setHoehen(const float* h)
+    {
+        for (int i = 0; i < MaxTerme; ++i) {
+            FTerm[i][4] = h[i];
+            form.h[i / 4][i % 4] = h[i];
+        }
+        form.hoehenEins = false;
+        schwerpunktGueltig = false;
+    }
+
+    // The inference's result: the heights of terms 1..4 (as floats and as
+    // doubles) and 5, and the centroid
+    // they give (which Schwerpunktkoordinate() then returns until the next
+    // change).
+    TERMFORM_INLINE void setHoehen(termform::V4f h14, const termform::V4d& h14d, float h5, float neuerSchwerpunkt)
+    {
+        for (int i = 0; i < 4; ++i)
+            FTerm[i][4] = h14[i];
+        FTerm[4][4] = h5;
+        form.setzeHoehen(h14d, h5);
+        schwerpunkt = neuerSchwerpunkt;
+        schwerpunktGueltig = true;
+    }
 
     // Membership of x() in term i without the index check, for callers that
     // stay within 1..gueltigeAnzahl().
@@ -99,6 +142,7 @@ public:
 
 private:
     bool TermindexPruefen(int i) const;
+    float SchwerpunktBerechnen() const;
 
     std::int32_t FAnzahl = 0;
     QString FName;
@@ -108,11 +152,14 @@ private:
     float Fx = 0;
     float Fa = 0;
     float Fb = 0;
-    // Width sum (c - b) + (d - a) and centroid of each term: they do not depend
-    // on the height, which the inference rewrites many times per second.
+    // The terms once more, side by side with what does not depend on the
+    // height, which the inference rewrites many times per second.
     void TermformMerken(int i);
-    std::array<double, MaxTerme> breite{};
-    std::array<float, MaxTerme> schwerpunkt{};
+    termform::TTermform form;
+    // The centroid of the heights the inference set last, while nothing it
+    // depends on has changed since.
+    float schwerpunkt = 0;
+    bool schwerpunktGueltig = false;
     std::array<TFarbe, MaxTerme> FFarbe{};
     std::array<TFarbe, MaxTerme> FXORFarbe{};
     bool FDefiniert = false;

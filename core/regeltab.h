@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/regel.h"
+#include "core/termform.h"
 
 #include <QString>
 
@@ -30,6 +31,18 @@ void RegleAusgang(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegelta
 // The same on a rule list; input B is always used. A rule naming an input term
 // the variable does not have is the fatal term-index error.
 void RegleAusgang(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegelliste& regeln, TFuzzy& ausgang);
+
+// Both forms compiled for instruction set b (which must be available), for
+// tests; the two above take the best one. With AVX2 they take inputs of up to
+// four terms; other variables go the plain way.
+void RegleAusgang(termform::Befehlssatz b, const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegeltab& tabelle,
+                  TFuzzy& ausgang);
+void RegleAusgang(termform::Befehlssatz b, const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegelliste& regeln,
+                  TFuzzy& ausgang);
+
+// The memberships of terms 1..4 (0 beyond the variable's terms) as the
+// inference with instruction set b reads them, for tests.
+std::array<float, 4> Zugehoerigkeiten(termform::Befehlssatz b, const TFuzzy& f);
 
 // The control surface: value [i][j] is the output for A at a() + i/20 of its
 // universe and B at a() + j/20 of its universe. A and B keep the last sample.
