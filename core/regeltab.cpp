@@ -403,7 +403,7 @@ AVX2_FUNKTION void ListeAvx2(const TFuzzy& eingangA, const TFuzzy& eingangB, con
 
 } // namespace
 
-std::array<float, 4> Zugehoerigkeiten(Befehlssatz b, const TFuzzy& f)
+std::array<float, 4> InferenzZugehoerigkeiten(Befehlssatz b, const TFuzzy& f)
 {
     std::array<float, 4> mu{};
 #ifdef TERMFORM_AVX2
