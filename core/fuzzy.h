@@ -114,9 +114,8 @@ public:
     }
 
     // The inference's result: the heights of terms 1..4 (as floats and as
-    // doubles) and 5, and the centroid
-    // they give (which Schwerpunktkoordinate() then returns until the next
-    // change).
+    // doubles) and 5, and the centroid they give, which Schwerpunktkoordinate()
+    // returns until the next change.
     TERMFORM_INLINE void setHoehen(termform::V4f h14, const termform::V4d& h14d, float h5, float neuerSchwerpunkt)
     {
         for (int i = 0; i < 4; ++i)

@@ -335,24 +335,33 @@ AVX2_FUNKTION void TabelleAvx2(const TFuzzy& eingangA, const TFuzzy& eingangB, c
 
 static_assert(sizeof(TRegel) == 3 * sizeof(std::int32_t) && sizeof(TRegelliste) == 16 * sizeof(TRegel));
 
-// The three fields of eight rules from the three vectors that hold them
+// The three fields of eight rules, from the three vectors v that hold them
 // (field f of rule r is number 3r + f). Each field lies in lanes of the three
 // vectors that do not overlap, so two blends gather it; the rules then lie in
 // the lanes in the order 0 3 6 1 4 7 2 5 for EingangA, turned by one lane for
 // EingangB and by two for Ausgang, which one permutation each straightens to
 // the order of EingangA. The order of the rules does not matter here.
-struct Felder {
-    __m256i termA, termB, ausgangsterm;
+AVX2_INLINE __m256i TermA(const __m256i* v)
+{
+    return _mm256_blend_epi32(_mm256_blend_epi32(_mm256_loadu_si256(v), _mm256_loadu_si256(v + 1), 0x92),
+                              _mm256_loadu_si256(v + 2), 0x24);
+}
 
-    AVX2_INLINE Felder(__m256i v0, __m256i v1, __m256i v2)
-        : termA(_mm256_blend_epi32(_mm256_blend_epi32(v0, v1, 0x92), v2, 0x24))
-        , termB(_mm256_permutevar8x32_epi32(_mm256_blend_epi32(_mm256_blend_epi32(v0, v1, 0x24), v2, 0x49),
-                                            _mm256_setr_epi32(1, 2, 3, 4, 5, 6, 7, 0)))
-        , ausgangsterm(_mm256_permutevar8x32_epi32(_mm256_blend_epi32(_mm256_blend_epi32(v0, v1, 0x49), v2, 0x92),
-                                                   _mm256_setr_epi32(2, 3, 4, 5, 6, 7, 0, 1)))
-    {
-    }
-};
+AVX2_INLINE __m256i TermB(const __m256i* v)
+{
+    return _mm256_permutevar8x32_epi32(
+        _mm256_blend_epi32(_mm256_blend_epi32(_mm256_loadu_si256(v), _mm256_loadu_si256(v + 1), 0x24),
+                           _mm256_loadu_si256(v + 2), 0x49),
+        _mm256_setr_epi32(1, 2, 3, 4, 5, 6, 7, 0));
+}
+
+AVX2_INLINE __m256i Ausgangsterm(const __m256i* v)
+{
+    return _mm256_permutevar8x32_epi32(
+        _mm256_blend_epi32(_mm256_blend_epi32(_mm256_loadu_si256(v), _mm256_loadu_si256(v + 1), 0x49),
+                           _mm256_loadu_si256(v + 2), 0x92),
+        _mm256_setr_epi32(2, 3, 4, 5, 6, 7, 0, 1));
+}
 
 AVX2_FUNKTION void ListeAvx2(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegelliste& regeln,
                              TFuzzy& ausgang)
@@ -367,12 +376,10 @@ AVX2_FUNKTION void ListeAvx2(const TFuzzy& eingangA, const TFuzzy& eingangB, con
     // Term numbers 1..n as lane numbers 0..n-1; anything else lies above n - 1.
     const __m256i eins = _mm256_set1_epi32(1);
     const auto* felder = reinterpret_cast<const __m256i*>(&regeln[0].EingangA);
-    const Felder f0(_mm256_loadu_si256(felder), _mm256_loadu_si256(felder + 1), _mm256_loadu_si256(felder + 2));
-    const __m256i termA0 = _mm256_sub_epi32(f0.termA, eins);
-    const __m256i termB0 = _mm256_sub_epi32(f0.termB, eins);
-    const Felder f1(_mm256_loadu_si256(felder + 3), _mm256_loadu_si256(felder + 4), _mm256_loadu_si256(felder + 5));
-    const __m256i termA1 = _mm256_sub_epi32(f1.termA, eins);
-    const __m256i termB1 = _mm256_sub_epi32(f1.termB, eins);
+    const __m256i termA0 = _mm256_sub_epi32(TermA(felder), eins);
+    const __m256i termB0 = _mm256_sub_epi32(TermB(felder), eins);
+    const __m256i termA1 = _mm256_sub_epi32(TermA(felder + 3), eins);
+    const __m256i termB1 = _mm256_sub_epi32(TermB(felder + 3), eins);
     // The largest lane number (as an unsigned number) must lie within the terms.
     const __m256i spitzeA = _mm256_max_epu32(termA0, termA1);
     const __m256i spitzeB = _mm256_max_epu32(termB0, termB1);
@@ -396,14 +403,14 @@ AVX2_FUNKTION void ListeAvx2(const TFuzzy& eingangA, const TFuzzy& eingangB, con
     const __m256 null = _mm256_setzero_ps();
     const __m256 w0 = _mm256_min_ps(_mm256_permutevar8x32_ps(b, termB0), _mm256_permutevar8x32_ps(a, termA0));
     const __m256 w1 = _mm256_min_ps(_mm256_permutevar8x32_ps(b, termB1), _mm256_permutevar8x32_ps(a, termA1));
-    Schreiben(Aktivierungen(_mm256_max_ps(w0, null), f0.ausgangsterm, _mm256_max_ps(w1, null), f1.ausgangsterm), anfang,
-              ausgang);
+    Schreiben(Aktivierungen(_mm256_max_ps(w0, null), Ausgangsterm(felder), _mm256_max_ps(w1, null), Ausgangsterm(felder + 3)),
+              anfang, ausgang);
 }
 #endif
 
 } // namespace
 
-std::array<float, 4> Zugehoerigkeiten(Befehlssatz b, const TFuzzy& f)
+std::array<float, 4> InferenzZugehoerigkeiten(Befehlssatz b, const TFuzzy& f)
 {
     std::array<float, 4> mu{};
 #ifdef TERMFORM_AVX2

@@ -42,7 +42,7 @@ void RegleAusgang(termform::Befehlssatz b, const TFuzzy& eingangA, const TFuzzy&
 
 // The memberships of terms 1..4 (0 beyond the variable's terms) as the
 // inference with instruction set b reads them, for tests.
-std::array<float, 4> Zugehoerigkeiten(termform::Befehlssatz b, const TFuzzy& f);
+std::array<float, 4> InferenzZugehoerigkeiten(termform::Befehlssatz b, const TFuzzy& f);
 
 // The control surface: value [i][j] is the output for A at a() + i/20 of its
 // universe and B at a() + j/20 of its universe. A and B keep the last sample.

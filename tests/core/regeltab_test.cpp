@@ -206,7 +206,7 @@ TEST(Inferenz, KernelMembershipsEqualThePlainReadingAtEveryEdge)
         for (const float x : proben(f, zufall)) {
             f.setX(x);
             for (const Befehlssatz b : befehlssaetze()) {
-                const std::array<float, 4> mu = Zugehoerigkeiten(b, f);
+                const std::array<float, 4> mu = InferenzZugehoerigkeiten(b, f);
                 for (int i = 1; i <= 4; ++i) {
                     const float soll = i <= f.Anzahl() ? referenz::Zugehoerigkeit(f, i) : 0.0f;
                     ASSERT_TRUE(bitgleich(mu[i - 1], soll)) << name(b) << ", x = " << x << ", term " << i;
