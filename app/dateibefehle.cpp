@@ -86,9 +86,16 @@ void TMainForm::FileOpen()
     dateiErgebnis(LoadFile(projekt));
 }
 
+bool TMainForm::speicherErgebnis(const TDateiErgebnis& ergebnis)
+{
+    if (!ergebnis.meldung && !ergebnis.dateifehler)
+        projektverlauf.Gespeichert(projekt);
+    return dateiErgebnis(ergebnis);
+}
+
 void TMainForm::FileSave()
 {
-    dateiErgebnis(::FileSave(projekt));
+    speicherErgebnis(::FileSave(projekt));
 }
 
 bool TMainForm::FileSaveAs()
@@ -113,9 +120,17 @@ bool TMainForm::FileSaveAs()
         Meldung(MeldungsArt::Warnung, FalscheEndung);
         return false;
     }
+    const QString nameVorher = projekt.Dateiname;
+    const QString titelVorher = windowTitle();
     projekt.Dateiname = *name;
     setWindowTitle(ProjektTitel(projekt.Dateiname));
-    return dateiErgebnis(::FileSave(projekt));
+    const TDateiErgebnis ergebnis = ::FileSave(projekt);
+    if (ergebnis.dateifehler) {
+        // Nothing exists under the new name: the project stays where it was.
+        projekt.Dateiname = nameVorher;
+        setWindowTitle(titelVorher);
+    }
+    return speicherErgebnis(ergebnis);
 }
 
 void TMainForm::FileExit()

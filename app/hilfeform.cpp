@@ -5,10 +5,16 @@
 #include <QApplication>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -75,7 +81,7 @@ QString THilfeForm::Seitenpfad(HilfeSeite s)
     return QFile::exists(pfad) ? pfad : QString();
 }
 
-void THilfeForm::oeffnen(HilfeSeite s)
+void THilfeForm::oeffnen(HilfeSeite s, const QString& abschnitt)
 {
     seite = s;
     const QString pfad = Seitenpfad(s);
@@ -83,24 +89,78 @@ void THilfeForm::oeffnen(HilfeSeite s)
         browser->clearHistory();
         browser->setHtml(keineHilfeSeite());
     } else {
-        browser->setSource(QUrl(QStringLiteral("qrc") + pfad));
+        QUrl adresse(QStringLiteral("qrc") + pfad);
+        adresse.setFragment(abschnitt.isEmpty() ? QString() : abschnitt);
+        browser->setSource(adresse);
     }
-    // Help asked for from a modal dialog must be usable while that dialog is
-    // open: then the help window is modal above it until it is closed.
-    const QWidget* dialog = QApplication::activeModalWidget() != this ? QApplication::activeModalWidget() : nullptr;
-    const Qt::WindowModality modalitaet = dialog ? Qt::ApplicationModal : Qt::NonModal;
-    // A dialog kept above the other windows would hide its own help.
-    const bool obenBleiben = dialog && dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-    if (isVisible() && (windowModality() != modalitaet || windowFlags().testFlag(Qt::WindowStaysOnTopHint) != obenBleiben))
-        hide();
-    setWindowModality(modalitaet);
-    setWindowFlag(Qt::WindowStaysOnTopHint, obenBleiben);
+
+    // Help for a dialog that runs modally is a window of that dialog: Qt lets
+    // a modal window's own (transient) windows take input, so the help is
+    // usable while the dialog runs, and being modeless it blocks nothing.
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog == this)
+        dialog = nullptr;
+    // As a window of the dialog type the window manager keeps it above that
+    // dialog instead of letting a click into the dialog bury it; a dialog kept
+    // above the other windows would hide its own help all the same.
+    Qt::WindowFlags art = (windowFlags() & ~Qt::WindowType_Mask) | (dialog ? Qt::Dialog : Qt::Window);
+    art.setFlag(Qt::WindowStaysOnTopHint, dialog && dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    if (art != windowFlags())
+        setWindowFlags(art);  // hides the window
+    setWindowModality(Qt::NonModal);
+    const bool neuGezeigt = !isVisible();
+    create();
+    windowHandle()->setTransientParent(dialog && dialog->windowHandle() ? dialog->windowHandle() : nullptr);
+    if (dialog && neuGezeigt) {
+        if (const QScreen* schirm = dialog->screen()) {
+            const QRect platz = PlatzNeben(dialog->frameGeometry(), frameGeometry().size(), schirm->availableGeometry());
+            resize(size().boundedTo(platz.size()));
+            move(platz.topLeft());
+        }
+    }
     show();
     raise();
     activateWindow();
+    // Opened again on the page it shows, it goes to the section (or the top) all the same.
+    if (!abschnitt.isEmpty())
+        browser->scrollToAnchor(abschnitt);
+    else
+        browser->verticalScrollBar()->setValue(0);
+}
+
+QRect THilfeForm::PlatzNeben(const QRect& dialog, const QSize& groesse, const QRect& bildschirm)
+{
+    // Narrower than this the pages read badly: then the help may cover part of the dialog.
+    constexpr int SchmalsteBreite = 360;
+    int breite = std::min(groesse.width(), bildschirm.width());
+    const int hoehe = std::min(groesse.height(), bildschirm.height());
+    const int rechts = bildschirm.right() - dialog.right();
+    const int links = dialog.left() - bildschirm.left();
+    int x;
+    if (rechts >= breite) {
+        x = dialog.right() + 1;
+    } else if (links >= breite) {
+        x = dialog.left() - breite;
+    } else if (std::max(rechts, links) >= SchmalsteBreite) {
+        breite = std::max(rechts, links);
+        x = rechts >= links ? dialog.right() + 1 : bildschirm.left();
+    } else {
+        x = rechts >= links ? bildschirm.right() - breite + 1 : bildschirm.left();
+    }
+    const int y = std::clamp(dialog.top(), bildschirm.top(), bildschirm.bottom() - hoehe + 1);
+    return QRect(x, y, breite, hoehe);
+}
+
+void THilfeForm::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 THilfeAnzeige THilfeForm::Anzeige()
 {
-    return {[this](HilfeSeite s) { oeffnen(s); }, [this] { close(); }};
+    return {[this](HilfeSeite s, const QString& abschnitt) { oeffnen(s, abschnitt); }, [this] { close(); }};
 }

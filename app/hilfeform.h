@@ -2,13 +2,18 @@
 
 #include "platform/hilfe.h"
 
+#include <QRect>
+#include <QSize>
 #include <QWidget>
 
+class QKeyEvent;
 class QPushButton;
 class QTextBrowser;
 
 // The help viewer: one window that shows the German help page of a context
-// page. The pages are compiled into the program.
+// page. The pages are compiled into the program. It never blocks: asked for
+// from a dialog that is open modally, it stays usable beside the dialog, and
+// the dialog beside it.
 class THilfeForm : public QWidget {
     Q_OBJECT
 public:
@@ -16,8 +21,9 @@ public:
 
     explicit THilfeForm(QWidget* parent = nullptr);
 
-    // Loads the page and shows the window in front.
-    void oeffnen(HilfeSeite seite);
+    // Loads the page, at the section `abschnitt` (an anchor of the page) or at
+    // its top, and shows the window in front.
+    void oeffnen(HilfeSeite seite, const QString& abschnitt = QString());
     HilfeSeite Seite() const { return seite; }
     QTextBrowser* Browser() const { return browser; }
     QPushButton* Zurueck() const { return zurueck; }
@@ -28,6 +34,15 @@ public:
 
     // Lets ZeigeHilfe()/SchliesseHilfe() reach this window.
     THilfeAnzeige Anzeige();
+
+    // Where the help window goes beside a dialog: to its right, else to its
+    // left, else narrower on the wider side, else over the dialog at the
+    // screen's edge on that side; always within the screen.
+    static QRect PlatzNeben(const QRect& dialog, const QSize& groesse, const QRect& bildschirm);
+
+protected:
+    // Escape closes the help.
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     QTextBrowser* browser;

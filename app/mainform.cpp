@@ -18,6 +18,7 @@
 #include "forms/parameterform.h"
 #include "forms/protokollform.h"
 #include "forms/suchenform.h"
+#include "forms/verlaufform.h"
 #include "forms/regeditform.h"
 #include "forms/vareditform.h"
 #include "forms/vartestform.h"
@@ -43,6 +44,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -51,6 +53,7 @@
 
 #include <cstddef>
 #include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -98,6 +101,9 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     // always tells the truth.
     setContextMenuPolicy(Qt::NoContextMenu);
     HilfeSeiteSetzen(this, HilfeSeite::Inhalt);
+    // Qt hands a hint only to the window of its control: the dialogs' hints
+    // reach this status line through the application.
+    qApp->installEventFilter(this);
 
     varTestForm = new TVarTestForm(this);
     varEditform = new TVarEditform(this);
@@ -114,7 +120,14 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     layout->addWidget(simulationsbereich);
     uebersicht = new TProjektuebersicht(flaeche);
     layout->addWidget(uebersicht);
-    setCentralWidget(flaeche);
+    // Where the central area needs more room than the window has, it scrolls;
+    // the window itself never asks for more than a small screen has.
+    auto* rollbereich = new QScrollArea(this);
+    rollbereich->setObjectName(QStringLiteral("Rollbereich"));
+    rollbereich->setFrameShape(QFrame::NoFrame);
+    rollbereich->setWidgetResizable(true);
+    rollbereich->setWidget(flaeche);
+    setCentralWidget(rollbereich);
     simulationspanel = new TSimulationspanel(projekt, pendel, abbruch, zeitfaktor, einstellungen, simulationsbereich);
     connect(simulationspanel, &TSimulationspanel::LaufBeendet, this, [this] {
         if (schliessenNachLauf)
@@ -141,6 +154,19 @@ TMainForm::TMainForm(const QString& pfad, QWidget* parent)
     regEditForm = new TRegEditForm(this);
     ddGraphForm = new TDDGraphForm(this);
     regTestForm = new TRegTestForm(ddGraphForm, this);
+    hilfeAbschnitteSetzen();
+}
+
+void TMainForm::hilfeAbschnitteSetzen()
+{
+    // Windows that share a long help page open it at their own section.
+    const std::pair<QWidget*, const char*> abschnitte[] = {
+        {regEditForm, "regeleditor"},      {regTestForm, "regeltest"},       {ddGraphForm, "kennfeld"},
+        {parameterform.get(), "parameter"}, {protokollform.get(), "protokoll"}, {cregelform.get(), "chromosom"},
+        {&suchenform->Verlaufform(), "verlauf"},
+    };
+    for (const auto& [fenster, abschnitt] : abschnitte)
+        HilfeAbschnittSetzen(fenster, QString::fromLatin1(abschnitt));
 }
 
 TMainForm::~TMainForm() = default;
@@ -173,6 +199,15 @@ void TMainForm::menueAnlegen()
                             &TMainForm::FileExit);
 
     QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    menue.Rueckgaengig = eintrag(bearbeiten, QStringLiteral("&Rückgängig"),
+                                 QStringLiteral("Die letzte Änderung am Projekt zurücknehmen"), &TMainForm::Rueckgaengig);
+    menue.Rueckgaengig->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    menue.Wiederherstellen = eintrag(bearbeiten, QStringLiteral("&Wiederherstellen"),
+                                     QStringLiteral("Die zurückgenommene Änderung am Projekt wiederherstellen"),
+                                     &TMainForm::Wiederherstellen);
+    menue.Wiederherstellen->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    bearbeiten->addSeparator();
     menue.ZwischenablageDrucken = eintrag(bearbeiten, QStringLiteral("&Zwischenablage drucken"),
                                           QStringLiteral("Grafik aus der Zwischenablage drucken"),
                                           &TMainForm::ZwischenablageDrucken);
@@ -311,6 +346,16 @@ void TMainForm::statuszeileAnlegen()
     statusBar()->addWidget(statuszeile, 1);
 }
 
+bool TMainForm::eventFilter(QObject* objekt, QEvent* e)
+{
+    // A hint travels from its control up to the control's window and stops
+    // there; this window's own hints arrive in event().
+    if (e->type() == QEvent::StatusTip && objekt != this && objekt->isWidgetType()
+        && static_cast<QWidget*>(objekt)->isWindow())
+        statuszeile->setText(static_cast<QStatusTipEvent*>(e)->tip());
+    return QMainWindow::eventFilter(objekt, e);
+}
+
 bool TMainForm::event(QEvent* e)
 {
     switch (e->type()) {
@@ -361,7 +406,38 @@ void TMainForm::uebersichtAnlegen()
 
 void TMainForm::uebersichtAktualisieren()
 {
+    projektverlauf.Merken(projekt);
+    menue.Rueckgaengig->setEnabled(projektverlauf.RueckgaengigMoeglich());
+    menue.Wiederherstellen->setEnabled(projektverlauf.WiederherstellenMoeglich());
     uebersicht->Zeigen(projekt);
+}
+
+void TMainForm::projektSetzen(const TProjekt& stand)
+{
+    const QString vorher = projekt.Dateiname;
+    projekt = stand;
+    if (projekt.Dateiname != vorher)
+        setWindowTitle(ProjektTitel(projekt.Dateiname));
+    uebersichtAktualisieren();
+}
+
+void TMainForm::Rueckgaengig()
+{
+    TProjekt stand = projekt;
+    if (projektverlauf.Rueckgaengig(stand))
+        projektSetzen(stand);
+}
+
+void TMainForm::Wiederherstellen()
+{
+    TProjekt stand = projekt;
+    if (projektverlauf.Wiederherstellen(stand))
+        projektSetzen(stand);
+}
+
+void TMainForm::ProjektAendern(const TProjekt& neu)
+{
+    projektSetzen(neu);
 }
 
 void TMainForm::ersteAktivierung()
@@ -400,5 +476,8 @@ void TMainForm::Programmstart(const QStringList& argumente)
     if (argumente.size() == 1) {
         projekt.Dateiname = QFileInfo(argumente.constFirst()).absoluteFilePath();
         dateiErgebnis(LoadFile(projekt));
+        // The project the program starts with is where undoing ends.
+        projektverlauf = TProjektverlauf(projekt);
+        uebersichtAktualisieren();
     }
 }

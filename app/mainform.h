@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/projekt.h"
+#include "core/projektverlauf.h"
 #include "plant/einstellungen.h"
 #include "plant/pendel.h"
 
@@ -39,6 +40,8 @@ public:
         QAction* Speichern;
         QAction* SpeichernUnter;
         QAction* Beenden;
+        QAction* Rueckgaengig;
+        QAction* Wiederherstellen;
         QAction* ZwischenablageDrucken;
         QAction* EditierenA;
         QAction* EditierenB;
@@ -107,6 +110,14 @@ public:
     // true when the project was written.
     bool FileSaveAs();
     void FileExit();
+    // "Bearbeiten -> Rückgängig" and "Wiederherstellen": one change of the
+    // project back or forward (an editor's OK, New, Open, an assistant's step),
+    // with the changed flag it had then.
+    void Rueckgaengig();
+    void Wiederherstellen();
+    // For commands that change the project outside the openers here: the
+    // project becomes `neu` as one step that Rückgängig takes back.
+    void ProjektAendern(const TProjekt& neu);
     void ZwischenablageDrucken();
     void VariableTesten(const TFuzzy& variable);
     // Opens the variable editor on variable 1 = Eingang A, 2 = Eingang B, 3 = Ausgang, with the
@@ -144,6 +155,8 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    // Hints of controls in the other windows, for the status line.
+    bool eventFilter(QObject* objekt, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
@@ -160,10 +173,17 @@ private:
     void InfoZeigen();
     void ersteAktivierung();
     void uebersichtAnlegen();
-    // Shows the project as it is now in the overview.
+    void hilfeAbschnitteSetzen();
+    // After every command: the overview shows the project as it is now, and a
+    // change of the project becomes a step of the undo history.
     void uebersichtAktualisieren();
+    // The project is `stand` (undo, redo, ProjektAendern); the caption follows its file.
+    void projektSetzen(const TProjekt& stand);
+    // Save and Save As: a written file also goes into the undo history.
+    bool speicherErgebnis(const TDateiErgebnis& ergebnis);
 
     TProjekt projekt;
+    TProjektverlauf projektverlauf;
     TPendel pendel;
     bool abbruch = false;
     std::int32_t zeitfaktor = 1;

@@ -1,5 +1,6 @@
 #include "app/projektuebersicht.h"
 
+#include "app/anordnung.h"
 #include "app/seitenschrift.h"
 #include "app/startseite.h"
 #include "core/projekt.h"
@@ -20,6 +21,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -34,7 +37,7 @@ const QString Variablennamen[3] = {QStringLiteral("Eingang A"), QStringLiteral("
 
 constexpr int Dateinamenbreite = 600;
 constexpr int Zellenbreite = 66;
-constexpr int Zellenhoehe = 40;
+constexpr int Zellenhoehe = 34;
 constexpr int Zeilenkopfbreite = 60;
 
 // A term's colour mixed with white, light enough for black text on it.
@@ -165,10 +168,17 @@ QWidget* TProjektuebersicht::uebersichtAnlegen()
     leiste->addWidget(kopierenKnopf, 0, Qt::AlignTop);
     l->addLayout(leiste);
 
-    inhalt = new QWidget(seite);
+    // On a small screen the file, the variables and the rules scroll instead
+    // of making the main window taller than the screen (which would push the
+    // status line off it); the next step stays in sight above them.
+    rollbereich = new QScrollArea(seite);
+    rollbereich->setFrameShape(QFrame::NoFrame);
+    rollbereich->setWidgetResizable(true);
+    inhalt = new QWidget;
     inhalt->setObjectName(QStringLiteral("Inhalt"));
     inhalt->setAutoFillBackground(true);
-    l->addWidget(inhalt, 1);
+    rollbereich->setWidget(inhalt);
+    l->addWidget(rollbereich, 1);
     auto* il = new QVBoxLayout(inhalt);
     il->setContentsMargins(0, 4, 0, 0);
 
@@ -188,13 +198,10 @@ QWidget* TProjektuebersicht::uebersichtAnlegen()
     kopf->addWidget(zustand, 0, Qt::AlignBottom);
     il->addLayout(kopf);
 
-    auto* raster = new QGridLayout;
+    raster = new QGridLayout;
     raster->setSpacing(10);
     for (int i = 1; i <= 3; ++i)
         karteAnlegen(i, inhalt);
-    raster->addWidget(karten[0].flaeche, 0, 0);
-    raster->addWidget(karten[1].flaeche, 0, 1);
-    raster->addWidget(karten[2].flaeche, 1, 0);
 
     regelflaeche = karteRahmen(inhalt);
     const QString hinweis = QStringLiteral("Doppelklick: Regeln editieren");
@@ -213,6 +220,8 @@ QWidget* TProjektuebersicht::uebersichtAnlegen()
     rkopf->addWidget(doppelklick, 0, Qt::AlignRight | Qt::AlignTop);
     rl->addLayout(rkopf);
     regelanzahl = Beschriftung(regelflaeche, Seitenschrift::Grund, false, QStringLiteral("#303030"));
+    // Rules that name a deleted output term make the line long.
+    regelanzahl->setWordWrap(true);
     rl->addWidget(regelanzahl);
 
     auto* gitterRaster = new QGridLayout;
@@ -258,13 +267,37 @@ QWidget* TProjektuebersicht::uebersichtAnlegen()
     ausgangslegende->setTextFormat(Qt::RichText);
     ausgangslegende->setWordWrap(true);
     rl->addWidget(ausgangslegende);
-    raster->addWidget(regelflaeche, 1, 1);
-    raster->setColumnStretch(0, 1);
-    raster->setColumnStretch(1, 1);
-    raster->setRowStretch(0, 1);
-    raster->setRowStretch(1, 1);
+    spaltenSetzen(2);
     il->addLayout(raster, 1);
     return seite;
+}
+
+void TProjektuebersicht::spaltenSetzen(int anzahl)
+{
+    if (anzahl == kartenspalten)
+        return;
+    kartenspalten = anzahl;
+    const std::array<QWidget*, 4> folge{karten[0].flaeche, karten[1].flaeche, karten[2].flaeche, regelflaeche};
+    for (QWidget* k : folge)
+        raster->removeWidget(k);
+    for (int i = 0; i < 4; ++i) {
+        raster->setRowStretch(i, 0);
+        raster->setColumnStretch(i % 2, 0);
+    }
+    // Two columns: A and B above, output and rules below; one column: the
+    // cards one under the other, in the same order.
+    for (int i = 0; i < 4; ++i)
+        raster->addWidget(folge[i], i / anzahl, i % anzahl);
+    for (int c = 0; c < anzahl; ++c)
+        raster->setColumnStretch(c, 1);
+    for (int r = 0; r < 4 / anzahl; ++r)
+        raster->setRowStretch(r, 1);
+}
+
+void TProjektuebersicht::resizeEvent(QResizeEvent* e)
+{
+    spaltenSetzen(UebersichtSpalten(e->size().width()));
+    QWidget::resizeEvent(e);
 }
 
 void TProjektuebersicht::Zeigen(const TProjekt& projekt)

@@ -10,8 +10,10 @@
 
 #include <array>
 
+class QGridLayout;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QStackedWidget;
 class QTableWidget;
 class TKoordinatensystem;
@@ -63,6 +65,8 @@ signals:
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    // Two columns of cards from UebersichtZweispaltigAb pixels on, one below.
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     // The card of one variable.
@@ -76,6 +80,7 @@ private:
     };
 
     QWidget* uebersichtAnlegen();
+    void spaltenSetzen(int anzahl);
     void karteAnlegen(int welche, QWidget* eltern);
     void variableZeigen(int welche);
     void regelnZeigen(const TProjekt& projekt);
@@ -88,8 +93,11 @@ private:
     QStackedWidget* seiten = nullptr;
     TStartseite* startseite = nullptr;
     QWidget* uebersicht = nullptr;
+    QScrollArea* rollbereich = nullptr;
     QWidget* inhalt = nullptr;
     std::array<TKarte, 3> karten;
+    QGridLayout* raster = nullptr;
+    int kartenspalten = 0;
     QWidget* regelflaeche = nullptr;
     QLabel* regeltitel = nullptr;
     QLabel* regelanzahl = nullptr;

@@ -13,6 +13,8 @@
 #include "platform/meldung.h"
 #include "platform/pause.h"
 #include "platform/uhr.h"
+#include "widgets/aktivitaetsgitter.h"
+#include "widgets/farbe.h"
 #include "widgets/farbkreis.h"
 #include "widgets/koordinatensystem.h"
 #include "widgets/pendelzeichnen.h"
@@ -20,6 +22,8 @@
 
 #include <QCoreApplication>
 #include <QPushButton>
+
+#include <utility>
 
 void TSimulationspanel::StartClick()
 {
@@ -62,6 +66,8 @@ void TSimulationspanel::laufen(const TLaufseite& seite, float ersteMarke, float 
         if (!seite.fuzzy)
             ProgressBar1MouseMove(50);
         verlaufBeginnen();
+        gitterBeginnen();
+        gitterZeigen(true);
         Simulation(seite);
     }
     laeuft = false;
@@ -72,6 +78,14 @@ void TSimulationspanel::Simulation(const TLaufseite& seite)
 {
     durchlaeufe = 0;
     do {
+        if (seite.fuzzy && pauseKnopf->isChecked()) {
+            if (!angehaltenWarten())
+                return;
+            // Held or stepped, the next pass is one of the fixed length: the
+            // time spent held never becomes a step.
+            pendel.setDeltaT(EinzelschrittDauer);
+        }
+        const bool einzeln = std::exchange(einzelschrittOffen, false);
         const std::uint32_t t0 = TickCount();
         ZeigePendel(pendel, *seite.plot);
         pendel.Schritt();
@@ -96,7 +110,8 @@ void TSimulationspanel::Simulation(const TLaufseite& seite)
         if (seite.fuzzy)
             seite.zeitfeld->setNumber(pendel.Zeit());
         verlaufHinzufuegen(gruen);
-        pendel.setDeltaT(schrittweite(t0));
+        gitterZeigen(!seite.fuzzy);
+        pendel.setDeltaT(einzeln ? EinzelschrittDauer : schrittweite(t0));
         ++durchlaeufe;
         if (nachDurchlauf)
             nachDurchlauf();
@@ -120,4 +135,47 @@ void TSimulationspanel::verlaufHinzufuegen(bool gruen)
 {
     if (verlauf)
         verlauf->Plot()->Hinzufuegen(VerlaufPunkt(pendel, gruen));
+}
+
+bool TSimulationspanel::angehaltenWarten()
+{
+    while (pauseKnopf->isChecked() && !einzelschrittOffen) {
+        Pause(50);
+        QCoreApplication::processEvents();
+        if (abbruch || unterbrochen())
+            return false;
+    }
+    return true;
+}
+
+void TSimulationspanel::gitterBeginnen()
+{
+    if (!verlauf)
+        return;
+    QStringList zeilen, spalten, terme;
+    QList<QColor> farben;
+    for (int i = 1; i <= projekt.EingangA.gueltigeAnzahl(); ++i)
+        zeilen << projekt.EingangA.AbkTermname(i);
+    for (int j = 1; j <= projekt.EingangB.gueltigeAnzahl(); ++j)
+        spalten << projekt.EingangB.AbkTermname(j);
+    projekt.Ausgang.FarbeInit();
+    for (int k = 1; k <= projekt.Ausgang.gueltigeAnzahl(); ++k) {
+        terme << projekt.Ausgang.AbkTermname(k);
+        farben << qFarbe(projekt.Ausgang.Farbe(k));
+    }
+    verlauf->Gitter()->setBeschriftung(zeilen, spalten, terme, farben);
+}
+
+void TSimulationspanel::gitterZeigen(bool messwerteSetzen)
+{
+    if (!verlauf || verlauf->Gitter()->isHidden())
+        return;
+    if (!projekt.EingangA.definiert() || !projekt.EingangB.definiert() || !projekt.Ausgang.definiert()) {
+        verlauf->setAktivitaet({});
+        return;
+    }
+    // A fuzzy pass has just put the measurements into the inputs.
+    if (messwerteSetzen)
+        MesswerteSetzen(pendel, projekt.EingangA, projekt.EingangB);
+    verlauf->setAktivitaet(RegelAktivitaet(projekt.EingangA, projekt.EingangB, projekt.Regeltab, projekt.Ausgang));
 }

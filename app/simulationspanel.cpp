@@ -1,7 +1,9 @@
 #include "app/simulationspanel.h"
 
+#include "app/anordnung.h"
 #include "app/kraftbalken.h"
 #include "app/verlauf.h"
+#include "app/verlaufplot.h"
 #include "plant/pendel.h"
 #include "plant/simulation.h"
 #include "widgets/farbkreis.h"
@@ -9,9 +11,12 @@
 #include "widgets/singedit.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -39,17 +44,64 @@ TSimulationspanel::TSimulationspanel(TProjekt& p, TPendel& pe, bool& ab, std::in
 
 bool TSimulationspanel::eventFilter(QObject* o, QEvent* e)
 {
-    if (o == parentWidget() && e->type() == QEvent::Resize)
+    if (e->type() == QEvent::KeyPress && o != parentWidget() && !(rollbereich && o == rollbereich->viewport())) {
+        switch (static_cast<QKeyEvent*>(e)->key()) {
+        case Qt::Key_Left:
+            KraftTaste(-1);
+            return true;
+        case Qt::Key_Right:
+            KraftTaste(1);
+            return true;
+        case Qt::Key_Space:
+        case Qt::Key_Home:
+            KraftTaste(0);
+            return true;
+        default:
+            break;
+        }
+    }
+    if (e->type() == QEvent::Resize && (o == parentWidget() || (rollbereich && o == rollbereich->viewport())))
         Platzieren();
     return QTabWidget::eventFilter(o, e);
 }
 
+QScrollArea* TSimulationspanel::umgebenderRollbereich() const
+{
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+        if (auto* s = qobject_cast<QScrollArea*>(w))
+            return s;
+    }
+    return nullptr;
+}
+
 void TSimulationspanel::Platzieren()
 {
-    if (QWidget* p = parentWidget())
-        move(std::max(0, (p->width() - width()) / 2), std::max(0, (p->height() - height()) / 2 - 15));
-    if (verlauf)
-        verlauf->move(x() + (width() - verlauf->width()) / 2, y() + height() + 8);
+    QWidget* p = parentWidget();
+    if (!p)
+        return;
+    // The plot's box at its full height: it may shrink to fit and grow back.
+    const QSize verlaufGroesse = verlauf ? QSize(verlauf->width(), TVerlaufPlot::Hoehe + TVerlauf::Kopfhoehe)
+                                         : QSize(0, 0);
+    const int verlaufMin = TVerlaufPlot::MinHoehe + TVerlauf::Kopfhoehe;
+    if (!rollbereich) {
+        rollbereich = umgebenderRollbereich();
+        if (rollbereich)
+            rollbereich->viewport()->installEventFilter(this);
+    }
+    if (rollbereich) {
+        // The arrangement follows the room that shows, not the area's own
+        // size: that only grows to what the arrangement needs, and the rest
+        // scrolls.
+        const QSize noetig = SimulationAnordnen(rollbereich->viewport()->size(), size(), verlaufGroesse, verlaufMin).benoetigt;
+        if (p->minimumSize() != noetig)
+            p->setMinimumSize(noetig);
+    }
+    const TSimulationsanordnung a = SimulationAnordnen(p->size(), size(), verlaufGroesse, verlaufMin);
+    move(a.panel);
+    if (verlauf) {
+        verlauf->setPlothoehe(a.verlaufHoehe - TVerlauf::Kopfhoehe);
+        verlauf->move(a.verlauf);
+    }
 }
 
 void TSimulationspanel::Anhalten()
@@ -156,9 +208,32 @@ void TSimulationspanel::BitBtn1Click()
         p->hide();
 }
 
-void TSimulationspanel::ZeitlupeClick()
+void TSimulationspanel::ZeitlupeClick(bool an)
 {
-    zeitfaktor = zeitlupe->isChecked() ? 5 : 1;
+    // The two pages' buttons are one setting.
+    for (QPushButton* k : {zeitlupe, zeitlupe2}) {
+        const QSignalBlocker still(k);
+        k->setChecked(an);
+    }
+    zeitfaktor = an ? 5 : 1;
+}
+
+void TSimulationspanel::PauseClick()
+{
+    einzelschrittOffen = false;
+}
+
+void TSimulationspanel::EinzelschrittClick()
+{
+    if (laeuft && pauseKnopf->isChecked())
+        einzelschrittOffen = true;
+}
+
+void TSimulationspanel::KraftTaste(int richtung)
+{
+    // Before the first run the bar shows nothing: the keys start from 0 N.
+    const int spalte = progressBar1->value() < progressBar1->minimum() ? 50 : progressBar1->value();
+    ProgressBar1MouseMove(KraftbalkenTaste(spalte, richtung));
 }
 
 void TSimulationspanel::wind1Click()

@@ -10,6 +10,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class TFarbkreis;
 class TKoordinatensystem;
 class TKraftbalken;
@@ -46,6 +47,13 @@ public:
     void Start2Click();
     // Both Stop buttons: the running loop ends after its current pass.
     void StopClick();
+    // "Pause" holds a run where it is; "Einzelschritt" then advances it by one
+    // pass of EinzelschrittDauer.
+    void PauseClick();
+    void EinzelschrittClick();
+    // The keys of the hand page: the force bar KraftbalkenSchritt columns to
+    // the left (-1) or right (+1), or back to 0 N (richtung 0).
+    void KraftTaste(int richtung);
     // Both "Schließen" buttons: stop and hide.
     void BitBtn1Click();
 
@@ -66,7 +74,10 @@ public:
     // visibility and records every run.
     TVerlauf* Verlauf() const { return verlauf; }
 
-    // Puts the panel in the middle of its parent, 15 pixels above centre.
+    // Puts the panel and the time plot into the room their parent has: the
+    // panel in the middle, 15 pixels above centre, the plot under it where
+    // the height allows, else beside it (SimulationAnordnen). Inside a scroll
+    // area the parent asks for the room the arrangement needs.
     void Platzieren();
 
     // The controls of the hand page, named as the form names them.
@@ -97,6 +108,9 @@ public:
     QLabel* Label3() const { return label3; }
     TSingEdit* SingEdit2() const { return singEdit2; }
     TFarbkreis* Shape1() const { return shape1; }
+    QPushButton* Zeitlupe2() const { return zeitlupe2; }
+    QPushButton* PauseKnopf() const { return pauseKnopf; }
+    QPushButton* Einzelschritt() const { return einzelschritt; }
     QPushButton* BitBtn2() const { return bitBtn2; }
     QPushButton* BitBtn3() const { return bitBtn3; }
 
@@ -127,7 +141,7 @@ private:
     void zeigen();
     void TabbedNotebook1Change();
     void ProgressBar1MouseMove(int spalte);
-    void ZeitlupeClick();
+    void ZeitlupeClick(bool an);
     void wind1Click();
 
     TLaufseite handseite() const { return {koordinatensystem1, singEdit1, shape2, false}; }
@@ -139,6 +153,14 @@ private:
     float schrittweite(std::uint32_t t0) const;
     void verlaufBeginnen();
     void verlaufHinzufuegen(bool gruen);
+    // Labels of the activity grid from the project, and the degrees at the
+    // plant's present measurements (a hand run shows what the rules would do).
+    void gitterBeginnen();
+    void gitterZeigen(bool messwerteSetzen);
+    // While the run is held: waits and hands events on until Pause is
+    // released, a single step is asked for, or the run ends. false when the
+    // run must end.
+    bool angehaltenWarten();
     // true when the pass under way must stop where it is.
     bool unterbrochen() const { return laufNummer != aktuellerLauf; }
 
@@ -174,6 +196,9 @@ private:
     QLabel* label3 = nullptr;
     TSingEdit* singEdit2 = nullptr;
     TFarbkreis* shape1 = nullptr;
+    QPushButton* zeitlupe2 = nullptr;
+    QPushButton* pauseKnopf = nullptr;
+    QPushButton* einzelschritt = nullptr;
     QPushButton* bitBtn2 = nullptr;
     QPushButton* bitBtn3 = nullptr;
 
@@ -183,8 +208,12 @@ private:
     int laufNummer = 0;
     int aktuellerLauf = 0;
     int durchlaeufe = 0;
+    bool einzelschrittOffen = false;
+    QWidget* handSeite = nullptr;
     int seiteVorher = 0;
     std::function<void()> nachDurchlauf;
     std::optional<float> festerSchritt;
     TVerlauf* verlauf = nullptr;
+    QScrollArea* umgebenderRollbereich() const;
+    QScrollArea* rollbereich = nullptr;
 };

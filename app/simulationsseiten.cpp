@@ -73,6 +73,8 @@ void TSimulationspanel::seitenAnlegen()
 {
     constexpr int b = SimulationsplotBreite;
     auto* hand = new QWidget;
+    handSeite = hand;
+    hand->setFocusPolicy(Qt::StrongFocus);
     label10 = Titel(hand, QRect(10, 5, 300, 17));
     koordinatensystem1 = SimulationsplotAnlegen(hand, QRect(10, 24, b, SimulationsplotHoehe), -0.1f);
     start = KnopfAnlegen(hand, QStringLiteral("Start"), QRect(10, 166, 75, 25), HinweisStart);
@@ -107,14 +109,20 @@ void TSimulationspanel::seitenAnlegen()
     lineal1->setXlinks(-6);
     lineal1->setXrechts(6);
     lineal1->setRastermodul(1);
-    lineal1->setSkalamodul(2);
+    lineal1->setSkalamodul(1);
     label4 = Beschriftung(fuzzy, QString(), QRect(10, 189, 255, 16));
     label5 = Beschriftung(fuzzy, QString(), QRect(10, 205, 255, 16));
     label6 = Beschriftung(fuzzy, QString(), QRect(10, 221, 255, 16));
-    start2 = KnopfAnlegen(fuzzy, QStringLiteral("Start"), QRect(10, 242, 75, 25), HinweisStart);
-    stop2 = KnopfAnlegen(fuzzy, QStringLiteral("Stop"), QRect(90, 242, 75, 25), HinweisStop);
-    wind1 = Umschalter(fuzzy, QStringLiteral("Wind"), QRect(170, 242, 75, 25),
+    start2 = KnopfAnlegen(fuzzy, QStringLiteral("Start"), QRect(10, 242, 62, 25), HinweisStart);
+    stop2 = KnopfAnlegen(fuzzy, QStringLiteral("Stop"), QRect(75, 242, 62, 25), HinweisStop);
+    wind1 = Umschalter(fuzzy, QStringLiteral("Wind"), QRect(140, 242, 62, 25),
                        QStringLiteral("Seitenwind von rechts ein- bzw. ausschalten"));
+    zeitlupe2 = Umschalter(fuzzy, QStringLiteral("Zeitlupe"), QRect(205, 242, 62, 25),
+                           QStringLiteral("fünffache Zeitlupe"));
+    pauseKnopf = Umschalter(fuzzy, QStringLiteral("Pause"), QRect(270, 214, 78, 25),
+                            QStringLiteral("Lauf anhalten bzw. fortsetzen"));
+    einzelschritt = KnopfAnlegen(fuzzy, QStringLiteral("Einzelschritt"), QRect(353, 214, 78, 25),
+                                 QStringLiteral("angehaltenen Lauf um einen Schritt von 0,05 s weiterführen"));
     label3 = Beschriftung(fuzzy, QStringLiteral("Zeit in s:"), QRect(270, 192, 55, 17));
     singEdit2 = Zahlfeld(fuzzy, QRect(325, 189, 75, 22));
     shape1 = Lampe(fuzzy, QRect(407, 187, 26, 26));
@@ -129,7 +137,15 @@ void TSimulationspanel::verbinden()
     connect(start2, &QPushButton::clicked, this, &TSimulationspanel::Start2Click);
     for (QPushButton* k : {stop, stop2})
         connect(k, &QPushButton::clicked, this, &TSimulationspanel::StopClick);
-    connect(zeitlupe, &QPushButton::toggled, this, &TSimulationspanel::ZeitlupeClick);
+    for (QPushButton* k : {zeitlupe, zeitlupe2})
+        connect(k, &QPushButton::toggled, this, &TSimulationspanel::ZeitlupeClick);
+    connect(pauseKnopf, &QPushButton::toggled, this, &TSimulationspanel::PauseClick);
+    connect(einzelschritt, &QPushButton::clicked, this, &TSimulationspanel::EinzelschrittClick);
+    // The hand page's keys reach the panel from whichever of its controls has
+    // the focus.
+    handSeite->installEventFilter(this);
+    for (QWidget* w : handSeite->findChildren<QWidget*>())
+        w->installEventFilter(this);
     connect(wind1, &QPushButton::toggled, this, &TSimulationspanel::wind1Click);
     connect(progressBar1, &TKraftbalken::mausBewegt, this, &TSimulationspanel::ProgressBar1MouseMove);
     for (QPushButton* k : {bitBtn1, bitBtn2})

@@ -103,14 +103,19 @@ void TStartseite::setAssistentVerfuegbar(bool verfuegbar)
     assistentKnopf->setEnabled(verfuegbar);
 }
 
-QString BeispielDatei(const QString& programmpfad, const QString& name)
+QStringList Datenordner()
+{
+    return QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+}
+
+QString BeispielDatei(const QString& programmpfad, const QString& name, const QStringList& datenordner)
 {
     const QDir programm(programmpfad);
     QStringList orte = {programm.filePath(QStringLiteral("examples")),
                         programm.filePath(QStringLiteral("../share/tarvik/examples")),
                         programm.filePath(QStringLiteral("../examples")),
                         programm.filePath(QStringLiteral("../../examples"))};
-    for (const QString& daten : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+    for (const QString& daten : datenordner)
         orte.append(QDir(daten).filePath(QStringLiteral("tarvik/examples")));
     for (const QString& ort : orte) {
         const QFileInfo datei(QDir(ort).filePath(name));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class QPushButton;
@@ -33,7 +34,11 @@ private:
     QPushButton* kranKnopf = nullptr;
 };
 
+// The user's and the system's data folders ($XDG_DATA_HOME, $XDG_DATA_DIRS).
+QStringList Datenordner();
+
 // Where an example project that ships with Tarvik lies: beside the program, in
-// the installed data folder, or in the source tree above the build folder.
-// Empty when it is nowhere.
-QString BeispielDatei(const QString& programmpfad, const QString& name);
+// the installed data folder, in the source tree above the build folder, or in
+// "tarvik/examples" of one of the data folders. Empty when it is nowhere.
+QString BeispielDatei(const QString& programmpfad, const QString& name,
+                      const QStringList& datenordner = Datenordner());

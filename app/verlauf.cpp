@@ -6,6 +6,7 @@
 #include "forms/dialoghilfe.h"
 #include "platform/dateidialog.h"
 #include "platform/meldung.h"
+#include "widgets/aktivitaetsgitter.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -13,11 +14,13 @@
 #include <QGuiApplication>
 #include <QPushButton>
 
+#include <utility>
+
 TVerlauf::TVerlauf(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Verlauf"));
-    setFixedSize(TVerlaufPlot::Breite, TVerlaufPlot::Hoehe + 30);
+    setFixedSize(TVerlaufPlot::Breite + 10 + GitterBreite, TVerlaufPlot::Hoehe + Kopfhoehe);
     anzeigen = new QCheckBox(QStringLiteral("&Verlauf anzeigen"), this);
     anzeigen->setGeometry(0, 2, 160, 22);
     anzeigen->setChecked(true);
@@ -30,14 +33,35 @@ TVerlauf::TVerlauf(QWidget* parent)
     datenSpeichern = KnopfAnlegen(this, QStringLiteral("&Daten speichern..."), QRect(rechts - 110, 0, 110, 25),
                                   QStringLiteral("Messwerte des Versuchs als CSV-Datei speichern"));
     plot = new TVerlaufPlot(this);
-    plot->move(0, 30);
+    plot->move(0, Kopfhoehe);
+    vorigenZeigen = new QCheckBox(QStringLiteral("V&origen Lauf zeigen"), this);
+    vorigenZeigen->setGeometry(165, 2, 190, 22);
+    vorigenZeigen->setChecked(true);
+    HinweisSetzen(vorigenZeigen, QStringLiteral("Den Verlauf des vorigen Laufs grau unter dem jetzigen zeigen"));
+    connect(vorigenZeigen, &QCheckBox::toggled, plot, &TVerlaufPlot::setVorigenZeigen);
+    regelnAnzeigen = new QCheckBox(QStringLiteral("&Regelaktivität anzeigen"), this);
+    regelnAnzeigen->setGeometry(TVerlaufPlot::Breite + 10, 2, GitterBreite, 22);
+    regelnAnzeigen->setChecked(true);
+    HinweisSetzen(regelnAnzeigen, QStringLiteral("Erfüllungsgrad jeder Regel während des Laufs ein- oder ausblenden"));
+    gitter = new TAktivitaetsgitter(this);
+    gitter->setGeometry(TVerlaufPlot::Breite + 10, Kopfhoehe, GitterBreite, GitterHoehe);
+    connect(regelnAnzeigen, &QCheckBox::toggled, gitter, &QWidget::setVisible);
+    auffrischen.setSingleShot(true);
+    auffrischen.setInterval(Auffrischung);
+    connect(&auffrischen, &QTimer::timeout, this, [this] { gitter->setAktivitaet(aktivitaet); });
     connect(anzeigen, &QCheckBox::toggled, this, [this](bool an) {
-        for (QWidget* w : std::initializer_list<QWidget*>{plot, kopieren, bildSpeichern, datenSpeichern})
+        for (QWidget* w : std::initializer_list<QWidget*>{plot, kopieren, bildSpeichern, datenSpeichern, vorigenZeigen})
             w->setVisible(an);
     });
     connect(kopieren, &QPushButton::clicked, this, &TVerlauf::KopierenClick);
     connect(bildSpeichern, &QPushButton::clicked, this, &TVerlauf::BildSpeichernClick);
     connect(datenSpeichern, &QPushButton::clicked, this, &TVerlauf::DatenSpeichernClick);
+}
+
+void TVerlauf::setPlothoehe(int h)
+{
+    plot->setHoehe(h);
+    setFixedSize(width(), plot->height() + Kopfhoehe);
 }
 
 void TVerlauf::KopierenClick()
@@ -58,7 +82,7 @@ void TVerlauf::speichern(const QString& titel, const QString& filter, const QStr
     if (!name)
         return;
     if (DateiErsetzen(*name, bytes) != SchreibErgebnis::Ok)
-        Meldung(MeldungsArt::Fehler, VerlaufTexte::nichtGespeichert);
+        Meldung(MeldungsArt::Fehler, VerlaufTexte::nichtGespeichert(*name));
 }
 
 void TVerlauf::BildSpeichernClick()
@@ -74,5 +98,24 @@ void TVerlauf::BildSpeichernClick()
 void TVerlauf::DatenSpeichernClick()
 {
     speichern(QStringLiteral("Messwerte speichern"), QStringLiteral("CSV-Datei (*.csv)"), QStringLiteral("csv"),
-              LaufCsv(plot->Punkte()));
+              Daten());
+}
+
+QByteArray TVerlauf::Daten() const
+{
+    if (!plot->VorigenZeigen() || plot->VorigePunkte().empty())
+        return LaufCsv(plot->Punkte());
+    QString csv = VerlaufTexte::laufSpalte + QLatin1Char(',') + LaufCsvKopf() + QLatin1Char('\n');
+    for (const auto& [name, punkte] : {std::pair{VerlaufTexte::voriger, &plot->VorigePunkte()},
+                                       std::pair{VerlaufTexte::aktueller, &plot->Punkte()}})
+        for (const TVerlaufPunkt& p : *punkte)
+            csv += name + QLatin1Char(',') + LaufCsvZeile(p) + QLatin1Char('\n');
+    return csv.toLatin1();
+}
+
+void TVerlauf::setAktivitaet(const TRegelAktivitaet& a)
+{
+    aktivitaet = a;
+    if (!auffrischen.isActive())
+        auffrischen.start();
 }

@@ -64,6 +64,18 @@ TVerlaufPlot::TVerlaufPlot(QWidget* parent)
     Beginnen(false);
 }
 
+void TVerlaufPlot::setHoehe(int h)
+{
+    h = std::clamp(h, MinHoehe, Hoehe);
+    if (h == hoehe)
+        return;
+    hoehe = h;
+    setFixedSize(Breite, hoehe);
+    bild = QImage(Breite, hoehe, QImage::Format_RGB32);
+    allesZeichnen();
+    update();
+}
+
 const std::array<QColor, 3>& TVerlaufPlot::Farben()
 {
     static const std::array<QColor, 3> farben{QColor(0, 84, 190), QColor(200, 40, 20), QColor(120, 40, 150)};
@@ -79,7 +91,7 @@ const std::array<QString, 3>& TVerlaufPlot::Titel()
 
 QRect TVerlaufPlot::streifen(int i) const
 {
-    const int h = (Hoehe - RandOben - RandUnten - 2 * Abstand) / 3;
+    const int h = (hoehe - RandOben - RandUnten - 2 * Abstand) / 3;
     return QRect(RandLinks, RandOben + i * (h + Abstand), Breite - RandLinks - RandRechts, h);
 }
 
@@ -96,13 +108,35 @@ double TVerlaufPlot::Zeile(int i, float wert) const
     return mitte - static_cast<double>(wert) / bereich[static_cast<std::size_t>(i)] * ((r.height() - 1) / 2.0 - 2);
 }
 
+const QColor& TVerlaufPlot::VorigFarbe()
+{
+    static const QColor grau(175, 175, 175);
+    return grau;
+}
+
 void TVerlaufPlot::Beginnen(bool istKran)
 {
     kran = istKran;
+    if (!punkte.empty())
+        vorige = std::move(punkte);
     punkte.clear();
     anfang = 0;
     bereich = {6, 15, 1};
+    for (const TVerlaufPunkt& p : vorige)
+        anpassen(p);
     allesZeichnen();
+}
+
+void TVerlaufPlot::vorigeZeichnen(QPainter& m, float von, float bis)
+{
+    if (!vorigenZeigen || vorige.size() < 2)
+        return;
+    auto k = std::lower_bound(vorige.begin(), vorige.end(), von,
+                              [](const TVerlaufPunkt& p, float t) { return p.zeit < t; });
+    if (k != vorige.begin())
+        --k;
+    for (; k + 1 < vorige.end() && k->zeit <= bis; ++k)
+        update(segmentZeichnen(m, *k, *(k + 1), true));
 }
 
 bool TVerlaufPlot::anpassen(const TVerlaufPunkt& p)
@@ -158,6 +192,11 @@ void TVerlaufPlot::verschieben(int sekunden, float vorigeZeit)
         const int ab = std::min(frei, static_cast<int>(std::floor(Spalte(vorigeZeit))));
         clipLinks = ab;
         const float t = anfang + float(ab - innen0.left()) / PixelProSekunde;
+        // The previous run only in the free columns: elsewhere it lies under
+        // the new curve already.
+        clipLinks = frei;
+        vorigeZeichnen(m, anfang + float(frei - innen0.left()) / PixelProSekunde, anfang + Fensterlaenge);
+        clipLinks = ab;
         auto k = std::lower_bound(punkte.begin(), punkte.end(), t,
                                   [](const TVerlaufPunkt& p, float z) { return p.zeit < z; });
         if (k != punkte.begin())
@@ -196,7 +235,7 @@ bool aufStreifenKuerzen(QPointF& p0, QPointF& p1, double oben, double unten)
 
 } // namespace
 
-QRect TVerlaufPlot::segmentZeichnen(QPainter& m, const TVerlaufPunkt& von, const TVerlaufPunkt& bis)
+QRect TVerlaufPlot::segmentZeichnen(QPainter& m, const TVerlaufPunkt& von, const TVerlaufPunkt& bis, bool grau)
 {
     if (bis.zeit < anfang)
         return {};
@@ -205,7 +244,7 @@ QRect TVerlaufPlot::segmentZeichnen(QPainter& m, const TVerlaufPunkt& von, const
     if (!std::isfinite(x0) || !std::isfinite(x1))
         return {};
     QRect geaendert;
-    if (kran && bis.gruen) {
+    if (kran && bis.gruen && !grau) {
         // The phase is shaded behind the curves drawn before it, so that
         // they stay visible.
         const int links = static_cast<int>(std::floor(x0)) + 1;
@@ -234,7 +273,8 @@ QRect TVerlaufPlot::segmentZeichnen(QPainter& m, const TVerlaufPunkt& von, const
         if (!aufStreifenKuerzen(p0, p1, r.top() - 4.0, r.bottom() + 4.0))
             continue;
         m.setClipRect(innen(r));
-        m.setPen(QPen(Farben()[static_cast<std::size_t>(i)], 2, Qt::SolidLine, Qt::RoundCap));
+        m.setPen(grau ? QPen(VorigFarbe(), 1.5)
+                      : QPen(Farben()[static_cast<std::size_t>(i)], 2, Qt::SolidLine, Qt::RoundCap));
         m.drawLine(p0, p1);
         geaendert |= QRectF(p0, p1).normalized().toAlignedRect().adjusted(-2, -2, 2, 2) & r;
     }
@@ -273,7 +313,7 @@ void TVerlaufPlot::zeitachseZeichnen(QPainter& m)
 {
     const QRect unten = streifen(2);
     const QFontMetrics fm(font());
-    m.fillRect(QRect(0, unten.bottom() + 1, Breite, Hoehe - unten.bottom() - 1),
+    m.fillRect(QRect(0, unten.bottom() + 1, Breite, hoehe - unten.bottom() - 1),
                Hintergrund);
     m.setFont(font());
     m.setPen(Qt::black);
@@ -324,6 +364,7 @@ void TVerlaufPlot::allesZeichnen()
         grundZeichnen(m, innen0.left(), innen0.right());
         zeitachseZeichnen(m);
         // Only the rows of the window: the first is the last one before it.
+        vorigeZeichnen(m, anfang, anfang + Fensterlaenge);
         auto ab = std::lower_bound(punkte.begin(), punkte.end(), anfang,
                                    [](const TVerlaufPunkt& p, float t) { return p.zeit < t; });
         if (ab != punkte.begin())

@@ -23,13 +23,29 @@ public:
     static constexpr float Fensterlaenge = 30; // s
     static constexpr int Breite = 700;
     static constexpr int Hoehe = 272;
+    // Where the main window is short the strips shrink, down to 40 pixels each.
+    static constexpr int MinHoehe = 196;
     static constexpr int PixelProSekunde = 21;
 
     explicit TVerlaufPlot(QWidget* parent = nullptr);
 
-    // A new run: forgets the old one. Green phases are shaded for the crane.
+    // A new run: the one before becomes the previous run (drawn in grey under
+    // the new curves while VorigenZeigen), the one before that is forgotten.
+    // Green phases are shaded for the crane.
     void Beginnen(bool kran);
+    void setVorigenZeigen(bool zeigen)
+    {
+        vorigenZeigen = zeigen;
+        allesZeichnen();
+    }
+    bool VorigenZeigen() const { return vorigenZeigen; }
+    const std::vector<TVerlaufPunkt>& VorigePunkte() const { return vorige; }
+    static const QColor& VorigFarbe();
     void Hinzufuegen(const TVerlaufPunkt& punkt);
+    // The picture's height, MinHoehe..Hoehe; the strips share what the time
+    // axis and the titles leave, and the picture is drawn again.
+    void setHoehe(int h);
+    int HoeheJetzt() const { return hoehe; }
     // Draws the whole picture again from the rows.
     void Neuzeichnen() { allesZeichnen(); }
     // Shows the 30 s from `sekunden` on (a recorded run looked at afterwards);
@@ -70,15 +86,20 @@ private:
     // Inside of a strip, from clipLinks on.
     QRect innen(const QRect& r) const;
     // Draws the segment between two rows; the rectangle it changed.
-    QRect segmentZeichnen(QPainter& m, const TVerlaufPunkt& von, const TVerlaufPunkt& bis);
+    QRect segmentZeichnen(QPainter& m, const TVerlaufPunkt& von, const TVerlaufPunkt& bis, bool grau = false);
+    // The previous run's segments that reach into von..bis (s), in grey.
+    void vorigeZeichnen(QPainter& m, float von, float bis);
     // true when the window or a range had to change.
     bool anpassen(const TVerlaufPunkt& punkt);
 
     QImage bild;
     std::vector<TVerlaufPunkt> punkte;
+    std::vector<TVerlaufPunkt> vorige;
+    bool vorigenZeigen = true;
     bool kran = false;
     float anfang = 0;
     std::array<float, 3> bereich{};
     int neuzeichnungen = 0;
     int clipLinks = 0;
+    int hoehe = Hoehe;
 };

@@ -4,11 +4,13 @@
 // against the bare model pass of the same run. The panel's fake clock moves
 // 50 ms at each reading, so Pause hands events over once and returns.
 #include "app/simulationspanel.h"
+#include "app/verlauf.h"
 #include "core/projekt.h"
 #include "plant/simulation.h"
 #include "platform/uhr.h"
 
 #include <QApplication>
+#include <QCheckBox>
 
 #include <benchmark/benchmark.h>
 
@@ -74,6 +76,17 @@ void BM_FuzzyDurchlauf_Laufkatze(benchmark::State& state)
     a.laufen(state, &TSimulationspanel::Start2Click);
 }
 BENCHMARK(BM_FuzzyDurchlauf_Laufkatze)->Unit(benchmark::kMicrosecond);
+
+// The same fuzzy pass of the crane with the rule activity grid shown (1) and
+// hidden (0): what the live grid costs a pass.
+void BM_FuzzyDurchlauf_Laufkatze_Regelgitter(benchmark::State& state)
+{
+    Aufbau a("kran.fuz");
+    a.panel.FuzzyRegelung2Click();
+    a.panel.Verlauf()->RegelnAnzeigen()->setChecked(state.range(0) != 0);
+    a.laufen(state, &TSimulationspanel::Start2Click);
+}
+BENCHMARK(BM_FuzzyDurchlauf_Laufkatze_Regelgitter)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_FuzzyDurchlauf_Pendel(benchmark::State& state)
 {

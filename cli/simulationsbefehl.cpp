@@ -1,12 +1,15 @@
 #include "cli/simulationsbefehl.h"
 
 #include "core/laufcsv.h"
+#include "core/regelaktivitaet.h"
 #include "core/zahlenformat.h"
 #include "plant/simulation.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -17,7 +20,27 @@ struct TSimulationsOptionen {
     float dt = 0.05f;
     TEinstellungen einstellungen;
     float wind = 0.0f;
+    bool regeln = false;
 };
+
+// More steps than this are refused: a mistyped count would otherwise write
+// gigabytes.
+constexpr std::int32_t MeisteSchritte = 1000000;
+
+// The rules of the table in the order of their columns: A's term i, then B's
+// term j, each cell that names an output term.
+std::vector<std::array<int, 2>> Regelspalten(const TProjekt& p)
+{
+    const TRegelAktivitaet r = RegelAktivitaet(p.EingangA, p.EingangB, p.Regeltab, p.Ausgang);
+    std::vector<std::array<int, 2>> spalten;
+    for (int i = 1; i <= r.zeilen; ++i)
+        for (int j = 1; j <= r.spalten; ++j) {
+            const int ausgang = r.zelle(i, j).ausgang;
+            if (ausgang >= 1 && ausgang <= p.Ausgang.gueltigeAnzahl())
+                spalten.push_back({i, j});
+        }
+    return spalten;
+}
 
 std::optional<float> endlicheZahl(const QString& text)
 {
@@ -34,13 +57,14 @@ std::optional<int> optionenLesen(const QStringList& argumente, TSimulationsOptio
         QStringLiteral("--plant"),  QStringLiteral("--steps"), QStringLiteral("--dt"),
         QStringLiteral("--length"), QStringLiteral("--start"), QStringLiteral("--angle"),
     };
-    static const QStringList schalter = {QStringLiteral("--wind")};
+    static const QStringList schalter = {QStringLiteral("--wind"), QStringLiteral("--rules")};
     TCliArgumente gelesen;
     if (const auto status = ArgumenteLesen(argumente, mitWert, schalter, gelesen, k))
         return status;
     o.projekt = gelesen.projekt;
     if (gelesen.gesetzt("--wind"))
         o.wind = Windkraft;
+    o.regeln = gelesen.gesetzt("--rules");
     const auto anlage = gelesen.wert("--plant");
     if (!anlage)
         return k.aufruf(QStringLiteral("Es fehlt die Option --plant (crane oder pendulum)."));
@@ -52,6 +76,9 @@ std::optional<int> optionenLesen(const QStringList& argumente, TSimulationsOptio
         const auto schritte = LiesGanzzahl(*n);
         if (!schritte || *schritte < 0)
             return k.aufruf(QStringLiteral("Die Anzahl der Schritte muss eine ganze Zahl ab 0 sein: ") + *n);
+        if (*schritte > MeisteSchritte)
+            return k.aufruf(QStringLiteral("Höchstens ") + IntEditText(MeisteSchritte) +
+                            QStringLiteral(" Schritte sind möglich: ") + *n);
         o.schritte = *schritte;
     }
     if (const auto s = gelesen.wert("--dt")) {
@@ -106,12 +133,26 @@ int BefehlSimulate(const QStringList& argumente, const TCliKontext& k)
     pendel.setPendelTyp(o.pendel);
     PendelStarten(pendel, o.einstellungen, o.wind);
     pendel.setDeltaT(o.dt);
-    k.zeile(LaufCsvKopf());
-    k.zeile(LaufCsvZeile(VerlaufPunkt(pendel, AmpelGruen(pendel))));
-    for (std::int32_t i = 0; i < o.schritte; ++i) {
-        const bool gruen = FuzzyDurchlauf(pendel, p.EingangA, p.EingangB, p.Regeltab, ausgangKopie, o.dt);
-        k.zeile(LaufCsvZeile(VerlaufPunkt(pendel, gruen)));
-    }
+    const auto spalten = o.regeln ? Regelspalten(p) : std::vector<std::array<int, 2>>{};
+    QString kopf = LaufCsvKopf();
+    for (const auto& s : spalten)
+        kopf += QStringLiteral(",R") + IntEditText(s[0]) + IntEditText(s[1]);
+    // The degrees at the inputs the row's force came from; for the first row
+    // the measurements of the start.
+    const auto zeile = [&](bool gruen) {
+        QString z = LaufCsvZeile(VerlaufPunkt(pendel, gruen));
+        if (!spalten.empty()) {
+            const TRegelAktivitaet r = RegelAktivitaet(p.EingangA, p.EingangB, p.Regeltab, p.Ausgang);
+            for (const auto& s : spalten)
+                z += QLatin1Char(',') + GleitZahl(r.zelle(s[0], s[1]).grad, 9);
+        }
+        k.zeile(z);
+    };
+    k.zeile(kopf);
+    MesswerteSetzen(pendel, p.EingangA, p.EingangB);
+    zeile(AmpelGruen(pendel));
+    for (std::int32_t i = 0; i < o.schritte; ++i)
+        zeile(FuzzyDurchlauf(pendel, p.EingangA, p.EingangB, p.Regeltab, ausgangKopie, o.dt));
     if (std::fflush(k.aus) != 0 || std::ferror(k.aus)) {
         k.meldung(QStringLiteral("Die Ausgabe konnte nicht vollständig geschrieben werden."));
         return 1;

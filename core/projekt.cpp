@@ -3,7 +3,7 @@
 #include "core/textdatei.h"
 #include "core/zahlenformat.h"
 
-#include <QFile>
+#include <QDir>
 
 QString ProjektTitel(const QString& dateiname)
 {
@@ -13,6 +13,28 @@ QString ProjektTitel(const QString& dateiname)
 namespace {
 
 struct Formatfehler {};
+struct NameZuLang {};
+
+QString name(TZeilenleser& leser)
+{
+    QString text = leser.naechste();
+    if (text.size() > MaxNamenlaenge)
+        throw NameZuLang{};
+    return text;
+}
+
+bool nameZuLang(const TFuzzy& f)
+{
+    if (!f.definiert())
+        return false;
+    if (f.Name().size() > MaxNamenlaenge)
+        return true;
+    for (int i = 1; i <= f.gueltigeAnzahl(); ++i) {
+        if (f.Termname(i).size() > MaxNamenlaenge)
+            return true;
+    }
+    return false;
+}
 
 std::int32_t ganzzahl(TZeilenleser& leser)
 {
@@ -38,17 +60,17 @@ float real(TZeilenleser& leser)
 
 void variableLesen(TZeilenleser& leser, TFuzzy& f)
 {
-    const QString name = leser.naechste();
-    if (name.isEmpty())
+    const QString variablenname = name(leser);
+    if (variablenname.isEmpty())
         return;
     f.setDefiniert(true);
-    f.setName(name);
+    f.setName(variablenname);
     const int n = nullBisFuenf(leser);
     f.setAnzahl(n);
     f.setA(real(leser));
     f.setB(real(leser));
     for (int i = 1; i <= n; ++i)
-        f.setTermname(i, leser.naechste());
+        f.setTermname(i, name(leser));
     for (int i = 1; i <= n; ++i) {
         for (int j = 1; j <= 5; ++j)
             f.setTerm(i, j, real(leser));
@@ -76,11 +98,21 @@ void variableSchreiben(TZeilenschreiber& s, const TFuzzy& f)
 
 } // namespace
 
-bool ProjektLesen(const QByteArray& inhalt, TProjekt& p)
+bool ProjektLesen(const QByteArray& inhalt, TProjekt& p, bool* zuLang)
 {
     p.EingangA.loeschen();
     p.EingangB.loeschen();
     p.Ausgang.loeschen();
+    if (zuLang)
+        *zuLang = false;
+    const auto verwerfen = [&p] {
+        for (TFuzzy* f : {&p.EingangA, &p.EingangB, &p.Ausgang}) {
+            f->loeschen();
+            f->setName(QString());
+        }
+        p.Regeltab = TRegeltab{};
+        return false;
+    };
     try {
         TZeilenleser leser(inhalt);
         variableLesen(leser, p.EingangA);
@@ -92,31 +124,40 @@ bool ProjektLesen(const QByteArray& inhalt, TProjekt& p)
         p.Regeltab = tabelle;
         return true;
     } catch (const Formatfehler&) {
-        for (TFuzzy* f : {&p.EingangA, &p.EingangB, &p.Ausgang}) {
-            f->loeschen();
-            f->setName(QString());
-        }
-        p.Regeltab = TRegeltab{};
-        return false;
+        return verwerfen();
+    } catch (const NameZuLang&) {
+        if (zuLang)
+            *zuLang = true;
+        return verwerfen();
     }
 }
 
 TDateiErgebnis LoadFile(TProjekt& p)
 {
     TDateiErgebnis ergebnis;
-    QFile datei(p.Dateiname);
-    if (!datei.open(QIODevice::ReadOnly)) {
+    const TDateiInhalt datei = DateiLesen(p.Dateiname, MaxProjektdateiGroesse);
+    const QString pfad = QDir::toNativeSeparators(p.Dateiname);
+    switch (datei.ergebnis) {
+    case LeseErgebnis::NichtGeoeffnet:
         ergebnis.meldung = TMeldung{MeldungsArt::Warnung, ProjektTexte::nichtGelesen};
         return ergebnis;
+    case LeseErgebnis::KeineDatei:
+        ergebnis.meldung = TMeldung{MeldungsArt::Warnung, ProjektTexte::keineDatei.arg(pfad)};
+        return ergebnis;
+    case LeseErgebnis::ZuGross:
+        ergebnis.meldung = TMeldung{MeldungsArt::Warnung, ProjektTexte::zuGross.arg(pfad)};
+        return ergebnis;
+    case LeseErgebnis::Ok:
+    case LeseErgebnis::Lesefehler:
+        break;
     }
     ergebnis.titel = ProjektTitel(p.Dateiname);
-    const QByteArray inhalt = datei.readAll();
-    const bool lesefehler = datei.error() != QFileDevice::NoError;
-    datei.close();
-
     // A file that could not be read whole is read as no project at all.
-    if (!ProjektLesen(lesefehler ? QByteArray() : inhalt, p)) {
-        ergebnis.meldung = TMeldung{MeldungsArt::Fehler, ProjektTexte::formatFehler};
+    bool zuLang = false;
+    const QByteArray leer;
+    if (!ProjektLesen(datei.ergebnis == LeseErgebnis::Ok ? datei.bytes : leer, p, &zuLang)) {
+        ergebnis.meldung =
+            TMeldung{MeldungsArt::Fehler, zuLang ? ProjektTexte::nameZuLang : ProjektTexte::formatFehler};
         p.Dateiname = NeuerProjektname;
         ergebnis.titel = ProjektTitel(p.Dateiname);
     }
@@ -152,11 +193,27 @@ TDateiErgebnis FileSave(TProjekt& p)
             return ergebnis;
         }
     }
-    const SchreibErgebnis geschrieben = DateiErsetzen(p.Dateiname, ProjektBytes(p));
-    if (geschrieben != SchreibErgebnis::Ok) {
-        ergebnis.meldung = geschrieben == SchreibErgebnis::NichtAngelegt
-                               ? TMeldung{MeldungsArt::Warnung, ProjektTexte::nichtGespeichert}
-                               : TMeldung{MeldungsArt::Fehler, ProjektTexte::schreibFehler};
+    // What is written must read back.
+    for (const TFuzzy* f : {&p.EingangA, &p.EingangB, &p.Ausgang}) {
+        if (nameZuLang(*f)) {
+            ergebnis.meldung = TMeldung{MeldungsArt::Fehler, ProjektTexte::nameZuLangSpeichern};
+            ergebnis.dateifehler = true;
+            return ergebnis;
+        }
+    }
+    switch (DateiErsetzen(p.Dateiname, ProjektBytes(p))) {
+    case SchreibErgebnis::Ok:
+        break;
+    case SchreibErgebnis::NichtAngelegt:
+        ergebnis.meldung = TMeldung{MeldungsArt::Warnung, ProjektTexte::nichtGespeichert};
+        ergebnis.dateifehler = true;
+        return ergebnis;
+    case SchreibErgebnis::Abgebrochen:
+        ergebnis.meldung = TMeldung{MeldungsArt::Fehler, ProjektTexte::schreibFehler};
+        ergebnis.dateifehler = true;
+        return ergebnis;
+    case SchreibErgebnis::AbgebrochenNeu:
+        ergebnis.meldung = TMeldung{MeldungsArt::Fehler, ProjektTexte::schreibFehlerNeu};
         ergebnis.dateifehler = true;
         return ergebnis;
     }

@@ -13,10 +13,29 @@ bool ProjektLeer(const TProjekt& p)
     return p.Regeltab == TRegeltab{};
 }
 
+namespace {
+
+TRegelLuecken luecken(const TProjekt& p)
+{
+    return RegelLuecken(p.EingangA, p.EingangB, p.Regeltab, p.Ausgang);
+}
+
+QString anzahlRegeln(int anzahl)
+{
+    return anzahl == 1 ? QStringLiteral("1 Regel") : IntEditText(anzahl) + QStringLiteral(" Regeln");
+}
+
+} // namespace
+
 int AnzahlRegeln(const TProjekt& p)
 {
-    const TRegelLuecken luecken = RegelLuecken(p.EingangA, p.EingangB, p.Regeltab, p.Ausgang);
-    return luecken.felder - luecken.leer;
+    const TRegelLuecken l = luecken(p);
+    return l.felder - l.leer - l.ungueltigAnzahl;
+}
+
+int AnzahlRegelnOhneAusgangsterm(const TProjekt& p)
+{
+    return luecken(p).ungueltigAnzahl;
 }
 
 bool RegelnMoeglich(const TProjekt& p)
@@ -29,11 +48,13 @@ QString RegelanzahlText(const TProjekt& p)
     if (!RegelnMoeglich(p))
         return QStringLiteral("keine Regeln");
     const int anzahl = AnzahlRegeln(p);
-    if (anzahl == 0)
-        return QStringLiteral("noch keine Regeln");
-    if (anzahl == 1)
-        return QStringLiteral("1 Regel");
-    return IntEditText(anzahl) + QStringLiteral(" Regeln");
+    const int ohne = AnzahlRegelnOhneAusgangsterm(p);
+    if (ohne == 0)
+        return anzahl == 0 ? QStringLiteral("noch keine Regeln") : anzahlRegeln(anzahl);
+    return (anzahl == 0 ? QStringLiteral("keine wirksame Regel") : anzahlRegeln(anzahl)) + QStringLiteral(" · ")
+        + (ohne == 1 ? QStringLiteral("1 nennt einen gelöschten Ausgangsterm („?“) und wirkt nicht")
+                     : IntEditText(ohne)
+                           + QStringLiteral(" nennen einen gelöschten Ausgangsterm („?“) und wirken nicht"));
 }
 
 TNaechsterSchritt NaechsterSchritt(const TProjekt& p)
@@ -42,6 +63,8 @@ TNaechsterSchritt NaechsterSchritt(const TProjekt& p)
         return TNaechsterSchritt::EingangA;
     if (!p.Ausgang.definiert())
         return TNaechsterSchritt::Ausgang;
+    if (AnzahlRegelnOhneAusgangsterm(p) > 0)
+        return TNaechsterSchritt::RegelnOhneAusgangsterm;
     if (AnzahlRegeln(p) == 0)
         return TNaechsterSchritt::Regeln;
     // A simulation under fuzzy control needs both inputs.
@@ -61,6 +84,10 @@ QString NaechsterSchrittText(TNaechsterSchritt schritt)
     case TNaechsterSchritt::Ausgang:
         text = QStringLiteral("Definieren Sie den Ausgang: Doppelklick auf „Ausgang“ "
                               "oder „Fuzzyvariable → Editieren → Ausgang“.");
+        break;
+    case TNaechsterSchritt::RegelnOhneAusgangsterm:
+        text = QStringLiteral("Ändern oder löschen Sie die Regeln mit „?“: Sie nennen einen Ausgangsterm, den es "
+                              "nicht mehr gibt, und wirken nicht. Doppelklick auf „Regeln“ oder „Regeln → Editieren“.");
         break;
     case TNaechsterSchritt::Regeln:
         text = QStringLiteral("Geben Sie die Regeln ein: Doppelklick auf „Regeln“ oder „Regeln → Editieren“.");

@@ -12,22 +12,26 @@ struct TProjekt;
 // No variable is defined and the rule table is empty: the start page shows.
 bool ProjektLeer(const TProjekt& projekt);
 
-// The rules the inference reads: entries other than 0 in the rows of A's terms
-// and the columns of B's terms (one column without input B). An entry naming
-// an output term the output does not have counts too; it is shown as unknown.
+// The rules that act: entries in the rows of A's terms and the columns of B's
+// terms (one column without input B) that name one of the output's terms.
 int AnzahlRegeln(const TProjekt& projekt);
+
+// Entries there that name an output term the output does not have (any more):
+// they are shown as "?" and do nothing.
+int AnzahlRegelnOhneAusgangsterm(const TProjekt& projekt);
 
 // Rules can be entered once input A and the output are defined.
 bool RegelnMoeglich(const TProjekt& projekt);
 
 // "keine Regeln" while rules are not possible, else "noch keine Regeln",
-// "1 Regel", "25 Regeln".
+// "1 Regel", "25 Regeln"; with rules that name a missing output term
+// "19 Regeln · 6 nennen einen gelöschten Ausgangsterm („?“) und wirken nicht".
 QString RegelanzahlText(const TProjekt& projekt);
 
 // The next step of building a controller, in the order the assistant goes:
-// input A, the output, the rules; a controller without input B can be tested
-// but not drive a plant.
-enum class TNaechsterSchritt { EingangA, Ausgang, Regeln, EingangB, Bereit };
+// input A, the output, mending rules that name a missing output term, the
+// rules; a controller without input B can be tested but not drive a plant.
+enum class TNaechsterSchritt { EingangA, Ausgang, RegelnOhneAusgangsterm, Regeln, EingangB, Bereit };
 TNaechsterSchritt NaechsterSchritt(const TProjekt& projekt);
 // "Nächster Schritt: " and the advice for the step.
 QString NaechsterSchrittText(TNaechsterSchritt schritt);

@@ -33,9 +33,31 @@ private:
     QByteArray bytes_;
 };
 
-enum class SchreibErgebnis { Ok, NichtAngelegt, Abgebrochen };
+enum class LeseErgebnis { Ok, NichtGeoeffnet, KeineDatei, ZuGross, Lesefehler };
 
-// Replaces the file at pfad with bytes through a temporary file: unless the
-// result is Ok, the old file stays as it was. NichtAngelegt: the file could
-// not be opened for writing; Abgebrochen: writing or replacing failed.
+struct TDateiInhalt {
+    LeseErgebnis ergebnis = LeseErgebnis::Ok;
+    QByteArray bytes;
+};
+
+// Reads a whole file of at most hoechstens bytes. What is no regular file (a
+// folder, a device, a pipe) is refused as KeineDatei, a larger file as
+// ZuGross, both before a byte is read, so that neither an endless device nor
+// a pipe without a writer can hold the program up. NichtGeoeffnet: the file
+// is missing or may not be read.
+TDateiInhalt DateiLesen(const QString& pfad, qint64 hoechstens);
+
+enum class SchreibErgebnis { Ok, NichtAngelegt, Abgebrochen, AbgebrochenNeu };
+
+// Replaces the file at pfad (the file a symbolic link points to) with bytes
+// through a temporary file beside it, which takes the old file's place only
+// once it is complete: unless the result is Ok, the old file stays as it was.
+// NichtAngelegt: the file could not be opened for writing (also when it is no
+// regular file or may not be written); Abgebrochen: writing or replacing
+// failed; AbgebrochenNeu: the same, where there was no file before.
+// Temporary files that an earlier save of the same file left behind (a save
+// killed in the middle) are removed; they are named after the file with
+// TemporaerKennung and six letters or digits appended.
 SchreibErgebnis DateiErsetzen(const QString& pfad, const QByteArray& bytes);
+
+inline constexpr char TemporaerKennung[] = ".tarvik-";

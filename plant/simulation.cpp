@@ -94,3 +94,10 @@ void RegellistenRegelung(TPendel& pendel, TFuzzy& eingangA, TFuzzy& eingangB, co
     RegleAusgang(eingangA, eingangB, regeln, ausgangKopie);
     pendel.setKraft(ausgangKopie.Schwerpunktkoordinate());
 }
+
+int KraftbalkenTaste(int spalte, int richtung)
+{
+    if (richtung == 0)
+        return 50;
+    return std::clamp(spalte + richtung * KraftbalkenSchritt, 0, 100);
+}

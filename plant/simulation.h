@@ -49,6 +49,15 @@ float Schrittweite(std::uint32_t millisekunden, int zeitfaktor);
 // (the bar shows only 0..100).
 float KraftAusBalken(int spalte, bool pendelTyp);
 
+// The hand page's keys move the force bar by this many columns.
+inline constexpr int KraftbalkenSchritt = 5;
+// Force bar column after a key: richtung -1 or +1 moves it by
+// KraftbalkenSchritt within 0..100, 0 puts it back to the middle (0 N).
+int KraftbalkenTaste(int spalte, int richtung);
+
+// The length of a single step of a held run, and of the first pass after it, s.
+inline constexpr float EinzelschrittDauer = 0.05f;
+
 // The row a run records after a pass: the plant and the lamp.
 TVerlaufPunkt VerlaufPunkt(const TPendel& pendel, bool gruen);
 

@@ -10,6 +10,17 @@
 namespace {
 
 constexpr char SeitenEigenschaft[] = "tarvikHilfeSeite";
+constexpr char AbschnittEigenschaft[] = "tarvikHilfeAbschnitt";
+
+// The innermost area around `widget` with a page, within its window.
+const QWidget* bereichVon(const QWidget* widget)
+{
+    for (const QWidget* w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+        if (w->property(SeitenEigenschaft).isValid())
+            return w;
+    }
+    return nullptr;
+}
 
 THilfeAnzeige& anzeige()
 {
@@ -19,10 +30,10 @@ THilfeAnzeige& anzeige()
 
 } // namespace
 
-void ZeigeHilfe(HilfeSeite seite)
+void ZeigeHilfe(HilfeSeite seite, const QString& abschnitt)
 {
     if (anzeige().zeigen)
-        anzeige().zeigen(seite);
+        anzeige().zeigen(seite, abschnitt);
 }
 
 void SchliesseHilfe()
@@ -38,7 +49,11 @@ THilfeAnzeige setzeHilfeAnzeige(THilfeAnzeige neu)
 
 ScopedHilfe::ScopedHilfe()
 {
-    vorher_ = setzeHilfeAnzeige({[this](HilfeSeite seite) { seiten_.append(seite); }, [this] { ++geschlossen_; }});
+    vorher_ = setzeHilfeAnzeige({[this](HilfeSeite seite, const QString& abschnitt) {
+                                     seiten_.append(seite);
+                                     abschnitte_.append(abschnitt);
+                                 },
+                                 [this] { ++geschlossen_; }});
 }
 
 ScopedHilfe::~ScopedHilfe()
@@ -46,21 +61,41 @@ ScopedHilfe::~ScopedHilfe()
     setzeHilfeAnzeige(std::move(vorher_));
 }
 
-void HilfeSeiteSetzen(QWidget* bereich, HilfeSeite seite, QAbstractButton* knopf)
+void HilfeSeiteSetzen(QWidget* bereich, HilfeSeite seite, QAbstractButton* knopf, const QString& abschnitt)
 {
     bereich->setProperty(SeitenEigenschaft, static_cast<int>(seite));
+    if (!abschnitt.isEmpty())
+        HilfeAbschnittSetzen(bereich, abschnitt);
+    // Read when clicked, so that a section set later counts too.
     if (knopf)
-        QObject::connect(knopf, &QAbstractButton::clicked, bereich, [seite] { ZeigeHilfe(seite); });
+        QObject::connect(knopf, &QAbstractButton::clicked, bereich, [bereich] { HilfeZeigenFuer(bereich); });
+}
+
+void HilfeAbschnittSetzen(QWidget* bereich, const QString& abschnitt)
+{
+    bereich->setProperty(AbschnittEigenschaft, abschnitt);
 }
 
 std::optional<HilfeSeite> HilfeSeiteVon(const QWidget* widget)
 {
-    for (const QWidget* w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
-        const QVariant seite = w->property(SeitenEigenschaft);
-        if (seite.isValid())
-            return static_cast<HilfeSeite>(seite.toInt());
-    }
+    if (const QWidget* bereich = bereichVon(widget))
+        return static_cast<HilfeSeite>(bereich->property(SeitenEigenschaft).toInt());
     return std::nullopt;
+}
+
+QString HilfeAbschnittVon(const QWidget* widget)
+{
+    const QWidget* bereich = bereichVon(widget);
+    return bereich ? bereich->property(AbschnittEigenschaft).toString() : QString();
+}
+
+bool HilfeZeigenFuer(const QWidget* widget)
+{
+    const auto seite = HilfeSeiteVon(widget);
+    if (!seite)
+        return false;
+    ZeigeHilfe(*seite, HilfeAbschnittVon(widget));
+    return true;
 }
 
 bool THilfetaste::eventFilter(QObject* objekt, QEvent* e)
@@ -70,9 +105,5 @@ bool THilfetaste::eventFilter(QObject* objekt, QEvent* e)
     const auto* taste = static_cast<QKeyEvent*>(e);
     if (taste->key() != Qt::Key_F1 || taste->modifiers() != Qt::NoModifier)
         return false;
-    const auto seite = HilfeSeiteVon(static_cast<QWidget*>(objekt));
-    if (!seite)
-        return false;
-    ZeigeHilfe(*seite);
-    return true;
+    return HilfeZeigenFuer(static_cast<QWidget*>(objekt));
 }

@@ -5,11 +5,11 @@
 #include "search/suchtexte.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 
 namespace {
 
@@ -105,20 +105,32 @@ TGenErgebnis GenDateiLaden(const QString& pfad, QStringList& liste, std::int32_t
 {
     TGenErgebnis ergebnis;
     liste.clear();
-    QFile datei(pfad);
-    QByteArray bytes;
-    bool gelesen = datei.open(QIODevice::ReadOnly);
-    if (gelesen) {
-        bytes = datei.readAll();
-        gelesen = datei.error() == QFileDevice::NoError;
-    }
-    if (!gelesen) {
-        ergebnis.meldungen.append(
-            TMeldung{MeldungsArt::Fehler, SuchTexte::genNichtGelesen + QDir::toNativeSeparators(pfad)});
+    const auto nichtGelesen = [&](const QString& grund) {
+        QString text = SuchTexte::genNichtGelesen + QDir::toNativeSeparators(pfad);
+        if (!grund.isEmpty())
+            text += QLatin1Char('\r') + grund;
+        ergebnis.meldungen.append(TMeldung{MeldungsArt::Fehler, text});
         ergebnis.dateifehler = true;
         return ergebnis;
+    };
+    const TDateiInhalt datei = DateiLesen(pfad, MaxGendateiGroesse);
+    switch (datei.ergebnis) {
+    case LeseErgebnis::Ok:
+        break;
+    case LeseErgebnis::KeineDatei:
+        return nichtGelesen(GenTexte::keineDatei);
+    case LeseErgebnis::ZuGross:
+        return nichtGelesen(GenTexte::zuGross);
+    case LeseErgebnis::NichtGeoeffnet:
+    case LeseErgebnis::Lesefehler:
+        return nichtGelesen(QString());
     }
-    liste = GenZeilen(bytes, &kodierung);
+    TGenKodierung k{};
+    QStringList zeilen = GenZeilen(datei.bytes, &k);
+    if (std::any_of(zeilen.cbegin(), zeilen.cend(), [](const QString& z) { return z.size() > MaxGenZeilenlaenge; }))
+        return nichtGelesen(GenTexte::zeileZuLang);
+    liste = std::move(zeilen);
+    kodierung = k;
     const TAnzahlAusZeilen ausZeilen = AnzahlAusZeilen(liste.size());
     anzahl = ausZeilen.anzahl;
     if (ausZeilen.meldung)

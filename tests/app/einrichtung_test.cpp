@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -580,7 +581,9 @@ TEST(Hilfeseiten, HelpFromTheSetUpDialogStaysAboveIt)
     d.Hilfe()->click();  // no viewer installed: nothing happens
     h.oeffnen(HilfeSeite::Einrichtung);
     EXPECT_TRUE(h.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_EQ(QApplication::activeModalWidget(), &h);
+    // Beside the dialog, not above it as a modal window.
+    EXPECT_EQ(QApplication::activeModalWidget(), &d);
+    EXPECT_EQ(h.windowHandle()->transientParent(), d.windowHandle());
     h.close();
     d.close();
     h.oeffnen(HilfeSeite::Inhalt);

@@ -1,10 +1,13 @@
 // The main window as it starts: state, menus, tool bar, status line.
 #include "app/mainform.h"
+#include "app/simulationspanel.h"
 #include "app/stil.h"
 #include "platform/meldung.h"
 #include "platform/modal.h"
 
 #include <QCoreApplication>
+#include <QDialog>
+#include <QPushButton>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QMenu>
@@ -72,6 +75,9 @@ TEST(Hauptfenster, MenuBarHoldsEveryEntryInOrderWithAccessKeysAndHints)
         QStringLiteral("&Datei|Speichern &Unter...|Aktuelle Datei unter neuem Namen speichern"),
         QStringLiteral("&Datei|-"),
         QStringLiteral("&Datei|&Beenden|Diese Anwendung beenden"),
+        QStringLiteral("&Bearbeiten|&Rückgängig|Die letzte Änderung am Projekt zurücknehmen"),
+        QStringLiteral("&Bearbeiten|&Wiederherstellen|Die zurückgenommene Änderung am Projekt wiederherstellen"),
+        QStringLiteral("&Bearbeiten|-"),
         QStringLiteral("&Bearbeiten|&Zwischenablage drucken|Grafik aus der Zwischenablage drucken"),
         QStringLiteral("&Fuzzyvariable|&Editieren|Fuzzyvariable editieren"),
         QStringLiteral("&Fuzzyvariable/&Editieren|Eingang &A|"),
@@ -196,6 +202,41 @@ TEST(Statuszeile, ShowsTheHintOfMenuEntriesAndButtonsAtOnce)
     QEvent hinaus(QEvent::Leave);
     QCoreApplication::sendEvent(knopf, &hinaus);
     EXPECT_EQ(f.Statuszeile()->text(), QString());
+}
+
+// Qt stops a hint at the window of its control; the main window's status line
+// shows the hints of every window: each dialog the main window keeps (the
+// editors, testers, options, the search windows), one made for the moment
+// without a parent, and the simulation panel.
+TEST(Statuszeile, ShowsTheHintsOfTheControlsInEveryWindow)
+{
+    TMainForm f;
+    f.show();
+    QDialog ohneEltern;
+    auto* knopf = new QPushButton(QStringLiteral("OK"), &ohneEltern);
+    knopf->setStatusTip(QStringLiteral("Eingaben übernehmen"));
+    QList<QWidget*> fenster{&ohneEltern, f.Simulationspanel()};
+    for (QDialog* d : f.findChildren<QDialog*>())
+        fenster.append(d);
+    QStringList gezeigt;
+    for (QWidget* w : fenster) {
+        QWidget* control = nullptr;
+        for (QWidget* kind : w->findChildren<QWidget*>())
+            if (!kind->statusTip().isEmpty() && !control)
+                control = kind;
+        if (!control)
+            continue;
+        QEnterEvent hinein(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QCoreApplication::sendEvent(control, &hinein);
+        EXPECT_EQ(f.Statuszeile()->text(), control->statusTip()) << w->metaObject()->className();
+        QEvent hinaus(QEvent::Leave);
+        QCoreApplication::sendEvent(control, &hinaus);
+        EXPECT_EQ(f.Statuszeile()->text(), QString()) << w->metaObject()->className();
+        gezeigt.append(QString::fromLatin1(w->metaObject()->className()));
+    }
+    for (const char* name : {"QDialog", "TSimulationspanel", "TVarEditform", "TVarTestForm", "TRegEditForm",
+                             "TRegTestForm", "TDDGraphForm", "TSuchenForm", "TParameterForm"})
+        EXPECT_TRUE(gezeigt.contains(QLatin1String(name))) << name;
 }
 
 TEST(Befehle, TestingAnUndefinedVariableWarns)

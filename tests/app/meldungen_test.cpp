@@ -70,7 +70,8 @@ TEST(Wortlaut, MessagesOfTheEditorsTheOptionsAndTheSimulation)
         // "Fuzzyvarariablen" is how the program has always spelt it.
         {"SimulationsTexte::nichtDefiniert", SimulationsTexte::nichtDefiniert,
          "Sie müssen zuerst die entsprechenden Fuzzyvarariablen\rund zugehörige Regeln definieren!"},
-        {"VerlaufTexte::nichtGespeichert", VerlaufTexte::nichtGespeichert, "Die Datei konnte nicht gespeichert werden."},
+        {"VerlaufTexte::nichtGespeichert", VerlaufTexte::nichtGespeichert(QStringLiteral("a.csv")),
+         "Die Datei \"a.csv\" konnte nicht gespeichert werden."},
     });
 }
 

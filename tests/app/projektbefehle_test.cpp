@@ -1,6 +1,7 @@
 // New, Open, Save, Save As, the close query, the command line and printing,
 // answered through the seams.
 #include "app/mainform.h"
+#include "app/projektuebersicht.h"
 #include "core/projekt.h"
 #include "platform/dateidialog.h"
 #include "platform/druckdialog.h"
@@ -10,15 +11,19 @@
 
 #include <QClipboard>
 #include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QMimeData>
 #include <QPageSize>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "tests/datei_hilfe.h"
 #include "tests/platform/meldung_ausgabe.h"
@@ -51,6 +56,143 @@ protected:
     QTemporaryDir ordner;
     TMainForm f;
 };
+
+// Renames the variable in the variable editor and presses OK, as a student
+// would; any other dialog is cancelled.
+ModalHandler umbenennen(QStringList namen)
+{
+    return [namen](QDialog& d) mutable {
+        if (d.metaObject()->className() != QLatin1String("TVarEditform") || namen.isEmpty())
+            return int(QDialog::Rejected);
+        QLineEdit* name = nullptr;
+        for (QLineEdit* feld : d.findChildren<QLineEdit*>())
+            if (feld->statusTip() == QLatin1String("Variablennamen eingeben"))
+                name = feld;
+        EXPECT_NE(name, nullptr);
+        if (!name)
+            return int(QDialog::Rejected);
+        name->selectAll();
+        QTest::keyClicks(name, namen.takeFirst());
+        for (QPushButton* k : d.findChildren<QPushButton*>())
+            if (QString(k->text()).remove(QLatin1Char('&')) == QLatin1String("OK"))
+                k->click();
+        return d.result();
+    };
+}
+
+// Undo and redo through the menu: each command one step, with the changed flag
+// and the caption it had.
+TEST_F(Projektbefehle, UndoAndRedoGoThroughAnEditorsOkNewAndTheAssistantsSteps)
+{
+    const auto& menue = f.Menue();
+    EXPECT_FALSE(menue.Rueckgaengig->isEnabled());
+    EXPECT_FALSE(menue.Wiederherstellen->isEnabled());
+    EXPECT_EQ(menue.Rueckgaengig->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+    EXPECT_EQ(menue.Wiederherstellen->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
+    beispielLaden();
+    const QString titel = f.windowTitle();
+    const auto name = [this] { return f.Projekt().EingangA.Name(); };
+
+    {
+        ScopedModal editor(umbenennen({QStringLiteral("Neigung")}));
+        menue.EditierenA->trigger();
+    }
+    ASSERT_EQ(name(), QStringLiteral("Neigung"));
+    EXPECT_TRUE(f.Projekt().Geaendert);
+    ASSERT_TRUE(menue.Rueckgaengig->isEnabled());
+    menue.Rueckgaengig->trigger();
+    EXPECT_EQ(name(), QStringLiteral("Winkel"));
+    EXPECT_FALSE(f.Projekt().Geaendert);  // back to what the file holds
+    EXPECT_TRUE(menue.Wiederherstellen->isEnabled());
+    EXPECT_EQ(f.Uebersicht()->Variablentitel(1)->text(), QStringLiteral("Eingang A: Winkel"));
+    menue.Wiederherstellen->trigger();
+    EXPECT_EQ(name(), QStringLiteral("Neigung"));
+    EXPECT_TRUE(f.Projekt().Geaendert);
+    EXPECT_FALSE(menue.Wiederherstellen->isEnabled());
+
+    {
+        ScopedMeldungen m({Antwort::Ja});
+        menue.Neu->trigger();
+    }
+    EXPECT_FALSE(f.Projekt().EingangA.definiert());
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Tarvik [Neu]"));
+    menue.Rueckgaengig->trigger();
+    EXPECT_EQ(name(), QStringLiteral("Neigung"));
+    EXPECT_EQ(f.Projekt().Dateiname, beispiel);
+    EXPECT_EQ(f.windowTitle(), titel);
+    EXPECT_TRUE(f.Projekt().Geaendert);
+    menue.Rueckgaengig->trigger();
+    menue.Rueckgaengig->trigger();  // before the example was opened
+    EXPECT_FALSE(f.Projekt().EingangA.definiert());
+    EXPECT_FALSE(f.Projekt().Geaendert);
+    EXPECT_FALSE(menue.Rueckgaengig->isEnabled());
+    for (int i = 0; i < 3; ++i)
+        menue.Wiederherstellen->trigger();
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Tarvik [Neu]"));
+    menue.Rueckgaengig->trigger();
+    ASSERT_EQ(name(), QStringLiteral("Neigung"));
+
+    // The assistant, keeping the project: its two editors are two steps, the
+    // cancelled rule editor none.
+    {
+        ScopedMeldungen m({Antwort::Nein, Antwort::Nein});
+        ScopedModal editoren(umbenennen({QStringLiteral("Lage"), QStringLiteral("Schub")}));
+        menue.Assistent->trigger();
+    }
+    EXPECT_EQ(name(), QStringLiteral("Lage"));
+    EXPECT_EQ(f.Projekt().Ausgang.Name(), QStringLiteral("Schub"));
+    menue.Rueckgaengig->trigger();
+    EXPECT_EQ(name(), QStringLiteral("Lage"));
+    EXPECT_EQ(f.Projekt().Ausgang.Name(), QStringLiteral("Kraft"));
+    menue.Rueckgaengig->trigger();
+    EXPECT_EQ(name(), QStringLiteral("Neigung"));
+    menue.Rueckgaengig->trigger();
+    EXPECT_EQ(name(), QStringLiteral("Winkel"));
+    EXPECT_FALSE(f.Projekt().Geaendert);
+    menue.Wiederherstellen->trigger();
+    menue.Wiederherstellen->trigger();
+    menue.Wiederherstellen->trigger();
+    EXPECT_EQ(f.Projekt().Ausgang.Name(), QStringLiteral("Schub"));
+    EXPECT_TRUE(f.Projekt().Geaendert);
+}
+
+// After a save, the states before it differ from the file.
+TEST_F(Projektbefehle, UndoingPastASaveGivesAChangedProjectAndRedoTheSavedOne)
+{
+    beispielLaden();
+    {
+        ScopedModal editor(umbenennen({QStringLiteral("Neigung")}));
+        f.Menue().EditierenA->trigger();
+    }
+    const QString datei = pfad(QStringLiteral("neigung.fuz"));
+    {
+        ScopedDateiDialoge d({datei});
+        f.Menue().SpeichernUnter->trigger();
+    }
+    ASSERT_FALSE(f.Projekt().Geaendert);
+    f.Menue().Rueckgaengig->trigger();
+    EXPECT_EQ(f.Projekt().EingangA.Name(), QStringLiteral("Winkel"));
+    EXPECT_EQ(f.Projekt().Dateiname, beispiel);  // still what the example's file holds
+    EXPECT_FALSE(f.Projekt().Geaendert);
+    f.Menue().Wiederherstellen->trigger();
+    EXPECT_EQ(f.Projekt().Dateiname, datei);
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Tarvik [") + datei + QLatin1Char(']'));
+    EXPECT_FALSE(f.Projekt().Geaendert);
+
+    // Saved again under the same name after a change: undoing gives the saved
+    // file's earlier state, which the file no longer holds.
+    {
+        ScopedModal editor(umbenennen({QStringLiteral("Lage")}));
+        f.Menue().EditierenA->trigger();
+    }
+    f.Menue().Speichern->trigger();
+    ASSERT_FALSE(f.Projekt().Geaendert);
+    f.Menue().Rueckgaengig->trigger();
+    EXPECT_EQ(f.Projekt().EingangA.Name(), QStringLiteral("Neigung"));
+    EXPECT_TRUE(f.Projekt().Geaendert);
+    f.Menue().Wiederherstellen->trigger();
+    EXPECT_FALSE(f.Projekt().Geaendert);
+}
 
 TEST_F(Projektbefehle, NewWithoutChangesEmptiesTheProjectWithoutAsking)
 {

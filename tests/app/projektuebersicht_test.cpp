@@ -29,7 +29,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <memory>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -205,7 +208,29 @@ TEST_F(Uebersicht, ARuleNamingAMissingOutputTermShowsAsUnknown)
     p.Regeltab(1, 2) = 5;
     u.Zeigen(p);
     EXPECT_EQ(zelle(u.Regelgitter(), 1, 0), QStringLiteral("?"));
-    EXPECT_EQ(u.Regelanzahl()->text(), QStringLiteral("1 Regel"));
+    EXPECT_EQ(u.Regelanzahl()->text(),
+              QStringLiteral("keine wirksame Regel · 1 nennt einen gelöschten Ausgangsterm („?“) und wirkt nicht"));
+}
+
+// The pendulum example after its output lost term 5: six rules name it.
+TEST_F(Uebersicht, AfterAnOutputTermIsDeletedItsRulesAreNotCountedAndTheControllerIsNotReady)
+{
+    TProjekt p = geladen(beispiel);
+    u.Zeigen(p);
+    EXPECT_EQ(u.Regelanzahl()->text(), QStringLiteral("25 Regeln"));
+    p.Ausgang.setAnzahl(4);
+    u.Zeigen(p);
+    int unbekannt = 0;
+    for (int r = 0; r < u.Regelgitter()->rowCount(); ++r)
+        for (int c = 0; c < u.Regelgitter()->columnCount(); ++c)
+            unbekannt += zelle(u.Regelgitter(), r, c) == QStringLiteral("?");
+    EXPECT_EQ(unbekannt, 6);
+    EXPECT_EQ(u.Regelanzahl()->text(),
+              QStringLiteral("19 Regeln · 6 nennen einen gelöschten Ausgangsterm („?“) und wirken nicht"));
+    EXPECT_TRUE(u.NaechsterSchritt()->text().startsWith(QStringLiteral("Nächster Schritt: Ändern oder löschen Sie")))
+        << u.NaechsterSchritt()->text().toStdString();
+    // The whole count is readable in the card.
+    EXPECT_LE(u.Regelanzahl()->heightForWidth(u.Regelanzahl()->width()), u.Regelanzahl()->height());
 }
 
 // Universes without extent or turned round, terms out of order or beyond the
@@ -282,35 +307,42 @@ TEST_F(Uebersicht, CopyPutsThePictureOfTheOverviewOnTheClipboard)
     EXPECT_TRUE(u.Zustand()->isVisible());
 }
 
-TEST(Beispieldatei, FoundBesideTheProgramInstalledOrInTheSourceTree)
+TEST(Beispieldatei, FoundBesideTheProgramInstalledInTheSourceTreeOrInADataFolder)
 {
     QTemporaryDir ordner;
     ASSERT_TRUE(ordner.isValid());
     const QDir d(ordner.path());
     d.mkpath(QStringLiteral("bin"));
     d.mkpath(QStringLiteral("build/app"));
-    EXPECT_EQ(BeispielDatei(d.filePath(QStringLiteral("bin")), QStringLiteral("pendel.fuz")), QString());
+    // The data folders are given, so that no example installed on this
+    // machine is found.
+    const QStringList daten = {d.filePath(QStringLiteral("daten"))};
+    const auto suche = [&](const char* programm, const char* name) {
+        return BeispielDatei(d.filePath(QString::fromUtf8(programm)), QString::fromUtf8(name), daten);
+    };
+    EXPECT_EQ(suche("bin", "pendel.fuz"), QString());
     const auto anlegen = [&](const QString& pfad) {
         d.mkpath(QFileInfo(d.filePath(pfad)).path());
         QFile f(d.filePath(pfad));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     };
-    // Source tree: build/app/tarvik beside examples/.
+    // A data folder of the system or the user: share/tarvik/examples.
+    anlegen(QStringLiteral("daten/tarvik/examples/kran.fuz"));
+    EXPECT_EQ(suche("bin", "kran.fuz"), d.filePath(QStringLiteral("daten/tarvik/examples/kran.fuz")));
+    // Source tree: build/app/tarvik beside examples/, before the data folders.
     anlegen(QStringLiteral("examples/kran.fuz"));
-    EXPECT_EQ(BeispielDatei(d.filePath(QStringLiteral("build/app/")), QStringLiteral("kran.fuz")),
-              d.filePath(QStringLiteral("examples/kran.fuz")));
+    EXPECT_EQ(suche("build/app/", "kran.fuz"), d.filePath(QStringLiteral("examples/kran.fuz")));
     // Installed: bin/tarvik and share/tarvik/examples.
     anlegen(QStringLiteral("share/tarvik/examples/kran.fuz"));
-    EXPECT_EQ(BeispielDatei(d.filePath(QStringLiteral("bin")), QStringLiteral("kran.fuz")),
-              d.filePath(QStringLiteral("share/tarvik/examples/kran.fuz")));
+    EXPECT_EQ(suche("bin", "kran.fuz"), d.filePath(QStringLiteral("share/tarvik/examples/kran.fuz")));
     // Beside the program comes first.
     anlegen(QStringLiteral("bin/examples/kran.fuz"));
-    EXPECT_EQ(BeispielDatei(d.filePath(QStringLiteral("bin")), QStringLiteral("kran.fuz")),
-              d.filePath(QStringLiteral("bin/examples/kran.fuz")));
-    EXPECT_EQ(BeispielDatei(d.filePath(QStringLiteral("bin")), QStringLiteral("pendel.fuz")), QString());
+    EXPECT_EQ(suche("bin", "kran.fuz"), d.filePath(QStringLiteral("bin/examples/kran.fuz")));
+    EXPECT_EQ(suche("bin", "pendel.fuz"), QString());
 }
 
-// The overview in the main window, driven through the commands.
+// The overview in the main window, driven through the commands. Only the
+// examples beside the program count: CTest gives the program empty data folders.
 class UebersichtImHauptfenster : public testing::Test {
 protected:
     void SetUp() override
@@ -356,6 +388,54 @@ TEST_F(UebersichtImHauptfenster, FollowsOpenNewAndSaveAs)
 
     f->FileNew();
     EXPECT_TRUE(u().StartseiteSichtbar());
+}
+
+// A Save As that wrote nothing leaves the project where it was: the overview
+// and the caption name the old file, not one that does not exist. On a full
+// disk (a file size limit stands for it) the message claims no earlier version.
+TEST_F(UebersichtImHauptfenster, FailedSaveAsKeepsTheFileAndStateOfBefore)
+{
+    {
+        ScopedDateiDialoge d({QFileInfo(ohneB).absoluteFilePath()});
+        f->FileOpen();
+    }
+    const QString titel = f->windowTitle();
+    const QString unmoeglich = ordner.filePath(QStringLiteral("fehlt/neu.fuz"));
+    {
+        ScopedDateiDialoge d({unmoeglich});
+        ScopedMeldungen m;
+        EXPECT_FALSE(f->FileSaveAs());
+        EXPECT_EQ(m.meldungen(), (QList<TMeldung>{{MeldungsArt::Warnung, ProjektTexte::nichtGespeichert}}));
+    }
+    EXPECT_EQ(f->Projekt().Dateiname, QFileInfo(ohneB).absoluteFilePath());
+    EXPECT_EQ(f->windowTitle(), titel);
+    EXPECT_EQ(u().Dateiname()->text(), QStringLiteral("winkel.fuz"));
+    EXPECT_EQ(u().Zustand()->text(), QStringLiteral("Gespeichert"));
+
+    f->FileNew();
+    f->Projekt() = geladen(ohneB);
+    f->Projekt().Dateiname = NeuerProjektname;
+    f->Projekt().Geaendert = true;
+    const QString neu = ordner.filePath(QStringLiteral("neu.fuz"));
+    {
+        ScopedDateiDialoge d({neu});
+        ScopedMeldungen m;
+        rlimit vorher{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &vorher), 0);
+        const auto signalVorher = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit klein = vorher;
+        klein.rlim_cur = 100;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &klein), 0);
+        const bool gespeichert = f->FileSaveAs();
+        setrlimit(RLIMIT_FSIZE, &vorher);
+        std::signal(SIGXFSZ, signalVorher);
+        EXPECT_FALSE(gespeichert);
+        EXPECT_EQ(m.meldungen(), (QList<TMeldung>{{MeldungsArt::Fehler, ProjektTexte::schreibFehlerNeu}}));
+    }
+    EXPECT_FALSE(QFile::exists(neu));
+    EXPECT_EQ(f->Projekt().Dateiname, NeuerProjektname);
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Tarvik [Neu]"));
+    EXPECT_EQ(u().Zustand()->text(), QStringLiteral("Ungespeicherte Änderungen"));
 }
 
 TEST_F(UebersichtImHauptfenster, EveryMenuCommandRefreshesTheOverviewAfterwards)
@@ -521,6 +601,31 @@ TEST(UebersichtBreite, LongNamesDoNotWidenTheWindow)
     u.Zeigen(p);
     EXPECT_LE(u.minimumSizeHint().width(), 1000);
     EXPECT_TRUE(u.Dateiname()->text().endsWith(QStringLiteral("xx.fuz")));
+}
+
+} // namespace
+
+namespace {
+
+// A laptop screen of 1366 x 768 less a title bar and a panel: with the whole
+// pendulum project and a next step of two lines the main window still fits,
+// so that its status line stays on the screen; what does not fit scrolls.
+TEST(UebersichtHoehe, TheMainWindowFitsALaptopScreenWithAFullProject)
+{
+    TMainForm f;
+    TProjekt p = geladen(beispiel);
+    p.Ausgang.setAnzahl(4);
+    f.ProjektAendern(p);
+    f.resize(1366, 700);
+    f.show();
+    // The layouts settle in posted events, some posted by others.
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents();
+    }
+    EXPECT_FALSE(f.Uebersicht()->StartseiteSichtbar());
+    EXPECT_LE(f.minimumSizeHint().height(), 700);
+    EXPECT_GE(f.Uebersicht()->Regelgitter()->height(), 5 * 30);
 }
 
 } // namespace

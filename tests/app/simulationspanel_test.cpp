@@ -13,6 +13,7 @@
 #include "platform/hilfe.h"
 #include "platform/meldung.h"
 #include "platform/uhr.h"
+#include "widgets/aktivitaetsgitter.h"
 #include "widgets/farbkreis.h"
 #include "widgets/intedit.h"
 #include "widgets/koordinatensystem.h"
@@ -21,6 +22,7 @@
 #include "widgets/singedit.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -132,10 +134,13 @@ TEST_F(Panel, CommandsChoosePlantAndPageAndCentreThePanel)
         EXPECT_EQ(panel.Label4()->text(), f.eingangA);
         EXPECT_EQ(panel.Label5()->text(), f.eingangB);
         EXPECT_EQ(panel.Label6()->text(), QStringLiteral("Ausgang: Kraft auf den Wagen"));
-        EXPECT_EQ(panel.pos(), QPoint((900 - TSimulationspanel::Breite) / 2, (700 - TSimulationspanel::Hoehe) / 2 - 15));
+        // 700 pixels leave no room for the time plot under the centred
+        // panel: the pair moves up as one.
+        const int paar = TSimulationspanel::Hoehe + 8 + panel.Verlauf()->height();
+        EXPECT_EQ(panel.pos(), QPoint((900 - TSimulationspanel::Breite) / 2, (700 - paar) / 2));
     }
-    fenster.resize(1200, 800);
-    EXPECT_EQ(panel.pos(), QPoint((1200 - TSimulationspanel::Breite) / 2, (800 - TSimulationspanel::Hoehe) / 2 - 15));
+    fenster.resize(1200, 1000);
+    EXPECT_EQ(panel.pos(), QPoint((1200 - TSimulationspanel::Breite) / 2, (1000 - TSimulationspanel::Hoehe) / 2 - 15));
     panel.BitBtn2()->click();
     EXPECT_TRUE(panel.isHidden());
     EXPECT_TRUE(abbruch);
@@ -509,7 +514,7 @@ TEST_F(Panel, StartReadsTheSettingsAnew)
 TEST(Hauptfenster, SimulationCommandsOpenThePanelInTheCentralArea)
 {
     TMainForm f;
-    f.resize(1000, 700);
+    f.resize(1000, 1000);
     f.show();
     TSimulationspanel* p = f.Simulationspanel();
     ASSERT_EQ(p->parentWidget(), f.Simulationsbereich());
@@ -697,3 +702,170 @@ TEST_F(Panel, APendulumLeftAloneRunsAwayWithoutHarmToThePanelOrThePlot)
 }
 
 } // namespace
+
+// The grid beside the time plot shows, after every pass, what eval --rules
+// gives at the plant's measurements of that pass: for a fuzzy run of each
+// plant, and for a hand run what the rules would have done.
+TEST_F(Panel, ActivityGridFollowsEveryPassOfEachRun)
+{
+    struct Fall {
+        const char* datei;
+        void (TSimulationspanel::*befehl)();
+        void (TSimulationspanel::*start)();
+    };
+    for (const Fall& f : {Fall{"pendel.fuz", &TSimulationspanel::FuzzyRegelung1Click, &TSimulationspanel::Start2Click},
+                          Fall{"kran.fuz", &TSimulationspanel::FuzzyRegelung2Click, &TSimulationspanel::Start2Click},
+                          Fall{"kran.fuz", &TSimulationspanel::Handregelung2Click, &TSimulationspanel::StartClick}}) {
+        SCOPED_TRACE(f.datei);
+        projektLaden(QString::fromLatin1(f.datei));
+        const TProjekt kopie = projekt;
+        (panel.*f.befehl)();
+        bool zwischenwert = false;
+        panel.setNachDurchlauf([&] {
+            TProjekt soll = kopie;
+            MesswerteSetzen(pendel, soll.EingangA, soll.EingangB);
+            const TRegelAktivitaet erwartet = RegelAktivitaet(soll.EingangA, soll.EingangB, soll.Regeltab, soll.Ausgang);
+            const TRegelAktivitaet& gezeigt = panel.Verlauf()->Aktivitaet();
+            ASSERT_EQ(gezeigt.zeilen, erwartet.zeilen);
+            ASSERT_EQ(gezeigt.spalten, erwartet.spalten);
+            for (int i = 1; i <= erwartet.zeilen; ++i)
+                for (int j = 1; j <= erwartet.spalten; ++j) {
+                    EXPECT_EQ(gezeigt.zelle(i, j).grad, erwartet.zelle(i, j).grad) << i << j;
+                    EXPECT_EQ(gezeigt.zelle(i, j).massgebend, erwartet.zelle(i, j).massgebend) << i << j;
+                    const float g = gezeigt.zelle(i, j).grad;
+                    zwischenwert = zwischenwert || (g > 0 && g < 1);
+                }
+            // The hand run pushes the crane to the right.
+            if (panel.Durchlaeufe() == 1 && f.start == &TSimulationspanel::StartClick)
+                for (int k = 0; k < 6; ++k)
+                    panel.KraftTaste(1);
+            if (panel.Durchlaeufe() >= 40)
+                abbruch = true;
+        });
+        (panel.*f.start)();
+        EXPECT_EQ(panel.Durchlaeufe(), 40);
+        EXPECT_TRUE(zwischenwert);
+        // The grid shows the last pass at its next refresh.
+        QTest::qWait(2 * TVerlauf::Auffrischung);
+        for (int i = 0; i < 5; ++i)
+            for (int j = 0; j < 5; ++j)
+                EXPECT_EQ(panel.Verlauf()->Gitter()->Aktivitaet().zellen[i][j].grad,
+                          panel.Verlauf()->Aktivitaet().zellen[i][j].grad);
+    }
+
+    // Hidden, the grid is left as it was.
+    panel.Verlauf()->RegelnAnzeigen()->click();
+    EXPECT_TRUE(panel.Verlauf()->Gitter()->isHidden());
+    const TRegelAktivitaet vorher = panel.Verlauf()->Aktivitaet();
+    nachDurchlaeufen(5);
+    panel.StartClick();
+    EXPECT_EQ(panel.Verlauf()->Aktivitaet().zellen[0][0].grad, vorher.zellen[0][0].grad);
+    EXPECT_EQ(panel.Verlauf()->Aktivitaet().zellen[1][1].grad, vorher.zellen[1][1].grad);
+}
+
+// Pause holds the plant and its clock however long it lasts; Einzelschritt
+// then makes one pass of 0.05 s; the first pass after the pause is 0.05 s,
+// the next ones the clock's again.
+TEST_F(Panel, PauseHoldsTheRunAndEinzelschrittAdvancesOnePass)
+{
+    projektLaden(QStringLiteral("kran.fuz"));
+    panel.FuzzyRegelung2Click();
+    std::vector<float> zeiten;
+    float zeitBeiPause = 0, xBeiPause = 0;
+    panel.setNachDurchlauf([&] {
+        zeiten.push_back(pendel.Zeit());
+        const int n = panel.Durchlaeufe();
+        if (n == 3) {
+            panel.PauseKnopf()->click();
+            zeitBeiPause = pendel.Zeit();
+            xBeiPause = pendel.x();
+            waehrendDerPause(&panel, [&] {
+                uhr.weiter(10000);
+                waehrendDerPause(&panel, [&] {
+                    EXPECT_EQ(panel.Durchlaeufe(), 3);
+                    EXPECT_EQ(pendel.Zeit(), zeitBeiPause);
+                    EXPECT_EQ(pendel.x(), xBeiPause);
+                    panel.Einzelschritt()->click();
+                });
+            });
+        } else if (n == 4) {
+            waehrendDerPause(&panel, [&] {
+                waehrendDerPause(&panel, [&] {
+                    // Still held after the single pass.
+                    EXPECT_EQ(panel.Durchlaeufe(), 4);
+                    uhr.weiter(3000);
+                    panel.PauseKnopf()->click();
+                });
+            });
+        } else if (n >= 6) {
+            abbruch = true;
+        }
+    });
+    panel.Start2Click();
+    ASSERT_EQ(zeiten.size(), 6u);
+    EXPECT_NEAR(zeiten[2] - zeiten[1], 0.1f, 1e-5);
+    EXPECT_NEAR(zeiten[3] - zeiten[2], 0.05f, 1e-5); // Einzelschritt
+    EXPECT_NEAR(zeiten[4] - zeiten[3], 0.05f, 1e-5); // the first pass after the pause
+    EXPECT_NEAR(zeiten[5] - zeiten[4], 0.1f, 1e-5);
+
+    // Einzelschritt without a pause does nothing; Stop ends a held run.
+    panel.setNachDurchlauf([&] {
+        panel.Einzelschritt()->click();
+        if (panel.Durchlaeufe() == 2) {
+            panel.PauseKnopf()->click();
+            waehrendDerPause(&panel, [&] { panel.Stop2()->click(); });
+        }
+    });
+    panel.Start2Click();
+    EXPECT_FALSE(panel.Laeuft());
+    EXPECT_EQ(panel.Durchlaeufe(), 2);
+    panel.PauseKnopf()->click();
+}
+
+TEST_F(Panel, ZeitlupeOnTheFuzzyPageIsTheHandPagesSetting)
+{
+    projektLaden(QStringLiteral("pendel.fuz"));
+    panel.FuzzyRegelung1Click();
+    panel.Zeitlupe2()->click();
+    EXPECT_EQ(zeitfaktor, 5);
+    EXPECT_TRUE(panel.Zeitlupe()->isChecked());
+    nachDurchlaeufen(1);
+    panel.Start2Click();
+    EXPECT_FLOAT_EQ(pendel.DeltaT(), 0.02f);
+    panel.Zeitlupe()->click();
+    EXPECT_EQ(zeitfaktor, 1);
+    EXPECT_FALSE(panel.Zeitlupe2()->isChecked());
+}
+
+// The arrows move the force bar by five columns from whichever control of
+// the hand page has the focus; Space and Home put it back to 0 N.
+TEST_F(Panel, KeysOfTheHandPageSetTheForce)
+{
+    panel.Handregelung1Click();
+    struct Taste {
+        Qt::Key taste;
+        int spalte;
+        float kraft;
+    };
+    QWidget* ziel = panel.Start();
+    for (const Taste& t : {Taste{Qt::Key_Right, 55, 2.5f}, Taste{Qt::Key_Right, 60, 5.0f}, Taste{Qt::Key_Space, 50, 0},
+                           Taste{Qt::Key_Left, 45, -2.5f}, Taste{Qt::Key_Home, 50, 0}}) {
+        QTest::keyClick(ziel, t.taste);
+        EXPECT_EQ(panel.ProgressBar1()->value(), t.spalte);
+        EXPECT_FLOAT_EQ(pendel.Kraft(), t.kraft);
+        ziel = panel.Zeitlupe();
+    }
+    // Space did not press the focused button, and the bar stops at its end.
+    EXPECT_FALSE(panel.Zeitlupe()->isChecked());
+    for (int k = 0; k < 30; ++k)
+        QTest::keyClick(panel.ProgressBar1(), Qt::Key_Left);
+    EXPECT_EQ(panel.ProgressBar1()->value(), 0);
+    EXPECT_FLOAT_EQ(pendel.Kraft(), -25.0f);
+    EXPECT_EQ(panel.Durchlaeufe(), 0);
+
+    // The crane's force from the same steps.
+    panel.Handregelung2Click();
+    QTest::keyClick(panel.Stop(), Qt::Key_Home);
+    QTest::keyClick(panel.Stop(), Qt::Key_Right);
+    EXPECT_FLOAT_EQ(pendel.Kraft(), 0.1f);
+}

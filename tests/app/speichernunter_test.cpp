@@ -49,8 +49,15 @@ TEST(SpeichernUnter, ProposesTheCurrentFileElseTheFolderOfTheLastSuccess)
         ScopedDateiDialoge d({unmoeglich});
         EXPECT_FALSE(f.FileSaveAs());
     }
-    EXPECT_EQ(f.Projekt().Dateiname, unmoeglich);
-    EXPECT_EQ(vorschlag(f), beispielOrdner) << "the name that could not be written is not proposed";
+    EXPECT_EQ(f.Projekt().Dateiname, beispiel) << "a failed save keeps the project where it was";
+    EXPECT_EQ(vorschlag(f), beispiel) << "the name that could not be written is not proposed";
+
+    // A file that could not be opened is the current name, but no proposal.
+    {
+        ScopedDateiDialoge d({ordner.filePath(QStringLiteral("fehlt.fuz"))});
+        f.FileOpen();
+    }
+    EXPECT_EQ(vorschlag(f), beispielOrdner);
 
     const QString gut = ordner.filePath(QStringLiteral("gut.fuz"));
     {

@@ -188,10 +188,13 @@ TEST_F(Verlauf, CopiesSavesAPngAndHides)
 
     // A name that cannot be written gets a message and leaves nothing behind.
     {
-        ScopedDateiDialoge dialoge({ordner.filePath(QStringLiteral("fehlt/verlauf.csv"))});
+        const QString falsch = ordner.filePath(QStringLiteral("fehlt/verlauf.csv"));
+        ScopedDateiDialoge dialoge({falsch, ordner.filePath(QStringLiteral("fehlt/verlauf.png"))});
         ScopedMeldungen meldungen;
         panel.Verlauf()->DatenSpeichern()->click();
-        EXPECT_EQ(meldungen.texte(), QStringList{VerlaufTexte::nichtGespeichert});
+        panel.Verlauf()->BildSpeichern()->click();
+        EXPECT_EQ(meldungen.texte(), (QStringList{VerlaufTexte::nichtGespeichert(falsch),
+                                                  VerlaufTexte::nichtGespeichert(ordner.filePath(QStringLiteral("fehlt/verlauf.png")))}));
     }
 
     panel.FuzzyRegelung2Click();
@@ -233,3 +236,58 @@ TEST(VerlaufHilfe, TheSimulationPageShowsThePictureOfARun)
 }
 
 } // namespace
+
+// After a second Start the first run lies in grey under the new one; the
+// check box hides it, and the data hold both runs, each row named.
+TEST_F(Verlauf, ThePreviousRunStaysInGreyUnderTheNewOne)
+{
+    kranLauf(80);
+    const std::vector<TVerlaufPunkt> erster = plot.Punkte();
+    EXPECT_TRUE(plot.VorigePunkte().empty());
+    const auto grauePixel = [this] {
+        int n = 0;
+        const QImage& b = plot.Bild();
+        for (int y = 0; y < b.height(); ++y)
+            for (int x = 0; x < b.width(); ++x)
+                n += QColor(b.pixel(x, y)) == TVerlaufPlot::VorigFarbe();
+        return n;
+    };
+    EXPECT_EQ(grauePixel(), 0);
+
+    // The second run starts 2 m further right: its curve and the grey one part.
+    einstellungen.Katzenstartposition = -1;
+    nachDurchlaeufen(60);
+    panel.Start2Click();
+    ASSERT_EQ(plot.VorigePunkte().size(), erster.size());
+    EXPECT_EQ(plot.VorigePunkte().back().x, erster.back().x);
+    // A grey pixel on the previous run's position curve, where the new one is not.
+    const TVerlaufPunkt& p = erster[40];
+    const QPoint punkt(int(std::lround(plot.Spalte(p.zeit))), int(std::lround(plot.Zeile(0, p.x))));
+    EXPECT_GT(grauePixel(), 100);
+    EXPECT_LT(std::abs(QColor(plot.Bild().pixel(punkt)).red() - TVerlaufPlot::VorigFarbe().red()), 40);
+
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(QStringLiteral("beide.csv"));
+    {
+        ScopedDateiDialoge dialoge({datei});
+        panel.Verlauf()->DatenSpeichern()->click();
+    }
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QStringList zeilen = QString::fromLatin1(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(zeilen.size(), 1 + 81 + 61);
+    EXPECT_EQ(zeilen[0], QStringLiteral("lauf,") + LaufCsvKopf());
+    EXPECT_EQ(zeilen[1], QStringLiteral("vorig,") + LaufCsvZeile(erster[0]));
+    EXPECT_EQ(zeilen[81], QStringLiteral("vorig,") + LaufCsvZeile(erster.back()));
+    EXPECT_EQ(zeilen[82], QStringLiteral("aktuell,") + LaufCsvZeile(plot.Punkte()[0]));
+
+    panel.Verlauf()->VorigenZeigen()->click();
+    EXPECT_EQ(grauePixel(), 0);
+    EXPECT_EQ(panel.Verlauf()->Daten(), LaufCsv(plot.Punkte()));
+
+    // A third run forgets the first.
+    panel.Verlauf()->VorigenZeigen()->click();
+    nachDurchlaeufen(10);
+    panel.Start2Click();
+    EXPECT_EQ(plot.VorigePunkte().size(), 61u);
+}

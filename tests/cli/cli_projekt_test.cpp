@@ -1,6 +1,10 @@
 #include "tests/cli/cli_lauf.h"
 #include "tests/datei_hilfe.h"
 #include "tests/qstring_ausgabe.h"
+#include "tests/sonderdateien.h"
+
+#include "core/projekt.h"
+#include "search/gendatei.h"
 
 #include <QTemporaryDir>
 
@@ -139,6 +143,51 @@ TEST(TarvikCli, ErrorsGiveGermanMessagesAndExitStatus)
     const Lauf hilfe = cli({QStringLiteral("--help")});
     EXPECT_EQ(hilfe.status, 0);
     EXPECT_TRUE(hilfe.aus.startsWith(QStringLiteral("Aufruf: tarvik-cli")));
+}
+
+// A device, a pipe and a file far too large for a project or a chromosome list
+// end the command at once with the reader's message; nothing is written.
+TEST(TarvikCli, FilesThatCannotBeAProjectOrAListAreRefusedUnread)
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    const QString gross = dir.filePath(QStringLiteral("gross"));
+    sonderdatei::pipe(pipe);
+    sonderdatei::gross(gross, MaxGendateiGroesse + 1);
+    const auto suche = [&](const QString& liste) {
+        return QStringList{QStringLiteral("search"), QStringLiteral(TARVIK_TESTDATA "/../../examples/kran.fuz"),
+                           QStringLiteral("--generations"), QStringLiteral("1"), QStringLiteral("--seed"),
+                           QStringLiteral("1"), QStringLiteral("--out"), dir.filePath(QStringLiteral("aus.gen")),
+                           QStringLiteral("--list"), liste};
+    };
+    const QString nichtGelesen = QStringLiteral("Daten konnten nicht gelesen werden!\n„%1“ ");
+    const QString keineDatei =
+        QStringLiteral("ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder eine Pipe.\n");
+    const QString genNichtGelesen = QStringLiteral("Die Gen-Datei konnte nicht gelesen werden:\n%1\n");
+    const QString genKeineDatei =
+        QStringLiteral("Das ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder eine Pipe.\n");
+    struct Fall {
+        QStringList argumente;
+        QString fehler;
+    };
+    const Fall faelle[] = {
+        {{QStringLiteral("show"), QStringLiteral("/dev/zero")},
+         nichtGelesen.arg(QStringLiteral("/dev/zero")) + keineDatei},
+        {{QStringLiteral("eval"), pipe, QStringLiteral("1")}, nichtGelesen.arg(pipe) + keineDatei},
+        {{QStringLiteral("surface"), gross},
+         nichtGelesen.arg(gross) + QStringLiteral("ist größer als 4 MB und damit keine Fuzzy-Datei.\n")},
+        {suche(QStringLiteral("/dev/zero")), genNichtGelesen.arg(QStringLiteral("/dev/zero")) + genKeineDatei},
+        {suche(pipe), genNichtGelesen.arg(pipe) + genKeineDatei},
+        {suche(gross), genNichtGelesen.arg(gross)
+                           + QStringLiteral("Die Datei ist größer als 16 MB und damit keine Chromosomenliste.\n")},
+    };
+    for (const Fall& f : faelle) {
+        const Lauf l = cli(f.argumente);
+        EXPECT_EQ(l.status, 1) << f.argumente.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(l.fehler, f.fehler);
+        EXPECT_EQ(l.aus, QString());
+    }
+    EXPECT_EQ(sonderdatei::inhalt(dir.path()), (QStringList{QStringLiteral("gross"), QStringLiteral("pipe")}));
 }
 
 TEST(TarvikCli, DecimalCommaIsAcceptedInNumbers)

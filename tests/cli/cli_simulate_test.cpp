@@ -205,3 +205,63 @@ TEST(Simulate, WrongCallsAndUnusableProjectsAreRefused)
 }
 
 } // namespace
+
+namespace {
+
+// The degrees `eval --rules` prints at inputs a and b, in its order.
+QStringList evalGrade(const QString& datei, const QString& a, const QString& b)
+{
+    const Lauf l = clitest::cli({QStringLiteral("eval"), datei, a, b, QStringLiteral("--rules")});
+    EXPECT_EQ(l.status, 0) << l.fehler.toStdString();
+    QStringList grade;
+    const QStringList zeilen = l.aus.section(QStringLiteral("Regeln:\n"), 1).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString& z : zeilen)
+        grade << z.section(QStringLiteral("  "), 0, 0);
+    return grade;
+}
+
+} // namespace
+
+TEST(Simulate, RuleColumnsHoldTheDegreesEvalGivesAtTheRowsInputs)
+{
+    const QString kran = QStringLiteral(TARVIK_TESTDATA "/../../examples/kran.fuz");
+    const Lauf l = simulate({kran, QStringLiteral("--plant"), QStringLiteral("crane"), QStringLiteral("--steps"),
+                             QStringLiteral("60"), QStringLiteral("--rules")});
+    ASSERT_EQ(l.status, 0) << l.fehler.toStdString();
+    const QStringList text = l.aus.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(text.size(), 62);
+    const QStringList kopf = text[0].split(QLatin1Char(','));
+    ASSERT_EQ(kopf.size(), 7 + 16);
+    EXPECT_EQ(kopf[7], QStringLiteral("R11"));
+    EXPECT_EQ(kopf[8], QStringLiteral("R12"));
+    EXPECT_EQ(kopf[11], QStringLiteral("R21"));
+    EXPECT_EQ(kopf.last(), QStringLiteral("R44"));
+    // eval lists the rules B's term by B's term: reorder the columns so.
+    QList<int> reihenfolge;
+    for (int j = 1; j <= 4; ++j)
+        for (int i = 1; i <= 4; ++i)
+            reihenfolge << int(kopf.indexOf(QStringLiteral("R%1%2").arg(i).arg(j)));
+    bool etwasAktiv = false;
+    for (int zeile : {1, 2, 20, 61}) {
+        const QStringList f = text[zeile].split(QLatin1Char(','));
+        ASSERT_EQ(f.size(), kopf.size());
+        QStringList spalten;
+        for (int k : reihenfolge) {
+            spalten << f[k];
+            etwasAktiv = etwasAktiv || (f[k] != QStringLiteral("0") && f[k] != QStringLiteral("1"));
+        }
+        EXPECT_EQ(spalten, evalGrade(kran, f[1], f[3])) << "row " << zeile;
+    }
+    EXPECT_TRUE(etwasAktiv);
+}
+
+TEST(Simulate, MoreStepsThanTheMaximumAreRefused)
+{
+    const Lauf l = simulate({projekt, QStringLiteral("--plant"), QStringLiteral("crane"), QStringLiteral("--steps"),
+                             QStringLiteral("1000001")});
+    EXPECT_EQ(l.status, 2);
+    EXPECT_TRUE(l.fehler.startsWith(QStringLiteral("Höchstens 1000000 Schritte sind möglich: 1000001")))
+        << l.fehler.toStdString();
+    EXPECT_EQ(l.aus, QString());
+    EXPECT_TRUE(clitest::cli({QStringLiteral("--help")}).aus.contains(QStringLiteral("höchstens 1000000")));
+}

@@ -2,12 +2,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "tests/datei_hilfe.h"
 #include "tests/fuzzy_hilfe.h"
 #include "tests/gebietsschema.h"
 #include "tests/qstring_ausgabe.h"
+#include "tests/sonderdateien.h"
 
 #include <gtest/gtest.h>
 
@@ -298,6 +300,90 @@ TEST_F(Projektdatei, FileThatCannotBeOpenedChangesNothing)
     EXPECT_EQ(lesen(p.Dateiname), lesen(beispielDatei));
 }
 
+// A device that never ends, a pipe without a writer, a folder and a file far
+// larger than any project are refused before a byte is read, like a file that
+// cannot be opened: no hang, nothing written, the project unchanged.
+TEST_F(Projektdatei, WhatIsNoRegularFileOrTooLargeIsRefusedUnread)
+{
+    sonderdatei::pipe(pfad("pipe.fuz"));
+    sonderdatei::gross(pfad("gross.fuz"), MaxProjektdateiGroesse + 1);
+    QDir(dir.path()).mkdir(QStringLiteral("ordner.fuz"));
+    const QString keineDatei = QStringLiteral(
+        "Daten konnten nicht gelesen werden!\r„%1“ ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder "
+        "eine Pipe.");
+    const QString zuGross =
+        QStringLiteral("Daten konnten nicht gelesen werden!\r„%1“ ist größer als 4 MB und damit keine Fuzzy-Datei.");
+    const QStringList vorher = sonderdatei::inhalt(dir.path());
+    for (const auto& [datei, text] : {std::pair{QStringLiteral("/dev/zero"), keineDatei},
+                                      std::pair{pfad("pipe.fuz"), keineDatei},
+                                      std::pair{pfad("ordner.fuz"), keineDatei},
+                                      std::pair{pfad("gross.fuz"), zuGross}}) {
+        TProjekt p = winkelProjekt();
+        p.Geaendert = true;
+        p.Dateiname = datei;
+        const TDateiErgebnis e = LoadFile(p);
+        EXPECT_EQ(e.meldung, (TMeldung{MeldungsArt::Warnung, text.arg(datei)}));
+        EXPECT_FALSE(e.titel) << datei.toStdString();
+        EXPECT_TRUE(p.Geaendert) << datei.toStdString();
+        EXPECT_EQ(ProjektBytes(p), ProjektBytes(winkelProjekt())) << datei.toStdString();
+    }
+    EXPECT_EQ(sonderdatei::inhalt(dir.path()), vorher);
+
+    // A project followed by ignored lines up to the limit still loads.
+    QByteArray randvoll = lesen(beispielDatei);
+    randvoll.append(MaxProjektdateiGroesse - randvoll.size(), 'x');
+    schreiben(pfad("randvoll.fuz"), randvoll);
+    TProjekt p;
+    p.Dateiname = pfad("randvoll.fuz");
+    EXPECT_FALSE(LoadFile(p).meldung);
+    EXPECT_EQ(ProjektBytes(p), ProjektBytes(winkelProjekt()));
+}
+
+// Names are kept to a length that every window can show; a file with a longer
+// one is abandoned like a broken file, and such a name is not saved.
+TEST_F(Projektdatei, NamesLongerThanTheLimitAreNeitherReadNorSaved)
+{
+    const QByteArray laengster(MaxNamenlaenge, 'n');
+    schreiben(pfad("lang.fuz"), beispielMit("Winkel\r\n", laengster + "\r\n"));
+    TProjekt p;
+    p.Dateiname = pfad("lang.fuz");
+    EXPECT_FALSE(LoadFile(p).meldung);
+    EXPECT_EQ(p.EingangA.Name(), QString::fromLatin1(laengster));
+
+    const QString meldung = QStringLiteral("Beim Öffnen der Datei ist ein Fehler aufgetreten: Ein Name einer "
+                                           "Fuzzyvariablen oder eines Terms ist länger als 255 Zeichen.");
+    for (const QByteArray& inhalt : {beispielMit("Winkel\r\n", laengster + "n\r\n"),
+                                     beispielMit("rechts\r\n", laengster + "n\r\n"),
+                                     beispielMit("Kraft\r\n", QByteArray(100000, 'K') + "\r\n")}) {
+        schreiben(pfad("zulang.fuz"), inhalt);
+        TProjekt q = winkelProjekt();
+        q.Dateiname = pfad("zulang.fuz");
+        const TDateiErgebnis e = LoadFile(q);
+        EXPECT_EQ(e.meldung, (TMeldung{MeldungsArt::Fehler, meldung}));
+        EXPECT_EQ(q.Dateiname, QStringLiteral("Neu"));
+        EXPECT_EQ(ProjektBytes(q), ProjektBytes(TProjekt{}));
+    }
+
+    schreiben(pfad("alt.fuz"), "alter Inhalt");
+    for (const bool termname : {false, true}) {
+        TProjekt r = winkelProjekt();
+        if (termname)
+            r.Ausgang.setTermname(2, QString(MaxNamenlaenge + 1, QLatin1Char('t')));
+        else
+            r.EingangA.setName(QString(MaxNamenlaenge + 1, QLatin1Char('n')));
+        r.Dateiname = pfad("alt.fuz");
+        r.Geaendert = true;
+        const TDateiErgebnis e = FileSave(r);
+        EXPECT_EQ(e.meldung, (TMeldung{MeldungsArt::Fehler,
+                                       QStringLiteral("Ein Name einer Fuzzyvariablen oder eines Terms ist länger als "
+                                                      "255 Zeichen und kann so nicht gespeichert werden.\rKürzen Sie "
+                                                      "ihn im Variableneditor. Die Datei wurde nicht gespeichert.")}));
+        EXPECT_TRUE(e.dateifehler);
+        EXPECT_TRUE(r.Geaendert);
+        EXPECT_EQ(lesen(r.Dateiname), QByteArray("alter Inhalt"));
+    }
+}
+
 TEST_F(Projektdatei, SaveWithoutANameWritesNothingAndKeepsTheChanges)
 {
     for (const QString& name : {QStringLiteral("Neu"), QString()}) {
@@ -339,22 +425,28 @@ TEST_F(Projektdatei, DefinedVariableWithoutNameIsRefusedAndTheOldFileKept)
     EXPECT_EQ(lesen(p.Dateiname), QByteArray("alter Inhalt"));
 }
 
+// A file size limit makes the write fail part-way, as a full disk would.
+TDateiErgebnis speichernAufVollePlatte(TProjekt& p)
+{
+    rlimit vorher{};
+    EXPECT_EQ(getrlimit(RLIMIT_FSIZE, &vorher), 0);
+    const auto signalVorher = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit klein = vorher;
+    klein.rlim_cur = 100;
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &klein), 0);
+    const TDateiErgebnis e = FileSave(p);
+    setrlimit(RLIMIT_FSIZE, &vorher);
+    std::signal(SIGXFSZ, signalVorher);
+    return e;
+}
+
 TEST_F(Projektdatei, OutputErrorMidSaveKeepsTheOldFile)
 {
-    // A file size limit makes the write fail part-way, as a full disk would.
     schreiben(pfad("alt.fuz"), "alter Inhalt");
     TProjekt p = winkelProjekt();
     p.Dateiname = pfad("alt.fuz");
     p.Geaendert = true;
-    rlimit vorher{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &vorher), 0);
-    const auto signalVorher = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit klein = vorher;
-    klein.rlim_cur = 100;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &klein), 0);
-    const TDateiErgebnis e = FileSave(p);
-    setrlimit(RLIMIT_FSIZE, &vorher);
-    std::signal(SIGXFSZ, signalVorher);
+    const TDateiErgebnis e = speichernAufVollePlatte(p);
     ASSERT_TRUE(e.meldung);
     EXPECT_EQ(e.meldung->art, MeldungsArt::Fehler);
     EXPECT_EQ(e.meldung->text, ProjektTexte::schreibFehler);
@@ -362,6 +454,46 @@ TEST_F(Projektdatei, OutputErrorMidSaveKeepsTheOldFile)
     EXPECT_TRUE(p.Geaendert);
     EXPECT_EQ(lesen(p.Dateiname), QByteArray("alter Inhalt"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("alt.fuz")}) << "no temporary file left";
+}
+
+// Where there was no file, the message speaks of no earlier version.
+TEST_F(Projektdatei, OutputErrorSavingANewFileLeavesNoFile)
+{
+    TProjekt p = winkelProjekt();
+    p.Dateiname = pfad("neu.fuz");
+    p.Geaendert = true;
+    const TDateiErgebnis e = speichernAufVollePlatte(p);
+    const QString meldung =
+        QStringLiteral("Beim Schreiben der Datei ist ein Fehler aufgetreten.\rDie Datei wurde nicht gespeichert.");
+    EXPECT_EQ(e.meldung, (TMeldung{MeldungsArt::Fehler, meldung}));
+    EXPECT_TRUE(e.dateifehler);
+    EXPECT_TRUE(p.Geaendert);
+    EXPECT_EQ(sonderdatei::inhalt(dir.path()), QStringList());
+}
+
+// The temporary copy takes the old file's place: a link stays a link, the
+// file keeps its permissions, and a pipe or a device is never replaced.
+TEST_F(Projektdatei, SaveReplacesTheFileALinkPointsToKeepsItsModeAndNoDevice)
+{
+    schreiben(pfad("ziel.fuz"), "alt");
+    ASSERT_TRUE(QFile::setPermissions(pfad("ziel.fuz"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    ASSERT_TRUE(QFile::link(pfad("ziel.fuz"), pfad("link.fuz")));
+    TProjekt p = winkelProjekt();
+    p.Dateiname = pfad("link.fuz");
+    ASSERT_FALSE(FileSave(p).meldung);
+    EXPECT_TRUE(QFileInfo(pfad("link.fuz")).isSymLink());
+    EXPECT_EQ(lesen(pfad("ziel.fuz")), lesen(beispielDatei));
+    const QFile::Permissions modus = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                                     | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther
+                                     | QFile::ExeOther;
+    EXPECT_EQ(QFile::permissions(pfad("ziel.fuz")) & modus, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+
+    sonderdatei::pipe(pfad("pipe.fuz"));
+    p.Dateiname = pfad("pipe.fuz");
+    EXPECT_EQ(FileSave(p).meldung, (TMeldung{MeldungsArt::Warnung, ProjektTexte::nichtGespeichert}));
+    EXPECT_FALSE(QFileInfo(pfad("pipe.fuz")).isFile());
+    EXPECT_EQ(sonderdatei::inhalt(dir.path()),
+              (QStringList{QStringLiteral("link.fuz"), QStringLiteral("pipe.fuz"), QStringLiteral("ziel.fuz")}));
 }
 
 } // namespace

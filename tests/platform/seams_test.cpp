@@ -11,7 +11,9 @@
 #include <QDialog>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPrinter>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -159,6 +161,30 @@ TEST(ZeigeHilfe, RequestsReachTheInstalledViewerAndAreHarmlessWithoutOne)
     SchliesseHilfe();
     EXPECT_EQ(hilfe.seiten(), (QList<HilfeSeite>{HilfeSeite::Simulation, HilfeSeite::Dateien}));
     EXPECT_EQ(hilfe.geschlossen(), 1);
+}
+
+// A window that shares a page asks for its section; the help button reads it
+// when clicked, so a section set after the window was built counts.
+TEST(HilfeSeiteSetzen, TheAreaGivesPageAndSectionToF1AndToItsButton)
+{
+    QDialog fenster;
+    auto* knopf = new QPushButton(QStringLiteral("Hilfe"), &fenster);
+    auto* innen = new QWidget(&fenster);
+    auto* feld = new QLineEdit(innen);
+    HilfeSeiteSetzen(&fenster, HilfeSeite::Regeln, knopf);
+    HilfeSeiteSetzen(innen, HilfeSeite::Optionen, nullptr, QStringLiteral("felder"));
+    EXPECT_EQ(HilfeSeiteVon(feld), HilfeSeite::Optionen);
+    EXPECT_EQ(HilfeAbschnittVon(feld), QStringLiteral("felder"));
+    EXPECT_EQ(HilfeAbschnittVon(knopf), QString());
+    HilfeAbschnittSetzen(&fenster, QStringLiteral("regeltest"));
+
+    ScopedHilfe hilfe;
+    knopf->click();
+    EXPECT_TRUE(HilfeZeigenFuer(feld));
+    QWidget ohne;
+    EXPECT_FALSE(HilfeZeigenFuer(&ohne));
+    EXPECT_EQ(hilfe.seiten(), (QList<HilfeSeite>{HilfeSeite::Regeln, HilfeSeite::Optionen}));
+    EXPECT_EQ(hilfe.abschnitte(), (QStringList{QStringLiteral("regeltest"), QStringLiteral("felder")}));
 }
 
 } // namespace

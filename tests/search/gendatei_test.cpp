@@ -1,9 +1,12 @@
 #include "search/gendatei.h"
 
+#include "core/textdatei.h"
+
 #include "search/regelsystem.h"
 #include "search/suchtexte.h"
 #include "tests/datei_hilfe.h"
 #include "tests/qstring_ausgabe.h"
+#include "tests/sonderdateien.h"
 
 #include <QDir>
 #include <QFile>
@@ -139,22 +142,84 @@ TEST(GenDatei, HandBrokenListIsSavedAsItStandsAndLoadsBack)
     EXPECT_EQ(lesen(pfad).size(), 98 + 7 + 2 + 7 + 99);
 }
 
+// A missing file and what cannot be a list: a folder, a device that never
+// ends, a pipe without a writer (no hang), a file far too large, a line longer
+// than any chromosome. None is read into the list; nothing is written.
 TEST(GenDatei, UnreadableFileEmptiesTheListAndKeepsCountAndCaption)
 {
     QTemporaryDir dir;
-    for (const QString& pfad : {dir.filePath(QStringLiteral("fehlt.gen")), dir.path()}) {
+    sonderdatei::pipe(dir.filePath(QStringLiteral("pipe.gen")));
+    sonderdatei::gross(dir.filePath(QStringLiteral("gross.gen")), MaxGendateiGroesse + 1);
+    schreiben(dir.filePath(QStringLiteral("zeile.gen")),
+              chromosomenDatei(2) + QByteArray(MaxGenZeilenlaenge + 1, '0') + "\r\n");
+    const QString keineDatei =
+        QStringLiteral("\rDas ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder eine Pipe.");
+    const struct {
+        QString pfad;
+        QString grund;
+    } faelle[] = {
+        {dir.filePath(QStringLiteral("fehlt.gen")), QString()},
+        {dir.path(), keineDatei},
+        {QStringLiteral("/dev/zero"), keineDatei},
+        {dir.filePath(QStringLiteral("pipe.gen")), keineDatei},
+        {dir.filePath(QStringLiteral("gross.gen")),
+         QStringLiteral("\rDie Datei ist größer als 16 MB und damit keine Chromosomenliste.")},
+        {dir.filePath(QStringLiteral("zeile.gen")),
+         QStringLiteral("\rEine Zeile der Datei ist länger als 1000 Zeichen; die Datei ist keine Chromosomenliste.")},
+    };
+    const QStringList vorher = sonderdatei::inhalt(dir.path());
+    for (const auto& f : faelle) {
         QStringList liste{QStringLiteral("alt")};
         std::int32_t anzahl = 12;
         TGenKodierung k = TGenKodierung::Utf16BE;
-        const TGenErgebnis e = GenDateiLaden(pfad, liste, anzahl, k);
+        const TGenErgebnis e = GenDateiLaden(f.pfad, liste, anzahl, k);
         ASSERT_EQ(e.meldungen.size(), 1);
         EXPECT_EQ(e.meldungen[0].art, MeldungsArt::Fehler);
-        EXPECT_EQ(e.meldungen[0].text, SuchTexte::genNichtGelesen + QDir::toNativeSeparators(pfad));
+        EXPECT_EQ(e.meldungen[0].text,
+                  QStringLiteral("Die Gen-Datei konnte nicht gelesen werden:\r") + f.pfad + f.grund);
         EXPECT_TRUE(e.dateifehler);
         EXPECT_FALSE(e.titel);
         EXPECT_TRUE(liste.isEmpty());
         EXPECT_EQ(anzahl, 12);
+        EXPECT_EQ(k, TGenKodierung::Utf16BE);
     }
+    EXPECT_EQ(sonderdatei::inhalt(dir.path()), vorher);
+
+    // The longest line is read.
+    schreiben(dir.filePath(QStringLiteral("lang.gen")), chromosomenDatei(2) + QByteArray(MaxGenZeilenlaenge, '1'));
+    QStringList liste;
+    std::int32_t anzahl = 0;
+    TGenKodierung k{};
+    EXPECT_TRUE(GenDateiLaden(dir.filePath(QStringLiteral("lang.gen")), liste, anzahl, k).meldungen.isEmpty());
+    EXPECT_EQ(liste.size(), 3);
+}
+
+// A save killed between writing its temporary copy and putting it in place
+// leaves the copy beside the file; the next save of that file removes it, and
+// nothing else.
+TEST(GenDatei, SaveRemovesTheTemporaryCopiesAnEarlierSaveOfTheFileLeft)
+{
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("a.gen"));
+    schreiben(pfad, chromosomenDatei(2));
+    const QString kopie = pfad + QLatin1String(TemporaerKennung);
+    schreiben(kopie + QStringLiteral("Xy3aB9"), chromosomenDatei(3));
+    schreiben(dir.filePath(QStringLiteral(".a.gen.tarvik-Xy3aB9")), "x");
+    const QStringList fremde = {QStringLiteral("a.gen.backup"), QStringLiteral("a.gen.tarvik-Xy3aB"),
+                                QStringLiteral("a.gen.tarvik-Xy3aB9c"), QStringLiteral("a.gen.tarvik-Xy3a.9"),
+                                QStringLiteral("b.gen.tarvik-Xy3aB9"), QStringLiteral("aa.gen.tarvik-Xy3aB9")};
+    for (const QString& name : fremde)
+        schreiben(dir.filePath(name), "fremd");
+    QDir(dir.path()).mkdir(QStringLiteral("a.gen.tarvik-Ordner"));
+    ASSERT_TRUE(QFile::link(pfad, kopie + QStringLiteral("Link12")));
+
+    ASSERT_TRUE(GenDateiSpeichern(pfad, {QStringLiteral("01")}).meldungen.isEmpty());
+    EXPECT_EQ(lesen(pfad), QByteArray("01\r\n"));
+    QStringList bleiben = fremde;
+    bleiben << QStringLiteral(".a.gen.tarvik-Xy3aB9") << QStringLiteral("a.gen") << QStringLiteral("a.gen.tarvik-Link12")
+            << QStringLiteral("a.gen.tarvik-Ordner");
+    bleiben.sort();
+    EXPECT_EQ(sonderdatei::inhalt(dir.path()), bleiben);
 }
 
 TEST(GenDatei, FailedSaveIsReported)
