@@ -112,13 +112,15 @@ void TMainForm::SuchenLaufkatze1Click()
         return;
     }
     // The list dialogs start in the examples' folder until a list was loaded
-    // or saved; "In die Regeltabelle übernehmen" writes the project's table.
+    // or saved; "In die Regeltabelle übernehmen" writes the project's table
+    // as one step that Rückgängig takes back.
     const QString beispiel = BeispielDatei(programmpfad, QStringLiteral("kran.gen"));
     suchenform->setAnbindung({beispiel.isEmpty() ? QString() : QFileInfo(beispiel).absolutePath(),
                               [this](const TRegeltab& tabelle) {
-                                  projekt.Regeltab = tabelle;
-                                  projekt.Geaendert = true;
-                                  uebersichtAktualisieren();
+                                  TProjekt neu = projekt;
+                                  neu.Regeltab = tabelle;
+                                  neu.Geaendert = true;
+                                  ProjektAendern(neu);
                               }});
     suchenform->oeffnen({projekt.EingangA, projekt.EingangB, projekt.Ausgang});
     ZeigeModal(*suchenform);

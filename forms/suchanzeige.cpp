@@ -14,17 +14,6 @@ TSuchAnzeige::TSuchAnzeige(const TZiele& z)
 {
 }
 
-void TSuchAnzeige::generation(int generation)
-{
-    ziele.generation->setNumber(generation);
-}
-
-void TSuchAnzeige::genNote(float note)
-{
-    letzteGenNote = note;
-    ziele.genNote->setNumber(note);
-}
-
 void TSuchAnzeige::generationBeendet(int generation, float besteChrNote)
 {
     verlaufOffen.append(TNotenPunkt{generation, besteChrNote, letzteGenNote});
@@ -93,11 +82,13 @@ void TSuchAnzeige::nachfuehren(bool alles)
             wert.reset();
         }
     };
+    zeigen(offen.generation, ziele.generation);
     zeigen(offen.chromosomNr, ziele.chromosomNr);
     zeigen(offen.testlaufNr, ziele.testlaufNr);
     zeigen(offen.zeit, ziele.zeit);
     zeigen(offen.einzelnote, ziele.einzelnote);
     zeigen(offen.chrNote, ziele.chrNote);
+    zeigen(offen.genNote, ziele.genNote);
     if (ziele.besterBisher)
         zeigen(offen.besterBisher, ziele.besterBisher);
     if (loeschenOffen) {

@@ -49,10 +49,15 @@ public:
 
     explicit TSuchAnzeige(const TZiele& ziele);
 
-    // The generation and the GenNote are shown at once; the other displays at
-    // the next refresh (a field's text costs more than a whole test run).
-    void generation(int generation);
-    void genNote(float note);
+    // Every display is shown at the next refresh: a field's text costs more
+    // than a whole test run, and a fast search ends a generation in a few
+    // milliseconds.
+    void generation(int generation) { offen.generation = generation; }
+    void genNote(float note)
+    {
+        letzteGenNote = note;
+        offen.genNote = note;
+    }
     void chromosomNr(int i) { offen.chromosomNr = i; }
     void testlaufNr(int k) { offen.testlaufNr = k; }
     void zeit(float wert) { offen.zeit = wert; }
@@ -140,8 +145,8 @@ private:
     const TPendel* gewuenschtesPendel = nullptr;
     // Display values waiting for the next refresh.
     struct TOffen {
-        std::optional<int> chromosomNr, testlaufNr;
-        std::optional<float> zeit, einzelnote, chrNote, besterBisher;
+        std::optional<int> generation, chromosomNr, testlaufNr;
+        std::optional<float> zeit, einzelnote, chrNote, genNote, besterBisher;
     } offen;
     // The cleared plot with its grid: every test run starts from it. Runs are
     // often shorter than the grid takes to draw, so clearing and the target

@@ -200,11 +200,13 @@ void TEvolution::parallelBewerten(const std::vector<int>& quellen)
     const int n = static_cast<int>(quellen.size());
     TParallelBewertung bewertung(quellen, regelsystemliste_, kopien_, threads_, simulationbeenden_,
                                  beobachter_ == nullptr);
+    // The window stays alive while the workers grade; then it is shown every
+    // chromosome in turn.
+    if (beobachter_)
+        bewertung.alleAbwarten(*beobachter_);
     for (int i = 0; i < n; ++i) {
-        if (beobachter_) {
+        if (beobachter_)
             beobachter_->zeigeChromosomNr(i + 1);
-            beobachter_->ereignisse();
-        }
         const TChromosomBewertung& b = bewertung.abwarten(i, beobachter_);
         if (quellen[i] == i)
             laufZeigen(b);

@@ -48,12 +48,18 @@ void TParallelBewertung::arbeiten(TKranKopien& eigene)
             return;
         const int i = auftraege_[nr];
         TChromosomBewertung bewertung = ChromosomBewerten(regelsysteme_[i], eigene, stop_);
+        bool wecken = false;
         {
             const std::lock_guard<std::mutex> sperre(m_);
             ergebnisse_[i] = bewertung;
             fertig_[i] = 1;
+            ++fertigAnzahl_;
+            // Each wake-up of the waiting thread costs a switch: only for the
+            // line it waits for, or the last one.
+            wecken = wartetAuf_ == i || (wartetAuf_ == -1 && fertigAnzahl_ == auftraege_.size());
         }
-        fertigMeldung_.notify_all();
+        if (wecken)
+            fertigMeldung_.notify_all();
     }
 }
 
@@ -61,6 +67,7 @@ const TChromosomBewertung& TParallelBewertung::abwarten(int i, TSuchBeobachter* 
 {
     std::unique_lock<std::mutex> sperre(m_);
     const int q = quellen_[i];
+    wartetAuf_ = q;
     while (!fertig_[q]) {
         if (!beobachter) {
             fertigMeldung_.wait(sperre);
@@ -71,6 +78,20 @@ const TChromosomBewertung& TParallelBewertung::abwarten(int i, TSuchBeobachter* 
         beobachter->ereignisse();
         sperre.lock();
     }
+    wartetAuf_ = -2;
     // Written once, before the flag, and never again.
     return ergebnisse_[q];
+}
+
+void TParallelBewertung::alleAbwarten(TSuchBeobachter& beobachter)
+{
+    std::unique_lock<std::mutex> sperre(m_);
+    wartetAuf_ = -1;
+    while (fertigAnzahl_ < auftraege_.size()) {
+        fertigMeldung_.wait_for(sperre, std::chrono::milliseconds(5));
+        sperre.unlock();
+        beobachter.ereignisse();
+        sperre.lock();
+    }
+    wartetAuf_ = -2;
 }

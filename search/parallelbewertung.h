@@ -34,6 +34,10 @@ public:
     // observer, events are handed to it every few milliseconds meanwhile, so
     // that the window stays alive.
     const TChromosomBewertung& abwarten(int i, TSuchBeobachter* beobachter);
+    // Waits until every chromosome is graded, handing events to the observer
+    // every few milliseconds: the calling thread wakes once, not once per
+    // chromosome.
+    void alleAbwarten(TSuchBeobachter& beobachter);
 
 private:
     // Every worker sets the inputs' values and the output's heights of its own
@@ -50,6 +54,9 @@ private:
     std::vector<int> auftraege_;
     std::vector<TChromosomBewertung> ergebnisse_;
     std::vector<char> fertig_;
+    std::size_t fertigAnzahl_ = 0;
+    // The line the calling thread waits for; -1: all of them.
+    int wartetAuf_ = -2;
     std::vector<TArbeiterKopien> kopien_;
     std::vector<std::thread> threads_;
     std::mutex m_;

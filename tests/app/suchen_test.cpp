@@ -76,8 +76,9 @@ TEST(Suchen, OpensTheOneSearchWindowWithCopiesOfTheVariables)
 }
 
 // "In die Regeltabelle übernehmen" in the rule view writes the project's
-// table and marks the project changed; No to the report of rules that do not
-// fit leaves the project as it was.
+// table as one step that Rückgängig takes back, and marks the project
+// changed; No to the report of rules that do not fit leaves the project as it
+// was.
 TEST(Suchen, RuleViewCarriesTheRulesIntoTheProjectsTable)
 {
     TMainForm f;
@@ -117,6 +118,15 @@ TEST(Suchen, RuleViewCarriesTheRulesIntoTheProjectsTable)
         erwartet(k / 4 + 1, k % 4 + 1) = k == 1 ? 0 : 2;
     EXPECT_EQ(p.Regeltab, erwartet);
     EXPECT_TRUE(p.Geaendert);
+    EXPECT_TRUE(f.Menue().Rueckgaengig->isEnabled());
+
+    f.Menue().Rueckgaengig->trigger();
+    EXPECT_EQ(p.Regeltab(5, 5), 3);
+    EXPECT_EQ(p.Regeltab(1, 1), 0);
+    EXPECT_FALSE(p.Geaendert);
+    f.Menue().Wiederherstellen->trigger();
+    EXPECT_EQ(p.Regeltab, erwartet);
+    EXPECT_TRUE(p.Geaendert);
 }
 
 // The list dialogs start in the examples' folder that the start page finds.
@@ -149,7 +159,7 @@ TEST(Suchen, HelpPageOfTheSearchIsCompiledIn)
     const QString text = h.Browser()->toPlainText();
     for (const char* wort : {"Genetische Regelsuche", "Chromosom", "ChrNote", "GenNote", "Selektion", "Kreuzung",
                              "Mutation", "Mutationsrate", "Bester bisher", "Testläufe zeigen",
-                             "In die Regeltabelle übernehmen", "2 Meter Seil", "--out NEU.fuz"})
+                             "In die Regeltabelle übernehmen", "2 m Seil", "--out NEU.fuz"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(wort))) << wort;
     // The picture of the progress curve is compiled in beside the page.
     const QVariant bild = h.Browser()->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("verlauf7.png")));
