@@ -26,6 +26,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace {
 
@@ -77,7 +78,7 @@ TKoordinatensystem* Plot(QWidget* parent, const QRect& platz, float y1)
     k->setStiftart(TStiftart::Xor);
     k->setGraphFarbe(Qt::white);
     k->setOnPaint([](TKoordinatensystem& plot) {
-        plot.Canvas().StretchDraw(QRect(0, 0, plot.width(), plot.height()), BackGround());
+        plot.Canvas().StretchDraw(QRect(0, 0, plot.width(), plot.height()), BackGround(plot.Bild().devicePixelRatio()));
     });
     return k;
 }
@@ -133,10 +134,15 @@ void TKraftbalken::mouseMoveEvent(QMouseEvent* e)
     QProgressBar::mouseMoveEvent(e);
 }
 
-QImage BackGround()
+QImage BackGround(qreal ratio)
 {
-    static const QImage bild = [] {
-        QImage b(PlotBreite, PlotHoehe, QImage::Format_RGB32);
+    // Drawn once for each scale it is asked for.
+    static std::map<qreal, QImage> bilder;
+    QImage& bild = bilder[ratio];
+    if (bild.isNull()) {
+        QImage b(int(std::ceil(PlotBreite * ratio)), int(std::ceil(PlotHoehe * ratio)), QImage::Format_RGB32);
+        b.setDevicePixelRatio(ratio);
+        b.fill(QColor(20, 28, 34));
         QPainter m(&b);
         // The floor starts just below the plot's ground line (y = 0).
         constexpr int boden = 102;
@@ -163,8 +169,9 @@ QImage BackGround()
         m.fillRect(0, boden, PlotBreite, 2, QColor(90, 110, 118));
         for (int x = 4; x < PlotBreite; x += 14)
             m.fillRect(x, boden + 2, 8, 2, QColor(56, 70, 76));
-        return b;
-    }();
+        m.end();
+        bild = b;
+    }
     return bild;
 }
 

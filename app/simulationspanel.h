@@ -53,8 +53,9 @@ protected:
 
 // The backdrop of both plots, 421 x 133, drawn by code: an evening sky over a
 // floor with a track. Dark in the red channel so that the red plant, drawn by
-// XOR, stands out in bright red.
-QImage BackGround();
+// XOR, stands out in bright red. At a device pixel ratio above 1 it has as
+// many more pixels, so that it stays sharp on a scaled screen.
+QImage BackGround(qreal ratio = 1);
 
 // Force from the force bar's column: (X - 50) / 2 N for the inverted
 // pendulum, (X - 50) / 50 N for the crane.
