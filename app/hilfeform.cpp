@@ -112,13 +112,10 @@ void THilfeForm::oeffnen(HilfeSeite s, const QString& abschnitt)
     const bool neuGezeigt = !isVisible();
     create();
     windowHandle()->setTransientParent(dialog && dialog->windowHandle() ? dialog->windowHandle() : nullptr);
-    if (dialog && neuGezeigt) {
-        if (const QScreen* schirm = dialog->screen()) {
-            const QRect platz = PlatzNeben(dialog->frameGeometry(), frameGeometry().size(), schirm->availableGeometry());
-            resize(size().boundedTo(platz.size()));
-            move(platz.topLeft());
-        }
-    }
+    // Narrower than this the pages read badly.
+    constexpr QSize SchmalsteGroesse(360, 300);
+    if (dialog && neuGezeigt)
+        DanebenPlatzieren(*this, dialog, SchmalsteGroesse);
     show();
     raise();
     activateWindow();
@@ -127,29 +124,6 @@ void THilfeForm::oeffnen(HilfeSeite s, const QString& abschnitt)
         browser->scrollToAnchor(abschnitt);
     else
         browser->verticalScrollBar()->setValue(0);
-}
-
-QRect THilfeForm::PlatzNeben(const QRect& dialog, const QSize& groesse, const QRect& bildschirm)
-{
-    // Narrower than this the pages read badly: then the help may cover part of the dialog.
-    constexpr int SchmalsteBreite = 360;
-    int breite = std::min(groesse.width(), bildschirm.width());
-    const int hoehe = std::min(groesse.height(), bildschirm.height());
-    const int rechts = bildschirm.right() - dialog.right();
-    const int links = dialog.left() - bildschirm.left();
-    int x;
-    if (rechts >= breite) {
-        x = dialog.right() + 1;
-    } else if (links >= breite) {
-        x = dialog.left() - breite;
-    } else if (std::max(rechts, links) >= SchmalsteBreite) {
-        breite = std::max(rechts, links);
-        x = rechts >= links ? dialog.right() + 1 : bildschirm.left();
-    } else {
-        x = rechts >= links ? bildschirm.right() - breite + 1 : bildschirm.left();
-    }
-    const int y = std::clamp(dialog.top(), bildschirm.top(), bildschirm.bottom() - hoehe + 1);
-    return QRect(x, y, breite, hoehe);
 }
 
 void THilfeForm::keyPressEvent(QKeyEvent* e)

@@ -35,11 +35,6 @@ public:
     // Lets ZeigeHilfe()/SchliesseHilfe() reach this window.
     THilfeAnzeige Anzeige();
 
-    // Where the help window goes beside a dialog: to its right, else to its
-    // left, else narrower on the wider side, else over the dialog at the
-    // screen's edge on that side; always within the screen.
-    static QRect PlatzNeben(const QRect& dialog, const QSize& groesse, const QRect& bildschirm);
-
 protected:
     // Escape closes the help.
     void keyPressEvent(QKeyEvent* e) override;

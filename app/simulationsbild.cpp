@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
+#include <map>
+
 namespace {
 
 const QColor Rot(255, 0, 0);
@@ -13,12 +16,17 @@ const QColor Gruen(0, 255, 0);
 
 } // namespace
 
-QImage BackGround()
+QImage BackGround(qreal ratio)
 {
-    static const QImage bild = [] {
+    // Drawn once for each scale it is asked for.
+    static std::map<qreal, QImage> bilder;
+    QImage& bild = bilder[ratio];
+    if (bild.isNull()) {
         constexpr int breite = SimulationsplotBreite;
         constexpr int hoehe = SimulationsplotHoehe;
-        QImage b(breite, hoehe, QImage::Format_RGB32);
+        QImage b(int(std::ceil(breite * ratio)), int(std::ceil(hoehe * ratio)), QImage::Format_RGB32);
+        b.setDevicePixelRatio(ratio);
+        b.fill(QColor(20, 28, 34));
         QPainter m(&b);
         // The floor starts just below the plot's ground line (y = 0).
         constexpr int boden = 102;
@@ -45,8 +53,9 @@ QImage BackGround()
         m.fillRect(0, boden, breite, 2, QColor(90, 110, 118));
         for (int x = 4; x < breite; x += 14)
             m.fillRect(x, boden + 2, 8, 2, QColor(56, 70, 76));
-        return b;
-    }();
+        m.end();
+        bild = b;
+    }
     return bild;
 }
 
@@ -60,7 +69,7 @@ TKoordinatensystem* SimulationsplotAnlegen(QWidget* parent, const QRect& platz, 
     k->setStiftart(TStiftart::Xor);
     k->setGraphFarbe(Qt::white);
     k->setOnPaint([](TKoordinatensystem& plot) {
-        plot.Canvas().StretchDraw(QRect(0, 0, plot.width(), plot.height()), BackGround());
+        plot.Canvas().StretchDraw(QRect(0, 0, plot.width(), plot.height()), BackGround(plot.Bild().devicePixelRatio()));
     });
     return k;
 }

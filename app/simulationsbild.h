@@ -15,8 +15,9 @@ inline constexpr int SimulationsplotHoehe = 133;
 
 // The backdrop of both plots, 421 x 133, drawn by code: an evening sky over a
 // floor with a track. Dark in the red channel so that the red plant, drawn by
-// XOR, stands out in bright red.
-QImage BackGround();
+// XOR, stands out in bright red. At a device pixel ratio above 1 it has as
+// many more pixels, so that it stays sharp on a scaled screen.
+QImage BackGround(qreal ratio = 1);
 
 // A plot of the panel at `platz`: world x from -6 to 6, y from `y1` to 2.5,
 // no scales, XOR pen, graph colour white, the backdrop on every repaint.

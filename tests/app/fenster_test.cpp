@@ -199,26 +199,6 @@ TEST(Hilfefenster, OpensALongPageAtTheSectionAskedForAndElseAtItsTop)
     h.close();
 }
 
-TEST(Hilfefenster, GoesBesideTheDialogWithinTheScreen)
-{
-    const QRect schirm(0, 0, 1366, 768);
-    const QSize groesse(560, 620);
-    const struct {
-        QRect dialog;
-        QRect platz;
-    } faelle[] = {
-        {QRect(100, 50, 600, 400), QRect(700, 50, 560, 620)},   // right of it
-        {QRect(700, 100, 600, 400), QRect(140, 100, 560, 620)}, // no room right: left of it
-        {QRect(391, 200, 566, 322), QRect(957, 148, 409, 620)}, // narrower on the wider side, up to fit
-        {QRect(500, 0, 500, 300), QRect(0, 0, 500, 620)},       // the left side is the wider one
-        {QRect(300, 200, 800, 400), QRect(0, 148, 560, 620)},   // too narrow on both: over the dialog at the wider edge
-    };
-    for (const auto& f : faelle)
-        EXPECT_EQ(THilfeForm::PlatzNeben(f.dialog, groesse, schirm), f.platz) << f.dialog.x();
-    // A small screen: no taller than the screen.
-    EXPECT_EQ(THilfeForm::PlatzNeben(QRect(0, 0, 300, 200), groesse, QRect(0, 0, 800, 480)), QRect(300, 0, 500, 480));
-}
-
 // F1 anywhere in a window opens that window's page: the main window the index,
 // the simulation panel inside it its own page, each dialog its page.
 TEST(F1, InEveryWindowOpensItsPage)

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <set>
 
@@ -148,6 +150,40 @@ TEST(Massstab2, PointsRectanglesAndDotsCoverTheDevicePixelsOfTheirLogicalPixels)
     }
     const QImage vergroessert = einfach.scaled(240, 160, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     EXPECT_EQ(unterschiede(vergroessert, doppelt2), 0);
+}
+
+// At 125 to 175 % a line of width w covers round(w x ratio) device pixels
+// across, and XOR still erases exactly.
+TEST(Massstab2, FractionalRatiosKeepLinesWholeAndXorExact)
+{
+    for (const qreal ratio : {1.25, 1.5, 1.75}) {
+        QImage bild(int(std::ceil(200 * ratio)), int(std::ceil(120 * ratio)), QImage::Format_RGB32);
+        bild.setDevicePixelRatio(ratio);
+        bild.fill(Qt::white);
+        const QImage leer = bild.copy();
+        TCanvas c(bild, [](const QRect&) {});
+        c.Stift.Farbe = QColor(0, 90, 200);
+        c.Stift.Modus = TStiftart::Xor;
+        const auto zeichnen = [&] {
+            for (const int breite : {1, 2}) {
+                c.Stift.Breite = breite;
+                c.MoveTo(10, 10 + 40 * breite);
+                c.LineTo(150, 10 + 40 * breite);
+                c.LineTo(170, 5);
+                c.LineTo(30, 115);
+                c.Punkt(100, 100);
+            }
+        };
+        zeichnen();
+        const QList<int> zeilen = zeilenIn(bild, int(100 * ratio));
+        for (const int breite : {1, 2}) {
+            const double mitte = (10 + 40 * breite) * ratio;
+            const auto n = std::count_if(zeilen.begin(), zeilen.end(), [&](int z) { return std::abs(z - mitte) < 3 * ratio; });
+            EXPECT_EQ(n, std::lround(breite * ratio)) << ratio << " " << breite;
+        }
+        zeichnen();
+        EXPECT_EQ(unterschiede(leer, bild), 0) << ratio;
+    }
 }
 
 TEST(Massstab2, TextIsDrawnAtDeviceResolution)
