@@ -198,10 +198,11 @@ void TEvolution::sequentiellBewerten(const std::vector<int>& quellen)
 void TEvolution::parallelBewerten(const std::vector<int>& quellen)
 {
     const int n = static_cast<int>(quellen.size());
-    TParallelBewertung bewertung(quellen, regelsystemliste_, kopien_, threads_, simulationbeenden_,
-                                 beobachter_ == nullptr);
-    // The window stays alive while the workers grade; then it is shown every
-    // chromosome in turn.
+    // This thread grades too; a window gets its events between the
+    // chromosomes this thread grades and while it waits for the other
+    // workers. Then it is shown every chromosome in turn.
+    TParallelBewertung bewertung(quellen, regelsystemliste_, kopien_, threads_, simulationbeenden_, true,
+                                 beobachter_);
     if (beobachter_)
         bewertung.alleAbwarten(*beobachter_);
     for (int i = 0; i < n; ++i) {

@@ -12,7 +12,7 @@ int KernAnzahl()
 TParallelBewertung::TParallelBewertung(const std::vector<int>& quellen,
                                        const std::array<TRegelsystem, MaxChromosomen>& regelsysteme,
                                        const TKranKopien& vorlage, int threads, std::atomic<bool>& stop,
-                                       bool mitarbeiten)
+                                       bool mitarbeiten, TSuchBeobachter* beobachter)
     : quellen_(quellen)
     , regelsysteme_(regelsysteme)
     , stop_(stop)
@@ -31,7 +31,7 @@ TParallelBewertung::TParallelBewertung(const std::vector<int>& quellen,
     for (int t = eigene; t < arbeiter; ++t)
         threads_.emplace_back([this, t] { arbeiten(kopien_[t].kopien); });
     if (eigene)
-        arbeiten(kopien_[0].kopien);
+        arbeiten(kopien_[0].kopien, beobachter);
 }
 
 TParallelBewertung::~TParallelBewertung()
@@ -40,7 +40,7 @@ TParallelBewertung::~TParallelBewertung()
         t.join();
 }
 
-void TParallelBewertung::arbeiten(TKranKopien& eigene)
+void TParallelBewertung::arbeiten(TKranKopien& eigene, TSuchBeobachter* beobachter)
 {
     for (;;) {
         const std::size_t nr = naechster_.fetch_add(1);
@@ -60,6 +60,8 @@ void TParallelBewertung::arbeiten(TKranKopien& eigene)
         }
         if (wecken)
             fertigMeldung_.notify_all();
+        if (beobachter)
+            beobachter->ereignisse();
     }
 }
 

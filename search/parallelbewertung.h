@@ -23,9 +23,11 @@ class TParallelBewertung {
 public:
     // Starts the workers (at most one per distinct chromosome). With
     // `mitarbeiten` the calling thread is one of them and grades before the
-    // constructor returns: without a window there is nothing to keep alive.
+    // constructor returns; with an observer it hands events to it after each
+    // chromosome it graded, so that a window stays alive meanwhile.
     TParallelBewertung(const std::vector<int>& quellen, const std::array<TRegelsystem, MaxChromosomen>& regelsysteme,
-                       const TKranKopien& vorlage, int threads, std::atomic<bool>& stop, bool mitarbeiten);
+                       const TKranKopien& vorlage, int threads, std::atomic<bool>& stop, bool mitarbeiten,
+                       TSuchBeobachter* beobachter = nullptr);
     ~TParallelBewertung();
     TParallelBewertung(const TParallelBewertung&) = delete;
     TParallelBewertung& operator=(const TParallelBewertung&) = delete;
@@ -46,7 +48,7 @@ private:
         TKranKopien kopien;
     };
 
-    void arbeiten(TKranKopien& eigene);
+    void arbeiten(TKranKopien& eigene, TSuchBeobachter* beobachter = nullptr);
 
     const std::vector<int> quellen_;
     const std::array<TRegelsystem, MaxChromosomen>& regelsysteme_;
