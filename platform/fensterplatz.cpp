@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <optional>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -66,7 +67,9 @@ std::optional<QRect> daneben(const QRect& neben, QSize groesse, const QSize& min
 // of the window, then lies nearest to it. The candidates are the edges of the
 // screen, of the window and of every field, so that a free place is found
 // whenever one exists between them.
-QRect ausweichen(const TFensterwunsch& w, const QSize& g, const QRect& schirm)
+using TWertung = std::tuple<long long, long long, long long>;
+
+std::pair<QRect, TWertung> ausweichen(const TFensterwunsch& w, const QSize& g, const QRect& schirm)
 {
     const QRect& n = w.neben;
     std::vector<int> xs = {schirm.left(), schirm.right() + 1 - g.width(), n.left(), n.right() + 1 - g.width(),
@@ -79,7 +82,7 @@ QRect ausweichen(const TFensterwunsch& w, const QSize& g, const QRect& schirm)
     }
     const QPoint mitte = n.center();
     QRect beste;
-    std::tuple<long long, long long, long long> besteWertung{-1, 0, 0};
+    TWertung besteWertung{-1, 0, 0};
     for (const int x : xs) {
         for (const int y : ys) {
             const QRect r(imSchirm(QPoint(x, y), g, schirm), g);
@@ -87,14 +90,14 @@ QRect ausweichen(const TFensterwunsch& w, const QSize& g, const QRect& schirm)
             for (const QRect& f : w.freihalten)
                 bedeckt += flaeche(r, f);
             const QPoint d = r.center() - mitte;
-            const std::tuple wertung{bedeckt, flaeche(r, n), static_cast<long long>(d.x()) * d.x() + static_cast<long long>(d.y()) * d.y()};
+            const TWertung wertung{bedeckt, flaeche(r, n), static_cast<long long>(d.x()) * d.x() + static_cast<long long>(d.y()) * d.y()};
             if (std::get<0>(besteWertung) < 0 || wertung < besteWertung) {
                 besteWertung = wertung;
                 beste = r;
             }
         }
     }
-    return beste;
+    return {beste, besteWertung};
 }
 
 QMargins rahmenVon(const QWidget& w)
@@ -152,7 +155,16 @@ QRect Fensterplatz(const TFensterwunsch& w, const QRect& schirm)
         return QRect(imSchirm(w.ort, g, schirm), g);
     if (const auto r = daneben(w.neben, g, w.mindestens, schirm))
         return *r;
-    return ausweichen(w, g, schirm);
+    const auto [platz, wertung] = ausweichen(w, g, schirm);
+    // A window that may shrink is tried at its least width too, where its
+    // full width covers a field: a narrow window that leaves every field free
+    // beats a wide one over the buttons.
+    if (std::get<0>(wertung) > 0 && !w.mindestens.isEmpty() && w.mindestens.width() < g.width()) {
+        const auto [schmal, schmalWertung] = ausweichen(w, QSize(w.mindestens.width(), g.height()), schirm);
+        if (std::get<0>(schmalWertung) < std::get<0>(wertung))
+            return schmal;
+    }
+    return platz;
 }
 
 QRect Schirmflaeche(const QWidget* fenster)

@@ -75,6 +75,11 @@ TEST(Fensterplatz, AWindowBesideAnotherGoesRightLeftOrWhereItCoversNoField)
         {"über dem Dialog, neben den Feldern", QPoint(357, 183), kurve, {}, Laptop, QRect()},
         {"Hilfe, schmaler neben dem Dialog", QPoint(357, 183), QSize(576, 650), QSize(336, 330), Laptop,
          QRect(1017, 118, 349, 650)},
+        // Short of its least width plus the gap on either side: at its least
+        // width against the screen's edge, clear of the dialog, not at full
+        // width over its buttons.
+        {"Hilfe, am Rand neben dem Dialog", QPoint(357, 183), QSize(576, 650), QSize(352, 330), Laptop,
+         QRect(0, 78, 352, 650)},
     };
     for (const Fall& f : faelle) {
         const TDialogBild d = dialogBei(f.dialog);
