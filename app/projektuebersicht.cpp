@@ -40,6 +40,14 @@ constexpr int Zellenbreite = 66;
 constexpr int Zellenhoehe = 34;
 constexpr int Zeilenkopfbreite = 60;
 
+// A variable's name as the overview shows it: a long name is cut short, so
+// that a card keeps its few lines; the card's hint names it whole.
+constexpr int LaengsterName = 40;
+QString kurzName(const QString& name)
+{
+    return name.size() <= LaengsterName ? name : name.left(LaengsterName - 1) + QChar(0x2026);
+}
+
 // A term's colour mixed with white, light enough for black text on it.
 QColor hell(const QColor& farbe)
 {
@@ -341,7 +349,8 @@ void TProjektuebersicht::variableZeigen(int welche)
     TKarte& k = karten[welche - 1];
     const TFuzzy& f = variablen[welche - 1];
     const QString art = Variablennamen[welche - 1];
-    k.titel->setText(f.definiert() && !f.Name().isEmpty() ? art + QStringLiteral(": ") + f.Name() : art);
+    k.titel->setText(f.definiert() && !f.Name().isEmpty() ? art + QStringLiteral(": ") + kurzName(f.Name()) : art);
+    k.titel->setToolTip(f.definiert() && f.Name().size() > LaengsterName ? f.Name() : QString());
     k.plot->setVisible(f.definiert());
     k.leer->setVisible(!f.definiert());
     k.legende->setVisible(f.definiert());
@@ -412,10 +421,11 @@ void TProjektuebersicht::regelnZeigen(const TProjekt& projekt)
     const int hoehe = kopf + zeilen * Zellenhoehe + 2 * regelgitter->frameWidth();
     regelgitter->setFixedSize(breite, hoehe);
 
-    spaltenname->setText(b.definiert() ? QStringLiteral("Eingang B: ") + b.Name() + QStringLiteral(" →")
+    spaltenname->setText(b.definiert() ? QStringLiteral("Eingang B: ") + kurzName(b.Name()) + QStringLiteral(" →")
                                        : QStringLiteral("ohne Eingang B"));
-    zeilenname->setText(QStringLiteral("Eingang A: ") + a.Name() + QStringLiteral(" ↓"));
-    ausgangslegende->setText(QStringLiteral("<b>Ausgang %1:</b> ").arg(aus.Name().toHtmlEscaped()) + legende(aus));
+    zeilenname->setText(QStringLiteral("Eingang A: ") + kurzName(a.Name()) + QStringLiteral(" ↓"));
+    ausgangslegende->setText(QStringLiteral("<b>Ausgang %1:</b> ").arg(kurzName(aus.Name()).toHtmlEscaped()) +
+                             legende(aus));
 }
 
 void TProjektuebersicht::setSimulationsbereich(QWidget* bereich)

@@ -601,6 +601,12 @@ TEST(UebersichtBreite, LongNamesDoNotWidenTheWindow)
     u.Zeigen(p);
     EXPECT_LE(u.minimumSizeHint().width(), 1000);
     EXPECT_TRUE(u.Dateiname()->text().endsWith(QStringLiteral("xx.fuz")));
+    // A long name is cut short in the card's title, which names it whole in
+    // its hint; a short one is shown as it is, without a hint.
+    EXPECT_EQ(u.Variablentitel(1)->text(), QStringLiteral("Eingang A: Position des Wagens auf der Schiene gem…"));
+    EXPECT_EQ(u.Variablentitel(1)->toolTip(), p.EingangA.Name());
+    EXPECT_EQ(u.Variablentitel(3)->text(), QStringLiteral("Ausgang: ") + p.Ausgang.Name());
+    EXPECT_TRUE(u.Variablentitel(3)->toolTip().isEmpty());
 }
 
 } // namespace
