@@ -201,7 +201,7 @@ void TEvolution::parallelBewerten(const std::vector<int>& quellen)
     // This thread grades too; a window gets its events between the
     // chromosomes this thread grades and while it waits for the other
     // workers. Then it is shown every chromosome in turn.
-    TParallelBewertung bewertung(quellen, regelsystemliste_, kopien_, threads_, simulationbeenden_, true,
+    TParallelBewertung bewertung(pool_, quellen, regelsystemliste_, kopien_, threads_, simulationbeenden_, true,
                                  beobachter_);
     if (beobachter_)
         bewertung.alleAbwarten(*beobachter_);

@@ -3,6 +3,7 @@
 #include "core/fuzzy.h"
 #include "core/meldung.h"
 #include "plant/pendel.h"
+#include "search/arbeiterpool.h"
 #include "search/bewertung.h"
 #include "search/regelsystem.h"
 #include "search/suchbeobachter.h"
@@ -126,6 +127,8 @@ private:
     std::unique_ptr<TStandardZufall> eigenerZufall_;
     TZufall* zufall_ = nullptr;
     int threads_ = 1;
+    // The workers of the parallel grading, kept from one generation to the next.
+    TArbeiterPool pool_;
     bool echtzeit_ = false;
 
     QStringList liste_;

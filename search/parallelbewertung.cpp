@@ -9,7 +9,7 @@ int KernAnzahl()
     return static_cast<int>(std::clamp<unsigned>(kerne, 1, 64));
 }
 
-TParallelBewertung::TParallelBewertung(const std::vector<int>& quellen,
+TParallelBewertung::TParallelBewertung(TArbeiterPool& pool, const std::vector<int>& quellen,
                                        const std::array<TRegelsystem, MaxChromosomen>& regelsysteme,
                                        const TKranKopien& vorlage, int threads, std::atomic<bool>& stop,
                                        bool mitarbeiten, TSuchBeobachter* beobachter)
@@ -18,6 +18,7 @@ TParallelBewertung::TParallelBewertung(const std::vector<int>& quellen,
     , stop_(stop)
     , ergebnisse_(quellen.size())
     , fertig_(quellen.size(), 0)
+    , pool_(pool)
 {
     for (std::size_t i = 0; i < quellen.size(); ++i) {
         if (quellen[i] == static_cast<int>(i))
@@ -27,17 +28,14 @@ TParallelBewertung::TParallelBewertung(const std::vector<int>& quellen,
     const int arbeiter = std::min<int>(threads, static_cast<int>(auftraege_.size()));
     kopien_.assign(arbeiter, TArbeiterKopien{vorlage});
     const int eigene = mitarbeiten && arbeiter > 0 ? 1 : 0;
-    threads_.reserve(arbeiter);
-    for (int t = eigene; t < arbeiter; ++t)
-        threads_.emplace_back([this, t] { arbeiten(kopien_[t].kopien); });
+    pool_.Ausfuehren(arbeiter - eigene, [this, eigene](int t) { arbeiten(kopien_[t + eigene].kopien); });
     if (eigene)
         arbeiten(kopien_[0].kopien, beobachter);
 }
 
 TParallelBewertung::~TParallelBewertung()
 {
-    for (std::thread& t : threads_)
-        t.join();
+    pool_.Warten();
 }
 
 void TParallelBewertung::arbeiten(TKranKopien& eigene, TSuchBeobachter* beobachter)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/arbeiterpool.h"
 #include "search/bewertung.h"
 #include "search/suchparameter.h"
 
@@ -25,9 +26,10 @@ public:
     // `mitarbeiten` the calling thread is one of them and grades before the
     // constructor returns; with an observer it hands events to it after each
     // chromosome it graded, so that a window stays alive meanwhile.
-    TParallelBewertung(const std::vector<int>& quellen, const std::array<TRegelsystem, MaxChromosomen>& regelsysteme,
-                       const TKranKopien& vorlage, int threads, std::atomic<bool>& stop, bool mitarbeiten,
-                       TSuchBeobachter* beobachter = nullptr);
+    // The workers are those of `pool`.
+    TParallelBewertung(TArbeiterPool& pool, const std::vector<int>& quellen,
+                       const std::array<TRegelsystem, MaxChromosomen>& regelsysteme, const TKranKopien& vorlage,
+                       int threads, std::atomic<bool>& stop, bool mitarbeiten, TSuchBeobachter* beobachter = nullptr);
     ~TParallelBewertung();
     TParallelBewertung(const TParallelBewertung&) = delete;
     TParallelBewertung& operator=(const TParallelBewertung&) = delete;
@@ -60,7 +62,7 @@ private:
     // The line the calling thread waits for; -1: all of them.
     int wartetAuf_ = -2;
     std::vector<TArbeiterKopien> kopien_;
-    std::vector<std::thread> threads_;
+    TArbeiterPool& pool_;
     std::mutex m_;
     std::condition_variable fertigMeldung_;
     std::atomic<std::size_t> naechster_{0};
