@@ -364,12 +364,33 @@ void TVerlaufPlot::grundZeichnen(QPainter& m, int von, int bis)
     }
 }
 
+// Value labels: the range's ends and zero.
+void TVerlaufPlot::wertbeschriftung(QPainter& m, int i)
+{
+    const QRect r = streifen(i);
+    const QFontMetrics fm(font());
+    m.setFont(font());
+    m.setPen(Qt::black);
+    const float b = bereich[static_cast<std::size_t>(i)];
+    for (float w : {b, 0.0f, -b}) {
+        const int y = static_cast<int>(std::lround(Zeile(i, w)));
+        m.drawText(QRect(0, y - fm.height() / 2, RandLinks - 5, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
+                   Achsenzahl(w));
+        Waagrecht(m, r.left() - 3, r.left() - 1, y, Qt::black);
+    }
+}
+
 void TVerlaufPlot::zeitachseZeichnen(QPainter& m)
 {
     const QRect unten = streifen(2);
     const QFontMetrics fm(font());
-    m.fillRect(QRect(0, unten.bottom() + 1, Breite, hoehe - unten.bottom() - 1),
-               Hintergrund);
+    const QRect band(0, unten.bottom() + 1, Breite, hoehe - unten.bottom() - 1);
+    m.fillRect(band, Hintergrund);
+    // The lowest value label of the force strip reaches into the band: its
+    // lower half is drawn again over the fresh background.
+    m.setClipRect(band);
+    wertbeschriftung(m, 2);
+    m.setClipping(false);
     m.setFont(font());
     m.setPen(Qt::black);
     for (float s = std::ceil(anfang / 5) * 5; s <= anfang + Fensterlaenge; s += 5) {
@@ -400,16 +421,7 @@ void TVerlaufPlot::allesZeichnen()
             Waagrecht(m, r.left(), r.right(), r.bottom(), rahmen);
             Senkrecht(m, r.left(), r.top(), r.bottom(), rahmen);
             Senkrecht(m, r.right(), r.top(), r.bottom(), rahmen);
-            // Value labels: the range's ends and zero.
-            m.setPen(Qt::black);
-            const float b = bereich[static_cast<std::size_t>(i)];
-            for (float w : {b, 0.0f, -b}) {
-                const int y = static_cast<int>(std::lround(Zeile(i, w)));
-                const QString text = Achsenzahl(w);
-                m.drawText(QRect(0, y - fm.height() / 2, RandLinks - 5, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
-                           text);
-                Waagrecht(m, r.left() - 3, r.left() - 1, y, Qt::black);
-            }
+            wertbeschriftung(m, i);
             QFont fett = font();
             fett.setBold(true);
             m.setFont(fett);

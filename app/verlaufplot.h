@@ -87,6 +87,7 @@ private:
     // Strip backgrounds, grid and zero lines over the columns von..bis.
     void grundZeichnen(QPainter& m, int von, int bis);
     void zeitachseZeichnen(QPainter& m);
+    void wertbeschriftung(QPainter& m, int streifen);
     // Moves the picture left by whole seconds and draws the free columns.
     void verschieben(int sekunden, float vorigeZeit);
     // Inside of a strip, from clipLinks on.
