@@ -336,9 +336,11 @@ QIcon Knopfsymbol(TKnopfbild bild)
     return QIcon(new TKnopfbildEngine(bild));
 }
 
-QImage Programmbild(int groesse)
+QImage Programmbild(int groesse, qreal ratio)
 {
-    QImage b(groesse, groesse, QImage::Format_ARGB32_Premultiplied);
+    const int seite = static_cast<int>(std::lround(groesse * ratio));
+    QImage b(seite, seite, QImage::Format_ARGB32_Premultiplied);
+    b.setDevicePixelRatio(ratio);
     b.fill(Qt::transparent);
     QPainter p(&b);
     p.setRenderHint(QPainter::Antialiasing);
@@ -371,11 +373,12 @@ QIcon Programmsymbol()
     return symbol;
 }
 
-QImage Titelbild()
+QImage Titelbild(qreal ratio)
 {
     const int breite = 443;
     const int hoehe = 338;
-    QImage b(breite, hoehe, QImage::Format_RGB32);
+    QImage b((QSizeF(breite, hoehe) * ratio).toSize(), QImage::Format_RGB32);
+    b.setDevicePixelRatio(ratio);
     QPainter p(&b);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -383,7 +386,7 @@ QImage Titelbild()
     himmel.setColorAt(0.0, QColor(14, 30, 72));
     himmel.setColorAt(0.6, QColor(34, 70, 140));
     himmel.setColorAt(1.0, QColor(12, 24, 56));
-    p.fillRect(b.rect(), himmel);
+    p.fillRect(QRect(0, 0, breite, hoehe), himmel);
 
     // Three fuzzy terms over the ground line, drawn like a membership plot.
     const double fuss = 250;

@@ -27,8 +27,10 @@ enum class TKnopfbild {
 QImage Knopfbild(TKnopfbild bild, int groesse = 16);
 QIcon Knopfsymbol(TKnopfbild bild);
 
-// The title window's picture, 443 x 338.
-QImage Titelbild();
-// The program symbol: a pendulum on a cart over two fuzzy terms.
-QImage Programmbild(int groesse);
+// The title window's picture, 443 x 338 logical pixels, at a screen's
+// device pixel ratio.
+QImage Titelbild(qreal ratio = 1);
+// The program symbol: a pendulum on a cart over two fuzzy terms,
+// `groesse` logical pixels square at the device pixel ratio.
+QImage Programmbild(int groesse, qreal ratio = 1);
 QIcon Programmsymbol();

@@ -37,13 +37,16 @@ TInfoForm::TInfoForm(QWidget* parent)
     rahmen->setGeometry(8, 8, Breite - 16, Hoehe - 56);
 
     auto* symbol = new QLabel(rahmen);
-    symbol->setPixmap(QPixmap::fromImage(Programmbild(32)));
+    symbol->setPixmap(QPixmap::fromImage(Programmbild(32, devicePixelRatioF())));
     symbol->setGeometry(12, 12, 32, 32);
     zeilen.append(zeile(rahmen, QStringLiteral("Tarvik"), QRect(56, 10, 140, 24), 20, true));
     zeilen.append(zeile(rahmen, QStringLiteral("Version 3.1"), QRect(56, 36, 140, 16)));
 
     auto* bild = new QLabel(rahmen);
-    bild->setPixmap(QPixmap::fromImage(Titelbild().scaled(128, 98, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    const qreal ratio = devicePixelRatioF();
+    QImage klein = Titelbild(ratio).scaled((QSizeF(128, 98) * ratio).toSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    klein.setDevicePixelRatio(ratio);
+    bild->setPixmap(QPixmap::fromImage(klein));
     bild->setGeometry(Breite - 16 - 128 - 12, 12, 128, 98);
     bild->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 

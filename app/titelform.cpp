@@ -34,7 +34,7 @@ TTitelform::TTitelform(QWidget* parent)
     setModal(true);
 
     auto* bild = new QLabel(this);
-    bild->setPixmap(QPixmap::fromImage(Titelbild()));
+    bild->setPixmap(QPixmap::fromImage(Titelbild(devicePixelRatioF())));
     bild->setGeometry(0, 0, Breite, Hoehe);
 
     // The tagline stands under the name in the picture, the rest at the foot.
@@ -44,7 +44,7 @@ TTitelform::TTitelform(QWidget* parent)
     zeilen.append(zeile(this, QStringLiteral("Bilder: vom Programm selbst gezeichnet (Tarvik-Autoren)"), 309, 11, Breite - 22 - 90));
 
     auto* symbol = new QLabel(this);
-    symbol->setPixmap(QPixmap::fromImage(Programmbild(48)));
+    symbol->setPixmap(QPixmap::fromImage(Programmbild(48, devicePixelRatioF())));
     symbol->setGeometry(Breite - 48 - 18, Hoehe - 48 - 16, 48, 48);
 
     zeitgeber->setSingleShot(true);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -38,6 +39,26 @@ float Rundbereich(float wert)
     return 10 * zehner;
 }
 
+// Lines across and along the axes as rectangles of whole logical pixels:
+// at every ratio exactly the device pixels of those logical pixels, where a
+// pen would straddle the pixel edges of a scaled picture.
+void Waagrecht(QPainter& m, int von, int bis, int y, const QColor& farbe)
+{
+    m.fillRect(QRect(von, y, bis - von + 1, 1), farbe);
+}
+
+void Senkrecht(QPainter& m, int x, int von, int bis, const QColor& farbe)
+{
+    m.fillRect(QRect(x, von, 1, bis - von + 1), farbe);
+}
+
+// A dotted line downwards: one pixel set, two left free.
+void Gepunktet(QPainter& m, int x, int von, int bis, const QColor& farbe)
+{
+    for (int y = von; y <= bis; y += 3)
+        m.fillRect(QRect(x, y, 1, 1), farbe);
+}
+
 float Wert(const TVerlaufPunkt& p, int streifen)
 {
     switch (streifen) {
@@ -58,10 +79,40 @@ QString Achsenzahl(float wert)
 } // namespace
 
 TVerlaufPlot::TVerlaufPlot(QWidget* parent)
-    : QWidget(parent), bild(Breite, Hoehe, QImage::Format_RGB32)
+    : QWidget(parent)
 {
     setFixedSize(Breite, Hoehe);
+    ratio = devicePixelRatioF();
+    bildAnlegen();
     Beginnen(false);
+}
+
+// The picture has the device pixels of the widget; everything is drawn in
+// logical pixels, so that lines and texts are as wide as at ratio 1 and
+// sharp on a scaled screen.
+void TVerlaufPlot::bildAnlegen()
+{
+    bild = QImage((QSizeF(Breite, hoehe) * ratio).toSize(), QImage::Format_RGB32);
+    bild.setDevicePixelRatio(ratio);
+}
+
+bool TVerlaufPlot::ratioPruefen()
+{
+    const qreal neu = devicePixelRatioF();
+    if (neu == ratio || !(neu > 0))
+        return false;
+    ratio = neu;
+    bildAnlegen();
+    allesZeichnen();
+    return true;
+}
+
+// On a screen of another scale the picture is drawn again at its ratio.
+bool TVerlaufPlot::event(QEvent* e)
+{
+    if (e->type() == QEvent::ScreenChangeInternal || e->type() == QEvent::Show)
+        ratioPruefen();
+    return QWidget::event(e);
 }
 
 void TVerlaufPlot::setHoehe(int h)
@@ -71,7 +122,7 @@ void TVerlaufPlot::setHoehe(int h)
         return;
     hoehe = h;
     setFixedSize(Breite, hoehe);
-    bild = QImage(Breite, hoehe, QImage::Format_RGB32);
+    bildAnlegen();
     allesZeichnen();
     update();
 }
@@ -176,15 +227,21 @@ void TVerlaufPlot::verschieben(int sekunden, float vorigeZeit)
     const QRect innen0 = streifen(0).adjusted(1, 1, -1, -1);
     // The columns that come free at the right end.
     const int frei = innen0.right() - dx + 1;
+    // The insides of the strips move left in the picture's own device
+    // pixels, row by row: no painter scales or blends what is moved.
+    for (int i = 0; i < 3; ++i) {
+        const QRect innen = geraetepixel(streifen(i).adjusted(1, 1, -1, -1));
+        const int weg = geraetepixel(QRect(innen0.left(), 0, dx, 1)).width();
+        const qsizetype laenge = qsizetype(innen.width() - weg) * 4;
+        if (laenge <= 0)
+            continue;
+        for (int y = innen.top(); y <= innen.bottom(); ++y) {
+            uchar* zeile = bild.scanLine(y);
+            std::memmove(zeile + qsizetype(innen.left()) * 4, zeile + qsizetype(innen.left() + weg) * 4, std::size_t(laenge));
+        }
+    }
     {
         QPainter m(&bild);
-        m.setCompositionMode(QPainter::CompositionMode_Source);
-        for (int i = 0; i < 3; ++i) {
-            const QRect innen = streifen(i).adjusted(1, 1, -1, -1);
-            const QRect quelle(innen.left() + dx, innen.top(), innen.width() - dx, innen.height());
-            m.drawImage(innen.topLeft(), bild.copy(quelle));
-        }
-        m.setCompositionMode(QPainter::CompositionMode_SourceOver);
         grundZeichnen(m, frei, innen0.right());
         zeitachseZeichnen(m);
         // The new rows, and the last old one whose segment reaches into the
@@ -297,15 +354,29 @@ void TVerlaufPlot::grundZeichnen(QPainter& m, int von, int bis)
         const QRect flaeche(von, r.top() + 1, bis - von + 1, r.height() - 2);
         m.fillRect(flaeche, Qt::white);
         // Grid lines at every fifth second, moving with the curves.
-        m.setPen(QPen(QColor(215, 215, 215), 1, Qt::DotLine));
         for (float s = std::ceil(anfang / 5) * 5; s <= anfang + Fensterlaenge; s += 5) {
             const int x = static_cast<int>(std::lround(Spalte(s)));
             if (x >= von && x <= bis && x > r.left() && x < r.right())
-                m.drawLine(x, r.top() + 1, x, r.bottom() - 1);
+                Gepunktet(m, x, r.top() + 1, r.bottom() - 1, QColor(215, 215, 215));
         }
         const int null = static_cast<int>(std::lround(Zeile(i, 0)));
-        m.setPen(QColor(190, 190, 190));
-        m.drawLine(von, null, bis, null);
+        Waagrecht(m, von, bis, null, QColor(190, 190, 190));
+    }
+}
+
+// Value labels: the range's ends and zero.
+void TVerlaufPlot::wertbeschriftung(QPainter& m, int i)
+{
+    const QRect r = streifen(i);
+    const QFontMetrics fm(font());
+    m.setFont(font());
+    m.setPen(Qt::black);
+    const float b = bereich[static_cast<std::size_t>(i)];
+    for (float w : {b, 0.0f, -b}) {
+        const int y = static_cast<int>(std::lround(Zeile(i, w)));
+        m.drawText(QRect(0, y - fm.height() / 2, RandLinks - 5, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
+                   Achsenzahl(w));
+        Waagrecht(m, r.left() - 3, r.left() - 1, y, Qt::black);
     }
 }
 
@@ -313,13 +384,18 @@ void TVerlaufPlot::zeitachseZeichnen(QPainter& m)
 {
     const QRect unten = streifen(2);
     const QFontMetrics fm(font());
-    m.fillRect(QRect(0, unten.bottom() + 1, Breite, hoehe - unten.bottom() - 1),
-               Hintergrund);
+    const QRect band(0, unten.bottom() + 1, Breite, hoehe - unten.bottom() - 1);
+    m.fillRect(band, Hintergrund);
+    // The lowest value label of the force strip reaches into the band: its
+    // lower half is drawn again over the fresh background.
+    m.setClipRect(band);
+    wertbeschriftung(m, 2);
+    m.setClipping(false);
     m.setFont(font());
     m.setPen(Qt::black);
     for (float s = std::ceil(anfang / 5) * 5; s <= anfang + Fensterlaenge; s += 5) {
         const int x = static_cast<int>(std::lround(Spalte(s)));
-        m.drawLine(x, unten.bottom() + 1, x, unten.bottom() + 3);
+        Senkrecht(m, x, unten.bottom() + 1, unten.bottom() + 3, Qt::black);
         const QString text = FestKomma(s, 0, 0);
         const int breite = fm.horizontalAdvance(text);
         // The last label stays inside the picture.
@@ -340,18 +416,12 @@ void TVerlaufPlot::allesZeichnen()
         const QFontMetrics fm(font());
         for (int i = 0; i < 3; ++i) {
             const QRect r = streifen(i);
-            m.setPen(QColor(150, 150, 150));
-            m.drawRect(r.adjusted(0, 0, -1, -1));
-            // Value labels: the range's ends and zero.
-            m.setPen(Qt::black);
-            const float b = bereich[static_cast<std::size_t>(i)];
-            for (float w : {b, 0.0f, -b}) {
-                const int y = static_cast<int>(std::lround(Zeile(i, w)));
-                const QString text = Achsenzahl(w);
-                m.drawText(QRect(0, y - fm.height() / 2, RandLinks - 5, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
-                           text);
-                m.drawLine(r.left() - 3, y, r.left() - 1, y);
-            }
+            const QColor rahmen(150, 150, 150);
+            Waagrecht(m, r.left(), r.right(), r.top(), rahmen);
+            Waagrecht(m, r.left(), r.right(), r.bottom(), rahmen);
+            Senkrecht(m, r.left(), r.top(), r.bottom(), rahmen);
+            Senkrecht(m, r.right(), r.top(), r.bottom(), rahmen);
+            wertbeschriftung(m, i);
             QFont fett = font();
             fett.setBold(true);
             m.setFont(fett);
@@ -375,8 +445,18 @@ void TVerlaufPlot::allesZeichnen()
     update();
 }
 
+QRect TVerlaufPlot::geraetepixel(const QRect& r) const
+{
+    if (ratio == 1)
+        return r;
+    const auto g = [this](int v) { return static_cast<int>(std::lround(v * ratio)); };
+    return QRect(QPoint(g(r.left()), g(r.top())), QPoint(g(r.right() + 1) - 1, g(r.bottom() + 1) - 1));
+}
+
 void TVerlaufPlot::paintEvent(QPaintEvent* e)
 {
+    ratioPruefen();
     QPainter m(this);
-    m.drawImage(e->rect(), bild, e->rect());
+    const QRectF r = e->rect();
+    m.drawImage(r, bild, QRectF(r.topLeft() * ratio, r.size() * ratio));
 }

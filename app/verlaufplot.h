@@ -57,6 +57,7 @@ public:
     }
 
     const std::vector<TVerlaufPunkt>& Punkte() const { return punkte; }
+    // The picture, in device pixels (see QImage::devicePixelRatio()).
     const QImage& Bild() const { return bild; }
     // Start of the time window shown, s.
     float Fensteranfang() const { return anfang; }
@@ -74,17 +75,25 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+    bool event(QEvent* e) override;
 
 private:
+    // A picture of the widget's size at its screen's device pixel ratio.
+    void bildAnlegen();
+    // true when the screen's ratio changed and the picture was drawn again.
+    bool ratioPruefen();
     QRect streifen(int i) const;
     void allesZeichnen();
     // Strip backgrounds, grid and zero lines over the columns von..bis.
     void grundZeichnen(QPainter& m, int von, int bis);
     void zeitachseZeichnen(QPainter& m);
+    void wertbeschriftung(QPainter& m, int streifen);
     // Moves the picture left by whole seconds and draws the free columns.
     void verschieben(int sekunden, float vorigeZeit);
     // Inside of a strip, from clipLinks on.
     QRect innen(const QRect& r) const;
+    // The device pixels of the picture that a rectangle of logical pixels covers.
+    QRect geraetepixel(const QRect& r) const;
     // Draws the segment between two rows; the rectangle it changed.
     QRect segmentZeichnen(QPainter& m, const TVerlaufPunkt& von, const TVerlaufPunkt& bis, bool grau = false);
     // The previous run's segments that reach into von..bis (s), in grey.
@@ -102,4 +111,5 @@ private:
     int neuzeichnungen = 0;
     int clipLinks = 0;
     int hoehe = Hoehe;
+    qreal ratio = 1;
 };

@@ -6,9 +6,12 @@
 
 #include <utility>
 
-QIcon Glyphe(TGlyphe art)
+namespace {
+
+QPixmap Glyphenbild(TGlyphe art, int ratio)
 {
-    QPixmap bild(16, 16);
+    QPixmap bild(16 * ratio, 16 * ratio);
+    bild.setDevicePixelRatio(ratio);
     bild.fill(Qt::transparent);
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing);
@@ -52,23 +55,33 @@ QIcon Glyphe(TGlyphe art)
         break;
     }
     }
-    return QIcon(bild);
+    return bild;
 }
 
-QImage Trapezskizze(const QSize& groesse, const QFont& schrift)
+} // namespace
+
+QIcon Glyphe(TGlyphe art)
 {
-    QImage bild(groesse, QImage::Format_RGB32);
+    QIcon symbol;
+    for (const int ratio : {1, 2})
+        symbol.addPixmap(Glyphenbild(art, ratio));
+    return symbol;
+}
+
+QImage Trapezskizze(const QSize& groesse, const QFont& schrift, qreal ratio)
+{
+    QImage bild((QSizeF(groesse) * ratio).toSize(), QImage::Format_RGB32);
+    bild.setDevicePixelRatio(ratio);
     bild.fill(Qt::white);
     QPainter maler(&bild);
     const int w = groesse.width();
     const int h = groesse.height();
-    // A lowered frame, like the bevel around a picture.
-    maler.setPen(QColor(128, 128, 128));
-    maler.drawLine(0, 0, w - 1, 0);
-    maler.drawLine(0, 0, 0, h - 1);
-    maler.setPen(QColor(230, 230, 230));
-    maler.drawLine(1, h - 1, w - 1, h - 1);
-    maler.drawLine(w - 1, 1, w - 1, h - 1);
+    // A lowered frame, like the bevel around a picture, of whole logical
+    // pixels at every scale.
+    maler.fillRect(QRect(0, 0, w, 1), QColor(128, 128, 128));
+    maler.fillRect(QRect(0, 0, 1, h), QColor(128, 128, 128));
+    maler.fillRect(QRect(1, h - 1, w - 1, 1), QColor(230, 230, 230));
+    maler.fillRect(QRect(w - 1, 1, 1, h - 1), QColor(230, 230, 230));
 
     maler.setRenderHint(QPainter::Antialiasing);
     QFont fett = schrift;

@@ -112,7 +112,7 @@ void TVarEditform::controlsAnlegen()
 
     image1 = new QLabel(this);
     image1->setGeometry(368, 24, 255, 144);
-    image1->setPixmap(QPixmap::fromImage(Trapezskizze(image1->size(), font())));
+    image1->setPixmap(QPixmap::fromImage(Trapezskizze(image1->size(), font(), devicePixelRatioF())));
     HinweisSetzen(image1, QStringLiteral("a, b, c, d und h sind die charakteristische Werte"));
 
     stringGrid1 = new TVarEditGitter(this);

@@ -1,14 +1,32 @@
 #include "platform/dateidialog.h"
 
+#include "platform/fensterplatz.h"
 #include "platform/hilfe.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QShowEvent>
 
 #include <utility>
 
 namespace {
+
+// Opens inside the screen of its window, made smaller where the screen is
+// smaller than the dialog (on a scaled laptop screen), once it has the size
+// it is shown with.
+class TDateiFenster : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+protected:
+    void showEvent(QShowEvent* e) override
+    {
+        QFileDialog::showEvent(e);
+        if (!e->spontaneous())
+            DialogPlatzieren(*this);
+    }
+};
 
 std::optional<QString> standardDialog(const TDateiDialog& d)
 {
@@ -38,7 +56,7 @@ QString MitStandardEndung(const QString& name, const QString& endung)
 
 std::unique_ptr<QFileDialog> DateiDialogErstellen(const TDateiDialog& d, QWidget* parent)
 {
-    auto dialog = std::make_unique<QFileDialog>(parent, d.titel);
+    auto dialog = std::make_unique<TDateiFenster>(parent, d.titel);
     // Qt's own dialog: its filter ignores letter case, so "*.Fuz" also lists
     // "pendel.fuz", and it behaves the same on every desktop.
     dialog->setOption(QFileDialog::DontUseNativeDialog);

@@ -1,16 +1,21 @@
 #include "platform/meldung.h"
 
+#include "platform/fensterplatz.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include <utility>
 
 namespace {
 
 // Refuses Escape and the close box while Yes and No are the only answers.
+// Opens inside the screen of its window: the box gets its final size only
+// when it is shown, so it is placed then, before it appears.
 class TJaNeinBox : public QMessageBox {
 public:
     using QMessageBox::QMessageBox;
@@ -32,6 +37,12 @@ protected:
             return;
         }
         QMessageBox::closeEvent(e);
+    }
+    void showEvent(QShowEvent* e) override
+    {
+        QMessageBox::showEvent(e);
+        if (!e->spontaneous())
+            DialogPlatzieren(*this);
     }
 };
 

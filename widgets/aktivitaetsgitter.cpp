@@ -71,9 +71,12 @@ QColor TAktivitaetsgitter::Schattierung(float grad)
     return QColor(255, int(255 - 115 * w), int(255 - 235 * w));
 }
 
+// The picture has the widget's device pixels (drawn again on a screen of
+// another scale); everything is drawn in logical pixels.
 const QImage& TAktivitaetsgitter::Bild()
 {
-    if (veraltet || bild.size() != size())
+    const qreal ratio = devicePixelRatioF();
+    if (veraltet || bild.devicePixelRatio() != ratio || bild.size() != (QSizeF(size().expandedTo(QSize(1, 1))) * ratio).toSize())
         zeichnen();
     return bild;
 }
@@ -81,9 +84,14 @@ const QImage& TAktivitaetsgitter::Bild()
 void TAktivitaetsgitter::zeichnen()
 {
     veraltet = false;
-    const QSize groesse = size().expandedTo(QSize(1, 1));
-    if (bild.size() != groesse)
+    const qreal ratio = devicePixelRatioF();
+    const QSize groesse = (QSizeF(size().expandedTo(QSize(1, 1))) * ratio).toSize();
+    if (bild.size() != groesse || bild.devicePixelRatio() != ratio) {
         bild = QImage(groesse, QImage::Format_RGB32);
+        bild.setDevicePixelRatio(ratio);
+    }
+    if (!textbilder.isEmpty() && textbilder.cbegin()->bild.devicePixelRatio() != ratio)
+        textbilder.clear();
     bild.fill(palette().color(QPalette::Window));
     QPainter maler(&bild);
 
@@ -103,14 +111,12 @@ void TAktivitaetsgitter::zeichnen()
         for (int j = 1; j <= nSpalten; ++j) {
             const QRect z = Zelle(i, j);
             const TRegelZelle& c = daten.zelle(i, j);
-            const QRect innen = z.adjusted(0, 0, -1, -1);
             // Texts keep off the cell's edges and frame.
             const QRect oben(z.left() + 3, z.top() + 1, z.width() - 6, z.height() / 2);
             const QRect unten(z.left() + 3, z.top() + z.height() / 2 - 1, z.width() - 6, z.height() / 2);
             if (c.ausgang == 0) {
                 maler.fillRect(z, ohneRegel);
-                maler.setPen(linien);
-                maler.drawRect(innen);
+                rahmen(maler, z, linien);
                 // A combination that holds its inputs but has no rule is a
                 // hole the student should see.
                 if (c.grad > 0) {
@@ -122,8 +128,7 @@ void TAktivitaetsgitter::zeichnen()
                 continue;
             }
             maler.fillRect(z, Schattierung(c.grad));
-            maler.setPen(linien);
-            maler.drawRect(innen);
+            rahmen(maler, z, linien);
             text(maler, oben, Gradtext(c.grad), c.grad > 0 ? QColor(Qt::black) : QColor(150, 150, 150),
                  c.massgebend);
             const bool vorhanden = c.ausgang >= 1 && c.ausgang <= ausgangsterme.size();
@@ -132,6 +137,7 @@ void TAktivitaetsgitter::zeichnen()
                                                                  : QColor(150, 150, 150),
                  true);
             if (c.massgebend) {
+                // A pen of even width lies on whole pixels at every scale.
                 maler.setPen(QPen(Qt::black, 2));
                 maler.setBrush(Qt::NoBrush);
                 maler.drawRect(z.adjusted(1, 1, -1, -1));
@@ -148,23 +154,37 @@ void TAktivitaetsgitter::text(QPainter& maler, const QRect& r, const QString& t,
         QFont schrift = font();
         schrift.setBold(fett);
         const QFontMetrics fm(schrift);
-        QImage b(QSize(fm.horizontalAdvance(t) + 2, fm.height()).expandedTo(QSize(1, 1)),
-                 QImage::Format_ARGB32_Premultiplied);
+        const QSize groesse = QSize(fm.horizontalAdvance(t) + 2, fm.height()).expandedTo(QSize(1, 1));
+        const qreal ratio = bild.devicePixelRatio();
+        QImage b((QSizeF(groesse) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        b.setDevicePixelRatio(ratio);
         b.fill(Qt::transparent);
         QPainter p(&b);
         p.setFont(schrift);
         p.setPen(farbe);
         p.drawText(QPointF(1, fm.ascent()), t);
         p.end();
-        it = textbilder.insert(schluessel, b);
+        it = textbilder.insert(schluessel, Textbild{b, groesse});
     }
-    const QImage& b = *it;
-    const int x = rechts ? r.right() + 1 - b.width() : r.left() + (r.width() - b.width()) / 2;
+    const QImage& b = it->bild;
+    const QSize g = it->groesse;
+    const int x = rechts ? r.right() + 1 - g.width() : r.left() + (r.width() - g.width()) / 2;
     // A text wider than its place is cut, never drawn over the neighbours.
-    const QRect ziel(x, r.top() + (r.height() - b.height()) / 2, b.width(), b.height());
+    const QRect ziel(x, r.top() + (r.height() - g.height()) / 2, g.width(), g.height());
     const QRect sichtbar = ziel & r;
-    if (!sichtbar.isEmpty())
-        maler.drawImage(sichtbar.topLeft(), b, sichtbar.translated(-ziel.topLeft()));
+    if (sichtbar.isEmpty())
+        return;
+    const qreal f = b.devicePixelRatio();
+    const QRectF quelle = sichtbar.translated(-ziel.topLeft());
+    maler.drawImage(QRectF(sichtbar), b, QRectF(quelle.topLeft() * f, quelle.size() * f));
+}
+
+void TAktivitaetsgitter::rahmen(QPainter& maler, const QRect& r, const QColor& farbe)
+{
+    maler.fillRect(QRect(r.left(), r.top(), r.width(), 1), farbe);
+    maler.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), farbe);
+    maler.fillRect(QRect(r.left(), r.top(), 1, r.height()), farbe);
+    maler.fillRect(QRect(r.right(), r.top(), 1, r.height()), farbe);
 }
 
 void TAktivitaetsgitter::paintEvent(QPaintEvent*)

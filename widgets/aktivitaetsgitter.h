@@ -34,6 +34,7 @@ public:
     // Colour of a cell with a rule of this degree.
     static QColor Schattierung(float grad);
 
+    // The picture, in device pixels (see QImage::devicePixelRatio()).
     const QImage& Bild();
 
     static constexpr int Kopfbreite = 34;
@@ -47,11 +48,18 @@ private:
     // Text centred in the rectangle, from a cache of rendered texts: the
     // degrees repeat, and rendering text is the costly part of a picture.
     void text(QPainter& maler, const QRect& r, const QString& t, const QColor& farbe, bool fett, bool rechts = false);
+    // The frame of a cell, one logical pixel wide on its outermost pixels.
+    static void rahmen(QPainter& maler, const QRect& r, const QColor& farbe);
 
     QStringList zeilen, spalten, ausgangsterme;
     QList<QColor> ausgangsfarben;
     TRegelAktivitaet daten;
     QImage bild;
     bool veraltet = true;
-    QHash<QString, QImage> textbilder;
+    // Rendered texts at the picture's ratio, with their size in logical pixels.
+    struct Textbild {
+        QImage bild;
+        QSize groesse;
+    };
+    QHash<QString, Textbild> textbilder;
 };

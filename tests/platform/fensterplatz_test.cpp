@@ -1,6 +1,11 @@
 #include "platform/fensterplatz.h"
 
+#include "platform/dateidialog.h"
+#include "platform/meldung.h"
+
 #include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -160,6 +165,36 @@ TEST(Fensterplatz, BesideAWindowOffItsButtons)
     DanebenPlatzieren(fenster, &dialog);
     EXPECT_TRUE(schirm.contains(fenster.frameGeometry()));
     EXPECT_FALSE(VerdecktBedienelemente(fenster, dialog));
+}
+
+// Message boxes and file dialogs get their size only when they are shown,
+// after Qt has placed them: they place themselves then. A parent in the
+// screen's corner and a file dialog larger than the screen (a scaled laptop
+// screen) leave both inside it.
+TEST(Fensterplatz, MessageBoxesAndFileDialogsOpenInsideTheScreen)
+{
+    const QRect schirm = Schirmflaeche(nullptr);
+    QWidget haupt;
+    haupt.setGeometry(QRect(schirm.bottomRight() - QPoint(120, 60), QSize(300, 200)));
+    haupt.show();
+    auto box = MeldungsBox(MeldungsArt::Fehler,
+                           QStringLiteral("Die Datei kann nicht gelesen werden, weil sie keine Projektdatei ist."), false,
+                           &haupt);
+    box->show();
+    EXPECT_TRUE(schirm.contains(box->frameGeometry()));
+    box->close();
+
+    TDateiDialog d;
+    d.titel = QStringLiteral("Projekt öffnen");
+    auto dialog = DateiDialogErstellen(d, &haupt);
+    dialog->show();
+    EXPECT_TRUE(schirm.contains(dialog->frameGeometry()));
+    dialog->close();
+    dialog = DateiDialogErstellen(d, &haupt);
+    dialog->resize(schirm.size() + QSize(200, 100));
+    dialog->show();
+    EXPECT_TRUE(schirm.contains(dialog->frameGeometry()));
+    dialog->close();
 }
 
 } // namespace

@@ -3,15 +3,19 @@
 #include "hilfen.h"
 
 #include "core/fuzzy.h"
+#include "forms/vareditbilder.h"
 #include "forms/verlaufform.h"
 #include "plant/pendel.h"
 #include "plant/simulation.h"
+#include "widgets/aktivitaetsgitter.h"
 #include "widgets/flaechendiagramm3d.h"
 #include "widgets/fuzzyzeichnen.h"
 #include "widgets/lineal1.h"
 #include "widgets/pendelzeichnen.h"
 
 #include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QScreen>
 
 #include <gtest/gtest.h>
@@ -390,6 +394,93 @@ TEST(Massstab2, ProgressCurveIsDrawnAtDeviceResolution)
     EXPECT_EQ(rgb(b, qRound(2 * mitte.x()), qRound(2 * mitte.y())), TNotenPlot::BesteFarbe.rgb() & 0xffffff);
     const QImage schirm = p.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(unterschiede(schirm, b), 0);
+}
+
+// Whether a device picture is more than its logical picture enlarged: some
+// block of 2 x 2 device pixels inside the rectangle is not of one colour.
+bool feinerAlsVergroessert(const QImage& b, const QRect& geraet)
+{
+    for (int y = geraet.top() & ~1; y + 1 <= geraet.bottom(); y += 2)
+        for (int x = geraet.left() & ~1; x + 1 <= geraet.right(); x += 2) {
+            const QRgb p = b.pixel(x, y);
+            if (b.pixel(x + 1, y) != p || b.pixel(x, y + 1) != p || b.pixel(x + 1, y + 1) != p)
+                return true;
+        }
+    return false;
+}
+
+TEST(Massstab2, ActivityGridHasFramesOfOneLogicalPixelAndSharpTexts)
+{
+    TAktivitaetsgitter g;
+    g.resize(TAktivitaetsgitter::Kopfbreite + 5 * 37, TAktivitaetsgitter::Kopfhoehe + 5 * 28);
+    g.setBeschriftung({QStringLiteral("NG"), QStringLiteral("NK")}, {QStringLiteral("PG"), QStringLiteral("PK")},
+                      {QStringLiteral("NU")}, {QColor(0, 120, 0)});
+    TRegelAktivitaet a;
+    a.zeilen = 2;
+    a.spalten = 2;
+    a.zellen[0][0] = {1, 0.75f, true};
+    a.zellen[0][1] = {1, 0.25f, false};
+    a.zellen[1][0] = {0, 0.5f, false};
+    g.setAktivitaet(a);
+    const QImage& b = g.Bild();
+    ASSERT_EQ(b.size(), 2 * g.size());
+    EXPECT_EQ(b.devicePixelRatio(), 2);
+
+    // The frame of a cell without the black one: the two device columns of
+    // its left logical column, then the shading.
+    const QRect z = g.Zelle(1, 2);
+    const int y = 2 * z.center().y();
+    EXPECT_EQ(rgb(b, 2 * z.left(), y), 0xa0a0a0u);
+    EXPECT_EQ(rgb(b, 2 * z.left() + 1, y), 0xa0a0a0u);
+    EXPECT_EQ(rgb(b, 2 * z.left() + 2, y), TAktivitaetsgitter::Schattierung(0.25f).rgb() & 0xffffff);
+    EXPECT_EQ(rgb(b, 2 * z.right() + 1, y), 0xa0a0a0u);
+    EXPECT_EQ(rgb(b, 2 * z.right() - 1, y), TAktivitaetsgitter::Schattierung(0.25f).rgb() & 0xffffff);
+    // The black frame of the deciding rule: over the cell's own frame, two
+    // logical pixels, four device pixels.
+    const QRect m = g.Zelle(1, 1);
+    for (int x = 2 * m.left(); x < 2 * m.left() + 4; ++x)
+        EXPECT_EQ(rgb(b, x, 2 * m.center().y()), 0u) << x;
+    EXPECT_EQ(rgb(b, 2 * m.left() + 4, 2 * m.center().y()), TAktivitaetsgitter::Schattierung(0.75f).rgb() & 0xffffff);
+
+    // The texts are rendered at the device resolution, where they are.
+    const QRect oben(2 * z.left() + 4, 2 * z.top() + 2, 2 * z.width() - 8, z.height());
+    EXPECT_TRUE(etwasAnders(b, oben, TAktivitaetsgitter::Schattierung(0.25f).rgb()));
+    EXPECT_TRUE(feinerAlsVergroessert(b, oben));
+    const QRect kopf(0, 2 * z.top(), 2 * TAktivitaetsgitter::Kopfbreite, 2 * z.height());
+    EXPECT_TRUE(feinerAlsVergroessert(b, kopf));
+
+    // On the screen the grid shows its picture pixel for pixel.
+    const QImage schirm = g.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(unterschiede(schirm, b), 0);
+}
+
+TEST(Massstab2, VariableEditorPicturesAtDeviceResolution)
+{
+    QFont schrift(QStringLiteral("Liberation Sans"));
+    schrift.setPixelSize(11);
+    const QImage einfach = Trapezskizze(QSize(255, 144), schrift);
+    const QImage skizze = Trapezskizze(QSize(255, 144), schrift, 2);
+    ASSERT_EQ(skizze.size(), QSize(510, 288));
+    EXPECT_EQ(skizze.devicePixelRatio(), 2);
+    EXPECT_EQ(einfach.size(), QSize(255, 144));
+    // The lowered frame: dark at the top, light at the bottom, each two
+    // device rows, then white.
+    EXPECT_EQ(rgb(skizze, 100, 0), 0x808080u);
+    EXPECT_EQ(rgb(skizze, 100, 1), 0x808080u);
+    EXPECT_EQ(rgb(skizze, 100, 2), weiss);
+    EXPECT_EQ(rgb(skizze, 100, 287), 0xe6e6e6u);
+    EXPECT_EQ(rgb(skizze, 100, 286), 0xe6e6e6u);
+    EXPECT_EQ(rgb(skizze, 100, 285), weiss);
+    EXPECT_TRUE(feinerAlsVergroessert(skizze, QRect(0, 0, 510, 288).adjusted(4, 4, -4, -4)));
+
+    // The button glyphs have a picture of their own at ratio 2.
+    for (const TGlyphe art : {TGlyphe::Editieren, TGlyphe::Anfuegen, TGlyphe::Ersetzen}) {
+        const QPixmap p = Glyphe(art).pixmap(QSize(16, 16), 2);
+        EXPECT_EQ(p.size(), QSize(32, 32));
+        EXPECT_EQ(p.devicePixelRatio(), 2);
+        const QImage bild = p.toImage();
+        EXPECT_TRUE(feinerAlsVergroessert(bild, bild.rect())) << int(art);
+    }
 }
 
 } // namespace
