@@ -205,11 +205,18 @@ void TEvolution::parallelBewerten(const std::vector<int>& quellen)
                                  beobachter_);
     if (beobachter_)
         bewertung.alleAbwarten(*beobachter_);
+    // Each line's run displays are overwritten by the next graded line's
+    // before the window shows them: only the last graded line's are drawn.
+    int zuletztGelaufen = -1;
+    for (int i = 0; beobachter_ && i < n; ++i) {
+        if (quellen[i] == i && bewertung.abwarten(i, nullptr).letzter >= 0)
+            zuletztGelaufen = i;
+    }
     for (int i = 0; i < n; ++i) {
         if (beobachter_)
             beobachter_->zeigeChromosomNr(i + 1);
         const TChromosomBewertung& b = bewertung.abwarten(i, beobachter_);
-        if (quellen[i] == i)
+        if (i == zuletztGelaufen)
             laufZeigen(b);
         chromosomBewertet(i + 1, b.ChrNote, b.vollstaendig);
     }
