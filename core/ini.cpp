@@ -1,5 +1,7 @@
 #include "core/ini.h"
 
+#include "core/textdatei.h"
+
 #include <QFile>
 #include <QStringDecoder>
 
@@ -104,10 +106,13 @@ TIniDatei::TIniDatei(const QByteArray& bytes)
 
 TIniDatei TIniDatei::Laden(const QString& pfad)
 {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
+    // No settings file is this large; a device or a pipe in its place is no
+    // settings file either. Both read as no file, so that they hold nothing up.
+    constexpr qint64 HoechstensBytes = 16 << 20;
+    const TDateiInhalt datei = DateiLesen(pfad, HoechstensBytes);
+    if (datei.ergebnis != LeseErgebnis::Ok)
         return {};
-    return TIniDatei(datei.readAll());
+    return TIniDatei(datei.bytes);
 }
 
 qsizetype TIniDatei::abschnittsZeile(const QString& abschnitt) const

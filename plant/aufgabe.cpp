@@ -1,6 +1,7 @@
 #include "plant/aufgabe.h"
 
 #include "core/ini.h"
+#include "core/textdatei.h"
 #include "core/zahlenformat.h"
 
 #include <QDir>
@@ -413,12 +414,23 @@ TAufgabenDatei AufgabeLaden(const QString& pfad)
                                       "Ziffern, - und _.");
         return datei;
     }
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly)) {
+    // A task is a few lines; anything far larger is no task file.
+    constexpr qint64 HoechstensBytes = 1 << 20;
+    const TDateiInhalt gelesen = DateiLesen(pfad, HoechstensBytes);
+    switch (gelesen.ergebnis) {
+    case LeseErgebnis::Ok:
+        break;
+    case LeseErgebnis::ZuGross:
+        datei.fehler = QStringLiteral("Die Datei ist für eine Aufgabe zu groß (höchstens 1 MB).");
+        return datei;
+    case LeseErgebnis::KeineDatei:
+        datei.fehler = QStringLiteral("Das ist keine gewöhnliche Datei.");
+        return datei;
+    default:
         datei.fehler = QStringLiteral("Die Datei kann nicht gelesen werden.");
         return datei;
     }
-    datei.aufgabe = AufgabeLesen(f.readAll(), datei.id, datei.fehler);
+    datei.aufgabe = AufgabeLesen(gelesen.bytes, datei.id, datei.fehler);
     return datei;
 }
 

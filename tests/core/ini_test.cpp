@@ -6,6 +6,7 @@
 
 #include "tests/datei_hilfe.h"
 #include "tests/qstring_ausgabe.h"
+#include "tests/sonderdateien.h"
 
 #include <gtest/gtest.h>
 
@@ -107,6 +108,13 @@ TEST(IniLesen, EmptyGarbledAnd8BitFilesDoNotFail)
     const TIniDatei alt(QByteArray("[Extern]\nProgramm1=Gr\xF6\xDF" "e\n"));
     EXPECT_EQ(alt.ReadString(QStringLiteral("Extern"), QStringLiteral("Programm1"), QString()), QStringLiteral("Größe"));
     EXPECT_EQ(TIniDatei::Laden(QStringLiteral("/gibt/es/nicht.ini")).Bytes(), QByteArray());
+    // A pipe in the file's place, a folder or a file of gigabytes: read as no
+    // file, without waiting or reading it.
+    QTemporaryDir ordner;
+    sonderdatei::pipe(ordner.filePath(QStringLiteral("pipe.ini")));
+    sonderdatei::gross(ordner.filePath(QStringLiteral("gross.ini")), qint64(3) << 30);
+    for (const QString& name : {QStringLiteral("pipe.ini"), QStringLiteral("gross.ini"), QString()})
+        EXPECT_EQ(TIniDatei::Laden(ordner.filePath(name)).Bytes(), QByteArray()) << name.toStdString();
 }
 
 TEST(IniSchreiben, ChangesOnlyItsLinesAndKeepsEverythingElse)

@@ -195,6 +195,14 @@ TEST(Aufgabendateien, ALaterFolderReplacesATaskOfTheSameIdAndBadFilesStayListed)
     EXPECT_EQ(liste[2].fehler, QStringLiteral("Zeile 1: Im Abschnitt [Aufgabe] fehlt der Eintrag Anlage."));
     EXPECT_EQ(liste[3].aufgabe->titel, QStringLiteral("eigene"));
     EXPECT_EQ(liste[3].pfad, zwei.filePath(QStringLiteral("kran.aufgabe")));
+
+    // A file far larger than any task is refused before it is read.
+    QTemporaryDir drei;
+    dateitest::schreiben(drei.filePath(QStringLiteral("riesig.aufgabe")),
+                         QByteArray(gut).replace("%1", "R") + QByteArray(2 << 20, ';'));
+    const TAufgabenDatei riesig = AufgabeLaden(drei.filePath(QStringLiteral("riesig.aufgabe")));
+    EXPECT_FALSE(riesig.aufgabe);
+    EXPECT_EQ(riesig.fehler, QStringLiteral("Die Datei ist für eine Aufgabe zu groß (höchstens 1 MB)."));
 }
 
 TEST(Aufgabenordner, BuiltInTasksFromBesideTheProgramInstalledOrTheSourceTreeThenTheTeachersAndTheUsers)
