@@ -87,11 +87,16 @@ void TParallelBewertung::alleAbwarten(TSuchBeobachter& beobachter)
 {
     std::unique_lock<std::mutex> sperre(m_);
     wartetAuf_ = -1;
-    while (fertigAnzahl_ < auftraege_.size()) {
-        fertigMeldung_.wait_for(sperre, std::chrono::milliseconds(5));
+    // Events are handed over at least once, also when the other workers
+    // were done first: a Stop pressed meanwhile still ends the grading
+    // before its results are shown and logged.
+    for (;;) {
         sperre.unlock();
         beobachter.ereignisse();
         sperre.lock();
+        if (fertigAnzahl_ >= auftraege_.size())
+            break;
+        fertigMeldung_.wait_for(sperre, std::chrono::milliseconds(5));
     }
     wartetAuf_ = -2;
 }
