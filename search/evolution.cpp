@@ -293,14 +293,25 @@ bool TEvolution::Selektion()
 
     const double schwelle = double(genNote) / 1000;
     neueListe_.clear();
+    // Most draws are refused, a thousand and more per line taken: with the
+    // standard source the draws are made without a call.
+    if (auto* standard = dynamic_cast<TStandardZufall*>(zufall_))
+        ziehen(*standard, n, schwelle);
+    else
+        ziehen(*zufall_, n, schwelle);
+    liste_ = neueListe_;
+    return true;
+}
+
+template <class Zufall>
+void TEvolution::ziehen(Zufall& zufall, int n, double schwelle)
+{
     while (neueListe_.size() < n) {
-        const int k = zufall_->Ganzzahl(n);
-        const double u = zufall_->Real();
+        const int k = zufall.Ganzzahl(n);
+        const double u = zufall.Real();
         if (static_cast<float>(u * bewertung_[k]) < schwelle)
             neueListe_.append(liste_[k]);
     }
-    liste_ = neueListe_;
-    return true;
 }
 
 void TEvolution::Kreuzung()

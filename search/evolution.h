@@ -115,6 +115,10 @@ private:
     bool protokollOffen() const { return beobachter_ && !simulationbeenden_; }
     bool alleDefiniert() const;
     bool startPruefen();
+    // The selection's draws: lines drawn at random, each taken with a chance
+    // that falls with its grade, until the new list is full.
+    template <class Zufall>
+    void ziehen(Zufall& zufall, int n, double schwelle);
     void sequentiellBewerten(const std::vector<int>& quellen);
     void parallelBewerten(const std::vector<int>& quellen);
     // The displays of a chromosome graded elsewhere: those of its last run.
