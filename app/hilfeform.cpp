@@ -7,15 +7,12 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QScrollBar>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWindow>
-
-#include <algorithm>
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The search window: a generation of 20 chromosomes "möglichst schnell" in
 // the shown window (its progress curve open), on one thread (the plot drawing
-// every step) and on two (the workers grade, the window shows each
-// chromosome's last picture), against the same generation without a window on
+// every step) and on two (the window's thread grades beside a worker, the
+// window shows the last graded chromosome's last picture), against the same generation without a window on
 // one and two threads; and the processor time the window takes while it waits "in
 // Echtzeit". The figure to watch: BM_GenerationImFenster/2 against
 // BM_GenerationOhneFenster/1; BM_GenerationOhneFenster/2 is what the engine

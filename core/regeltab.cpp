@@ -449,20 +449,12 @@ void RegleAusgang(Befehlssatz b, const TFuzzy& eingangA, const TFuzzy& eingangB,
 
 void RegleAusgang(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegeltab& tabelle, TFuzzy& ausgang)
 {
-#ifdef TERMFORM_AVX2
-    if (termform::Verfuegbar(Befehlssatz::Avx2))
-        return TabelleAvx2(eingangA, eingangB, tabelle, ausgang);
-#endif
-    TabelleStandard(eingangA, eingangB, tabelle, ausgang);
+    RegleAusgang(termform::Bester(), eingangA, eingangB, tabelle, ausgang);
 }
 
 void RegleAusgang(const TFuzzy& eingangA, const TFuzzy& eingangB, const TRegelliste& regeln, TFuzzy& ausgang)
 {
-#ifdef TERMFORM_AVX2
-    if (termform::Verfuegbar(Befehlssatz::Avx2))
-        return ListeAvx2(eingangA, eingangB, regeln, ausgang);
-#endif
-    ListeStandard(eingangA, eingangB, regeln, ausgang);
+    RegleAusgang(termform::Bester(), eingangA, eingangB, regeln, ausgang);
 }
 
 TKennfeld Kennfeld(TFuzzy& eingangA, TFuzzy& eingangB, const TRegeltab& tabelle, TFuzzy& ausgang)

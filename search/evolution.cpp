@@ -201,7 +201,7 @@ void TEvolution::parallelBewerten(const std::vector<int>& quellen)
     // This thread grades too; a window gets its events between the
     // chromosomes this thread grades and while it waits for the other
     // workers. Then it is shown every chromosome in turn.
-    TParallelBewertung bewertung(pool_, quellen, regelsystemliste_, kopien_, threads_, simulationbeenden_, true,
+    TParallelBewertung bewertung(pool_, quellen, regelsystemliste_, kopien_, threads_, simulationbeenden_,
                                  beobachter_);
     if (beobachter_)
         bewertung.alleAbwarten(*beobachter_);
@@ -209,13 +209,13 @@ void TEvolution::parallelBewerten(const std::vector<int>& quellen)
     // before the window shows them: only the last graded line's are drawn.
     int zuletztGelaufen = -1;
     for (int i = 0; beobachter_ && i < n; ++i) {
-        if (quellen[i] == i && bewertung.abwarten(i, nullptr).letzter >= 0)
+        if (quellen[i] == i && bewertung.abwarten(i).letzter >= 0)
             zuletztGelaufen = i;
     }
     for (int i = 0; i < n; ++i) {
         if (beobachter_)
             beobachter_->zeigeChromosomNr(i + 1);
-        const TChromosomBewertung& b = bewertung.abwarten(i, beobachter_);
+        const TChromosomBewertung& b = bewertung.abwarten(i);
         if (i == zuletztGelaufen)
             laufZeigen(b);
         chromosomBewertet(i + 1, b.ChrNote, b.vollstaendig);

@@ -12,7 +12,7 @@ int KernAnzahl()
 TParallelBewertung::TParallelBewertung(TArbeiterPool& pool, const std::vector<int>& quellen,
                                        const std::array<TRegelsystem, MaxChromosomen>& regelsysteme,
                                        const TKranKopien& vorlage, int threads, std::atomic<bool>& stop,
-                                       bool mitarbeiten, TSuchBeobachter* beobachter)
+                                       TSuchBeobachter* beobachter)
     : quellen_(quellen)
     , regelsysteme_(regelsysteme)
     , stop_(stop)
@@ -27,7 +27,7 @@ TParallelBewertung::TParallelBewertung(TArbeiterPool& pool, const std::vector<in
     // The copies are made here, before any worker runs.
     const int arbeiter = std::min<int>(threads, static_cast<int>(auftraege_.size()));
     kopien_.assign(arbeiter, TArbeiterKopien{vorlage});
-    const int eigene = mitarbeiten && arbeiter > 0 ? 1 : 0;
+    const int eigene = arbeiter > 0 ? 1 : 0;
     pool_.Ausfuehren(arbeiter - eigene, [this, eigene](int t) { arbeiten(kopien_[t + eigene].kopien); });
     if (eigene)
         arbeiten(kopien_[0].kopien, beobachter);
@@ -63,21 +63,12 @@ void TParallelBewertung::arbeiten(TKranKopien& eigene, TSuchBeobachter* beobacht
     }
 }
 
-const TChromosomBewertung& TParallelBewertung::abwarten(int i, TSuchBeobachter* beobachter)
+const TChromosomBewertung& TParallelBewertung::abwarten(int i)
 {
     std::unique_lock<std::mutex> sperre(m_);
     const int q = quellen_[i];
     wartetAuf_ = q;
-    while (!fertig_[q]) {
-        if (!beobachter) {
-            fertigMeldung_.wait(sperre);
-            continue;
-        }
-        fertigMeldung_.wait_for(sperre, std::chrono::milliseconds(5));
-        sperre.unlock();
-        beobachter->ereignisse();
-        sperre.lock();
-    }
+    fertigMeldung_.wait(sperre, [&] { return fertig_[q] != 0; });
     wartetAuf_ = -2;
     // Written once, before the flag, and never again.
     return ergebnisse_[q];

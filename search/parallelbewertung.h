@@ -22,22 +22,19 @@ int KernAnzahl();
 // the thread count cannot change a result.
 class TParallelBewertung {
 public:
-    // Starts the workers (at most one per distinct chromosome). With
-    // `mitarbeiten` the calling thread is one of them and grades before the
-    // constructor returns; with an observer it hands events to it after each
-    // chromosome it graded, so that a window stays alive meanwhile.
-    // The workers are those of `pool`.
+    // Starts the workers of `pool` (at most one per distinct chromosome); the
+    // calling thread is one of them and grades before the constructor returns.
+    // With an observer it hands events to it after each chromosome it graded,
+    // so that a window stays alive meanwhile.
     TParallelBewertung(TArbeiterPool& pool, const std::vector<int>& quellen,
                        const std::array<TRegelsystem, MaxChromosomen>& regelsysteme, const TKranKopien& vorlage,
-                       int threads, std::atomic<bool>& stop, bool mitarbeiten, TSuchBeobachter* beobachter = nullptr);
+                       int threads, std::atomic<bool>& stop, TSuchBeobachter* beobachter = nullptr);
     ~TParallelBewertung();
     TParallelBewertung(const TParallelBewertung&) = delete;
     TParallelBewertung& operator=(const TParallelBewertung&) = delete;
 
-    // The grading that line i takes (its source's) once it is done. With an
-    // observer, events are handed to it every few milliseconds meanwhile, so
-    // that the window stays alive.
-    const TChromosomBewertung& abwarten(int i, TSuchBeobachter* beobachter);
+    // The grading that line i takes (its source's) once it is done.
+    const TChromosomBewertung& abwarten(int i);
     // Waits until every chromosome is graded, handing events to the observer
     // every few milliseconds: the calling thread wakes once, not once per
     // chromosome.
